@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// The one error of the database layer: a missing or ambiguous file, a file
+// that is not a readable Jet database, a missing table or field. The message
+// is Italian and names the file, table or field.
+class ErroreArchivio : public std::runtime_error {
+public:
+    explicit ErroreArchivio(const QString& messaggio);
+    QString messaggio() const;
+};
