@@ -131,3 +131,42 @@ SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo) {
                      oNullo(nome("Societa")), oNullo(nome("Prenotante")));
     return suite;
 }
+
+SuiteDiProva SuitePiccola() {
+    SuiteDiProva suite;
+    suite.hotel(2, u"Hotel Altrove");
+    suite.hotel(1, u"Hotel Bellavista");
+    suite.tableau(1, 1, u"Piano terra");
+    suite.tableau(1, 2, u"  Primo piano ");
+    suite.tableau(2, 2, u"Altro hotel");
+    // 99 lies outside 100..200 as text, 2 inside; 100 is of another tableau.
+    for (const char16_t* numero : {u"99", u"2", u"102", u"101"})
+        suite.camera(1, 2, numero);
+    suite.camera(1, 1, u"100");
+    suite.camera(2, 2, u"101");
+
+    // 101: a party of two until the 10th, invoiced to a company; then a
+    // confirmed reservation; a guest of another hotel in between.
+    suite.cliente(1, u"101", u"20260105", u"20260110", u"N", 2, 502, u"ROSSI ANNA");
+    suite.cliente(1, u"101", u"20260105", u"20260110", u"N", 1, 501, u"ROSSI MARIO");
+    suite.cliente(2, u"101", u"20260110", u"20260111", u"N", 1, 900, u"ALTROVE");
+    suite.ditta(1, 502, u"Acme Forniture Srl");
+    suite.ditta(2, 501, u"Non di questo hotel");
+    suite.cameraPrenotata(1, u"101", 7001, u"C", u"20260111", u"20260114", 3);
+    suite.scheda(1, 7001, u"C", u"Viaggi Sole Tour", u"BIANCHI LUCA");
+
+    // 102: a departed guest, reservations of another kind and without
+    // persons (all ignored), one with a card and one without.
+    suite.cliente(1, u"102", u"20260101", u"20260120", u"S", 1, 600, u"PARTITO");
+    suite.cameraPrenotata(1, u"102", 7005, u"X", u"20260107", u"20260114", 2);
+    suite.cameraPrenotata(1, u"102", 7006, u"O", u"20260107", u"20260114", 0);
+    suite.cameraPrenotata(1, u"102", 7002, u"D", u"20260109", u"20260111", 2);
+    suite.cameraPrenotata(1, u"102", 7003, u"C", u"20260112", u"20260120", 4);
+    suite.scheda(1, 7002, u"O", Valore(), u"VERDI GIULIA");
+
+    // 2: a reservation of twelve persons, then a guest with a long name.
+    suite.cameraPrenotata(1, u"2", 7004, u"C", u"20260107", u"20260108", 12);
+    suite.scheda(1, 7004, u"C", u"Comune di Roma Capitale", u"UFFICIO GARE");
+    suite.cliente(1, u"2", u"20260108", u"20260110", u"N", 1, 88, u"DELLA ROVERE MASSIMILIANO");
+    return suite;
+}

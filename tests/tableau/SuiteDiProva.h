@@ -33,3 +33,7 @@ struct SuiteDiProva {
 // guests, reservations of every kind, cards whose numbers collide with guest
 // numbers, absent values and long names, all around the week from `primo`.
 SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo);
+
+// The small suite whose print file tests/tableau/attesi/piccolo.txt holds,
+// written out by hand: hotel 1, tableau 2, rooms 100 to 200 from 07/01/2026.
+SuiteDiProva SuitePiccola();
