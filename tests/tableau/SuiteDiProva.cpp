@@ -1,5 +1,7 @@
 #include "tableau/SuiteDiProva.h"
 
+#include "mdbwriter/ScrittoreMdb.h"
+
 #include <QDate>
 
 #include <random>
@@ -57,6 +59,26 @@ void SuiteDiProva::cameraPrenotata(Valore hotel, Valore camera, Valore prenotazi
 
 void SuiteDiProva::scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore ditta, Valore nome) {
     schede.righe.push_back({hotel, prenotazione, tipo, ditta, nome});
+}
+
+void SuiteDiProva::salvaMdb() const {
+    const QStringList interi{"Numero", "NumeroHotel", "NumeroTableau", "Codice", "NumeroComponente", "NumeroPersone"};
+    const QStringList lunghi{"NumeroProgressivo", "NumeroPrenotazione", "CodiceCliente"};
+    for (const Tabella* tabella : {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede}) {
+        ScrittoreMdb scrittore;
+        TabellaMdb& mdb = scrittore.tabella(tabella->nome);
+        for (const QString& campo : tabella->campi) {
+            if (interi.contains(campo))
+                mdb.colonna(campo, TipoJet::Integer);
+            else if (lunghi.contains(campo))
+                mdb.colonna(campo, TipoJet::Long);
+            else
+                mdb.colonna(campo, TipoJet::Text, 60);
+        }
+        for (const auto& riga : tabella->righe)
+            mdb.riga(riga);
+        scrittore.salva(tabella->nome + QStringLiteral(".mdb"));
+    }
 }
 
 ArchiviInMemoria SuiteDiProva::inMemoria() const {

@@ -24,6 +24,10 @@ struct SuiteDiProva {
     void scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore ditta, Valore nome);
 
     ArchiviInMemoria inMemoria() const;
+    // Writes each table into the file of its name ("Tableau.mdb" and so
+    // on) in the current folder: numbers as Integer or Long columns, texts
+    // as Text columns.
+    void salvaMdb() const;
 
     Tabella hotels, tableaux, camere, clienti, ditte, camerePrenotate, schede;
 };

@@ -4,6 +4,7 @@
 #include "front/routines/TestoAnsi.h"
 #include "tableau/StampaTableau.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <array>
@@ -53,6 +54,13 @@ QByteArray DaLeggibile(const QString& testo) {
     return byte;
 }
 
+QByteArray FileAtteso(const QString& nome) {
+    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/tests/tableau/attesi/") + nome);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return DaLeggibile(QString::fromUtf8(file.readAll()));
+}
+
 QString Differenza(const QByteArray& atteso, const QByteArray& ottenuto) {
     if (atteso == ottenuto)
         return {};
@@ -75,10 +83,7 @@ QString Differenza(const QByteArray& atteso, const QByteArray& ottenuto) {
 }
 
 QByteArray EseguiTableau(SorgenteArchivi& archivi, const RichiestaTableau& richiesta, const ApriRaccolta& raccolta) {
-    struct Orologio {
-        Orologio() { FissaOrologio(QDateTime(QDate(2026, 1, 5), QTime(8, 30))); }
-        ~Orologio() { FissaOrologio(std::nullopt); }
-    } orologio;
+    FissaOrologio(QDateTime(QDate(2026, 1, 5), QTime(8, 30)));
     QByteArray file;
     ComponiTableau(richiesta, archivi, raccolta, [&](const QString& riga) { file += InAnsi(riga) + "\r\n"; });
     return file;

@@ -11,10 +11,14 @@
 QString Leggibile(const QByteArray& fileStampa);
 QByteArray DaLeggibile(const QString& testo);
 
+// An expected print file of tests/tableau/attesi, written in the readable
+// form; empty when it cannot be read.
+QByteArray FileAtteso(const QString& nome);
+
 // Empty when the two print files are equal; otherwise the first line that
 // differs, both ways, with the column of the first difference.
 QString Differenza(const QByteArray& atteso, const QByteArray& ottenuto);
 
-// The print file the report writes on the tables given, the clock fixed at
-// 05/01/2026 08:30.
+// The print file the report writes on the tables given. The clock is fixed
+// at 05/01/2026 08:30 first, and stays so.
 QByteArray EseguiTableau(SorgenteArchivi& archivi, const RichiestaTableau& richiesta, const ApriRaccolta& raccolta);

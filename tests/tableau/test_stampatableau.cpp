@@ -19,14 +19,6 @@ namespace {
 
 const RichiestaTableau kPiccola{1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")};
 
-QByteArray atteso(const char* nome) {
-    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/tests/tableau/attesi/") +
-               QString::fromLatin1(nome));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return DaLeggibile(QString::fromUtf8(file.readAll()));
-}
-
 class StampaTableauTest : public ::testing::Test {
 protected:
     StampaTableauTest() {
@@ -46,7 +38,7 @@ protected:
 
 TEST_F(StampaTableauTest, FileStampaScrittoAMano) {
     ambiente_.imposta("PCLocal", "1");
-    const QByteArray previsto = atteso("piccolo.txt");
+    const QByteArray previsto = FileAtteso(QStringLiteral("piccolo.txt"));
     ASSERT_FALSE(previsto.isEmpty());
     scrivi(kPiccola);
     EXPECT_EQ(Differenza(previsto, cartella_.leggi("FD1")), QString());
