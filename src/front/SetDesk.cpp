@@ -45,15 +45,15 @@ void ScriviErrore(const QString& testo) {
 
 SetDesk::SetDesk(AzioneStampa stampa)
     : Finestra(u"Tableau Settimanale"_s, 4125, 3870), stampa_(std::move(stampa)) {
-    const Carattere elenchi{u"Courier New"_s, 10};
+    const Carattere elenchi{u"Courier New"_s, 9};
     const QString etichette[] = {u"N. Hotel "_s, u"N. Tableau "_s, u"Dalla Camera "_s,
                                  u"Alla Camera "_s, u"Data inizio "_s};
     const int righe[] = {300, 840, 1500, 2040, 2580};
     for (int i = 0; i < 5; ++i)
-        Label1.Aggiungi(*this, i, {240, righe[i], 1320, 375}).setCaption(etichette[i]);
+        Label1.Aggiungi(*this, i, {180, righe[i], 1260, 375}).setCaption(etichette[i]);
 
     for (int i = 0; i < 2; ++i) {
-        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1560, righe[i], 2385, 375});
+        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1440, righe[i], 2565, 375});
         elenco.setFont(elenchi);
         elenco.setTabIndex(6 - i);
     }
@@ -61,7 +61,7 @@ SetDesk::SetDesk(AzioneStampa stampa)
     const int lunghezze[] = {6, 6, 10};
     const int larghezze[] = {1080, 1080, 1500};
     for (int i = 0; i < 3; ++i) {
-        const Riquadro campo{1620, righe[2 + i] + 30, larghezze[i], 315};
+        const Riquadro campo{1560, righe[2 + i] + 30, larghezze[i], 315};
         Shape1.Aggiungi(*this, i,
                         {campo.Left - 60, campo.Top - 60, campo.Width + 120, campo.Height + 120});
         CampoTesto& testo = Text1.Aggiungi(*this, i, campo);
