@@ -7,6 +7,7 @@
 #include "front/routines/Orologio.h"
 #include "front/routines/SetRoutine.h"
 #include "msgbox/MsgBox_Routine.h"
+#include "print/ErroreStampa.h"
 #include "ui/Programma.h"
 
 #include <cstdio>
@@ -24,6 +25,8 @@ template <class Azione> void PerOgni(Recordset& tabella, const Criterio& criteri
         tabella.FindNext(criterio);
     }
 }
+
+const QString TitoloArchivio = u"Archivio non disponibile"_s;
 
 QString Oggi() {
     return Adesso().date().toString(u"dd/MM/yyyy"_s);
@@ -96,7 +99,7 @@ void SetDesk::Form_Load() {
         }
     } catch (const ErroreArchivio& errore) {
         ScriviErrore(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, u"Archivio non disponibile"_s);
+        Messaggio(errore.messaggio(), StileAvviso, TitoloArchivio);
         ImpostaEsito(1);
         Unload();
     }
@@ -113,7 +116,7 @@ void SetDesk::Form_Activate() {
                                          hotels.Campo(u"RagioneSociale"_s).testo()));
         });
     } catch (const ErroreArchivio& errore) {
-        segnala(errore);
+        segnala(errore.messaggio(), TitoloArchivio);
         return;
     }
     if (Combo1(0).ListCount() == 0) {
@@ -140,7 +143,7 @@ void SetDesk::Combo1_Click(int Index) {
         else
             sceltaTableau();
     } catch (const ErroreArchivio& errore) {
-        segnala(errore);
+        segnala(errore.messaggio(), TitoloArchivio);
     }
 }
 
@@ -249,7 +252,9 @@ void SetDesk::stampa() {
     try {
         stampa_(HotelScelto, TableauScelto, Text1(0).Text(), Text1(1).Text(), Text1(2).Text());
     } catch (const ErroreArchivio& errore) {
-        segnala(errore);
+        segnala(errore.messaggio(), TitoloArchivio);
+    } catch (const ErroreStampa& errore) {
+        segnala(errore.messaggio(), u"Stampa non eseguita"_s);
     }
 }
 
@@ -261,14 +266,14 @@ void SetDesk::chiudiPerMancanza(const QString& motivo) {
     Unload();
 }
 
-// A database that fails during a request is reported and the window stays
-// usable. The activation that follows the closing of the report would meet
-// the same failure again; it is not reported twice.
-void SetDesk::segnala(const ErroreArchivio& errore) {
-    ScriviErrore(errore.messaggio());
+// A database or the print file failing during a request is reported and the
+// window stays usable. The activation that follows the closing of the report
+// would meet the same failure again; it is not reported twice.
+void SetDesk::segnala(const QString& messaggio, const QString& titolo) {
+    ScriviErrore(messaggio);
     if (segnalazioneInCorso_)
         return;
     segnalazioneInCorso_ = true;
-    Messaggio(errore.messaggio(), StileAvviso, u"Archivio non disponibile"_s);
+    Messaggio(messaggio, StileAvviso, titolo);
     segnalazioneInCorso_ = false;
 }

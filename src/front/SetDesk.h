@@ -17,8 +17,6 @@
 #include <functional>
 #include <optional>
 
-class ErroreArchivio;
-
 // The start-up window: the user chooses a hotel, one of its tableaux, a range
 // of rooms and the first day of the week, and asks for the tableau. Closing
 // it ends the program.
@@ -26,7 +24,8 @@ class SetDesk : public Finestra {
   public:
     // What "&Stampa" does with a request it has accepted: write the tableau
     // into the print file and show the print menu. It receives the chosen
-    // hotel and tableau, the two room fields as they stand and the date.
+    // hotel and tableau, the two room fields as they stand and the date. An
+    // ErroreArchivio or ErroreStampa it raises is shown in a message.
     using AzioneStampa =
         std::function<void(std::int16_t& hotel, std::int16_t& tableau, const QString& primaCamera,
                            const QString& ultimaCamera, const QString& data)>;
@@ -57,7 +56,7 @@ class SetDesk : public Finestra {
     void sceltaTableau();
     void stampa();
     void chiudiPerMancanza(const QString& motivo);
-    void segnala(const ErroreArchivio& errore);
+    void segnala(const QString& messaggio, const QString& titolo);
 
     enum { ArchivioTableau, ArchivioHotels, ArchivioCamere };
     std::array<std::optional<Database>, 3> Archivi;

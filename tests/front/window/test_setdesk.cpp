@@ -9,6 +9,7 @@
 #include "front/routines/Orologio.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
+#include "print/ErroreStampa.h"
 #include "ui/Programma.h"
 #include "util/CartellaDiProva.h"
 
@@ -78,6 +79,7 @@ class TestSetDesk : public QObject {
     void senzaAlberghiTerminaDicendoPerche();
     void albergoSenzaTableauTerminaDicendoPerche();
     void archivioMancanteDuranteLaRichiesta();
+    void erroreDellaStampaSegnalato();
 
   private:
     // Shows the window as the program starts it, and waits until it is active.
@@ -364,6 +366,25 @@ void TestSetDesk::archivioMancanteDuranteLaRichiesta() {
     Clic(desk->Tasto(0));
     QCOMPARE(richieste.size(), std::size_t{1});
     QCOMPARE(richieste.front(), (Richiesta{1, 7, "101", "102", Oggi}));
+}
+
+void TestSetDesk::erroreDellaStampaSegnalato() {
+    ScriviArchiviDiProva();
+    apri();
+    menuDiStampa = [] {
+        throw ErroreStampa(QStringLiteral("Impossibile scrivere il file di stampa FD1"));
+    };
+    risposte->Accoda(RispostaOk);
+    Clic(desk->Tasto(0));
+    QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
+    QCOMPARE(risposte->Mostrati().front().testo,
+             QStringLiteral("Impossibile scrivere il file di stampa FD1"));
+    QCOMPARE(risposte->Mostrati().front().titolo, QStringLiteral("Stampa non eseguita"));
+    QVERIFY(desk->Caricata());
+
+    menuDiStampa = {};
+    Clic(desk->Tasto(0));
+    QCOMPARE(richieste.size(), std::size_t{2});
 }
 
 QTEST_MAIN(TestSetDesk)
