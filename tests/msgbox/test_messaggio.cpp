@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 const QString Camere = QStringLiteral("Controllare l'intervallo di camere richiesto!");
@@ -199,14 +200,20 @@ void TestMessaggio::conteggiOltreISedicibitSiFermano() {
 }
 
 void TestMessaggio::finestraVeraSenzaBordoInPrimoPiano() {
-    QWidget* vista = nullptr;
+    // Read while the window is on the screen: it is gone once Messaggio returns.
+    std::optional<Qt::WindowFlags> aspetto;
     QMetaObject::invokeMethod(
-        qApp, [&] { vista = QApplication::activeModalWidget(); }, Qt::QueuedConnection);
+        qApp,
+        [&] {
+            if (const QWidget* vista = QApplication::activeModalWidget())
+                aspetto = vista->windowFlags();
+        },
+        Qt::QueuedConnection);
     PremiNellaFinestraModale(QStringLiteral("No"));
     QCOMPARE(Messaggio(QStringLiteral("Continuare?"), 4, QStringLiteral("Domanda")), RispostaNo);
-    QVERIFY(vista);
-    QVERIFY(vista->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(vista->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(aspetto);
+    QVERIFY(aspetto->testFlag(Qt::FramelessWindowHint));
+    QVERIFY(aspetto->testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!QApplication::activeModalWidget());
 }
 
