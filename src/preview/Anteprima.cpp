@@ -2,6 +2,8 @@
 
 #include "preview/ConsegnaEMail.h"
 
+#include "print/NomiFile.h"
+
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -69,8 +71,8 @@ QFont CarattereAPassoFisso() {
 
 } // namespace
 
-Anteprima::Anteprima(const QString& percorsoStampa, QString postoDiLavoro, QWidget* padre)
-    : QDialog(padre), vista_(percorsoStampa), postoDiLavoro_(std::move(postoDiLavoro)) {
+Anteprima::Anteprima(PostoDiLavoro posto, QWidget* padre)
+    : QDialog(padre), vista_(PercorsoFile(FileDiStampa::Stampa, posto)), posto_(std::move(posto)) {
     setWindowTitle(kTitolo);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
@@ -219,7 +221,7 @@ void Anteprima::Tasto_Click(std::int16_t Index) {
 }
 
 void Anteprima::InviaEMail(const QString& testo) {
-    if (const std::optional<QString> problema = ConsegnaEMail(postoDiLavoro_, testo))
+    if (const std::optional<QString> problema = ConsegnaEMail(posto_, testo))
         Avvisa(*problema);
 }
 

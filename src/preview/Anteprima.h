@@ -2,6 +2,8 @@
 
 #include "preview/VistaStampa.h"
 
+#include "print/PostoDiLavoro.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -16,15 +18,16 @@ class QPushButton;
 // larger, go on to the next block, go back to the first, hand the text to
 // the e-mail program, save it into the print file, and close.
 //
-// The print menu opens it modally once the print file is written:
-//     Anteprima anteprima(percorsoFileDiStampa, postoDiLavoro, menu);
+// The print menu opens it modally once the print file is written, for the
+// workstation whose print file it is:
+//     Anteprima anteprima(posto, menu);
 //     anteprima.Mostra();
 // When there is no print file the window closes as soon as it opens.
 class Anteprima : public QDialog {
   public:
-    // percorsoStampa: where the print file is; postoDiLavoro: the
-    // workstation number as set, which names the e-mail message file.
-    Anteprima(const QString& percorsoStampa, QString postoDiLavoro, QWidget* padre = nullptr);
+    // The workstation names both the print file shown and the e-mail
+    // message file.
+    explicit Anteprima(PostoDiLavoro posto, QWidget* padre = nullptr);
     ~Anteprima() override;
 
     // Shows the window modally and returns when it has closed.
@@ -66,6 +69,6 @@ class Anteprima : public QDialog {
     void mostraVista(const std::optional<QString>& problema);
 
     VistaStampa vista_;
-    QString postoDiLavoro_;
+    PostoDiLavoro posto_;
     bool attivata_ = false;
 };

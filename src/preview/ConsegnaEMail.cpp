@@ -16,8 +16,8 @@ const QByteArray kCrLf("\r\n");
 
 } // namespace
 
-QString NomeFileEMail(const QString& postoDiLavoro) {
-    return QStringLiteral("e-mail") + postoDiLavoro + QStringLiteral(".txt");
+QString NomeFileEMail(const PostoDiLavoro& posto) {
+    return QStringLiteral("e-mail") + posto.testo() + QStringLiteral(".txt");
 }
 
 QByteArray ContenutoEMail(const QString& testoVista) {
@@ -27,8 +27,8 @@ QByteArray ContenutoEMail(const QString& testoVista) {
     return contenuto + kCrLf;
 }
 
-std::optional<QString> ConsegnaEMail(const QString& postoDiLavoro, const QString& testoVista) {
-    const QString nome = NomeFileEMail(postoDiLavoro);
+std::optional<QString> ConsegnaEMail(const PostoDiLavoro& posto, const QString& testoVista) {
+    const QString nome = NomeFileEMail(posto);
     QSaveFile file(QDir::current().filePath(nome));
     if (!file.open(QIODevice::WriteOnly) || file.write(ContenutoEMail(testoVista)) < 0 ||
         !file.commit())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/PostoDiLavoro.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,8 +13,8 @@
 
 inline const QString kProgrammaEMail = QStringLiteral("Spedix.exe");
 
-// "e-mail" + the workstation number as set + ".txt".
-QString NomeFileEMail(const QString& postoDiLavoro);
+// "e-mail" + the workstation number as set (its text form) + ".txt".
+QString NomeFileEMail(const PostoDiLavoro& posto);
 
 // The message file's bytes: the line "OGGETTO" (the subject, filled in by
 // the e-mail program), the lines of the text, and one empty line; every line
@@ -23,4 +25,4 @@ QByteArray ContenutoEMail(const QString& testoVista);
 // program found under its name on the PATH. Returns the Italian text of the
 // problem when the file cannot be written or the program cannot be started;
 // a file already written stays.
-std::optional<QString> ConsegnaEMail(const QString& postoDiLavoro, const QString& testoVista);
+std::optional<QString> ConsegnaEMail(const PostoDiLavoro& posto, const QString& testoVista);

@@ -52,9 +52,10 @@ class TestAnteprima : public QObject {
 
     // Opens the preview on a print file with the given bytes, as the menu
     // does, and waits for its first activation.
-    AnteprimaDiProva& Apri(const QByteArray& contenuto) {
-        cartella->scrivi("FD3", contenuto);
-        finestra = std::make_unique<AnteprimaDiProva>(cartella->percorso("FD3"), "3");
+    AnteprimaDiProva& Apri(const QByteArray& contenuto, const QString& nomeFile = "FD3",
+                           const QString& posto = "3") {
+        cartella->scrivi(nomeFile, contenuto);
+        finestra = std::make_unique<AnteprimaDiProva>(PostoDiLavoro(posto));
         finestra->show();
         if (!QTest::qWaitForWindowActive(finestra.get()))
             qFatal("the preview never became active");
@@ -72,7 +73,7 @@ class TestAnteprima : public QObject {
     }
 
     void closesAtOnceWithoutAPrintFile() {
-        AnteprimaDiProva anteprima(cartella->percorso("FD3"), "3");
+        AnteprimaDiProva anteprima(PostoDiLavoro("3"));
         bool scaduto = false;
         QTimer::singleShot(5000, &anteprima, [&] {
             scaduto = true;
@@ -86,6 +87,20 @@ class TestAnteprima : public QObject {
         QVERIFY(!anteprima.isVisible());
         QVERIFY(anteprima.messaggi.isEmpty());
         QVERIFY(!QFile::exists(cartella->percorso("FD3")));
+    }
+
+    void findsThePrintFileByTheReportsOwnName() {
+        // Workstation 03 writes FD03, and that is the file shown.
+        Apri("di FD03\r\n", "FD03", "03");
+        QCOMPARE(finestra->TestoInVista(), "di FD03\n");
+        // The name is matched without regard to case, and a save keeps the
+        // file under its own spelling.
+        AnteprimaDiProva& a = Apri("minuscolo\r\n", "fd7", "7");
+        QCOMPARE(a.TestoInVista(), "minuscolo\n");
+        QTest::keyClicks(a.Text1, "+");
+        Premi(6);
+        QCOMPARE(cartella->leggi("fd7"), QByteArray("+minuscolo\r\n"));
+        QVERIFY(!QDir(cartella->percorso()).entryList().contains("FD7"));
     }
 
     void captionControlsAndTabOrder() {

@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 
 TEST(ConsegnaEMail, MessageFileNameAndBytes) {
-    EXPECT_EQ(NomeFileEMail("3"), "e-mail3.txt");
-    EXPECT_EQ(NomeFileEMail("03"), "e-mail03.txt");
-    EXPECT_EQ(NomeFileEMail(""), "e-mail.txt");
+    EXPECT_EQ(NomeFileEMail(PostoDiLavoro("3")), "e-mail3.txt");
+    EXPECT_EQ(NomeFileEMail(PostoDiLavoro("03")), "e-mail03.txt");
+    EXPECT_EQ(NomeFileEMail(PostoDiLavoro()), "e-mail.txt");
 
     EXPECT_EQ(ContenutoEMail(""), QByteArray("OGGETTO\r\n\r\n"));
     EXPECT_EQ(ContenutoEMail(QString::fromUtf8("|101| Città|\n-----\n")),
@@ -26,7 +26,7 @@ TEST(ConsegnaEMail, WritesTheFileAndStartsTheProgramWithoutWaiting) {
     CartellaDiProva cartella;
     SpedixDiProva spedix(cartella, true);
     cartella.scrivi("e-mail7.txt", "un messaggio precedente, piu lungo del nuovo\r\n");
-    EXPECT_FALSE(ConsegnaEMail("7", "riga\n"));
+    EXPECT_FALSE(ConsegnaEMail(PostoDiLavoro("7"), "riga\n"));
     EXPECT_EQ(cartella.leggi("e-mail7.txt"), QByteArray("OGGETTO\r\nriga\r\n\r\n"));
     EXPECT_EQ(spedix.AttendiAvvio(),
               QFile::encodeName(QDir(cartella.percorso()).canonicalPath()) + " 0");
@@ -35,7 +35,7 @@ TEST(ConsegnaEMail, WritesTheFileAndStartsTheProgramWithoutWaiting) {
 TEST(ConsegnaEMail, AMissingProgramIsReportedAndTheFileStays) {
     CartellaDiProva cartella;
     SpedixDiProva spedix(cartella, false);
-    const std::optional<QString> problema = ConsegnaEMail("7", "riga\n");
+    const std::optional<QString> problema = ConsegnaEMail(PostoDiLavoro("7"), "riga\n");
     ASSERT_TRUE(problema);
     EXPECT_TRUE(problema->contains("Spedix.exe"));
     EXPECT_TRUE(problema->contains("e-mail7.txt"));
@@ -46,7 +46,7 @@ TEST(ConsegnaEMail, AMessageFileThatCannotBeWrittenIsReported) {
     CartellaDiProva cartella;
     SpedixDiProva spedix(cartella, true);
     QDir().mkdir(cartella.percorso("e-mail7.txt"));
-    const std::optional<QString> problema = ConsegnaEMail("7", "riga\n");
+    const std::optional<QString> problema = ConsegnaEMail(PostoDiLavoro("7"), "riga\n");
     ASSERT_TRUE(problema);
     EXPECT_TRUE(problema->startsWith("Impossibile scrivere il messaggio di posta \"e-mail7.txt\""));
     EXPECT_FALSE(spedix.Avviato());
