@@ -4,6 +4,8 @@
 
 #include "front/routines/TestoAnsi.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -15,10 +17,6 @@ const QByteArray kCrLf("\r\n");
 // Beyond this many line pairs (a block of thousands of short lines edited
 // all over) unchanged lines are only looked for at the top and bottom.
 constexpr qsizetype kMassimoConfronti = 4'000'000;
-
-bool FineRiga(QChar c) {
-    return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
 
 // An edited line written over the line it replaces: the characters that
 // still agree with the original at the start and at the end take the
@@ -112,18 +110,11 @@ QList<qsizetype> Abbina(const QStringList& viste, const QStringList& modificate)
 } // namespace
 
 QStringList RigheDelTesto(const QString& testo) {
-    QStringList righe;
-    qsizetype inizio = 0;
-    for (qsizetype i = 0; i < testo.size(); ++i) {
-        if (!FineRiga(testo[i]))
-            continue;
-        righe.append(testo.mid(inizio, i - inizio));
-        if (testo[i] == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n')
-            ++i;
-        inizio = i + 1;
-    }
-    if (inizio < testo.size())
-        righe.append(testo.mid(inizio));
+    static const QRegularExpression kFineRiga(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+    QStringList righe = testo.split(kFineRiga);
+    // The piece after the last line end, or the whole of an empty text.
+    if (righe.back().isEmpty())
+        righe.removeLast();
     return righe;
 }
 
