@@ -2,137 +2,94 @@
 
 #include "preview/ConsegnaEMail.h"
 
+#include "msgbox/MsgBox_Routine.h"
 #include "print/NomiFile.h"
-
-#include <QEvent>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QTimer>
+#include "ui/Schermo.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 namespace {
 
 const QString kTitolo = QStringLiteral("Anteprima di Stampa");
 
+// The window's designed client area, in twips.
+constexpr int kLarghezza = 9525;
+constexpr int kAltezza = 7380;
+// Room left on the screen for the window's frame and title bar and for the
+// desktop's panels, so that the row of buttons stays in sight.
+constexpr int kContornoLargo = 120;
+constexpr int kContornoAlto = 1200;
+
 struct Disegno {
     const char16_t* caption;
     int left;
     int width;
+    int tabIndex;
 };
 
-// The buttons as designed, by index, in twips; all stand 1125 tall in one
-// row along the bottom edge.
+// The buttons as designed, by index: all stand 1125 twips tall in one row
+// along the bottom edge. The tab order starts with the text box (0).
 constexpr std::array<Disegno, 7> kTasti = {{
-    {u"&Esci", 6795, 2655},
-    {u"&Riduci", 84, 975},
-    {u"E&spandi", 1200, 1095},
-    {u"&Avanti", 2400, 975},
-    {u"&Inizio", 3480, 975},
-    {u"E-&mail", 4560, 975},
-    {u"Sa&lva", 5640, 975},
+    {u"&Esci", 6795, 2655, 3},
+    {u"&Riduci", 84, 975, 1},
+    {u"E&spandi", 1200, 1095, 2},
+    {u"&Avanti", 2400, 975, 4},
+    {u"&Inizio", 3480, 975, 5},
+    {u"E-&mail", 4560, 975, 6},
+    {u"Sa&lva", 5640, 975, 7},
 }};
+constexpr int kAltoTasti = 6216;
 constexpr int kAltezzaTasto = 1125;
-constexpr int kMargineTesto = 84;
-
-double PixelPerTwip() {
-    const QScreen* schermo = QGuiApplication::primaryScreen();
-    return (schermo ? schermo->logicalDotsPerInch() : 96.0) / 1440.0;
-}
-
-int InPixel(double twips) {
-    return static_cast<int>(std::lround(std::max(0.0, twips) * PixelPerTwip()));
-}
-
-double InTwips(int pixel) {
-    return pixel / PixelPerTwip();
-}
-
-// The report is laid out in columns: its text needs a font whose characters
-// are all equally wide. The designed font is used when the system has it or
-// a metric-compatible one, else the system's fixed-pitch font.
-QFont CarattereAPassoFisso() {
-    QFont carattere(QStringLiteral("Courier New"));
-    carattere.setStyleHint(QFont::TypeWriter);
-    carattere.setFixedPitch(true);
-    carattere.setPointSizeF(11.25);
-    if (!QFontInfo(carattere).fixedPitch()) {
-        carattere = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        carattere.setPointSizeF(11.25);
-    }
-    return carattere;
-}
 
 } // namespace
 
-Anteprima::Anteprima(PostoDiLavoro posto, QWidget* padre)
-    : QDialog(padre), vista_(PercorsoFile(FileDiStampa::Stampa, posto)), posto_(std::move(posto)) {
-    setWindowTitle(kTitolo);
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
-
-    Text1 = new QPlainTextEdit(this);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setTabChangesFocus(true);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Text1->setFont(CarattereAPassoFisso());
-    Text1->move(InPixel(kMargineTesto), InPixel(kMargineTesto));
-
-    QFont carattereTasti(QStringLiteral("Corbel"));
-    carattereTasti.setPointSizeF(12);
+Anteprima::Anteprima(PostoDiLavoro posto)
+    : Finestra(kTitolo, kLarghezza, kAltezza), Text1(*this, {84, 84, 9372, 6048}),
+      posto_(std::move(posto)), vista_(PercorsoFile(FileDiStampa::Stampa, posto_)) {
+    Text1.setScrollBars(BarreScorrimento::Entrambe);
+    Text1.setFont({QStringLiteral("Courier New"), 11.25});
+    Text1.setTabIndex(0);
     for (std::size_t i = 0; i < kTasti.size(); ++i) {
-        QPushButton* tasto = new QPushButton(QString::fromUtf16(kTasti[i].caption), this);
-        QFont carattere = carattereTasti;
-        carattere.setBold(i == 0);
-        tasto->setFont(carattere);
-        tasto->setAutoDefault(false);
-        tasto->move(InPixel(kTasti[i].left), 0);
-        tasto->resize(InPixel(kTasti[i].width), InPixel(kAltezzaTasto));
-        connect(tasto, &QPushButton::clicked, this,
-                [this, i] { Tasto_Click(static_cast<std::int16_t>(i)); });
-        Tasto[i] = tasto;
+        const Disegno& disegno = kTasti[i];
+        Pulsante& tasto = Tasto.Aggiungi(*this, static_cast<int>(i),
+                                         {disegno.left, kAltoTasti, disegno.width, kAltezzaTasto});
+        tasto.setCaption(QString::fromUtf16(disegno.caption));
+        tasto.setFont({QStringLiteral("Corbel"), 12, i == 0});
+        tasto.setTabIndex(disegno.tabIndex);
     }
-    // Text first, then the buttons: reduce, enlarge, close, next, first,
-    // e-mail, save.
-    const std::array<QWidget*, 8> ordine = {Text1,    Tasto[1], Tasto[2], Tasto[0],
-                                            Tasto[3], Tasto[4], Tasto[5], Tasto[6]};
-    for (std::size_t i = 1; i < ordine.size(); ++i)
-        setTabOrder(ordine[i - 1], ordine[i]);
-
-    occupaLoSchermo();
-    Form_Load();
-}
-
-Anteprima::~Anteprima() = default;
-
-void Anteprima::Mostra() {
-    exec();
+    Tasto.Click = [this](int Index) { Tasto_Click(static_cast<std::int16_t>(Index)); };
 }
 
 void Anteprima::Form_Load() {
+    // The report's 132 columns want the whole screen.
+    setLeft(0);
+    setTop(0);
+    setWidth(std::max(kLarghezza, Schermo::Width() - kContornoLargo));
+    setHeight(std::max(kAltezza, Schermo::Height() - kContornoAlto));
     vista_.Apri();
 }
 
 void Anteprima::Form_Activate() {
-    raise();
-    if (!attivata_)
-        occupaLoSchermo();
-    disponi();
-    // Only the first activation fills the view: later ones follow a message
-    // of this window or a return from another program, and must not replace
-    // the block (and the edits) in view.
+    InPrimoPiano();
+    // The text box fills the window above the row of buttons, which stands
+    // along the bottom edge; "&Esci" reaches to 150 twips from the right.
+    const int larghezza = Width();
+    const int altezza = Height();
+    Text1.setWidth(std::max(0, larghezza - 200));
+    Text1.setHeight(std::max(0, altezza - (kAltezzaTasto * 3 / 2 + 150)));
+    for (int i = 0; i < Tasto.Count(); ++i)
+        Tasto(i).setTop(std::max(0, altezza - (Tasto(i).Height() * 3 / 2 + 10)));
+    Tasto(0).setWidth(std::max(0, larghezza - Tasto(0).Left() - 150));
+
+    // Only the first activation fills the view: a later one follows a
+    // message of this window, and must not replace the block (and the
+    // user's edits) in view.
     if (attivata_)
         return;
     attivata_ = true;
     if (!vista_.Esiste()) {
-        // Closed once the display has started, so that a modal display ends.
-        QTimer::singleShot(0, this, &QDialog::reject);
+        Unload();
         return;
     }
     mostraVista(vista_.Riempi(VistaStampa::kBudgetApertura));
@@ -142,78 +99,40 @@ void Anteprima::Form_Unload() {
     vista_.Chiudi();
 }
 
-void Anteprima::occupaLoSchermo() {
-    // The window takes the whole screen, as the report's 132 columns need;
-    // its frame, once the window is shown, is taken off the inside.
-    const QScreen* schermo = QGuiApplication::primaryScreen();
-    if (!schermo)
-        return;
-    const QRect dentro = geometry();
-    const QRect fuori = frameGeometry();
-    const QMargins cornice(dentro.left() - fuori.left(), dentro.top() - fuori.top(),
-                           fuori.right() - dentro.right(), fuori.bottom() - dentro.bottom());
-    setGeometry(schermo->availableGeometry().marginsRemoved(cornice));
-}
-
-void Anteprima::disponi() {
-    // From the window's outer size: the text box fills it above the row of
-    // buttons, which stands along the bottom edge, and "&Esci" reaches to
-    // 150 twips from the right edge.
-    const double larghezza = InTwips(frameGeometry().width());
-    const double altezza = InTwips(frameGeometry().height());
-    Text1->resize(InPixel(larghezza - 200), InPixel(altezza - (kAltezzaTasto * 1.5 + 150)));
-    for (QPushButton* tasto : Tasto)
-        tasto->move(tasto->x(), InPixel(altezza - (kAltezzaTasto * 1.5 + 10)));
-    Tasto[0]->resize(InPixel(larghezza - kTasti[0].left - 150), Tasto[0]->height());
-}
-
 void Anteprima::mostraVista(const std::optional<QString>& problema) {
     if (problema)
-        Avvisa(*problema);
+        Messaggio(*problema, StileAvviso, kTitolo);
     else
-        Text1->setPlainText(vista_.Testo());
-}
-
-QString Anteprima::TestoInVista() const {
-    // The raw text: the plain-text form would turn the no-break spaces of
-    // the print file into ordinary ones.
-    return Text1->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+        Text1.setText(vista_.Testo());
 }
 
 void Anteprima::Tasto_Click(std::int16_t Index) {
     switch (Index) {
     case 0:
-        close();
+        Unload();
         break;
-    case 1: {
-        QFont carattere = Text1->font();
-        if (carattere.pointSizeF() > 1) {
-            carattere.setPointSizeF(carattere.pointSizeF() - 1);
-            Text1->setFont(carattere);
-        }
+    case 1:
+        if (Text1.FontSize() > 1)
+            Text1.setFontSize(Text1.FontSize() - 1);
         break;
-    }
-    case 2: {
-        QFont carattere = Text1->font();
-        carattere.setPointSizeF(std::min(carattere.pointSizeF() + 1, kPuntiMassimi));
-        Text1->setFont(carattere);
+    case 2:
+        Text1.setFontSize(std::min(Text1.FontSize() + 1, kPuntiMassimi));
         break;
-    }
     case 3:
         if (vista_.Altro() == 1)
             mostraVista(vista_.Avanti());
-        Text1->setFocus();
+        Text1.SetFocus();
         break;
     case 4:
         mostraVista(vista_.Inizio());
-        Text1->setFocus();
+        Text1.SetFocus();
         break;
     case 5:
-        InviaEMail(TestoInVista());
+        InviaEMail(Text1.Text());
         break;
     case 6:
-        if (const std::optional<QString> problema = vista_.Salva(TestoInVista()))
-            Avvisa(*problema);
+        if (const std::optional<QString> problema = vista_.Salva(Text1.Text()))
+            Messaggio(*problema, StileAvviso, kTitolo);
         break;
     default:
         break;
@@ -222,27 +141,5 @@ void Anteprima::Tasto_Click(std::int16_t Index) {
 
 void Anteprima::InviaEMail(const QString& testo) {
     if (const std::optional<QString> problema = ConsegnaEMail(posto_, testo))
-        Avvisa(*problema);
-}
-
-void Anteprima::Avvisa(const QString& testo) {
-    // Placeholder until the program's own message box is available here.
-    QMessageBox::warning(this, kTitolo,
-                         QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-bool Anteprima::event(QEvent* evento) {
-    if (evento->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QDialog::event(evento);
-}
-
-void Anteprima::done(int esito) {
-    Form_Unload();
-    QDialog::done(esito);
-}
-
-void Anteprima::resizeEvent(QResizeEvent* evento) {
-    QDialog::resizeEvent(evento);
-    disponi();
+        Messaggio(*problema, StileAvviso, kTitolo);
 }

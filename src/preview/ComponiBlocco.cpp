@@ -18,18 +18,25 @@ const QByteArray kCrLf("\r\n");
 // all over) unchanged lines are only looked for at the top and bottom.
 constexpr qsizetype kMassimoConfronti = 4'000'000;
 
+// A line as it is compared: once the user edits, a text box may hand a
+// no-break space back as an ordinary one, and the eye cannot tell them apart.
+QString Confronto(const QString& riga) {
+    return QString(riga).replace(QChar::Nbsp, u' ');
+}
+
 // An edited line written over the line it replaces: the characters that
 // still agree with the original at the start and at the end take the
-// original bytes back.
-QByteArray Ricomponi(const QByteArray& originale, const QString& vistaOriginale,
+// original bytes back. `vista` and `confronto` are the original and the
+// edited line as compared, `modificata` the edited line as typed.
+QByteArray Ricomponi(const QByteArray& originale, const QString& vista, const QString& confronto,
                      const QString& modificata) {
-    const qsizetype massimo = std::min(vistaOriginale.size(), modificata.size());
+    const qsizetype massimo = std::min(vista.size(), confronto.size());
     qsizetype testa = 0;
-    while (testa < massimo && vistaOriginale[testa] == modificata[testa])
+    while (testa < massimo && vista[testa] == confronto[testa])
         ++testa;
     qsizetype coda = 0;
-    while (coda < massimo - testa && vistaOriginale[vistaOriginale.size() - 1 - coda] ==
-                                         modificata[modificata.size() - 1 - coda])
+    while (coda < massimo - testa &&
+           vista[vista.size() - 1 - coda] == confronto[confronto.size() - 1 - coda])
         ++coda;
     return originale.left(testa) + InAnsi(modificata.mid(testa, modificata.size() - testa - coda)) +
            originale.right(coda);
@@ -120,11 +127,15 @@ QStringList RigheDelTesto(const QString& testo) {
 
 QList<RigaLetta> ComponiBlocco(const QList<RigaLetta>& originali, const QString& testoVista) {
     const QStringList modificate = RigheDelTesto(testoVista);
+    QStringList confrontate;
+    confrontate.reserve(modificate.size());
+    for (const QString& riga : modificate)
+        confrontate.append(Confronto(riga));
     QStringList viste;
     viste.reserve(originali.size());
     for (const RigaLetta& riga : originali)
-        viste.append(RigaInVista(riga.testo));
-    const QList<qsizetype> origine = Abbina(viste, modificate);
+        viste.append(Confronto(RigaInVista(riga.testo)));
+    const QList<qsizetype> origine = Abbina(viste, confrontate);
 
     QList<RigaLetta> risultato;
     risultato.reserve(modificate.size());
@@ -132,11 +143,12 @@ QList<RigaLetta> ComponiBlocco(const QList<RigaLetta>& originali, const QString&
         const qsizetype o = origine[i];
         if (o < 0)
             risultato.append({InAnsi(modificate[i]), kCrLf});
-        else if (viste[o] == modificate[i])
+        else if (viste[o] == confrontate[i])
             risultato.append(originali[o]);
         else
             risultato.append(
-                {Ricomponi(originali[o].testo, viste[o], modificate[i]), originali[o].fine});
+                {Ricomponi(originali[o].testo, viste[o], confrontate[i], modificate[i]),
+                 originali[o].fine});
     }
     // Only the block's last line may lack a line end (the file's last line
     // written without one); any other line needs one not to join the next.

@@ -17,5 +17,6 @@ QStringList RigheDelTesto(const QString& testo);
 // matched with the line it came from: lines left as shown keep their original
 // bytes and line end, and in a changed line the unchanged start and end keep
 // theirs; only what the user typed is written as typed, with CR LF after new
-// lines. Shown through the preview again, the result is the edited text.
+// lines. Shown through the preview again, the result is the edited text
+// (a no-break space the text box gave back as a space keeps its byte).
 QList<RigaLetta> ComponiBlocco(const QList<RigaLetta>& originali, const QString& testoVista);

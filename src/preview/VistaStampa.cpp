@@ -83,6 +83,6 @@ std::optional<QString> VistaStampa::Salva(const QString& testoVista) {
 QString VistaStampa::Testo() const {
     QString testo;
     for (const QString& riga : blocco_.Vista())
-        testo += riga + u'\n';
+        testo += riga + QStringLiteral("\r\n");
     return testo;
 }

@@ -39,7 +39,7 @@ class VistaStampa {
     // itself is left as it is, and reading goes on after the saved block.
     std::optional<QString> Salva(const QString& testoVista);
 
-    // The view as the text box shows it: every line followed by a line feed.
+    // The view as the text box shows it: every line followed by CR LF.
     QString Testo() const;
     const BloccoDiStampa& Blocco() const { return blocco_; }
     std::int32_t Caratteri() const { return caratteri_; }

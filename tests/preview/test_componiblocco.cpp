@@ -151,3 +151,15 @@ TEST(ComponiBlocco, RandomEditsOfAFramedBlockReadBackAsEdited) {
             ASSERT_NE(riga.testo, RigaInVista(kCornice).toLatin1()) << prova;
     }
 }
+
+TEST(ComponiBlocco, NoBreakSpacesHandedBackAsSpacesKeepTheirByte) {
+    const QList<RigaLetta> originali = Righe({"a\xA0"
+                                              "b",
+                                              "c\xA0"
+                                              "d"});
+    // The second line edited, both no-break spaces now ordinary ones.
+    const QList<RigaLetta> nuove = ComponiBlocco(originali, "a b\nc dX\n");
+    EXPECT_EQ(Byte(nuove), QByteArray("a\xA0"
+                                      "b\r\nc\xA0"
+                                      "dX\r\n"));
+}

@@ -53,7 +53,7 @@ TEST_F(Preview, TwentyFiveThousandCharactersAcrossTheTwoBudgets) {
     EXPECT_EQ(vista.Caratteri(), 20000);
     EXPECT_EQ(vista.Altro(), 1);
     EXPECT_TRUE(vista.Testo().startsWith("00000x"));
-    EXPECT_TRUE(vista.Testo().endsWith(QString(95, 'x') + "\n"));
+    EXPECT_TRUE(vista.Testo().endsWith(QString(95, 'x') + "\r\n"));
 
     ASSERT_FALSE(vista.Avanti());
     EXPECT_EQ(vista.Blocco().righe.size(), 50);
@@ -88,11 +88,11 @@ TEST_F(Preview, ALineLongerThanTheBudgetIsShownWholeInOneView) {
     VistaStampa vista(percorso);
     vista.Apri();
     ASSERT_FALSE(vista.Inizio());
-    EXPECT_EQ(vista.Testo(), QString(lunga) + "\n");
+    EXPECT_EQ(vista.Testo(), QString(lunga) + "\r\n");
     EXPECT_EQ(vista.Caratteri(), 30000);
     EXPECT_EQ(vista.Altro(), 1);
     ASSERT_FALSE(vista.Avanti());
-    EXPECT_EQ(vista.Testo(), "coda\n");
+    EXPECT_EQ(vista.Testo(), "coda\r\n");
 }
 
 TEST_F(Preview, FrameBytesAreShownConverted) {
@@ -102,7 +102,7 @@ TEST_F(Preview, FrameBytesAreShownConverted) {
     VistaStampa vista(percorso);
     vista.Apri();
     ASSERT_FALSE(vista.Riempi(VistaStampa::kBudgetApertura));
-    EXPECT_EQ(vista.Testo(), "-----\n|a|b|\n");
+    EXPECT_EQ(vista.Testo(), "-----\r\n|a|b|\r\n");
 }
 
 TEST_F(Preview, SavingTheFirstOfThreeBlocksKeepsTheOtherTwo) {
@@ -125,10 +125,10 @@ TEST_F(Preview, SavingTheFirstOfThreeBlocksKeepsTheOtherTwo) {
     ASSERT_FALSE(vista.Avanti());
     EXPECT_EQ(vista.Testo().left(5), "00260");
     ASSERT_FALSE(vista.Avanti());
-    EXPECT_TRUE(vista.Testo().endsWith("| ultima riga senza fine\n"));
+    EXPECT_TRUE(vista.Testo().endsWith("| ultima riga senza fine\r\n"));
 
     // Saving a later block, with a line removed, keeps what lies before it.
-    ASSERT_FALSE(vista.Salva(vista.Testo().mid(101)));
+    ASSERT_FALSE(vista.Salva(vista.Testo().mid(102)));
     EXPECT_EQ(cartella.leggi("FD3"), atteso + secondo + terzo.mid(102));
 }
 
