@@ -4,6 +4,7 @@
 
 #include "SpedixDiProva.h"
 
+#include "RigheNumerate.h"
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "ui/Schermo.h"
@@ -20,13 +21,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray Righe(int prima, int quante, char lettera = 'x') {
-    QByteArray byte;
-    for (int i = prima; i < prima + quante; ++i)
-        byte += QByteArray::number(i).rightJustified(5, '0') + QByteArray(95, lettera) + "\r\n";
-    return byte;
-}
 
 int Linee(const QString& testo) {
     return static_cast<int>(testo.count(QStringLiteral("\r\n")));
@@ -165,7 +159,7 @@ class TestAnteprima : public QObject {
     }
 
     void twentyFiveThousandCharactersThenNextThenFirst() {
-        Anteprima& a = Apri(Righe(0, 250));
+        Anteprima& a = Apri(RigheNumerate(0, 250));
         QCOMPARE(Linee(a.Text1.Text()), 200);
         QCOMPARE(a.Vista().Caratteri(), 20000);
         QCOMPARE(a.Vista().Altro(), std::int16_t(1));
@@ -206,13 +200,13 @@ class TestAnteprima : public QObject {
     }
 
     void savingAnEditInTheFirstOfThreeBlocksKeepsTheOthers() {
-        const QByteArray resto = Righe(200, 260, 'y') + Righe(460, 260, 'z');
-        Anteprima& a = Apri(Righe(0, 200) + resto);
+        const QByteArray resto = RigheNumerate(200, 260, 'y') + RigheNumerate(460, 260, 'z');
+        Anteprima& a = Apri(RigheNumerate(0, 200) + resto);
         Area(a)->moveCursor(QTextCursor::Start);
         QTest::keyClick(a.Text1.widget(), Qt::Key_Delete);
         QTest::keyClicks(a.Text1.widget(), "A");
         Premi(6);
-        QByteArray atteso = Righe(0, 200);
+        QByteArray atteso = RigheNumerate(0, 200);
         atteso[0] = 'A';
         QCOMPARE(cartella->leggi("FD3"), atteso + resto);
         QVERIFY(a.Text1.Text().startsWith("A0000"));
@@ -230,7 +224,7 @@ class TestAnteprima : public QObject {
             if (b != '\r' && b != '\n')
                 tutti.append(static_cast<char>(b));
         }
-        const QByteArray contenuto = Righe(0, 3) + tutti + "\r\n\xB3\xA0\xB3\r\n";
+        const QByteArray contenuto = RigheNumerate(0, 3) + tutti + "\r\n\xB3\xA0\xB3\r\n";
         Anteprima& a = Apri(contenuto);
         Premi(6);
         QCOMPARE(cartella->leggi("FD3"), contenuto);

@@ -1,5 +1,6 @@
 #include "preview/VistaStampa.h"
 
+#include "RigheNumerate.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -9,15 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Lines of 100 characters numbered from 0, so each block's first and last
-// lines can be told apart.
-QByteArray Righe(int prima, int quante, char lettera = 'x') {
-    QByteArray byte;
-    for (int i = prima; i < prima + quante; ++i)
-        byte += QByteArray::number(i).rightJustified(5, '0') + QByteArray(95, lettera) + "\r\n";
-    return byte;
-}
 
 struct Preview : ::testing::Test {
     CartellaDiProva cartella;
@@ -44,7 +36,7 @@ TEST_F(Preview, MissingAndEmptyPrintFiles) {
 }
 
 TEST_F(Preview, TwentyFiveThousandCharactersAcrossTheTwoBudgets) {
-    cartella.scrivi("FD3", Righe(0, 250));
+    cartella.scrivi("FD3", RigheNumerate(0, 250));
     VistaStampa vista(percorso);
     vista.Apri();
     ASSERT_FALSE(vista.Riempi(VistaStampa::kBudgetApertura));
@@ -73,7 +65,8 @@ TEST_F(Preview, TwentyFiveThousandCharactersAcrossTheTwoBudgets) {
 TEST_F(Preview, TheBudgetIsTestedBeforeEachLine) {
     // 199 lines bring the count to 19900; the 26100-character line that
     // follows is still shown whole, then the view stops.
-    cartella.scrivi("FD3", Righe(0, 199) + QByteArray(26100, 'L') + "\r\n" + Righe(199, 1));
+    cartella.scrivi("FD3", RigheNumerate(0, 199) + QByteArray(26100, 'L') + "\r\n" +
+                               RigheNumerate(199, 1));
     VistaStampa vista(percorso);
     vista.Apri();
     ASSERT_FALSE(vista.Riempi(VistaStampa::kBudgetApertura));
@@ -106,9 +99,9 @@ TEST_F(Preview, FrameBytesAreShownConverted) {
 }
 
 TEST_F(Preview, SavingTheFirstOfThreeBlocksKeepsTheOtherTwo) {
-    const QByteArray secondo = Righe(260, 260, 'y');
-    const QByteArray terzo = Righe(520, 100, 'z') + "\xB3 ultima riga senza fine";
-    cartella.scrivi("FD3", Righe(0, 260) + secondo + terzo);
+    const QByteArray secondo = RigheNumerate(260, 260, 'y');
+    const QByteArray terzo = RigheNumerate(520, 100, 'z') + "\xB3 ultima riga senza fine";
+    cartella.scrivi("FD3", RigheNumerate(0, 260) + secondo + terzo);
     VistaStampa vista(percorso);
     vista.Apri();
     ASSERT_FALSE(vista.Inizio());
@@ -117,7 +110,7 @@ TEST_F(Preview, SavingTheFirstOfThreeBlocksKeepsTheOtherTwo) {
     QString testo = vista.Testo();
     testo.replace(0, 5, "MODIF");
     ASSERT_FALSE(vista.Salva(testo));
-    QByteArray atteso = Righe(0, 260);
+    QByteArray atteso = RigheNumerate(0, 260);
     atteso.replace(0, 5, "MODIF");
     EXPECT_EQ(cartella.leggi("FD3"), atteso + secondo + terzo);
     // The view stays as edited; the next block follows the saved one.
@@ -164,7 +157,7 @@ TEST_F(Preview, AFileChangedSinceItWasShownIsNotOverwritten) {
 }
 
 TEST_F(Preview, AClosedHandleIsOpenedAgainAndTheStepRepeated) {
-    cartella.scrivi("FD3", Righe(0, 250));
+    cartella.scrivi("FD3", RigheNumerate(0, 250));
     VistaStampa vista(percorso);
     vista.Apri();
     ASSERT_FALSE(vista.Riempi(VistaStampa::kBudgetApertura));
