@@ -240,8 +240,11 @@ class TestAnteprima : public QObject {
         Anteprima& a = Apri("\xB3"
                             "101\xB3 Citt\xE0\r\n");
         QTest::keyClicks(a.Text1.widget(), "!");
+        cartella->scrivi("e-mail3.txt", "un messaggio precedente, piu lungo del nuovo\r\n");
         Premi(5);
-        QVERIFY(!spedix.AttendiAvvio().isEmpty());
+        // Started in the current folder, without arguments.
+        QCOMPARE(spedix.AttendiAvvio(),
+                 QFile::encodeName(QDir(cartella->percorso()).canonicalPath()) + " 0");
         QCOMPARE(cartella->leggi("e-mail3.txt"), QByteArray("OGGETTO\r\n!|101| Citt\xE0\r\n\r\n"));
         QVERIFY(a.widget()->isVisible());
     }

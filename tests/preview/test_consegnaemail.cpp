@@ -22,26 +22,6 @@ TEST(ConsegnaEMail, MessageFileNameAndBytes) {
     EXPECT_EQ(ContenutoEMail("a\nb"), QByteArray("OGGETTO\r\na\r\nb\r\n\r\n"));
 }
 
-TEST(ConsegnaEMail, WritesTheFileAndStartsTheProgramWithoutWaiting) {
-    CartellaDiProva cartella;
-    SpedixDiProva spedix(cartella, true);
-    cartella.scrivi("e-mail7.txt", "un messaggio precedente, piu lungo del nuovo\r\n");
-    EXPECT_FALSE(ConsegnaEMail(PostoDiLavoro("7"), "riga\n"));
-    EXPECT_EQ(cartella.leggi("e-mail7.txt"), QByteArray("OGGETTO\r\nriga\r\n\r\n"));
-    EXPECT_EQ(spedix.AttendiAvvio(),
-              QFile::encodeName(QDir(cartella.percorso()).canonicalPath()) + " 0");
-}
-
-TEST(ConsegnaEMail, AMissingProgramIsReportedAndTheFileStays) {
-    CartellaDiProva cartella;
-    SpedixDiProva spedix(cartella, false);
-    const std::optional<QString> problema = ConsegnaEMail(PostoDiLavoro("7"), "riga\n");
-    ASSERT_TRUE(problema);
-    EXPECT_TRUE(problema->contains("Spedix.exe"));
-    EXPECT_TRUE(problema->contains("e-mail7.txt"));
-    EXPECT_EQ(cartella.leggi("e-mail7.txt"), QByteArray("OGGETTO\r\nriga\r\n\r\n"));
-}
-
 TEST(ConsegnaEMail, AMessageFileThatCannotBeWrittenIsReported) {
     CartellaDiProva cartella;
     SpedixDiProva spedix(cartella, true);

@@ -18,23 +18,6 @@ struct Preview : ::testing::Test {
 
 } // namespace
 
-TEST_F(Preview, MissingAndEmptyPrintFiles) {
-    VistaStampa vista(percorso);
-    EXPECT_FALSE(vista.Esiste());
-    vista.Apri();
-    EXPECT_FALSE(vista.Aperto());
-
-    cartella.scrivi("FD3", "");
-    VistaStampa vuota(percorso);
-    vuota.Apri();
-    ASSERT_FALSE(vuota.Riempi(VistaStampa::kBudgetApertura));
-    EXPECT_EQ(vuota.Testo(), "");
-    EXPECT_EQ(vuota.Altro(), 0);
-    EXPECT_EQ(vuota.Caratteri(), 0);
-    EXPECT_FALSE(vuota.Avanti());
-    EXPECT_EQ(vuota.Testo(), "");
-}
-
 TEST_F(Preview, TwentyFiveThousandCharactersAcrossTheTwoBudgets) {
     cartella.scrivi("FD3", RigheNumerate(0, 250));
     VistaStampa vista(percorso);
@@ -73,19 +56,6 @@ TEST_F(Preview, TheBudgetIsTestedBeforeEachLine) {
     EXPECT_EQ(vista.Blocco().righe.size(), 200);
     EXPECT_EQ(vista.Caratteri(), 19900 + 26100);
     EXPECT_EQ(vista.Altro(), 1);
-}
-
-TEST_F(Preview, ALineLongerThanTheBudgetIsShownWholeInOneView) {
-    const QByteArray lunga(30000, 'L');
-    cartella.scrivi("FD3", lunga + "\r\ncoda\r\n");
-    VistaStampa vista(percorso);
-    vista.Apri();
-    ASSERT_FALSE(vista.Inizio());
-    EXPECT_EQ(vista.Testo(), QString(lunga) + "\r\n");
-    EXPECT_EQ(vista.Caratteri(), 30000);
-    EXPECT_EQ(vista.Altro(), 1);
-    ASSERT_FALSE(vista.Avanti());
-    EXPECT_EQ(vista.Testo(), "coda\r\n");
 }
 
 TEST_F(Preview, FrameBytesAreShownConverted) {
