@@ -7,6 +7,7 @@
 #include "front/routines/Orologio.h"
 #include "front/routines/SetRoutine.h"
 #include "msgbox/MsgBox_Routine.h"
+#include "print/ErroreStampa.h"
 #include "ui/Programma.h"
 
 #include <cstdio>
@@ -24,6 +25,8 @@ template <class Azione> void PerOgni(Recordset& tabella, const Criterio& criteri
         tabella.FindNext(criterio);
     }
 }
+
+const QString TitoloArchivio = u"Archivio non disponibile"_s;
 
 QString Oggi() {
     return Adesso().date().toString(u"dd/MM/yyyy"_s);
@@ -45,15 +48,15 @@ void ScriviErrore(const QString& testo) {
 
 SetDesk::SetDesk(AzioneStampa stampa)
     : Finestra(u"Tableau Settimanale"_s, 4125, 3870), stampa_(std::move(stampa)) {
-    const Carattere elenchi{u"Courier New"_s, 10};
+    const Carattere elenchi{u"Courier New"_s, 9};
     const QString etichette[] = {u"N. Hotel "_s, u"N. Tableau "_s, u"Dalla Camera "_s,
                                  u"Alla Camera "_s, u"Data inizio "_s};
     const int righe[] = {300, 840, 1500, 2040, 2580};
     for (int i = 0; i < 5; ++i)
-        Label1.Aggiungi(*this, i, {240, righe[i], 1320, 375}).setCaption(etichette[i]);
+        Label1.Aggiungi(*this, i, {180, righe[i], 1260, 375}).setCaption(etichette[i]);
 
     for (int i = 0; i < 2; ++i) {
-        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1560, righe[i], 2385, 375});
+        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1440, righe[i], 2565, 375});
         elenco.setFont(elenchi);
         elenco.setTabIndex(6 - i);
     }
@@ -61,7 +64,7 @@ SetDesk::SetDesk(AzioneStampa stampa)
     const int lunghezze[] = {6, 6, 10};
     const int larghezze[] = {1080, 1080, 1500};
     for (int i = 0; i < 3; ++i) {
-        const Riquadro campo{1620, righe[2 + i] + 30, larghezze[i], 315};
+        const Riquadro campo{1560, righe[2 + i] + 30, larghezze[i], 315};
         Shape1.Aggiungi(*this, i,
                         {campo.Left - 60, campo.Top - 60, campo.Width + 120, campo.Height + 120});
         CampoTesto& testo = Text1.Aggiungi(*this, i, campo);
@@ -96,7 +99,7 @@ void SetDesk::Form_Load() {
         }
     } catch (const ErroreArchivio& errore) {
         ScriviErrore(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, u"Archivio non disponibile"_s);
+        Messaggio(errore.messaggio(), StileAvviso, TitoloArchivio);
         ImpostaEsito(1);
         Unload();
     }
@@ -113,7 +116,7 @@ void SetDesk::Form_Activate() {
                                          hotels.Campo(u"RagioneSociale"_s).testo()));
         });
     } catch (const ErroreArchivio& errore) {
-        segnala(errore);
+        segnala(errore.messaggio(), TitoloArchivio);
         return;
     }
     if (Combo1(0).ListCount() == 0) {
@@ -140,7 +143,7 @@ void SetDesk::Combo1_Click(int Index) {
         else
             sceltaTableau();
     } catch (const ErroreArchivio& errore) {
-        segnala(errore);
+        segnala(errore.messaggio(), TitoloArchivio);
     }
 }
 
@@ -249,7 +252,9 @@ void SetDesk::stampa() {
     try {
         stampa_(HotelScelto, TableauScelto, Text1(0).Text(), Text1(1).Text(), Text1(2).Text());
     } catch (const ErroreArchivio& errore) {
-        segnala(errore);
+        segnala(errore.messaggio(), TitoloArchivio);
+    } catch (const ErroreStampa& errore) {
+        segnala(errore.messaggio(), u"Stampa non eseguita"_s);
     }
 }
 
@@ -261,14 +266,14 @@ void SetDesk::chiudiPerMancanza(const QString& motivo) {
     Unload();
 }
 
-// A database that fails during a request is reported and the window stays
-// usable. The activation that follows the closing of the report would meet
-// the same failure again; it is not reported twice.
-void SetDesk::segnala(const ErroreArchivio& errore) {
-    ScriviErrore(errore.messaggio());
+// A database or the print file failing during a request is reported and the
+// window stays usable. The activation that follows the closing of the report
+// would meet the same failure again; it is not reported twice.
+void SetDesk::segnala(const QString& messaggio, const QString& titolo) {
+    ScriviErrore(messaggio);
     if (segnalazioneInCorso_)
         return;
     segnalazioneInCorso_ = true;
-    Messaggio(errore.messaggio(), StileAvviso, u"Archivio non disponibile"_s);
+    Messaggio(messaggio, StileAvviso, titolo);
     segnalazioneInCorso_ = false;
 }

@@ -1,5 +1,6 @@
 #include "ui/Controllo.h"
 
+#include "ui/Colora.h"
 #include "ui/Finestra.h"
 #include "ui/Misure.h"
 
@@ -79,19 +80,11 @@ void Controllo::setFontSize(double punti) {
 }
 
 void Controllo::setForeColor(Colore colore) {
-    const QColor qt(colore.rosso, colore.verde, colore.blu);
-    QPalette tavolozza = widget_->palette();
-    for (const auto ruolo : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        tavolozza.setColor(ruolo, qt);
-    widget_->setPalette(tavolozza);
+    Colora(*widget_, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colore);
 }
 
 void Controllo::setBackColor(Colore colore) {
-    const QColor qt(colore.rosso, colore.verde, colore.blu);
-    QPalette tavolozza = widget_->palette();
-    for (const auto ruolo : {QPalette::Window, QPalette::Base, QPalette::Button})
-        tavolozza.setColor(ruolo, qt);
-    widget_->setPalette(tavolozza);
+    Colora(*widget_, {QPalette::Window, QPalette::Base, QPalette::Button}, colore);
     widget_->setAutoFillBackground(true);
 }
 

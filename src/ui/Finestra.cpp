@@ -1,5 +1,6 @@
 #include "ui/Finestra.h"
 
+#include "ui/Colora.h"
 #include "ui/Controllo.h"
 #include "ui/Misure.h"
 #include "ui/Programma.h"
@@ -186,9 +187,7 @@ void Finestra::setHeight(int twips) {
 }
 
 void Finestra::setBackColor(Colore colore) {
-    QPalette tavolozza = widget_->palette();
-    tavolozza.setColor(QPalette::Window, QColor(colore.rosso, colore.verde, colore.blu));
-    widget_->setPalette(tavolozza);
+    Colora(*widget_, {QPalette::Window}, colore);
     widget_->setAutoFillBackground(true);
 }
 
