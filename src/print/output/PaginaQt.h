@@ -7,6 +7,11 @@
 
 class QPagedPaintDevice;
 
+// Dots per inch of the paged devices. Qt sets fonts in whole device pixels:
+// at this resolution every size in tenths of a point is exact, so a line of
+// 132 characters is as wide as the font's metrics say.
+constexpr int RisoluzioneStampa = 7200;
+
 // The printer services over a Qt paged device (QPrinter, QPdfWriter): text
 // is set from the top-left corner of the printable area, each line as high as
 // the font it ends in, and a line that would run past the bottom of the page
