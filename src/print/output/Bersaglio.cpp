@@ -2,7 +2,7 @@
 
 #include "front/routines/TrovaFile.h"
 #include "print/output/CodaCups.h"
-#include "print/output/ErroreStampa.h"
+#include "print/ErroreStampa.h"
 #include "print/output/MotivoDiSistema.h"
 
 #include <QFile>

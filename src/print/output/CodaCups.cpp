@@ -1,6 +1,6 @@
 #include "print/output/CodaCups.h"
 
-#include "print/output/ErroreStampa.h"
+#include "print/ErroreStampa.h"
 
 #include <cups/cups.h>
 

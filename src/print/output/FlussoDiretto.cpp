@@ -2,7 +2,7 @@
 
 #include "front/routines/SetRoutine.h"
 #include "front/routines/TestoAnsi.h"
-#include "print/output/ErroreStampa.h"
+#include "print/ErroreStampa.h"
 
 #include <cmath>
 

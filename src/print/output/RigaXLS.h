@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "print/FileImpostazioni.h"
 
-// The three texts that shape the spreadsheet file.
-struct SeparatoriXLS {
-    QString campo = QStringLiteral(",");        // written between fields
-    QString decimale = QStringLiteral(".");     // written for a decimal comma
-    QString valuta = QString(QChar(0x20AC));    // its first character goes before an amount
-};
+#include <QString>
 
 // One print-file line as a spreadsheet line: frame bytes become field
 // separators, rule bytes blanks, and Italian amounts (1.234,50) numbers a

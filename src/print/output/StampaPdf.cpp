@@ -1,6 +1,6 @@
 #include "print/output/StampaPdf.h"
 
-#include "print/output/ErroreStampa.h"
+#include "print/ErroreStampa.h"
 #include "print/output/PaginaQt.h"
 
 #include <QMarginsF>

@@ -1,7 +1,7 @@
 #include "print/output/StampanteCorrente.h"
 
 #include "print/output/CodaCups.h"
-#include "print/output/ErroreStampa.h"
+#include "print/ErroreStampa.h"
 #include "print/output/PaginaQt.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "print/output/FlussoDiretto.h"
 
 #include "front/routines/TestoAnsi.h"
-#include "print/output/ErroreStampa.h"
+#include "print/ErroreStampa.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
@@ -109,8 +109,8 @@ TEST(FlussoDiretto, SetupCodesMustBeByteValues) {
         Flusso(Righe(1), imp);
         FAIL() << "a code of 256 was sent";
     } catch (const ErroreStampa& errore) {
-        EXPECT_TRUE(errore.testo().contains(QStringLiteral("\"Ufficio\""))) << errore.what();
-        EXPECT_TRUE(errore.testo().contains(QStringLiteral("256"))) << errore.what();
+        EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Ufficio\""))) << errore.what();
+        EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("256"))) << errore.what();
     }
     imp.codiciImpostazione = {-1, 0, 0, 0, 0};
     EXPECT_THROW(Flusso(Righe(1), imp), ErroreStampa);

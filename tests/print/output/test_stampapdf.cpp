@@ -2,7 +2,7 @@
 
 #include "StrumentiPdf.h"
 #include "front/routines/TestoAnsi.h"
-#include "print/output/ErroreStampa.h"
+#include "print/ErroreStampa.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -171,7 +171,7 @@ TEST_F(StampaPdf, UnwritableFileIsReportedAndNothingIsLeft) {
         StampaSuFilePdf({QStringLiteral("x")}, Impostazioni(60, 0), pdf, QStringLiteral("Archivio PDF"));
         FAIL() << "no error for an unwritable file";
     } catch (const ErroreStampa& errore) {
-        EXPECT_TRUE(errore.testo().contains(QStringLiteral("\"Archivio PDF\""))) << errore.what();
-        EXPECT_TRUE(errore.testo().contains(pdf)) << errore.what();
+        EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Archivio PDF\""))) << errore.what();
+        EXPECT_TRUE(errore.messaggio().contains(pdf)) << errore.what();
     }
 }
