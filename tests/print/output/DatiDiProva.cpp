@@ -1,0 +1,10 @@
+#include "DatiDiProva.h"
+
+#include <QFile>
+
+QByteArray TableauDiProva() {
+    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/tests/print/output/dati/FD7"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test print file %s", qPrintable(file.fileName()));
+    return file.readAll();
+}
