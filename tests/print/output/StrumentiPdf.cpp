@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
+#include <cmath>
+
 namespace {
 
 QString Esegui(const QString& programma, const QStringList& argomenti) {
@@ -39,6 +41,10 @@ QSizeF PaginaPdf(const QString& pdf, int pagina) {
         QRegularExpression(QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"))
             .match(Esegui(QStringLiteral("pdfinfo"), Pagina(pdf, pagina)));
     return trovato.hasMatch() ? QSizeF(trovato.captured(1).toDouble(), trovato.captured(2).toDouble()) : QSizeF();
+}
+
+bool StessaPagina(const QSizeF& letta, const QSizeF& attesa) {
+    return std::abs(letta.width() - attesa.width()) < 1 && std::abs(letta.height() - attesa.height()) < 1;
 }
 
 QString TestoPdf(const QString& pdf, int pagina) {

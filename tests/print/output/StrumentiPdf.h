@@ -10,6 +10,8 @@ bool StrumentiPdfPresenti();
 int PaginePdf(const QString& pdf);
 // Page size in points of one page (from 1).
 QSizeF PaginaPdf(const QString& pdf, int pagina);
+// Whether a page size read from pdfinfo, which gives whole points, is the one expected.
+bool StessaPagina(const QSizeF& letta, const QSizeF& attesa);
 // The text of one page laid out as on the page (pdftotext -layout).
 QString TestoPdf(const QString& pdf, int pagina);
 // The names of the embedded fonts, without their subset prefixes.

@@ -6,7 +6,7 @@
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -40,11 +40,6 @@ QString RigaCornice(char riempimento, char incrocio, char fine) {
     riga[131] = fine;
     riga.replace(0, 5, "  101");
     return DaAnsi(riga);
-}
-
-// pdfinfo gives whole points.
-bool StessaPagina(const QSizeF& letta, const QSizeF& attesa) {
-    return std::abs(letta.width() - attesa.width()) < 1 && std::abs(letta.height() - attesa.height()) < 1;
 }
 
 const ParolaPdf* Parola(const QList<ParolaPdf>& parole, const QString& testo) {
