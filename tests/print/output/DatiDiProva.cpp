@@ -8,3 +8,10 @@ QByteArray TableauDiProva() {
         qFatal("missing test print file %s", qPrintable(file.fileName()));
     return file.readAll();
 }
+
+QStringList RigheNumerate(int quante, const QString& forma, int cifre) {
+    QStringList righe;
+    for (int i = 1; i <= quante; ++i)
+        righe << forma.arg(i, cifre, 10, QChar(u'0'));
+    return righe;
+}

@@ -3,6 +3,7 @@
 #include "DatiDiProva.h"
 #include "ServerCups.h"
 #include "StrumentiPdf.h"
+#include "ErroreDi.h"
 #include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
 #include "print/output/StampanteCorrente.h"
@@ -36,13 +37,9 @@ protected:
             QDateTime::currentMSecsSinceEpoch() % 100000000);
     }
 
+    // The message of the print's failure, empty when it succeeded.
     QString Errore(const ImpostazioniStampa& impostazioni) {
-        try {
-            StampaConImpostazioni(richiesta_, impostazioni);
-        } catch (const ErroreStampa& errore) {
-            return errore.messaggio();
-        }
-        return {};
+        return ErroreDi([&] { StampaConImpostazioni(richiesta_, impostazioni); });
     }
 
     CartellaDiProva cartella_;

@@ -1,5 +1,6 @@
 #include "print/output/FlussoDiretto.h"
 
+#include "DatiDiProva.h"
 #include "front/routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "util/StampaQString.h"
@@ -21,13 +22,6 @@ ImpostazioniDirette Impostazioni(int lungPag, int margine) {
     return imp;
 }
 
-QStringList Righe(int quante) {
-    QStringList righe;
-    for (int i = 1; i <= quante; ++i)
-        righe << QStringLiteral("r%1").arg(i);
-    return righe;
-}
-
 QByteArray Righe(int da, int a) {
     QByteArray byte;
     for (int i = da; i <= a; ++i)
@@ -42,13 +36,13 @@ QByteArray Flusso(const QStringList& righe, const ImpostazioniDirette& imp) {
 }  // namespace
 
 TEST(FlussoDiretto, SmallFileWithMarginAndPageLength) {
-    EXPECT_EQ(Flusso(Righe(5), Impostazioni(4, 1)),
+    EXPECT_EQ(Flusso(RigheNumerate(5), Impostazioni(4, 1)),
               Compresso + " \r\nr1\r\nr2\r\nr3\r\n\f \r\nr4\r\nr5\r\n\f");
 }
 
 TEST(FlussoDiretto, HundredThirtyLinesOnPagesOfSixty) {
     const QByteArray margine(" \r\n \r\n");
-    EXPECT_EQ(Flusso(Righe(130), Impostazioni(60, 2)),
+    EXPECT_EQ(Flusso(RigheNumerate(130), Impostazioni(60, 2)),
               Compresso + margine + Righe(1, 58) + "\f" + margine + Righe(59, 116) + "\f" + margine +
                   Righe(117, 130) + "\f");
 }
@@ -63,7 +57,7 @@ TEST(FlussoDiretto, OptionUFillsEveryPageToTheFillLength) {
         sei += "\r\n";
     for (int i = 0; i < 50; ++i)
         cinquanta += "\r\n";
-    const QByteArray flusso = Flusso(Righe(130), imp);
+    const QByteArray flusso = Flusso(RigheNumerate(130), imp);
     EXPECT_EQ(flusso, Compresso + margine + Righe(1, 58) + sei + margine + Righe(59, 116) + sei + margine +
                           Righe(117, 130) + cinquanta);
     EXPECT_FALSE(flusso.contains('\f'));
@@ -71,9 +65,9 @@ TEST(FlussoDiretto, OptionUFillsEveryPageToTheFillLength) {
 
 TEST(FlussoDiretto, EndExactlyAtAPageBoundary) {
     // No margin: the page already ended, nothing is added.
-    EXPECT_EQ(Flusso(Righe(4), Impostazioni(2, 0)), Compresso + "r1\r\nr2\r\n\fr3\r\nr4\r\n\f");
+    EXPECT_EQ(Flusso(RigheNumerate(4), Impostazioni(2, 0)), Compresso + "r1\r\nr2\r\n\fr3\r\nr4\r\n\f");
     // A margin of two: the last page holds the margin lines alone.
-    EXPECT_EQ(Flusso(Righe(2), Impostazioni(4, 2)), Compresso + " \r\n \r\nr1\r\nr2\r\n\f \r\n \r\n\f");
+    EXPECT_EQ(Flusso(RigheNumerate(2), Impostazioni(4, 2)), Compresso + " \r\n \r\nr1\r\nr2\r\n\f \r\n \r\n\f");
 }
 
 TEST(FlussoDiretto, PageBreakLineEndsThePageAndIsNotPrinted) {
@@ -106,12 +100,12 @@ TEST(FlussoDiretto, SetupCodesMustBeByteValues) {
     ImpostazioniDirette imp = Impostazioni(60, 0);
     imp.codiciImpostazione = {27, 256, 0, 0, 0};
     try {
-        Flusso(Righe(1), imp);
+        Flusso(RigheNumerate(1), imp);
         FAIL() << "a code of 256 was sent";
     } catch (const ErroreStampa& errore) {
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Ufficio\""))) << errore.what();
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("256"))) << errore.what();
     }
     imp.codiciImpostazione = {-1, 0, 0, 0, 0};
-    EXPECT_THROW(Flusso(Righe(1), imp), ErroreStampa);
+    EXPECT_THROW(Flusso(RigheNumerate(1), imp), ErroreStampa);
 }

@@ -1,5 +1,6 @@
 #include "print/output/StampaDriver.h"
 
+#include "DatiDiProva.h"
 #include "SuperficieRegistrata.h"
 #include "front/routines/TestoAnsi.h"
 #include "util/StampaQString.h"
@@ -17,13 +18,6 @@ ImpostazioniDriver Impostazioni(int lungPag, int margine) {
     imp.lunghezzaPagina = lungPag;
     imp.margineSuperiore = margine;
     return imp;
-}
-
-QStringList Righe(int quante) {
-    QStringList righe;
-    for (int i = 1; i <= quante; ++i)
-        righe << QStringLiteral("r%1").arg(i);
-    return righe;
 }
 
 SuperficieRegistrata Stampa(const QStringList& righe, const ImpostazioniDriver& imp) {
@@ -58,12 +52,12 @@ QStringList TestiDa(const SuperficieRegistrata::Pagina& pagina, int prima) {
 }  // namespace
 
 TEST(StampaDriver, PagesOfSixtyLinesEachOpeningWithTheSpacingLine) {
-    const auto stampante = Stampa(Righe(130), Impostazioni(60, 0));
+    const auto stampante = Stampa(RigheNumerate(130), Impostazioni(60, 0));
     ASSERT_EQ(stampante.pagine.size(), 3);
     EXPECT_EQ(stampante.fini, 1);
-    EXPECT_EQ(TestiDa(stampante.pagine.at(0), 1), Righe(130).mid(0, 60));
-    EXPECT_EQ(TestiDa(stampante.pagine.at(1), 1), Righe(130).mid(60, 60));
-    EXPECT_EQ(TestiDa(stampante.pagine.at(2), 1), Righe(130).mid(120));
+    EXPECT_EQ(TestiDa(stampante.pagine.at(0), 1), RigheNumerate(130).mid(0, 60));
+    EXPECT_EQ(TestiDa(stampante.pagine.at(1), 1), RigheNumerate(130).mid(60, 60));
+    EXPECT_EQ(TestiDa(stampante.pagine.at(2), 1), RigheNumerate(130).mid(120));
     for (const auto& pagina : stampante.pagine)
         ControllaTestaDiPagina(pagina, 0, "pagina");
     // The report's lines are in the report font at the text size.
@@ -73,13 +67,13 @@ TEST(StampaDriver, PagesOfSixtyLinesEachOpeningWithTheSpacingLine) {
 }
 
 TEST(StampaDriver, TopMarginCountsTowardsThePageLength) {
-    const auto stampante = Stampa(Righe(10), Impostazioni(6, 2));
+    const auto stampante = Stampa(RigheNumerate(10), Impostazioni(6, 2));
     ASSERT_EQ(stampante.pagine.size(), 3);
     for (const auto& pagina : stampante.pagine)
         ControllaTestaDiPagina(pagina, 2, "pagina");
-    EXPECT_EQ(TestiDa(stampante.pagine.at(0), 3), Righe(4));
-    EXPECT_EQ(TestiDa(stampante.pagine.at(1), 3), Righe(8).mid(4));
-    EXPECT_EQ(TestiDa(stampante.pagine.at(2), 3), Righe(10).mid(8));
+    EXPECT_EQ(TestiDa(stampante.pagine.at(0), 3), RigheNumerate(4));
+    EXPECT_EQ(TestiDa(stampante.pagine.at(1), 3), RigheNumerate(8).mid(4));
+    EXPECT_EQ(TestiDa(stampante.pagine.at(2), 3), RigheNumerate(10).mid(8));
     // On the first page the margin lines come at the spacing size, on the
     // following pages at the text size.
     EXPECT_EQ(stampante.pagine.at(0).righe.at(1).tratti.at(0).punti, 7);
@@ -102,10 +96,10 @@ TEST(StampaDriver, PageBreakLineGivesOnePageAdvance) {
     EXPECT_EQ(TestiDa(stampante.pagine.at(1), 2), QStringList{QStringLiteral("b")});
     // The page after the break counts from its margin again.
     QStringList lunghe{QStringLiteral("\f")};
-    lunghe << Righe(5);
+    lunghe << RigheNumerate(5);
     const auto pagine = Stampa(lunghe, Impostazioni(4, 1));
     ASSERT_EQ(pagine.pagine.size(), 3);
-    EXPECT_EQ(TestiDa(pagine.pagine.at(1), 2), Righe(3));
+    EXPECT_EQ(TestiDa(pagine.pagine.at(1), 2), RigheNumerate(3));
 }
 
 TEST(StampaDriver, BoldMarkersSwitchBoldAndSizeWithinOneLine) {
@@ -153,9 +147,9 @@ TEST(StampaDriver, LinesConvertedForTheWindowsFontUnlessOptionK) {
 TEST(StampaDriver, LandscapeOnEveryPage) {
     ImpostazioniDriver imp = Impostazioni(2, 0);
     imp.orizzontale = true;
-    const auto stampante = Stampa(Righe(3), imp);
+    const auto stampante = Stampa(RigheNumerate(3), imp);
     ASSERT_EQ(stampante.pagine.size(), 2);
     for (const auto& pagina : stampante.pagine)
         EXPECT_EQ(pagina.orientamento, Orientamento::Orizzontale);
-    EXPECT_EQ(Stampa(Righe(3), Impostazioni(2, 0)).pagine.at(1).orientamento, Orientamento::Verticale);
+    EXPECT_EQ(Stampa(RigheNumerate(3), Impostazioni(2, 0)).pagine.at(1).orientamento, Orientamento::Verticale);
 }

@@ -1,6 +1,7 @@
 #include "print/output/StampaFile.h"
 
 #include "print/Destinazioni.h"
+#include "ErroreDi.h"
 #include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
 #include "util/CartellaDiProva.h"
@@ -40,12 +41,7 @@ protected:
 
     // The message of the print's failure, empty when it succeeded.
     QString Errore() {
-        try {
-            StampaConImpostazioni(richiesta_, impostazioni_);
-        } catch (const ErroreStampa& errore) {
-            return errore.messaggio();
-        }
-        return {};
+        return ErroreDi([&] { StampaConImpostazioni(richiesta_, impostazioni_); });
     }
 
     CartellaDiProva cartella_;

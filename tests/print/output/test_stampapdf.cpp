@@ -1,5 +1,6 @@
 #include "print/output/StampaPdf.h"
 
+#include "DatiDiProva.h"
 #include "StrumentiPdf.h"
 #include "front/routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
@@ -25,12 +26,7 @@ ImpostazioniDriver Impostazioni(int lungPag, int margine, double punti = 7) {
     return imp;
 }
 
-QStringList Numerate(int quante) {
-    QStringList righe;
-    for (int i = 1; i <= quante; ++i)
-        righe << QStringLiteral("riga%1 testo").arg(i, 3, 10, QChar(u'0'));
-    return righe;
-}
+QStringList Numerate(int quante) { return RigheNumerate(quante, QStringLiteral("riga%1 testo"), 3); }
 
 // A 132-column line of the tableau's kind: frame columns every 18.
 QString RigaCornice(char riempimento, char incrocio, char fine) {
