@@ -97,9 +97,37 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
     const Recordset rs = db.OpenRecordset("Numeri");
     ASSERT_EQ(rs.RecordCount(), 2u);
     const std::vector<Valore> attesi = {Valore(255), Valore(-32768), Valore(std::int64_t{-2000000000}),
-                                        Valore(-1234.5), Valore::valuta(-12500), Valore(1), Valore(QString("Caffè ☕"))};
+                                        Valore(-1234.5), Valore::valuta(-12500), Valore(), Valore(QString("Caffè ☕"))};
+    constexpr int Booleano = 5;
     for (int c = 0; c < static_cast<int>(attesi.size()); ++c) {
+        if (c == Booleano)
+            continue;
         EXPECT_EQ(rs.valore(0, c), attesi[static_cast<std::size_t>(c)]) << "field " << c;
-        EXPECT_EQ(rs.valore(1, c), c == 5 ? Valore(0) : Nullo) << "field " << c;
+        EXPECT_EQ(rs.valore(1, c), Nullo) << "field " << c;
     }
+    // True may read as 1 or as DAO's -1; false is 0, never NULL.
+    EXPECT_NE(rs.valore(0, Booleano).intero(), 0);
+    EXPECT_EQ(rs.valore(1, Booleano), Valore(0));
+}
+
+// The page reader that replaces the provisional one keeps a zero-length text
+// apart from NULL and gives dates as dates; the provisional reader, built on
+// libmdb's text output, reports the first as NULL and the second as text.
+TEST(LetturaDati, DISABLED_TestoVuotoEDateTipizzati) {
+    CartellaDiProva cartella;
+    ScrittoreMdb w;
+    TabellaMdb& t = w.tabella("T");
+    t.colonna("Testo", TipoJet::Text, 10).colonna("Quando", TipoJet::DateTime).colonna("Nota", TipoJet::Memo);
+    t.riga({QString(""), Valore::dataOra(45351.5), QString("")});
+    t.riga({Nullo, Valore::dataOra(-1.25), Nullo});
+    w.salva(cartella.percorso("T.mdb"));
+    const Recordset rs = DBEngine::istanza().OpenDatabase("T.mdb").OpenRecordset("T");
+    ASSERT_EQ(rs.RecordCount(), 2u);
+    EXPECT_EQ(rs.valore(0, 0), Valore(QString("")));
+    EXPECT_EQ(rs.valore(0, 0).tipo(), Valore::Tipo::Testo);
+    EXPECT_EQ(rs.valore(0, 2).tipo(), Valore::Tipo::Testo);
+    EXPECT_EQ(rs.valore(0, 1), Valore::dataOra(45351.5));
+    EXPECT_EQ(rs.valore(1, 1), Valore::dataOra(-1.25));
+    EXPECT_TRUE(rs.valore(1, 0).nullo());
+    EXPECT_TRUE(rs.valore(1, 2).nullo());
 }
