@@ -17,7 +17,8 @@ std::vector<std::vector<std::optional<QString>>> LeggiCsv(const QString& csv) {
     bool citato = false;
     bool dentro = false;
     const auto chiudi = [&] {
-        riga.push_back(!citato && campo == SegnoNullo ? std::nullopt : std::optional<QString>(campo));
+        riga.push_back(!citato && campo == SegnoNullo ? std::nullopt
+                                                      : std::optional<QString>(campo));
         campo.clear();
         citato = false;
     };
@@ -62,7 +63,8 @@ QString Mdb(const QString& programma, const QStringList& argomenti) {
 }
 
 Esportazione EsportaMdb(const QString& file, const QString& tabella) {
-    auto righe = LeggiCsv(Mdb("mdb-export", {"-0", SegnoNullo, "-T", "%Y-%m-%d %H:%M:%S", file, tabella}));
+    auto righe =
+        LeggiCsv(Mdb("mdb-export", {"-0", SegnoNullo, "-T", "%Y-%m-%d %H:%M:%S", file, tabella}));
     Esportazione e;
     if (righe.empty())
         return e;

@@ -24,12 +24,34 @@ std::vector<Riga> Leggi(const QString& file, const QString& tabella) {
     const Recordset rs = DBEngine::istanza().OpenDatabase(file).OpenRecordset(tabella);
     std::vector<Riga> righe(rs.RecordCount());
     // Every field any test reads; a table lacking one just skips it.
-    static const QStringList campi = {"NumeroHotel", "Numero", "Codice", "Descrizione", "NumeroTableau", "NumeroCamera",
-                                 "TipoCamera", "Sigla", "Tipologia", "NumeroPrenotazione", "TipoPrenotazione",
-                                 "DataArrivo", "DataPartenza", "NumeroPersone", "Partito", "NumeroComponente",
-                                 "NumeroProgressivo", "NomeCliente", "Ditta", "CodiceCliente", "RagioneSociale",
-                                 "Destinazione", "TipoStampa", "Linea", "Compresso", "Grassetto", "LungPagComp",
-                                 "LungPagNoComp"};
+    static const QStringList campi = {"NumeroHotel",
+                                      "Numero",
+                                      "Codice",
+                                      "Descrizione",
+                                      "NumeroTableau",
+                                      "NumeroCamera",
+                                      "TipoCamera",
+                                      "Sigla",
+                                      "Tipologia",
+                                      "NumeroPrenotazione",
+                                      "TipoPrenotazione",
+                                      "DataArrivo",
+                                      "DataPartenza",
+                                      "NumeroPersone",
+                                      "Partito",
+                                      "NumeroComponente",
+                                      "NumeroProgressivo",
+                                      "NomeCliente",
+                                      "Ditta",
+                                      "CodiceCliente",
+                                      "RagioneSociale",
+                                      "Destinazione",
+                                      "TipoStampa",
+                                      "Linea",
+                                      "Compresso",
+                                      "Grassetto",
+                                      "LungPagComp",
+                                      "LungPagNoComp"};
     for (const QString& campo : campi) {
         int indice = -1;
         try {
@@ -43,10 +65,15 @@ std::vector<Riga> Leggi(const QString& file, const QString& tabella) {
     return righe;
 }
 
-QString T(const Riga& r, const char* campo) { return r.at(campo).testo(); }
-std::int64_t N(const Riga& r, const char* campo) { return r.at(campo).intero(); }
+QString T(const Riga& r, const char* campo) {
+    return r.at(campo).testo();
+}
+std::int64_t N(const Riga& r, const char* campo) {
+    return r.at(campo).intero();
+}
 
-OpzioniDemo Opzioni(const QString& cartella, std::uint64_t seme = 7, QDate giorno = QDate(2026, 7, 15)) {
+OpzioniDemo Opzioni(const QString& cartella, std::uint64_t seme = 7,
+                    QDate giorno = QDate(2026, 7, 15)) {
     OpzioniDemo o;
     o.cartella = cartella;
     o.riferimento = giorno;
@@ -55,7 +82,7 @@ OpzioniDemo Opzioni(const QString& cartella, std::uint64_t seme = 7, QDate giorn
 }
 
 class GeneraDemoTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         cartella_ = new CartellaDiProva;
         GeneraDemo(Opzioni(cartella_->percorso()));
@@ -71,19 +98,25 @@ const QString Giorno = "20260715";
 
 TEST_F(GeneraDemoTest, OgniArchivioConLeSueTabelle) {
     const std::map<QString, QStringList> attese = {
-        {"AnagraficaHotels.mdb", {"AnagraficaHotels"}}, {"Tableau.mdb", {"Tableau"}},
-        {"NumeriCamere.mdb", {"NumeriCamere"}},         {"TipiCamere.mdb", {"TipiCamere"}},
-        {"Camere_Prenotazione.mdb", {"Camere_Prenotazione"}}, {"Scheda_Prenotazione.mdb", {"Scheda_Prenotazione"}},
-        {"Scheda_Cliente.mdb", {"Scheda_Cliente"}},     {"Ditta_Intestataria.mdb", {"Ditta_Intestataria"}},
-        {"Stampanti.mdb", {"Stampanti", "SetStampa"}},  {"Contatori.mdb", {"Contatori"}}};
+        {"AnagraficaHotels.mdb", {"AnagraficaHotels"}},
+        {"Tableau.mdb", {"Tableau"}},
+        {"NumeriCamere.mdb", {"NumeriCamere"}},
+        {"TipiCamere.mdb", {"TipiCamere"}},
+        {"Camere_Prenotazione.mdb", {"Camere_Prenotazione"}},
+        {"Scheda_Prenotazione.mdb", {"Scheda_Prenotazione"}},
+        {"Scheda_Cliente.mdb", {"Scheda_Cliente"}},
+        {"Ditta_Intestataria.mdb", {"Ditta_Intestataria"}},
+        {"Stampanti.mdb", {"Stampanti", "SetStampa"}},
+        {"Contatori.mdb", {"Contatori"}}};
     QStringList file = QDir(cartella_->percorso()).entryList({"*.mdb"}, QDir::Files, QDir::Name);
     QStringList nomi;
     for (const auto& [nome, tabelle] : attese) {
         nomi << nome;
         EXPECT_EQ(TabelleMdb(cartella_->percorso(nome)), tabelle) << nome.toStdString();
         for (const QString& t : tabelle)
-            EXPECT_EQ(ContaMdb(cartella_->percorso(nome), t),
-                      static_cast<long long>(EsportaMdb(cartella_->percorso(nome), t).righe.size()));
+            EXPECT_EQ(
+                ContaMdb(cartella_->percorso(nome), t),
+                static_cast<long long>(EsportaMdb(cartella_->percorso(nome), t).righe.size()));
     }
     nomi.sort();
     EXPECT_EQ(file, nomi);
@@ -124,13 +157,16 @@ TEST_F(GeneraDemoTest, AlberghiTableauECamere) {
     for (const Riga& r : camere) {
         ASSERT_TRUE(tipologia.count(T(r, "TipoCamera"))) << T(r, "TipoCamera").toStdString();
         EXPECT_TRUE(tableau[N(r, "NumeroHotel")].count(N(r, "NumeroTableau")));
-        EXPECT_TRUE(numeri.insert({N(r, "NumeroHotel"), T(r, "NumeroCamera")}).second) << "room listed twice";
-        stanzeC[{N(r, "NumeroHotel"), N(r, "NumeroTableau")}] += tipologia[T(r, "TipoCamera")] == "C";
+        EXPECT_TRUE(numeri.insert({N(r, "NumeroHotel"), T(r, "NumeroCamera")}).second)
+            << "room listed twice";
+        stanzeC[{N(r, "NumeroHotel"), N(r, "NumeroTableau")}] +=
+            tipologia[T(r, "TipoCamera")] == "C";
         novantanove |= T(r, "NumeroCamera") == "99" && N(r, "NumeroHotel") == 1;
     }
     EXPECT_TRUE(novantanove) << "room 99 sorts after 101..120 as text";
-    EXPECT_TRUE(std::any_of(stanzeC.begin(), stanzeC.end(), [](const auto& t) { return t.second == 0; }))
-        << "a tableau without bedrooms";
+    EXPECT_TRUE(std::any_of(stanzeC.begin(), stanzeC.end(), [](const auto& t) {
+        return t.second == 0;
+    })) << "a tableau without bedrooms";
 }
 
 TEST_F(GeneraDemoTest, OspitiCoerentiEAttualiNellaSettimana) {
@@ -163,7 +199,8 @@ TEST_F(GeneraDemoTest, OspitiCoerentiEAttualiNellaSettimana) {
     const std::vector<Riga> ditte = Leggi("Ditta_Intestataria.mdb", "Ditta_Intestataria");
     EXPECT_GT(ditte.size(), 100u);
     for (const Riga& r : ditte)
-        EXPECT_TRUE(progressivi.count({N(r, "NumeroHotel"), N(r, "CodiceCliente")})) << "company of a guest";
+        EXPECT_TRUE(progressivi.count({N(r, "NumeroHotel"), N(r, "CodiceCliente")}))
+            << "company of a guest";
 }
 
 TEST_F(GeneraDemoTest, PrenotazioniDiOgniTipoSenzaSovrapposizioni) {
@@ -175,7 +212,8 @@ TEST_F(GeneraDemoTest, PrenotazioniDiOgniTipoSenzaSovrapposizioni) {
     for (const Riga& r : righe) {
         tipi.insert(T(r, "TipoPrenotazione"));
         senzaPersone |= N(r, "NumeroPersone") == 0;
-        perCamera[{N(r, "NumeroHotel"), T(r, "NumeroCamera")}].push_back({T(r, "DataArrivo"), T(r, "DataPartenza")});
+        perCamera[{N(r, "NumeroHotel"), T(r, "NumeroCamera")}].push_back(
+            {T(r, "DataArrivo"), T(r, "DataPartenza")});
         ++stanzePerNumero[{N(r, "NumeroHotel"), N(r, "NumeroPrenotazione")}];
         EXPECT_GE(T(r, "DataPartenza"), "20260101");
         EXPECT_LE(T(r, "DataArrivo"), "20270131");
@@ -184,19 +222,22 @@ TEST_F(GeneraDemoTest, PrenotazioniDiOgniTipoSenzaSovrapposizioni) {
         EXPECT_TRUE(tipi.count(tipo)) << tipo;
     EXPECT_GT(tipi.size(), 3u) << "kinds the tableau ignores";
     EXPECT_TRUE(senzaPersone);
-    EXPECT_TRUE(std::any_of(stanzePerNumero.begin(), stanzePerNumero.end(), [](const auto& n) { return n.second > 1; }))
-        << "a reservation of two rooms";
+    EXPECT_TRUE(std::any_of(stanzePerNumero.begin(), stanzePerNumero.end(), [](const auto& n) {
+        return n.second > 1;
+    })) << "a reservation of two rooms";
     for (auto& [camera, periodi] : perCamera) {
         std::sort(periodi.begin(), periodi.end());
         for (std::size_t i = 1; i < periodi.size(); ++i)
-            EXPECT_LE(periodi[i - 1].second, periodi[i].first) << camera.second.toStdString() << " booked twice";
+            EXPECT_LE(periodi[i - 1].second, periodi[i].first)
+                << camera.second.toStdString() << " booked twice";
     }
 
     std::set<std::pair<std::int64_t, std::int64_t>> schede;
     bool altroTipo = false;
     std::set<QString> ditte;
     for (const Riga& r : Leggi("Scheda_Prenotazione.mdb", "Scheda_Prenotazione")) {
-        const std::pair<std::int64_t, std::int64_t> numero{N(r, "NumeroHotel"), N(r, "NumeroPrenotazione")};
+        const std::pair<std::int64_t, std::int64_t> numero{N(r, "NumeroHotel"),
+                                                           N(r, "NumeroPrenotazione")};
         EXPECT_TRUE(stanzePerNumero.count(numero)) << "a card without rooms";
         EXPECT_TRUE(schede.insert(numero).second);
         altroTipo |= T(r, "TipoPrenotazione") == "A";
@@ -231,7 +272,8 @@ TEST_F(GeneraDemoTest, ImpostazioniDiStampa) {
         for (const char* campo : {"Compresso", "Grassetto"}) {
             const QString codici = T(r, campo);
             EXPECT_EQ(codici.size(), 36);
-            EXPECT_TRUE(std::all_of(codici.begin(), codici.end(), [](QChar c) { return c.isDigit(); }));
+            EXPECT_TRUE(
+                std::all_of(codici.begin(), codici.end(), [](QChar c) { return c.isDigit(); }));
         }
     }
     for (const char* nome : {"Ufficio", "Archivio PDF", "Stampante PDF"}) {
@@ -265,7 +307,8 @@ TEST(GeneraDemo, StessiDatiPerStessoSemeEGiorno) {
     EXPECT_NE(cartella.leggi("a/Scheda_Cliente.mdb"), cartella.leggi("c/Scheda_Cliente.mdb"));
     const auto arrivi = [&](const QString& sotto) {
         std::vector<QString> date;
-        for (const auto& r : EsportaMdb(cartella.percorso(sotto + "/Scheda_Cliente.mdb"), "Scheda_Cliente").righe)
+        for (const auto& r :
+             EsportaMdb(cartella.percorso(sotto + "/Scheda_Cliente.mdb"), "Scheda_Cliente").righe)
             date.push_back(r.at(2).value_or(QString()));
         return *std::max_element(date.begin(), date.end());
     };

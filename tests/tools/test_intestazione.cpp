@@ -24,7 +24,8 @@ TEST(Intestazione, FirmaVersioneEAreaMascherata) {
     EXPECT_EQ(pagina[0x14], 0x01) << "Jet 4";
     const std::uint8_t chiave[] = {0xC7, 0xDA, 0x39, 0x6B};
     Rc4(chiave, sizeof chiave, pagina.data() + 0x18, 128);
-    EXPECT_EQ(QByteArray(pagina.data() + 0x3C, 6), QByteArray("\xE4\x04\0\0\0\0", 6)) << "code page 1252, no key";
+    EXPECT_EQ(QByteArray(pagina.data() + 0x3C, 6), QByteArray("\xE4\x04\0\0\0\0", 6))
+        << "code page 1252, no key";
     EXPECT_EQ(QByteArray(pagina.data() + 0x6E, 2), QByteArray("\x09\x04", 2));
     double data = 0;
     std::memcpy(&data, pagina.data() + 0x72, sizeof data);

@@ -21,10 +21,14 @@ void ScriviPrenotazioni(const CartellaDiProva& cartella) {
         .colonna("NumeroPersone", TipoJet::Integer)
         .colonna("Note", TipoJet::Memo);
     for (int i = 0; i < 5000; ++i) {
-        const std::vector<Valore> riga = {1 + i % 2, QString::number(101 + i % 40), 100000 + i,
-                                          i % 17 == 0 ? Nullo : Valore(QString("COD"[i % 3])),
-                                          QStringLiteral("2026%1").arg(101 + i % 300, 4, 10, QChar('0')), -(i % 4),
-                                          i == 77 ? Valore(QString("Nota lunga ").repeated(400)) : Nullo};
+        const std::vector<Valore> riga = {
+            1 + i % 2,
+            QString::number(101 + i % 40),
+            100000 + i,
+            i % 17 == 0 ? Nullo : Valore(QString("COD"[i % 3])),
+            QStringLiteral("2026%1").arg(101 + i % 300, 4, 10, QChar('0')),
+            -(i % 4),
+            i == 77 ? Valore(QString("Nota lunga ").repeated(400)) : Nullo};
         if (i % 13 == 5)
             t.rigaCancellata(riga);
         else if (i % 13 == 6)
@@ -62,7 +66,8 @@ TEST(LetturaDati, RigheCercateEOrdinate) {
     EXPECT_EQ(rs.Campo("Note"), Valore(QString("Nota lunga ").repeated(400)));
 
     int trovate = 0;
-    const Criterio c = Campo("NumeroHotel") == Valore(2) && Campo("NumeroCamera") == Valore(QString("102")) &&
+    const Criterio c = Campo("NumeroHotel") == Valore(2) &&
+                       Campo("NumeroCamera") == Valore(QString("102")) &&
                        Campo("DataArrivo") <= Valore(QString("20260150"));
     for (rs.FindFirst(c); !rs.NoMatch(); rs.FindNext(c))
         ++trovate;
@@ -96,8 +101,13 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
     Database db = DBEngine::istanza().OpenDatabase("numeri.mdb");
     const Recordset rs = db.OpenRecordset("Numeri");
     ASSERT_EQ(rs.RecordCount(), 2u);
-    const std::vector<Valore> attesi = {Valore(255), Valore(-32768), Valore(std::int64_t{-2000000000}),
-                                        Valore(-1234.5), Valore::valuta(-12500), Valore(), Valore(QString("Caffè ☕"))};
+    const std::vector<Valore> attesi = {Valore(255),
+                                        Valore(-32768),
+                                        Valore(std::int64_t{-2000000000}),
+                                        Valore(-1234.5),
+                                        Valore::valuta(-12500),
+                                        Valore(),
+                                        Valore(QString("Caffè ☕"))};
     constexpr int Booleano = 5;
     for (int c = 0; c < static_cast<int>(attesi.size()); ++c) {
         if (c == Booleano)
@@ -117,7 +127,9 @@ TEST(LetturaDati, DISABLED_TestoVuotoEDateTipizzati) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("T");
-    t.colonna("Testo", TipoJet::Text, 10).colonna("Quando", TipoJet::DateTime).colonna("Nota", TipoJet::Memo);
+    t.colonna("Testo", TipoJet::Text, 10)
+        .colonna("Quando", TipoJet::DateTime)
+        .colonna("Nota", TipoJet::Memo);
     t.riga({QString(""), Valore::dataOra(45351.5), QString("")});
     t.riga({Nullo, Valore::dataOra(-1.25), Nullo});
     w.salva(cartella.percorso("T.mdb"));

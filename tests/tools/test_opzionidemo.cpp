@@ -7,7 +7,9 @@
 
 namespace {
 const QDate Oggi(2026, 12, 8);
-OpzioniDemo Leggi(const QStringList& argomenti) { return LeggiOpzioniDemo(QStringList{"genera-demo"} + argomenti, Oggi); }
+OpzioniDemo Leggi(const QStringList& argomenti) {
+    return LeggiOpzioniDemo(QStringList{"genera-demo"} + argomenti, Oggi);
+}
 } // namespace
 
 TEST(OpzioniDemo, ValoriPredefiniti) {
@@ -20,7 +22,8 @@ TEST(OpzioniDemo, ValoriPredefiniti) {
 }
 
 TEST(OpzioniDemo, DataSemeEScala) {
-    const OpzioniDemo o = Leggi({"--data", "29/02/2024", "--seme", "42", "--camere", "500", "--anni", "10", "x"});
+    const OpzioniDemo o =
+        Leggi({"--data", "29/02/2024", "--seme", "42", "--camere", "500", "--anni", "10", "x"});
     EXPECT_EQ(o.riferimento, QDate(2024, 2, 29));
     EXPECT_EQ(o.seme, 42u);
     EXPECT_EQ(o.camere, 500);
@@ -28,9 +31,10 @@ TEST(OpzioniDemo, DataSemeEScala) {
 }
 
 TEST(OpzioniDemo, RigaDiComandoErrata) {
-    for (const QStringList& errata : {QStringList{}, QStringList{"a", "b"}, QStringList{"--data", "31/02/2026", "x"},
-                                      QStringList{"--data", "2026-01-05", "x"}, QStringList{"--seme", "uno", "x"},
-                                      QStringList{"--camere", "-1", "x"}, QStringList{"--anni", "0", "x"},
-                                      QStringList{"--sconosciuta", "x"}})
+    for (const QStringList& errata :
+         {QStringList{}, QStringList{"a", "b"}, QStringList{"--data", "31/02/2026", "x"},
+          QStringList{"--data", "2026-01-05", "x"}, QStringList{"--seme", "uno", "x"},
+          QStringList{"--camere", "-1", "x"}, QStringList{"--anni", "0", "x"},
+          QStringList{"--sconosciuta", "x"}})
         EXPECT_THROW(Leggi(errata), std::invalid_argument) << errata.join(' ').toStdString();
 }

@@ -36,24 +36,27 @@ TabellaMdb& TabellaDiOgniTipo(ScrittoreMdb& w) {
 void RigheDiOgniTipo(TabellaMdb& t) {
     t.riga({1, QString("Città \"Già\", più"), 100000, 255, -1234.5, 0.5, Valore::valuta(-12345),
             ValoreData(QDate(2024, 2, 29), QTime(13, 45, 10)), 1, QString("nota breve")});
-    t.riga({-32768, QString("ĀΩ☺ misto"), std::numeric_limits<std::int32_t>::min(), 0, 1.0 / 3.0, -2.0f,
-            Valore::valuta(1234567891234), ValoreData(QDate(1900, 3, 1), QTime(12, 0)), 0, QString()});
-    t.riga({32767, Nullo, std::numeric_limits<std::int32_t>::max(), Nullo, Nullo, Nullo, 7, Valore::dataOra(0.0), 1,
-            Nullo});
+    t.riga({-32768, QString("ĀΩ☺ misto"), std::numeric_limits<std::int32_t>::min(), 0, 1.0 / 3.0,
+            -2.0f, Valore::valuta(1234567891234), ValoreData(QDate(1900, 3, 1), QTime(12, 0)), 0,
+            QString()});
+    t.riga({32767, Nullo, std::numeric_limits<std::int32_t>::max(), Nullo, Nullo, Nullo, 7,
+            Valore::dataOra(0.0), 1, Nullo});
     t.riga({Nullo, QString("x"), Nullo, Nullo, 1e300, Nullo, Nullo, Nullo, 0, Nullo});
 }
 
 const Righe AttesiDiOgniTipo = {
-    {"1", "Città \"Già\", più", "100000", "255", "-1234.5", "0.5", "-1.2345", "2024-02-29 13:45:10", "1", "nota breve"},
-    {"-32768", "ĀΩ☺ misto", "-2147483648", "0", "0.3333333333333333", "-2", "123456789.1234", "1900-03-01 12:00:00",
-     "0", std::nullopt},
-    {"32767", std::nullopt, "2147483647", std::nullopt, std::nullopt, std::nullopt, "7.0000", "1899-12-30 00:00:00", "1",
-     std::nullopt},
-    {std::nullopt, "x", std::nullopt, std::nullopt, "1e+300", std::nullopt, std::nullopt, std::nullopt, "0",
-     std::nullopt},
+    {"1", "Città \"Già\", più", "100000", "255", "-1234.5", "0.5", "-1.2345", "2024-02-29 13:45:10",
+     "1", "nota breve"},
+    {"-32768", "ĀΩ☺ misto", "-2147483648", "0", "0.3333333333333333", "-2", "123456789.1234",
+     "1900-03-01 12:00:00", "0", std::nullopt},
+    {"32767", std::nullopt, "2147483647", std::nullopt, std::nullopt, std::nullopt, "7.0000",
+     "1899-12-30 00:00:00", "1", std::nullopt},
+    {std::nullopt, "x", std::nullopt, std::nullopt, "1e+300", std::nullopt, std::nullopt,
+     std::nullopt, "0", std::nullopt},
 };
 
-QString Salva(const ScrittoreMdb& w, const CartellaDiProva& cartella, const QString& nome = "prova.mdb") {
+QString Salva(const ScrittoreMdb& w, const CartellaDiProva& cartella,
+              const QString& nome = "prova.mdb") {
     w.salva(cartella.percorso(nome));
     return cartella.percorso(nome);
 }
@@ -76,8 +79,8 @@ TEST(ScrittoreMdb, OgniTipoRilettoCampoPerCampo) {
         RigheDiOgniTipo(t);
         const QString file = Salva(w, cartella);
         const Esportazione e = EsportaMdb(file, "Tipi");
-        EXPECT_EQ(e.campi, QStringList({"Intero", "Testo", "Lungo", "Byte", "Doppio", "Singolo", "Valuta", "Data",
-                                        "SiNo", "Nota"}));
+        EXPECT_EQ(e.campi, QStringList({"Intero", "Testo", "Lungo", "Byte", "Doppio", "Singolo",
+                                        "Valuta", "Data", "SiNo", "Nota"}));
         ASSERT_EQ(e.righe.size(), AttesiDiOgniTipo.size());
         for (std::size_t r = 0; r < AttesiDiOgniTipo.size(); ++r)
             for (std::size_t c = 0; c < AttesiDiOgniTipo[r].size(); ++c)
@@ -98,11 +101,13 @@ TEST(ScrittoreMdb, CatalogoETipiDelleColonne) {
     EXPECT_EQ(TabelleMdb(file), QStringList({"Tipi", "Seconda"}));
     EXPECT_TRUE(Mdb("mdb-tables", {"-1", "-S", file}).split('\n').contains("MSysObjects"));
     const QString schema = Mdb("mdb-schema", {"-T", "Tipi", file, "access"});
-    for (const char* riga : {"[Intero]\t\t\tInteger", "[Testo]\t\t\tText (20)", "[Lungo]\t\t\tLong Integer",
-                             "[Byte]\t\t\tByte", "[Doppio]\t\t\tDouble", "[Singolo]\t\t\tSingle",
-                             "[Valuta]\t\t\tCurrency", "[Data]\t\t\tDateTime", "[SiNo]\t\t\tBoolean NOT NULL",
-                             "[Nota]\t\t\tMemo/Hyperlink"})
-        EXPECT_TRUE(schema.contains(QString::fromUtf8(riga))) << riga << " missing in\n" << schema.toStdString();
+    for (const char* riga :
+         {"[Intero]\t\t\tInteger", "[Testo]\t\t\tText (20)", "[Lungo]\t\t\tLong Integer",
+          "[Byte]\t\t\tByte", "[Doppio]\t\t\tDouble", "[Singolo]\t\t\tSingle",
+          "[Valuta]\t\t\tCurrency", "[Data]\t\t\tDateTime", "[SiNo]\t\t\tBoolean NOT NULL",
+          "[Nota]\t\t\tMemo/Hyperlink"})
+        EXPECT_TRUE(schema.contains(QString::fromUtf8(riga))) << riga << " missing in\n"
+                                                              << schema.toStdString();
     EXPECT_EQ(ContaMdb(file, "Tipi"), 4);
     EXPECT_EQ(ContaMdb(file, "Seconda"), 0);
     EXPECT_TRUE(EsportaMdb(file, "Seconda").righe.empty());
@@ -137,7 +142,9 @@ TEST(ScrittoreMdb, RigheSuMoltePagine) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Grande");
-    t.colonna("N", TipoJet::Long).colonna("Camera", TipoJet::Text, 10).colonna("Nome", TipoJet::Text, 40);
+    t.colonna("N", TipoJet::Long)
+        .colonna("Camera", TipoJet::Text, 10)
+        .colonna("Nome", TipoJet::Text, 40);
     constexpr int Righe = 60000;
     for (int i = 0; i < Righe; ++i)
         t.riga({i, QString::number(100 + i % 500), QStringLiteral("Ospite numero %1").arg(i)});
@@ -186,7 +193,8 @@ TEST(ScrittoreMdb, RigheCancellateESpostate) {
     std::sort(letti.begin(), letti.end());
     std::sort(vive.begin(), vive.end());
     EXPECT_EQ(letti, vive) << "every live row once, no deleted row";
-    const auto spostata = std::find_if(e.righe.begin(), e.righe.end(), [](const auto& r) { return r[0] == Cella("257"); });
+    const auto spostata = std::find_if(e.righe.begin(), e.righe.end(),
+                                       [](const auto& r) { return r[0] == Cella("257"); });
     ASSERT_NE(spostata, e.righe.end());
     EXPECT_EQ((*spostata)[2], Cella(QString(3000, 'n'))) << "a moved row keeps its long value";
 }
@@ -197,11 +205,11 @@ TEST(ScrittoreMdb, MemoInRigaESuPagineLval) {
     TabellaMdb& t = w.tabella("Note");
     t.colonna("N", TipoJet::Integer).colonna("Nota", TipoJet::Memo).colonna("Altra", TipoJet::Memo);
     const std::vector<QString> note = {
-        QString(),                                     // zero length, in the row
-        QString("breve"),                              // in the row, compressed
-        QString(900, QChar(0x263A)),                   // 1800 bytes: one long-value row
-        QString(1500, 'a'),                            // too long to compress: 3000 bytes, one row
-        QString("Lunga nota ").repeated(900),          // 9900 characters: a chain of pages
+        QString(),                            // zero length, in the row
+        QString("breve"),                     // in the row, compressed
+        QString(900, QChar(0x263A)),          // 1800 bytes: one long-value row
+        QString(1500, 'a'),                   // too long to compress: 3000 bytes, one row
+        QString("Lunga nota ").repeated(900), // 9900 characters: a chain of pages
     };
     for (int i = 0; i < static_cast<int>(note.size()); ++i)
         t.riga({i, note[static_cast<std::size_t>(i)], i == 4 ? Valore(note[2]) : Valore()});
@@ -235,13 +243,16 @@ TEST(ScrittoreMdb, StesseRigheStessiByte) {
 TEST(ScrittoreMdb, ValoriCheLaColonnaNonAccetta) {
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("T");
-    t.colonna("Piccolo", TipoJet::Integer).colonna("Nome", TipoJet::Text, 5).colonna("Si", TipoJet::Boolean);
+    t.colonna("Piccolo", TipoJet::Integer)
+        .colonna("Nome", TipoJet::Text, 5)
+        .colonna("Si", TipoJet::Boolean);
     const auto rifiuta = [&](const std::vector<Valore>& riga, const char* parola) {
         try {
             t.riga(riga);
             ADD_FAILURE() << "accepted a row that should fail with " << parola;
         } catch (const ErroreScrittura& e) {
-            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QString::fromUtf8(parola))) << e.what();
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QString::fromUtf8(parola)))
+                << e.what();
         }
     };
     rifiuta({40000, QString("a"), 1}, "Piccolo");
@@ -253,7 +264,8 @@ TEST(ScrittoreMdb, ValoriCheLaColonnaNonAccetta) {
     EXPECT_TRUE(t.righe().empty());
     t.riga({-1, QString("abcde"), 0});
     EXPECT_THROW(t.colonna("Tardi", TipoJet::Long), ErroreScrittura);
-    EXPECT_THROW(w.tabella("X").colonna("A", TipoJet::Long).colonna("a", TipoJet::Long), ErroreScrittura);
+    EXPECT_THROW(w.tabella("X").colonna("A", TipoJet::Long).colonna("a", TipoJet::Long),
+                 ErroreScrittura);
     EXPECT_THROW(w.tabella("X").colonna("B", TipoJet::Text, 300), ErroreScrittura);
     EXPECT_THROW(w.tabella("MSysAltro"), ErroreScrittura);
 

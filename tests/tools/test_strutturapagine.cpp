@@ -13,14 +13,22 @@ namespace {
 constexpr int Pagina = 4096;
 
 class File {
-public:
+  public:
     explicit File(QByteArray byte) : b_(std::move(byte)) {}
     int pagine() const { return static_cast<int>(b_.size() / Pagina); }
-    unsigned u8(int pagina, int offset) const { return static_cast<unsigned char>(b_[pagina * Pagina + offset]); }
-    unsigned u16(int pagina, int offset) const { return u8(pagina, offset) | (u8(pagina, offset + 1) << 8); }
-    unsigned u32(int pagina, int offset) const { return u16(pagina, offset) | (u16(pagina, offset + 2) << 16); }
+    unsigned u8(int pagina, int offset) const {
+        return static_cast<unsigned char>(b_[pagina * Pagina + offset]);
+    }
+    unsigned u16(int pagina, int offset) const {
+        return u8(pagina, offset) | (u8(pagina, offset + 1) << 8);
+    }
+    unsigned u32(int pagina, int offset) const {
+        return u16(pagina, offset) | (u16(pagina, offset + 2) << 16);
+    }
     unsigned righe(int pagina) const { return u16(pagina, 12); }
-    unsigned slot(int pagina, unsigned riga) const { return u16(pagina, 14 + 2 * static_cast<int>(riga)); }
+    unsigned slot(int pagina, unsigned riga) const {
+        return u16(pagina, 14 + 2 * static_cast<int>(riga));
+    }
     // Start and length of a row: rows fill the page from its end, in slot order.
     std::pair<int, int> riga(int pagina, unsigned r) const {
         const int inizio = static_cast<int>(slot(pagina, r) & 0x1FFF);
@@ -52,7 +60,7 @@ public:
         return elenco;
     }
 
-private:
+  private:
     QByteArray b_;
 };
 
@@ -71,7 +79,8 @@ Conteggio Scandisci(const File& f, int definizione) {
         const unsigned n = f.righe(p);
         EXPECT_GT(n, 0u);
         const int ultima = f.riga(p, n - 1).first;
-        EXPECT_EQ(f.u16(p, 2), static_cast<unsigned>(ultima - (14 + 2 * static_cast<int>(n)))) << "free space, page " << p;
+        EXPECT_EQ(f.u16(p, 2), static_cast<unsigned>(ultima - (14 + 2 * static_cast<int>(n))))
+            << "free space, page " << p;
         for (unsigned r = 0; r < n; ++r) {
             const unsigned flag = f.slot(p, r) & 0xC000;
             const auto [inizio, lunghezza] = f.riga(p, r);
@@ -112,7 +121,9 @@ std::set<int> PagineDati(const File& f, int definizione) {
 TEST(StrutturaPagine, SlotPuntatoriEMappe) {
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Larga");
-    t.colonna("N", TipoJet::Long).colonna("A", TipoJet::Text, 255).colonna("B", TipoJet::Text, 255)
+    t.colonna("N", TipoJet::Long)
+        .colonna("A", TipoJet::Text, 255)
+        .colonna("B", TipoJet::Text, 255)
         .colonna("Nota", TipoJet::Memo);
     const QString lungo(255, QChar(0x3A9));
     int vive = 0, cancellate = 0, spostate = 0;
@@ -136,7 +147,8 @@ TEST(StrutturaPagine, SlotPuntatoriEMappe) {
     EXPECT_EQ(f.u8(2, 0), 0x02u) << "the catalogue's definition is page 2";
     const int definizione = 3;
     ASSERT_EQ(f.u8(definizione, 0), 0x02u);
-    EXPECT_EQ(f.u32(definizione, 16), static_cast<unsigned>(vive + spostate)) << "row count of the definition";
+    EXPECT_EQ(f.u32(definizione, 16), static_cast<unsigned>(vive + spostate))
+        << "row count of the definition";
     EXPECT_EQ(f.u16(definizione, 45), 4u);
     EXPECT_EQ(f.u16(definizione, 43), 3u);
 

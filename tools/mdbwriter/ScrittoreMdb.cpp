@@ -48,5 +48,6 @@ void ScrittoreMdb::salva(const QString& percorso) const {
     const QByteArray byte = contenuto();
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit())
-        throw ErroreScrittura(QStringLiteral("Impossibile scrivere %1: %2").arg(percorso, file.errorString()));
+        throw ErroreScrittura(
+            QStringLiteral("Impossibile scrivere %1: %2").arg(percorso, file.errorString()));
 }

@@ -20,7 +20,7 @@ enum class StatoRiga { Viva, Cancellata, Spostata };
 // order. Rows are encoded as they are added, so a value that does not suit
 // its column is reported at once, naming table and column.
 class TabellaMdb {
-public:
+  public:
     explicit TabellaMdb(QString nome, bool diSistema = false);
 
     // Adds a column; all columns come before the first row. `lunghezza` is
@@ -54,7 +54,7 @@ public:
     // Rows a reader finds: all but the deleted ones.
     std::size_t righeVive() const { return vive_; }
 
-private:
+  private:
     QString nome_;
     bool diSistema_;
     bool comprimi_ = true;
