@@ -136,6 +136,24 @@ TEST(ScrittoreMdb, UnArchivioConPiuTabelle) {
     EXPECT_EQ(d.righe[2999][1], Cella("Destinazione 2999"));
 }
 
+// More tables than one page of usage maps can describe.
+TEST(ScrittoreMdb, MolteTabelleInUnArchivio) {
+    CartellaDiProva cartella;
+    ScrittoreMdb w;
+    QStringList nomi;
+    for (int i = 0; i < 40; ++i) {
+        nomi << QStringLiteral("Tabella%1").arg(i);
+        TabellaMdb& t = w.tabella(nomi.back());
+        t.colonna("N", TipoJet::Integer).colonna("Nota", TipoJet::Memo);
+        t.riga({i, QString(2000, QChar('a' + i % 26))});
+    }
+    const QString file = Salva(w, cartella);
+    EXPECT_EQ(TabelleMdb(file), nomi);
+    const Esportazione e = EsportaMdb(file, "Tabella39");
+    ASSERT_EQ(e.righe.size(), 1u);
+    EXPECT_EQ(e.righe[0][1], Cella(QString(2000, 'n')));
+}
+
 // Enough rows for well over 512 data pages, so that the usage map needs map
 // pages of its own, followed by a second table in the same file.
 TEST(ScrittoreMdb, RigheSuMoltePagine) {

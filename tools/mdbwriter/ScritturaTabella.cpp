@@ -2,7 +2,6 @@
 
 #include "mdbwriter/ByteLE.h"
 #include "mdbwriter/DefinizioneTabella.h"
-#include "mdbwriter/ErroreScrittura.h"
 #include "mdbwriter/MappaUso.h"
 #include "mdbwriter/PagineLval.h"
 
@@ -42,18 +41,10 @@ class PagineTabella {
     std::optional<PaginaDati> corrente_;
 };
 
-std::uint32_t AggiungiMappa(PaginaDati& mappe, std::uint32_t paginaMappe, const QByteArray& riga,
-                            const TabellaMdb& tabella) {
-    if (!mappe.entra(static_cast<int>(riga.size())))
-        throw ErroreScrittura(
-            QStringLiteral("Tabella %1: troppe tabelle in un archivio").arg(tabella.nome()));
-    return PaginaRiga(paginaMappe, static_cast<unsigned>(mappe.aggiungi(riga)));
-}
-
 } // namespace
 
 void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb& file,
-                   PaginaDati& mappe, std::uint32_t paginaMappe) {
+                   PagineMappe& mappe) {
     PagineTabella dati(file, definizione);
     PagineLval lunghi(file);
     struct DaSpostare {
@@ -83,15 +74,13 @@ void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb
 
     MappeTabella mappeTabella;
     const std::vector<std::uint32_t> nessuna;
-    mappeTabella.usate = AggiungiMappa(mappe, paginaMappe, MappaUso(dati.pagine(), file), tabella);
-    mappeTabella.libere = AggiungiMappa(mappe, paginaMappe, MappaUso(nessuna, file), tabella);
+    mappeTabella.usate = mappe.aggiungi(MappaUso(dati.pagine(), file));
+    mappeTabella.libere = mappe.aggiungi(MappaUso(nessuna, file));
     for (const ColonnaMdb& c : tabella.colonne()) {
         if (!TipoLungo(c.tipo))
             continue;
-        const std::uint32_t usate =
-            AggiungiMappa(mappe, paginaMappe, MappaUso(lunghi.pagine(c.numero), file), tabella);
-        const std::uint32_t libere =
-            AggiungiMappa(mappe, paginaMappe, MappaUso(nessuna, file), tabella);
+        const std::uint32_t usate = mappe.aggiungi(MappaUso(lunghi.pagine(c.numero), file));
+        const std::uint32_t libere = mappe.aggiungi(MappaUso(nessuna, file));
         mappeTabella.lunghe.push_back({c.numero, usate, libere});
     }
     ScriviDefinizione(file.pagina(definizione), tabella,

@@ -31,10 +31,12 @@ class TabellaMdb {
     // before the first row.
     TabellaMdb& testoCompresso(bool comprimi);
 
-    // Values in column order: a null Valore for NULL, text for Text and Memo,
-    // whole numbers for Boolean/Byte/Integer/Long, numbers for
-    // Single/Double, Valore::valuta or a number for Currency,
-    // Valore::dataOra (days from 30/12/1899) for DateTime, Valore::binario
+    // Values in column order: a null Valore for NULL (any type but
+    // Boolean), text for Text and Memo, whole numbers for
+    // Boolean/Byte/Integer/Long, numbers for Single/Double, Valore::valuta or
+    // a number for Currency (exact to the ten-thousandth up to about 900
+    // billion, as Valore hands amounts over as doubles), Valore::dataOra
+    // (days from 30/12/1899, see DataJet.h) for DateTime, Valore::binario
     // for Binary and OleObject.
     void riga(const std::vector<Valore>& valori, StatoRiga stato = StatoRiga::Viva);
     void rigaCancellata(const std::vector<Valore>& valori) { riga(valori, StatoRiga::Cancellata); }
