@@ -1,0 +1,72 @@
+// libFuzzer target: an arbitrary byte string opened as a database file and
+// put through every operation the program performs on its databases.
+
+#include "front/data/Database.h"
+#include "front/data/ErroreArchivio.h"
+#include "front/data/FileJet.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+const char* const kTabelleSuite[] = {
+    "AnagraficaHotels", "Tableau", "NumeriCamere", "TipiCamere", "Camere_Prenotazione",
+    "Scheda_Prenotazione", "Scheda_Cliente", "Ditta_Intestataria", "Stampanti", "SetStampa",
+    "Contatori",
+};
+
+void esercita(Recordset righe) {
+    if (righe.RecordCount() == 0)
+        return;
+    const Criterio tutti = Campo(QStringLiteral("NumeroHotel")) == Valore(1) || Campo(QStringLiteral("NumeroCamera")) >= Valore(QStringLiteral("1"));
+    try {
+        righe.FindFirst(tutti);
+        for (int passi = 0; !righe.NoMatch() && passi < 1000; ++passi) {
+            (void)righe.Campo(QStringLiteral("NumeroHotel"));
+            righe.FindNext(tutti);
+        }
+    } catch (const ErroreArchivio&) {
+    }
+    try {
+        righe.setSort(QStringLiteral("[NumeroCamera]"));
+        (void)righe.OpenRecordset();
+    } catch (const ErroreArchivio&) {
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
+    static QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("Prova.mdb"));
+    {
+        QFile file(percorso);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
+        file.write(reinterpret_cast<const char*>(dati), static_cast<qint64>(dimensione));
+    }
+    try {
+        auto file = std::make_shared<FileJet>(percorso);
+        Database archivio(file);
+        QStringList tabelle = archivio.tabelle();
+        for (const char* nome : kTabelleSuite)
+            tabelle << QString::fromLatin1(nome);
+        for (const QString& tabella : tabelle) {
+            try {
+                esercita(archivio.OpenRecordset(tabella));
+                Selezione settimana{tabella,
+                                    Campo(QStringLiteral("DataArrivo")) <= Valore(QStringLiteral("20261214")) &&
+                                        Campo(QStringLiteral("DataPartenza")) > Valore(QStringLiteral("20261208")),
+                                    std::nullopt};
+                esercita(archivio.OpenRecordset(settimana));
+            } catch (const ErroreArchivio&) {
+            }
+        }
+    } catch (const ErroreArchivio&) {
+    }
+    return 0;
+}
