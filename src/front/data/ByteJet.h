@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace jet {
+
 // Raised by the decoders when the bytes of a file contradict its own
 // structure (a pointer past the end, a length that does not fit). FileJet
 // turns it into ErroreArchivio naming the file.
@@ -70,3 +72,5 @@ private:
     const std::uint8_t* dati_ = nullptr;
     std::size_t lunghezza_ = 0;
 };
+
+} // namespace jet

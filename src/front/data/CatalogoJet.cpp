@@ -5,6 +5,8 @@
 #include "front/data/ScomposizioneRiga.h"
 #include "front/data/ValoreJet.h"
 
+namespace jet {
+
 namespace {
 
 constexpr std::uint32_t kPaginaCatalogo = 2;
@@ -34,7 +36,7 @@ std::vector<VoceCatalogo> LeggiCatalogo(const PagineJet& file) {
     ScomposizioneRiga scomposizione(file.formato(), definizione);
     PaginaJet appoggio;
     std::vector<VoceCatalogo> voci;
-    RigheJet::Percorri(file, definizione, [&](ByteJet riga) {
+    righe::Percorri(file, definizione, [&](ByteJet riga) {
         const std::vector<CampoJet>& campi = scomposizione.scomponi(riga);
         const auto valore = [&](std::size_t k) {
             return DecodificaCampo(file, definizione.colonne[usate[k]], campi[usate[k]], appoggio);
@@ -47,3 +49,5 @@ std::vector<VoceCatalogo> LeggiCatalogo(const PagineJet& file) {
     });
     return voci;
 }
+
+} // namespace jet

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace jet {
+
 struct VoceCatalogo {
     QString nome;
     // First page of the table's definition.
@@ -19,3 +21,5 @@ struct VoceCatalogo {
 // whose definition is always page 2 and whose rows describe every object
 // (tables have type 1; the low 24 bits of Id are the definition page).
 std::vector<VoceCatalogo> LeggiCatalogo(const PagineJet& file);
+
+} // namespace jet

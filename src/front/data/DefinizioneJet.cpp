@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <set>
 
+namespace jet {
+
 namespace {
 
 constexpr std::uint8_t kPaginaDefinizione = 0x02;
@@ -93,7 +95,7 @@ DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina) {
     for (std::size_t i = 0; i < colonne; ++i) {
         const ByteJet voce = byte.parte(inizio + i * f.colonna, f.colonna);
         ColonnaJet colonna;
-        colonna.tipo = static_cast<TipoJet>(voce.u8(0));
+        colonna.tipo = static_cast<TipoColonna>(voce.u8(0));
         colonna.numero = voce.u16(f.colonnaNumero);
         colonna.posizioneVariabile = voce.u16(f.colonnaVariabile);
         colonna.fissa = (voce.u8(f.colonnaOpzioni) & kColonnaFissa) != 0;
@@ -114,7 +116,7 @@ DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina) {
 
 std::vector<std::uint32_t> PagineDati(const PagineJet& file, const DefinizioneJet& definizione) {
     PaginaJet letta;
-    const ByteJet mappa = RigheJet::datiA(file, definizione.mappa, letta);
+    const ByteJet mappa = righe::datiA(file, definizione.mappa, letta);
     std::vector<std::uint32_t> pagine;
     switch (mappa.u8(0)) {
     case 0: aggiungiMappaInterna(file, mappa, pagine); break;
@@ -123,3 +125,5 @@ std::vector<std::uint32_t> PagineDati(const PagineJet& file, const DefinizioneJe
     }
     return pagine;
 }
+
+} // namespace jet

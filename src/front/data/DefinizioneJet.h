@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace jet {
+
 // Column types as the table definition codes them.
-enum class TipoJet : std::uint8_t {
+enum class TipoColonna : std::uint8_t {
     Booleano = 0x01,
     Byte = 0x02,
     Intero = 0x03,
@@ -28,7 +30,7 @@ enum class TipoJet : std::uint8_t {
 
 struct ColonnaJet {
     QString nome;
-    TipoJet tipo = TipoJet::Testo;
+    TipoColonna tipo = TipoColonna::Testo;
     // Position in a row's null mask; counts deleted columns too.
     std::uint16_t numero = 0;
     bool fissa = false;
@@ -58,3 +60,5 @@ DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina);
 // The map is either a bitmap held in the row (type 0, with its first page)
 // or a list of bitmap pages (type 1, each covering a fixed run of pages).
 std::vector<std::uint32_t> PagineDati(const PagineJet& file, const DefinizioneJet& definizione);
+
+} // namespace jet

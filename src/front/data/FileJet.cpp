@@ -17,10 +17,10 @@
 // map, and the rows are walked page by page.
 struct FileJet::Dati {
     QString nome;
-    std::optional<PagineJet> pagine;
-    std::vector<VoceCatalogo> catalogo;
+    std::optional<jet::PagineJet> pagine;
+    std::vector<jet::VoceCatalogo> catalogo;
 
-    const VoceCatalogo& voce(const QString& tabella) const;
+    const jet::VoceCatalogo& voce(const QString& tabella) const;
     // Runs `lavoro`, turning damage found on the way into ErroreArchivio.
     template <typename F>
     auto protetto(F lavoro) const -> decltype(lavoro());
@@ -30,13 +30,13 @@ template <typename F>
 auto FileJet::Dati::protetto(F lavoro) const -> decltype(lavoro()) {
     try {
         return lavoro();
-    } catch (const DannoJet& danno) {
+    } catch (const jet::DannoJet& danno) {
         throw ErroreArchivio(QStringLiteral("Archivio danneggiato: %1 (%2)").arg(nome, danno.dettaglio));
     }
 }
 
-const VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
-    for (const VoceCatalogo& v : catalogo) {
+const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
+    for (const jet::VoceCatalogo& v : catalogo) {
         if (v.nome.compare(tabella, Qt::CaseInsensitive) == 0)
             return v;
     }
@@ -46,7 +46,7 @@ const VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
     d_->nome = QFileInfo(percorso).fileName();
     d_->pagine.emplace(percorso, d_->nome);
-    d_->catalogo = d_->protetto([this] { return LeggiCatalogo(*d_->pagine); });
+    d_->catalogo = d_->protetto([this] { return jet::LeggiCatalogo(*d_->pagine); });
 }
 
 FileJet::~FileJet() = default;
@@ -55,7 +55,7 @@ QString FileJet::nome() const { return d_->nome; }
 
 QStringList FileJet::tabelle() const {
     QStringList nomi;
-    for (const VoceCatalogo& v : d_->catalogo) {
+    for (const jet::VoceCatalogo& v : d_->catalogo) {
         if (v.utente)
             nomi << v.nome;
     }
@@ -63,23 +63,23 @@ QStringList FileJet::tabelle() const {
 }
 
 std::vector<QString> FileJet::campi(const QString& tabella) const {
-    const VoceCatalogo& voce = d_->voce(tabella);
+    const jet::VoceCatalogo& voce = d_->voce(tabella);
     return d_->protetto([&] {
         std::vector<QString> nomi;
-        for (const ColonnaJet& colonna : LeggiDefinizione(*d_->pagine, voce.pagina).colonne)
+        for (const jet::ColonnaJet& colonna : jet::LeggiDefinizione(*d_->pagine, voce.pagina).colonne)
             nomi.push_back(colonna.nome);
         return nomi;
     });
 }
 
 Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
-    const VoceCatalogo& voce = d_->voce(tabella);
+    const jet::VoceCatalogo& voce = d_->voce(tabella);
     return d_->protetto([&] {
-        const PagineJet& file = *d_->pagine;
-        const DefinizioneJet definizione = LeggiDefinizione(file, voce.pagina);
+        const jet::PagineJet& file = *d_->pagine;
+        const jet::DefinizioneJet definizione = jet::LeggiDefinizione(file, voce.pagina);
         Tabella risultato;
         risultato.nome = voce.nome;
-        for (const ColonnaJet& colonna : definizione.colonne)
+        for (const jet::ColonnaJet& colonna : definizione.colonne)
             risultato.campi.push_back(colonna.nome);
 
         // The fields the condition reads are decoded first; the rest only
@@ -99,12 +99,12 @@ Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
         std::vector<Valore> valoriCriterio(colonneCriterio.size());
         const auto valoreCriterio = [&](std::size_t k) -> const Valore& { return valoriCriterio[k]; };
 
-        ScomposizioneRiga scomposizione(file.formato(), definizione);
-        PaginaJet appoggio;
-        RigheJet::Percorri(file, definizione, [&](ByteJet riga) {
-            const std::vector<CampoJet>& campi = scomposizione.scomponi(riga);
+        jet::ScomposizioneRiga scomposizione(file.formato(), definizione);
+        jet::PaginaJet appoggio;
+        jet::righe::Percorri(file, definizione, [&](jet::ByteJet riga) {
+            const std::vector<jet::CampoJet>& campi = scomposizione.scomponi(riga);
             const auto decodifica = [&](std::size_t i) {
-                return DecodificaCampo(file, definizione.colonne[i], campi[i], appoggio);
+                return jet::DecodificaCampo(file, definizione.colonne[i], campi[i], appoggio);
             };
             if (dove) {
                 for (std::size_t k = 0; k < colonneCriterio.size(); ++k)

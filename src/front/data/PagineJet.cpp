@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace jet {
+
 FormatoJet FormatoJet::jet3Formato() {
     FormatoJet f;
     f.jet3 = true;
@@ -114,3 +116,5 @@ void PagineJet::leggi(std::uint32_t numero, PaginaJet& pagina) const {
         throw DannoJet{QStringLiteral("pagina %1 illeggibile").arg(numero)};
     pagina.numero = numero;
 }
+
+} // namespace jet

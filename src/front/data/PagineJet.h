@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace jet {
+
 // Where the structures of a page lie, for the two layouts: Jet 3 (Access 97,
 // 2 KiB pages, one-byte counts in rows) and Jet 4 (Access 2000 and later,
 // including the ACE files, 4 KiB pages, two-byte counts).
@@ -71,3 +73,5 @@ private:
     FormatoJet formato_;
     std::uint32_t pagine_ = 0;
 };
+
+} // namespace jet

@@ -2,7 +2,9 @@
 
 #include "front/data/DefinizioneJet.h"
 
-namespace RigheJet {
+namespace jet {
+
+namespace righe {
 
 namespace {
 
@@ -85,4 +87,6 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione, const st
     }
 }
 
-} // namespace RigheJet
+} // namespace righe
+
+} // namespace jet

@@ -6,13 +6,15 @@
 #include <cstdint>
 #include <functional>
 
+namespace jet {
+
 struct DefinizioneJet;
 
 // Rows on a data page. After the page header comes the row count and one
 // 16-bit offset per row slot; rows are stored from the end of the page
 // backwards, so a row runs from its offset to the offset of the slot before
 // it (the page end for slot 0). The offset's top bits are flags.
-namespace RigheJet {
+namespace righe {
 
 constexpr std::uint8_t kPaginaDati = 0x01;
 constexpr std::uint16_t kCancellata = 0x8000; // deleted, or the moved copy of a relocated row
@@ -35,4 +37,6 @@ ByteJet datiA(const PagineJet& file, std::uint32_t pgRiga, PaginaJet& pagina);
 // are valid during the call only.
 void Percorri(const PagineJet& file, const DefinizioneJet& definizione, const std::function<void(ByteJet)>& fai);
 
-} // namespace RigheJet
+} // namespace righe
+
+} // namespace jet

@@ -1,5 +1,7 @@
 #include "front/data/ScomposizioneRiga.h"
 
+namespace jet {
+
 namespace {
 
 DannoJet rigaGuasta() { return DannoJet{QStringLiteral("riga di dati incoerente")}; }
@@ -65,7 +67,7 @@ const std::vector<CampoJet>& ScomposizioneRiga::scomponi(ByteJet riga) {
         if (colonna.numero >= colonneRiga)
             continue;
         campo.bit = (riga.u8(inizioMaschera + colonna.numero / 8) >> (colonna.numero % 8)) & 1;
-        if (!campo.bit || colonna.tipo == TipoJet::Booleano)
+        if (!campo.bit || colonna.tipo == TipoColonna::Booleano)
             continue;
         std::size_t da = 0;
         std::size_t a = 0;
@@ -85,3 +87,5 @@ const std::vector<CampoJet>& ScomposizioneRiga::scomponi(ByteJet riga) {
     }
     return campi_;
 }
+
+} // namespace jet

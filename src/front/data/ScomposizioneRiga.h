@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace jet {
+
 // One field of a row as stored: its null-mask bit (set when the field has a
 // value; for a boolean column the bit is the value) and its bytes.
 struct CampoJet {
@@ -40,3 +42,5 @@ private:
     std::vector<std::uint32_t> posizioni_;
     std::size_t fineDati_ = 0;
 };
+
+} // namespace jet

@@ -2,6 +2,8 @@
 
 #include "front/routines/TestoAnsi.h"
 
+namespace jet {
+
 namespace {
 
 QString testoJet4(ByteJet byte) {
@@ -42,3 +44,5 @@ QString TestoJet(const FormatoJet& formato, ByteJet byte) {
                                               static_cast<qsizetype>(byte.size())));
     return testoJet4(byte);
 }
+
+} // namespace jet

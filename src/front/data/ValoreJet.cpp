@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace jet {
+
 namespace {
 
 // A memo or OLE field holds a 12-byte reference: 24 bits of length, a byte
@@ -37,7 +39,7 @@ QByteArray valoreLungo(const PagineJet& file, ByteJet campo, PaginaJet& appoggio
         return copia(campo.da(kRiferimento).parte(0, lunghezza));
     std::uint32_t pgRiga = riferimento.u32(4);
     if (opzioni & kUnaRiga)
-        return copia(RigheJet::datiA(file, pgRiga, appoggio).parte(0, lunghezza));
+        return copia(righe::datiA(file, pgRiga, appoggio).parte(0, lunghezza));
     if (opzioni != 0)
         throw DannoJet{QStringLiteral("riferimento a un valore lungo di tipo sconosciuto")};
     QByteArray valore;
@@ -47,7 +49,7 @@ QByteArray valoreLungo(const PagineJet& file, ByteJet campo, PaginaJet& appoggio
     for (std::uint32_t parti = 0; static_cast<std::size_t>(valore.size()) < lunghezza; ++parti) {
         if (pgRiga == 0 || parti >= file.numeroPagine())
             throw DannoJet{QStringLiteral("valore lungo interrotto")};
-        const ByteJet parte = RigheJet::datiA(file, pgRiga, appoggio);
+        const ByteJet parte = righe::datiA(file, pgRiga, appoggio);
         pgRiga = parte.u32(0);
         const ByteJet contenuto = parte.da(4);
         const std::size_t manca = lunghezza - static_cast<std::size_t>(valore.size());
@@ -84,32 +86,34 @@ double numerico(ByteJet b, int scala) {
 
 Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const CampoJet& campo,
                        PaginaJet& appoggio) {
-    if (colonna.tipo == TipoJet::Booleano)
+    if (colonna.tipo == TipoColonna::Booleano)
         return Valore(campo.bit ? -1 : 0);
     if (!campo.bit)
         return {};
     const ByteJet b = campo.byte;
     switch (colonna.tipo) {
-    case TipoJet::Byte: return Valore(static_cast<int>(almeno(b, 1).u8(0)));
-    case TipoJet::Intero: return Valore(static_cast<int>(static_cast<std::int16_t>(almeno(b, 2).u16(0))));
-    case TipoJet::Lungo: return Valore(static_cast<int>(static_cast<std::int32_t>(almeno(b, 4).u32(0))));
-    case TipoJet::Grande: return Valore(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
-    case TipoJet::Valuta: return Valore::valuta(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
-    case TipoJet::Singolo: return Valore(static_cast<double>(almeno(b, 4).f32(0)));
-    case TipoJet::Doppio: return Valore(almeno(b, 8).f64(0));
-    case TipoJet::DataOra: return Valore::dataOra(almeno(b, 8).f64(0));
-    case TipoJet::Guid: return Valore(guid(almeno(b, 16)));
-    case TipoJet::Numerico: return Valore(numerico(almeno(b, 17), colonna.scala));
-    case TipoJet::Testo: return Valore(TestoJet(file.formato(), b));
-    case TipoJet::Memo: {
+    case TipoColonna::Byte: return Valore(static_cast<int>(almeno(b, 1).u8(0)));
+    case TipoColonna::Intero: return Valore(static_cast<int>(static_cast<std::int16_t>(almeno(b, 2).u16(0))));
+    case TipoColonna::Lungo: return Valore(static_cast<int>(static_cast<std::int32_t>(almeno(b, 4).u32(0))));
+    case TipoColonna::Grande: return Valore(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
+    case TipoColonna::Valuta: return Valore::valuta(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
+    case TipoColonna::Singolo: return Valore(static_cast<double>(almeno(b, 4).f32(0)));
+    case TipoColonna::Doppio: return Valore(almeno(b, 8).f64(0));
+    case TipoColonna::DataOra: return Valore::dataOra(almeno(b, 8).f64(0));
+    case TipoColonna::Guid: return Valore(guid(almeno(b, 16)));
+    case TipoColonna::Numerico: return Valore(numerico(almeno(b, 17), colonna.scala));
+    case TipoColonna::Testo: return Valore(TestoJet(file.formato(), b));
+    case TipoColonna::Memo: {
         const QByteArray testo = valoreLungo(file, b, appoggio);
         return Valore(TestoJet(file.formato(), ByteJet(reinterpret_cast<const std::uint8_t*>(testo.constData()),
                                                        static_cast<std::size_t>(testo.size()))));
     }
-    case TipoJet::Ole: return Valore::binario(valoreLungo(file, b, appoggio));
-    case TipoJet::Binario:
+    case TipoColonna::Ole: return Valore::binario(valoreLungo(file, b, appoggio));
+    case TipoColonna::Binario:
     default:
         return Valore::binario(
             QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size())));
     }
 }
+
+} // namespace jet

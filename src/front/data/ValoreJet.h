@@ -5,6 +5,8 @@
 #include "front/data/ScomposizioneRiga.h"
 #include "front/data/Valore.h"
 
+namespace jet {
+
 // The value of one field, decoded from its bytes: booleans -1 / 0 as in
 // Jet, whole numbers exactly, currency in ten-thousandths, dates as days
 // since 30/12/1899 (any sign), texts and memos in full, binary and OLE
@@ -14,3 +16,5 @@
 // of the caller's. Damage when the bytes are too short for the type.
 Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const CampoJet& campo,
                        PaginaJet& appoggio);
+
+} // namespace jet

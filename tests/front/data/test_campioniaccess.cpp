@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace jet;
+
 namespace {
 
 #define RICHIEDI_CAMPIONI(campioni)                                                                  \

@@ -20,6 +20,8 @@
 
 #include <random>
 
+using namespace jet;
+
 namespace {
 
 #define RICHIEDI_CAMPIONI(campioni)                                                                  \
@@ -223,7 +225,7 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
     {
         SCOPED_TRACE("mappa delle pagine di tipo sconosciuto");
         PaginaJet pagina;
-        const ByteJet mappa = RigheJet::datiA(pagine, definizione.mappa, pagina);
+        const ByteJet mappa = righe::datiA(pagine, definizione.mappa, pagina);
         QByteArray byte = originale;
         byte[inizioPagina(pagine, definizione.mappa >> 8) + (mappa.data() - pagina.byte.data())] = 7;
         EXPECT_TRUE(prova(byte).contains(u"mappa"));
@@ -253,11 +255,11 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
             PaginaJet pagina;
             pagine.leggi(n, pagina);
             const ByteJet vista = pagina.vista();
-            for (std::uint16_t s = 0; s < RigheJet::numero(f, vista); ++s) {
-                if ((RigheJet::opzioni(f, vista, s) & 0xC000) != RigheJet::kRimando)
+            for (std::uint16_t s = 0; s < righe::numero(f, vista); ++s) {
+                if ((righe::opzioni(f, vista, s) & 0xC000) != righe::kRimando)
                     continue;
                 const qsizetype puntatore =
-                    inizioPagina(pagine, n) + (RigheJet::dati(f, vista, s).data() - pagina.byte.data());
+                    inizioPagina(pagine, n) + (righe::dati(f, vista, s).data() - pagina.byte.data());
                 for (const std::uint32_t destinazione :
                      {(pagine.numeroPagine() + 5) << 8, tdef << 8, (n << 8) | 0xFE, 0u}) {
                     QByteArray byte = originale;
