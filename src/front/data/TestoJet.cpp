@@ -11,22 +11,25 @@ QString testoJet4(ByteJet byte) {
     const std::size_t n = byte.size();
     QString testo;
     if (n >= 2 && p[0] == 0xFF && p[1] == 0xFE) {
-        testo.reserve(static_cast<qsizetype>(n - 2));
+        // At most one character per byte; the text is cut to what was decoded.
+        testo.resize(static_cast<qsizetype>(n - 2));
+        QChar* scrivi = testo.data();
         bool compresso = true;
         for (std::size_t i = 2; i < n;) {
             if (p[i] == 0x00) {
                 compresso = !compresso;
                 ++i;
             } else if (compresso) {
-                testo.append(QChar(static_cast<char16_t>(p[i])));
+                *scrivi++ = QChar(static_cast<char16_t>(p[i]));
                 ++i;
             } else if (i + 1 < n) {
-                testo.append(QChar(static_cast<char16_t>(p[i] | (p[i + 1] << 8))));
+                *scrivi++ = QChar(static_cast<char16_t>(p[i] | (p[i + 1] << 8)));
                 i += 2;
             } else {
                 break; // an odd byte at the end holds no character
             }
         }
+        testo.truncate(scrivi - testo.constData());
         return testo;
     }
     testo.resize(static_cast<qsizetype>(n / 2));
