@@ -53,8 +53,11 @@ public:
         verifica(da, lunghezza);
         return {dati_ + da, lunghezza};
     }
-    // The bytes from `da` to the end.
-    ByteJet da(std::size_t inizio) const { return parte(inizio, inizio <= lunghezza_ ? lunghezza_ - inizio : 1); }
+    // The bytes from `inizio` to the end.
+    ByteJet da(std::size_t inizio) const {
+        verifica(inizio, 0);
+        return {dati_ + inizio, lunghezza_ - inizio};
+    }
 
 private:
     void verifica(std::size_t i, std::size_t n) const {

@@ -4,6 +4,7 @@
 #include "front/data/TestoJet.h"
 
 #include <cmath>
+#include <unordered_set>
 
 namespace jet {
 
@@ -44,11 +45,15 @@ QByteArray valoreLungo(const PagineJet& file, ByteJet campo, PaginaJet& appoggio
         throw DannoJet{QStringLiteral("riferimento a un valore lungo di tipo sconosciuto")};
     QByteArray valore;
     valore.reserve(static_cast<qsizetype>(lunghezza));
-    // Every part adds at least one byte, so a chain cannot run for ever; the
-    // page count bounds it for a file whose chain loops on empty parts.
-    for (std::uint32_t parti = 0; static_cast<std::size_t>(valore.size()) < lunghezza; ++parti) {
-        if (pgRiga == 0 || parti >= file.numeroPagine())
+    // A chain that comes back to a part it has read is a loop: without this
+    // check a damaged file could make one value as large as the length field
+    // allows out of a single part.
+    std::unordered_set<std::uint32_t> lette;
+    while (static_cast<std::size_t>(valore.size()) < lunghezza) {
+        if (pgRiga == 0)
             throw DannoJet{QStringLiteral("valore lungo interrotto")};
+        if (!lette.insert(pgRiga).second)
+            throw DannoJet{QStringLiteral("valore lungo che rimanda a sé stesso")};
         const ByteJet parte = righe::datiA(file, pgRiga, appoggio);
         pgRiga = parte.u32(0);
         const ByteJet contenuto = parte.da(4);

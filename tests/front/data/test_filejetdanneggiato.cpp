@@ -13,6 +13,7 @@
 #include "front/data/FileJet.h"
 #include "front/data/PagineJet.h"
 #include "front/data/RigheJet.h"
+#include "front/data/ScomposizioneRiga.h"
 
 #include <QFile>
 
@@ -273,5 +274,44 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
             }
         }
         ADD_FAILURE() << "nessuna riga spostata trovata";
+    }
+}
+
+// A memo or OLE value in a chain of parts on other pages: the chain cut
+// short, looping on itself, or pointing outside the file.
+TEST_F(FileDanneggiato, CatenaDiUnValoreLungo) {
+    const CampioniAccess& campioni = CampioniAccess::carica();
+    RICHIEDI_CAMPIONI(campioni);
+    const QString nome = QStringLiteral("test2V1997.mdb");
+    const QByteArray originale = campione(nome);
+    const PagineJet pagine(campioni.cartella + u'/' + nome, nome);
+    std::uint32_t tdef = 0;
+    for (const VoceCatalogo& voce : LeggiCatalogo(pagine)) {
+        if (voce.nome == u"MSP_PROJECTS")
+            tdef = voce.pagina;
+    }
+    const DefinizioneJet definizione = LeggiDefinizione(pagine, tdef);
+    ScomposizioneRiga scomposizione(pagine.formato(), definizione);
+    std::uint32_t primaParte = 0;
+    righe::Percorri(pagine, definizione, [&](ByteJet riga) {
+        const std::vector<CampoJet>& campi = scomposizione.scomponi(riga);
+        for (std::size_t i = 0; i < campi.size(); ++i) {
+            if (definizione.colonne[i].tipo == TipoColonna::Ole && campi[i].bit && campi[i].byte.u8(3) == 0)
+                primaParte = campi[i].byte.u32(4);
+        }
+    });
+    ASSERT_NE(primaParte, 0u) << "nessun valore lungo a più parti";
+    PaginaJet pagina;
+    const ByteJet parte = righe::datiA(pagine, primaParte, pagina);
+    const qsizetype seguente = inizioPagina(pagine, primaParte >> 8) + (parte.data() - pagina.byte.data());
+    const struct {
+        std::uint32_t destinazione;
+        const char16_t* errore;
+    } casi[] = {{0, u"interrotto"}, {primaParte, u"sé stesso"}, {(pagine.numeroPagine() + 1) << 8, u"fuori dal file"}};
+    for (const auto& caso : casi) {
+        QByteArray byte = originale;
+        scriviU32(byte, seguente, caso.destinazione);
+        const QString errore = prova(byte);
+        EXPECT_TRUE(errore.contains(QStringView(caso.errore))) << errore.toStdString();
     }
 }
