@@ -1,0 +1,42 @@
+#pragma once
+
+#include "print/PostoDiLavoro.h"
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The workstation's print file: text lines of one byte per character
+// (Windows-1252; frame lines keep their code page 437 bytes), each ending
+// with CR LF.
+
+// Writes a new print file. The lines go to a temporary file beside it, and
+// only conferma() puts that file in the print file's place, in one rename;
+// a writer dropped without conferma(), or a failure at any point, leaves the
+// previous print file whole. Failures raise ErroreStampa.
+class ScritturaFileStampa {
+public:
+    explicit ScritturaFileStampa(const PostoDiLavoro& posto);
+    ScritturaFileStampa(const ScritturaFileStampa&) = delete;
+    ScritturaFileStampa& operator=(const ScritturaFileStampa&) = delete;
+
+    // One line, its characters as Windows-1252 bytes, then CR LF.
+    void scriviRiga(const QString& riga);
+    // Bytes as they are, with no line end added.
+    void scriviByte(const QByteArray& byte);
+    void conferma();
+
+private:
+    [[noreturn]] void fallito(const QString& azione) const;
+    QSaveFile file_;
+};
+
+// Replaces the print file by `contenuto`, byte for byte, in the same way.
+void ScriviFileStampa(const PostoDiLavoro& posto, const QByteArray& contenuto);
+
+// The print file's lines, read as LeggiRighe reads them: empty when the
+// file does not exist, ErroreStampa when it cannot be read.
+std::optional<QStringList> LeggiFileStampa(const PostoDiLavoro& posto);

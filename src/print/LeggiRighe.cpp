@@ -1,0 +1,31 @@
+#include "print/LeggiRighe.h"
+
+#include "front/routines/TestoAnsi.h"
+#include "print/ErroreStampa.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+std::optional<QStringList> LeggiRighe(const QString& percorso) {
+    QFile file(percorso);
+    if (!QFileInfo(percorso).isFile())
+        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        throw ErroreStampa(QStringLiteral("Impossibile leggere il file %1: %2.")
+                               .arg(QDir::toNativeSeparators(percorso), file.errorString()));
+    const QString testo = DaAnsi(file.readAll());
+    QStringList righe;
+    qsizetype inizio = 0;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo[i] != u'\r' && testo[i] != u'\n')
+            continue;
+        righe.append(testo.mid(inizio, i - inizio));
+        if (testo[i] == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n')
+            ++i;
+        inizio = i + 1;
+    }
+    if (inizio < testo.size())
+        righe.append(testo.mid(inizio));
+    return righe;
+}

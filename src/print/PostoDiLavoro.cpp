@@ -1,0 +1,54 @@
+#include "print/PostoDiLavoro.h"
+
+#include "print/Ambiente.h"
+#include "print/ErroreStampa.h"
+#include "print/LeggiValore.h"
+
+namespace {
+
+bool controllo(QChar c) { return c.category() == QChar::Other_Control; }
+
+// Why the value cannot be part of a file name; empty when it can.
+QString motivoRifiuto(const QString& testo) {
+    for (const QChar c : testo) {
+        if (c == u'/' || c == u'\\')
+            return QStringLiteral("un separatore di cartella");
+        if (controllo(c))
+            return QStringLiteral("un carattere di controllo");
+    }
+    if (testo.contains(QLatin1String("..")))
+        return QStringLiteral("«..»");
+    return {};
+}
+
+// The value as it can be shown: control characters written as their code.
+QString leggibile(const QString& testo) {
+    QString risultato;
+    for (const QChar c : testo) {
+        if (controllo(c))
+            risultato += QStringLiteral("[%1]").arg(c.unicode(), 2, 16, QChar(u'0')).toUpper();
+        else
+            risultato += c;
+    }
+    return risultato;
+}
+
+} // namespace
+
+PostoDiLavoro PostoDiLavoro::corrente() {
+    return PostoDiLavoro(VariabileAmbiente(QStringLiteral("PCLocal")).value_or(QString()));
+}
+
+PostoDiLavoro::PostoDiLavoro(QString testo) : testo_(std::move(testo)) {
+    const QString motivo = motivoRifiuto(testo_);
+    if (!motivo.isEmpty())
+        throw ErroreStampa(
+            QStringLiteral("Il numero di postazione PCLocal \"%1\" contiene %2 e non può far parte "
+                           "del nome di un file.\r\nImpostare PCLocal con il solo numero della "
+                           "postazione (per esempio 3). Nessun file è stato scritto.")
+                .arg(leggibile(testo_), motivo));
+}
+
+double PostoDiLavoro::numero() const { return LeggiValore(testo_); }
+
+QString PostoDiLavoro::testoNumerico() const { return QString::number(numero(), 'g', 15); }

@@ -1,0 +1,101 @@
+#include "front/routines/TestoAnsi.h"
+#include "print/ErroreStampa.h"
+#include "print/FileStampa.h"
+#include "util/CartellaDiProva.h"
+#include "util/StampaQString.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const PostoDiLavoro kTre(QStringLiteral("3"));
+
+QStringList vociDellaCartella() { return QDir::current().entryList(QDir::Files | QDir::Hidden); }
+
+TEST(FileStampa, RigheInWindows1252ConCrLf) {
+    CartellaDiProva cartella;
+    ScritturaFileStampa scrittura(kTre);
+    scrittura.scriviRiga(QStringLiteral("Lunedì ") + QChar(0xB3) + QChar(0xC4) + QChar(0x20AC));
+    scrittura.scriviRiga(QString());
+    scrittura.conferma();
+    EXPECT_EQ(cartella.leggi("FD3"), QByteArray("Luned\xEC \xB3\xC4\x80\r\n\r\n"));
+    EXPECT_EQ(vociDellaCartella(), QStringList{"FD3"});
+}
+
+TEST(FileStampa, LettaRigaPerRigaByteIntatti) {
+    CartellaDiProva cartella;
+    QByteArray ogniByte;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            ogniByte.append(static_cast<char>(b));
+    }
+    cartella.scrivi("fd3", ogniByte + "\r\nsecondo\rterzo\nquarto");
+    const auto righe = LeggiFileStampa(kTre);
+    ASSERT_TRUE(righe);
+    ASSERT_EQ(righe->size(), 4);
+    EXPECT_EQ(InAnsi(righe->at(0)), ogniByte);
+    EXPECT_EQ(righe->mid(1), (QStringList{"secondo", "terzo", "quarto"}));
+    EXPECT_FALSE(LeggiFileStampa(PostoDiLavoro(QStringLiteral("4"))));
+}
+
+TEST(FileStampa, SostituzioneAtomica) {
+    CartellaDiProva cartella;
+    cartella.scrivi("fd3", "precedente\r\n");
+    {
+        // A writer that fails half-way (it is dropped without conferma)
+        // leaves the previous file whole and no temporary file behind.
+        ScritturaFileStampa scrittura(kTre);
+        scrittura.scriviRiga(QStringLiteral("metà"));
+        EXPECT_EQ(cartella.leggi("fd3"), "precedente\r\n");
+    }
+    EXPECT_EQ(cartella.leggi("fd3"), "precedente\r\n");
+    EXPECT_EQ(vociDellaCartella(), QStringList{"fd3"});
+
+    // The new file takes the place of the existing one, under its spelling.
+    ScriviFileStampa(kTre, "nuovo\r\n");
+    EXPECT_EQ(cartella.leggi("fd3"), "nuovo\r\n");
+    EXPECT_EQ(vociDellaCartella(), QStringList{"fd3"});
+}
+
+// The file system refuses the bytes half-way (the process may write files
+// of at most 4 KiB): the error is reported and the previous file stays whole.
+TEST(FileStampa, ScritturaInterrottaDalSistema) {
+    CartellaDiProva cartella;
+    cartella.scrivi("FD3", "precedente\r\n");
+    const auto gestore = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    rlimit ridotto = limite;
+    ridotto.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &ridotto);
+    QString messaggio;
+    try {
+        ScritturaFileStampa scrittura(kTre);
+        for (int i = 0; i < 1000; ++i)
+            scrittura.scriviRiga(QString(130, u'x'));
+        scrittura.conferma();
+    } catch (const ErroreStampa& errore) {
+        messaggio = errore.messaggio();
+    }
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, gestore);
+    EXPECT_TRUE(messaggio.startsWith(u"Impossibile")) << messaggio.toStdString();
+    EXPECT_TRUE(messaggio.contains(u"FD3")) << messaggio.toStdString();
+    EXPECT_EQ(cartella.leggi("FD3"), "precedente\r\n");
+    EXPECT_EQ(vociDellaCartella(), QStringList{"FD3"});
+}
+
+TEST(FileStampa, NomeOccupatoDaUnaCartella) {
+    CartellaDiProva cartella;
+    QDir().mkdir("FD3");
+    EXPECT_THROW(ScriviFileStampa(kTre, "nuovo\r\n"), ErroreStampa);
+    EXPECT_TRUE(QDir("FD3").exists());
+}
+
+} // namespace

@@ -1,0 +1,88 @@
+#include "mdbwriter/DefinizioneTabella.h"
+
+#include "mdbwriter/ByteLE.h"
+#include "mdbwriter/ErroreScrittura.h"
+#include "mdbwriter/FileMdb.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int Testata = 63;
+constexpr int Descrittore = 25;
+// A value Access writes both in the header and in every column descriptor.
+constexpr std::uint32_t Firma = 0x0659;
+constexpr std::uint32_t OrdinamentoGenerale = 0x0409;
+constexpr std::uint8_t TabellaUtente = 0x4E;
+constexpr std::uint8_t TabellaSistema = 0x53;
+constexpr std::uint8_t Fissa = 0x01;
+constexpr std::uint8_t Aggiornabile = 0x02;
+constexpr std::uint8_t UnicodeCompresso = 0x01;
+
+int LunghezzaColonna(const ColonnaMdb& c) {
+    switch (c.tipo) {
+    case TipoJet::Boolean: return 1;
+    case TipoJet::Text: return 2 * c.lunghezza;
+    case TipoJet::Binary: return c.lunghezza;
+    case TipoJet::Memo:
+    case TipoJet::OleObject: return 0;
+    default: return DimensioneFissa(c.tipo);
+    }
+}
+
+QByteArray DescrittoreColonna(const ColonnaMdb& c, bool compressa) {
+    QByteArray d(Descrittore, '\0');
+    char* p = d.data();
+    p[0] = static_cast<char>(c.tipo);
+    Scrivi32(p + 1, Firma);
+    Scrivi16(p + 5, static_cast<std::uint32_t>(c.numero));
+    Scrivi16(p + 7, static_cast<std::uint32_t>(c.indiceVariabile));
+    Scrivi16(p + 9, static_cast<std::uint32_t>(c.numero + 1));
+    Scrivi16(p + 11, OrdinamentoGenerale);
+    p[15] = static_cast<char>(Aggiornabile | (TipoFisso(c.tipo) ? Fissa : 0));
+    const bool testo = c.tipo == TipoJet::Text || c.tipo == TipoJet::Memo;
+    p[16] = static_cast<char>(testo && compressa ? UnicodeCompresso : 0);
+    Scrivi16(p + 21, static_cast<std::uint32_t>(TipoFisso(c.tipo) ? c.offsetFisso : 0));
+    Scrivi16(p + 23, static_cast<std::uint32_t>(LunghezzaColonna(c)));
+    return d;
+}
+
+void AccodaNome(QByteArray& byte, const QString& nome) {
+    Accoda16(byte, static_cast<std::uint32_t>(nome.size() * 2));
+    for (const QChar c : nome)
+        Accoda16(byte, c.unicode());
+}
+
+} // namespace
+
+void ScriviDefinizione(char* pagina, const TabellaMdb& tabella, std::uint32_t righe, const MappeTabella& mappe) {
+    const auto& colonne = tabella.colonne();
+    QByteArray d(Testata, '\0');
+    char* p = d.data();
+    p[0] = 0x02;
+    p[1] = 0x01;
+    Scrivi32(p + 12, Firma);
+    Scrivi32(p + 16, righe);
+    p[24] = 0x01;
+    p[40] = static_cast<char>(tabella.diSistema() ? TabellaSistema : TabellaUtente);
+    Scrivi16(p + 41, static_cast<std::uint32_t>(colonne.size()));
+    Scrivi16(p + 43, static_cast<std::uint32_t>(tabella.colonneVariabili()));
+    Scrivi16(p + 45, static_cast<std::uint32_t>(colonne.size()));
+    Scrivi32(p + 55, mappe.usate);
+    Scrivi32(p + 59, mappe.libere);
+    for (const ColonnaMdb& c : colonne)
+        d.append(DescrittoreColonna(c, tabella.compressa()));
+    for (const ColonnaMdb& c : colonne)
+        AccodaNome(d, c.nome);
+    for (const MappeTabella::Lunga& l : mappe.lunghe) {
+        Accoda16(d, static_cast<std::uint32_t>(l.colonna));
+        Accoda32(d, l.usate);
+        Accoda32(d, l.libere);
+    }
+    Accoda16(d, 0xFFFF);
+    if (d.size() > DimensionePagina - 8)
+        throw ErroreScrittura(QStringLiteral("Tabella %1: definizione troppo lunga per una pagina").arg(tabella.nome()));
+    Scrivi16(d.data() + 2, static_cast<std::uint32_t>(DimensionePagina - d.size() - 8));
+    Scrivi32(d.data() + 8, static_cast<std::uint32_t>(d.size()));
+    std::memcpy(pagina, d.constData(), static_cast<std::size_t>(d.size()));
+}

@@ -1,0 +1,52 @@
+#include "mdbwriter/ScrittoreMdb.h"
+
+#include "mdbwriter/Catalogo.h"
+#include "mdbwriter/DataJet.h"
+#include "mdbwriter/ErroreScrittura.h"
+#include "mdbwriter/FileMdb.h"
+#include "mdbwriter/Intestazione.h"
+#include "mdbwriter/PaginaDati.h"
+#include "mdbwriter/ScritturaTabella.h"
+
+#include <QSaveFile>
+
+namespace {
+constexpr std::uint32_t PaginaIntestazione = 0;
+constexpr std::uint32_t PaginaMappe = 1;
+} // namespace
+
+ScrittoreMdb::ScrittoreMdb() : creazione_(QDate(2000, 1, 1), QTime(0, 0)) {}
+
+ScrittoreMdb::~ScrittoreMdb() = default;
+
+TabellaMdb& ScrittoreMdb::tabella(const QString& nome) {
+    for (const auto& t : tabelle_)
+        if (t->nome().compare(nome, Qt::CaseInsensitive) == 0)
+            return *t;
+    if (nome.startsWith(QStringLiteral("MSys"), Qt::CaseInsensitive))
+        throw ErroreScrittura(QStringLiteral("Nome di tabella riservato: %1").arg(nome));
+    tabelle_.push_back(std::make_unique<TabellaMdb>(nome));
+    return *tabelle_.back();
+}
+
+QByteArray ScrittoreMdb::contenuto() const {
+    const double data = GiorniJet(creazione_);
+    FileMdb file(PaginaCatalogo + 1);
+    PaginaDati mappe(file.pagina(PaginaMappe), 0);
+    std::vector<VoceCatalogo> voci;
+    for (const auto& t : tabelle_) {
+        const std::uint32_t definizione = file.nuovaPagina();
+        ScriviTabella(*t, definizione, file, mappe, PaginaMappe);
+        voci.push_back({t->nome(), definizione});
+    }
+    ScriviTabella(TabellaCatalogo(voci, data), PaginaCatalogo, file, mappe, PaginaMappe);
+    ScriviIntestazione(file.pagina(PaginaIntestazione), data);
+    return file.contenuto();
+}
+
+void ScrittoreMdb::salva(const QString& percorso) const {
+    const QByteArray byte = contenuto();
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit())
+        throw ErroreScrittura(QStringLiteral("Impossibile scrivere %1: %2").arg(percorso, file.errorString()));
+}
