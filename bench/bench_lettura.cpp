@@ -2,8 +2,10 @@
 // against mdb-export of the same table, each in a process of its own so that
 // peak memory is measured for that work alone.
 //
-//     bench_lettura FILE.mdb [TABELLA [INIZIO FINE]]
+//     bench_lettura [FILE.mdb [TABELLA [INIZIO FINE]]]
 //
+// Without a file, the demo generator's scale data (500 rooms, 10 years) are
+// written into a temporary folder and its two largest tables are measured.
 // The selection is the report's: DataArrivo <= FINE and DataPartenza > INIZIO
 // (8-digit dates). Without dates, the week starting at the table's median
 // arrival date is used.
@@ -11,8 +13,10 @@
 #include "front/data/Criterio.h"
 #include "front/data/ErroreArchivio.h"
 #include "front/data/FileJet.h"
+#include "demo/GeneraDemo.h"
 
 #include <QDate>
+#include <QTemporaryDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -142,6 +146,74 @@ int descrivi(const QString& file, const QString& tabella) {
     return 0;
 }
 
+// Measures one table; `inizio` and `fine` empty for the median week.
+int misura(const char* programma, const QString& file, const QString& tabella, QString inizio, QString fine) {
+    const Misura descrizione = esegui({programma, "--descrivi", file.toStdString(), tabella.toStdString()}, true);
+    unsigned long long totale = 0;
+    char primo[16] = {};
+    char ultimo[16] = {};
+    if (!descrizione.riuscita ||
+        std::sscanf(descrizione.uscita.c_str(), "%llu %15s %15s", &totale, primo, ultimo) != 3) {
+        std::fprintf(stderr, "tabella illeggibile: %s\n", qPrintable(tabella));
+        return 1;
+    }
+    if (inizio.isEmpty()) {
+        inizio = QString::fromLatin1(primo);
+        fine = QString::fromLatin1(ultimo);
+    }
+    const Misura conteggio = esegui({"mdb-count", file.toStdString(), tabella.toStdString()}, true);
+    const Misura nostra = migliore({programma, "--scansione", file.toStdString(), tabella.toStdString(),
+                                    inizio.toStdString(), fine.toStdString()},
+                                   true);
+    const Misura esporta = migliore({"mdb-export", file.toStdString(), tabella.toStdString()}, false);
+    if (!nostra.riuscita) {
+        std::fprintf(stderr, "la scansione non è riuscita\n");
+        return 1;
+    }
+    const auto primaRiga = [](const std::string& testo) { return testo.substr(0, testo.find('\n')); };
+    std::printf("file %s, tabella %s: %llu righe (mdb-count: %s), %lld KiB\n", qPrintable(file), qPrintable(tabella),
+                totale, conteggio.riuscita ? primaRiga(conteggio.uscita).c_str() : "?",
+                static_cast<long long>(QFileInfo(file).size() / 1024));
+    std::printf("selezione DataArrivo <= '%s' and DataPartenza > '%s': %s righe scelte\n", qPrintable(fine),
+                qPrintable(inizio), primaRiga(nostra.uscita).c_str());
+    std::printf("lettore del programma: %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n", nostra.secondi,
+                nostra.cpu, static_cast<double>(nostra.piccoKiB) / 1024.0);
+    if (!esporta.riuscita) {
+        std::printf("mdb-export: non eseguibile\n");
+        return 1;
+    }
+    std::printf("mdb-export:            %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n", esporta.secondi,
+                esporta.cpu, static_cast<double>(esporta.piccoKiB) / 1024.0);
+    std::printf("rapporto mdb-export / lettore: tempo %.1f, CPU %.1f\n\n", esporta.secondi / nostra.secondi,
+                esporta.cpu / std::max(nostra.cpu, 1e-6));
+    return 0;
+}
+
+// The child's work: the demo generator's scale data (500 rooms, 10 years,
+// fixed seed and day) written into `cartella`.
+int genera(const QString& cartella) {
+    OpzioniDemo opzioni;
+    opzioni.cartella = cartella;
+    opzioni.riferimento = QDate(2026, 1, 5);
+    opzioni.camere = 500;
+    opzioni.anni = 10;
+    GeneraDemo(opzioni);
+    return 0;
+}
+
+int misuraScala(const char* programma) {
+    QTemporaryDir cartella;
+    std::printf("genera-demo --camere 500 --anni 10 --data 05/01/2026 in %s\n\n", qPrintable(cartella.path()));
+    if (!esegui({programma, "--genera", cartella.path().toStdString()}, false).riuscita) {
+        std::fprintf(stderr, "generazione non riuscita\n");
+        return 1;
+    }
+    int esito = 0;
+    for (const QString& tabella : {QStringLiteral("Camere_Prenotazione"), QStringLiteral("Scheda_Cliente")})
+        esito |= misura(programma, cartella.filePath(tabella + QStringLiteral(".mdb")), tabella, {}, {});
+    return esito;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -151,48 +223,19 @@ int main(int argc, char** argv) {
                              QString::fromLocal8Bit(argv[4]), QString::fromLocal8Bit(argv[5]));
         if (argc == 4 && std::string(argv[1]) == "--descrivi")
             return descrivi(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        if (argc == 3 && std::string(argv[1]) == "--genera")
+            return genera(QString::fromLocal8Bit(argv[2]));
+        if (argc == 1)
+            return misuraScala(argv[0]);
         if (argc != 2 && argc != 3 && argc != 5) {
-            std::fprintf(stderr, "uso: %s FILE.mdb [TABELLA [INIZIO FINE]]\n", argv[0]);
+            std::fprintf(stderr, "uso: %s [FILE.mdb [TABELLA [INIZIO FINE]]]\n", argv[0]);
             return 2;
         }
-        const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-        const QString tabella = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("Camere_Prenotazione");
-        const Misura descrizione = esegui({argv[0], "--descrivi", file.toStdString(), tabella.toStdString()}, true);
-        unsigned long long totale = 0;
-        char primo[16] = {};
-        char ultimo[16] = {};
-        if (!descrizione.riuscita ||
-            std::sscanf(descrizione.uscita.c_str(), "%llu %15s %15s", &totale, primo, ultimo) != 3) {
-            std::fprintf(stderr, "tabella illeggibile: %s\n", qPrintable(tabella));
-            return 1;
-        }
-        const QString inizio = argc == 5 ? QString::fromLocal8Bit(argv[3]) : QString::fromLatin1(primo);
-        const QString fine = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString::fromLatin1(ultimo);
-
-        const Misura nostra = migliore({argv[0], "--scansione", file.toStdString(), tabella.toStdString(),
-                                        inizio.toStdString(), fine.toStdString()},
-                                       true);
-        const Misura esporta = migliore({"mdb-export", file.toStdString(), tabella.toStdString()}, false);
-        if (!nostra.riuscita) {
-            std::fprintf(stderr, "la scansione non è riuscita\n");
-            return 1;
-        }
-        std::printf("file %s, tabella %s: %llu righe, %ld KiB\n", qPrintable(file), qPrintable(tabella), totale,
-                    static_cast<long>(QFileInfo(file).size() / 1024));
-        std::printf("selezione DataArrivo <= '%s' and DataPartenza > '%s': %s righe scelte\n", qPrintable(fine),
-                    qPrintable(inizio), nostra.uscita.empty() ? "?" : nostra.uscita.substr(0, nostra.uscita.find('\n')).c_str());
-        std::printf("lettore del programma: %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n", nostra.secondi,
-                    nostra.cpu, static_cast<double>(nostra.piccoKiB) / 1024.0);
-        if (!esporta.riuscita) {
-            std::printf("mdb-export: non eseguibile\n");
-            return 1;
-        }
-        std::printf("mdb-export:            %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n", esporta.secondi,
-                    esporta.cpu, static_cast<double>(esporta.piccoKiB) / 1024.0);
-        std::printf("rapporto mdb-export / lettore: tempo %.1f, CPU %.1f\n", esporta.secondi / nostra.secondi,
-                    esporta.cpu / std::max(nostra.cpu, 1e-6));
-        return 0;
-    } catch (const ErroreArchivio& errore) {
+        return misura(argv[0], QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(),
+                      argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("Camere_Prenotazione"),
+                      argc == 5 ? QString::fromLocal8Bit(argv[3]) : QString(),
+                      argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString());
+    } catch (const std::exception& errore) { // ErroreArchivio, or the generator's ErroreScrittura
         std::fprintf(stderr, "%s\n", errore.what());
         return 1;
     }
