@@ -4,6 +4,7 @@
 
 #include "CampioniAccess.h"
 #include "util/CartellaDiProva.h"
+#include "StampaValore.h"
 #include "util/StampaQString.h"
 
 #include "front/data/DBEngine.h"

@@ -2,6 +2,7 @@
 // record-set order until NoMatch, Jet comparisons (text by character code,
 // null never equal to anything), typed criteria joined by and / or / in.
 
+#include "StampaValore.h"
 #include "util/StampaQString.h"
 
 #include "front/data/Criterio.h"
