@@ -12,9 +12,14 @@ struct Tipo {
 // "C" is a bedroom; "S" (sala) and "A" (appartamento) are units that the
 // default room range leaves out.
 constexpr Tipo Tipi[] = {
-    {"SGL", "C", "Singola", 1},          {"DBL", "C", "Doppia", 2},     {"DUS", "C", "Doppia uso singola", 1},
-    {"TRP", "C", "Tripla", 3},           {"JS", "C", "Junior suite", 3}, {"SUI", "C", "Suite", 4},
-    {"SALA", "S", "Sala riunioni", 0},   {"APP", "A", "Appartamento", 5},
+    {"SGL", "C", "Singola", 1},
+    {"DBL", "C", "Doppia", 2},
+    {"DUS", "C", "Doppia uso singola", 1},
+    {"TRP", "C", "Tripla", 3},
+    {"JS", "C", "Junior suite", 3},
+    {"SUI", "C", "Suite", 4},
+    {"SALA", "S", "Sala riunioni", 0},
+    {"APP", "A", "Appartamento", 5},
 };
 
 int Posti(const QString& sigla) {
@@ -25,10 +30,11 @@ int Posti(const QString& sigla) {
 }
 
 class Camere {
-public:
+  public:
     explicit Camere(ArchiviDemo& archivi) : tabella_(archivi.tabella("NumeriCamere")) {}
 
-    void aggiungi(int hotel, int tableau, const QString& numero, const QString& tipo, bool libera = false) {
+    void aggiungi(int hotel, int tableau, const QString& numero, const QString& tipo,
+                  bool libera = false) {
         const int posti = Posti(tipo);
         tabella_.riga({hotel, tableau, numero, tipo, posti});
         if (posti > 0)
@@ -36,13 +42,14 @@ public:
     }
     std::vector<CameraDemo> camere() && { return std::move(camere_); }
 
-private:
+  private:
     TabellaMdb& tabella_;
     std::vector<CameraDemo> camere_;
 };
 
 QString TipoDelPiano(int n) {
-    static const QStringList giro = {"DBL", "DBL", "SGL", "DBL", "TRP", "DUS", "DBL", "JS", "DBL", "SGL"};
+    static const QStringList giro = {"DBL", "DBL", "SGL", "DBL", "TRP",
+                                     "DUS", "DBL", "JS",  "DBL", "SGL"};
     return giro[n % giro.size()];
 }
 
@@ -68,7 +75,9 @@ void CamereInScala(Camere& c, TabellaMdb& tableau, int quante) {
         const int piano = i / 25 + 1;
         const int tab = i / 100 + 1;
         if (i % 100 == 0)
-            tableau.riga({1, tab, QStringLiteral("Camere %1 - %2").arg(i + 1).arg(std::min(i + 100, quante))});
+            tableau.riga(
+                {1, tab,
+                 QStringLiteral("Camere %1 - %2").arg(i + 1).arg(std::min(i + 100, quante))});
         c.aggiungi(1, tab, QString::number(piano * 100 + i % 25 + 1), TipoDelPiano(i));
     }
     for (int n = 101; n <= 112; ++n)

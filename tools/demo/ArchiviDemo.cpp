@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 namespace {
-QString FileDi(const QString& tabella) { return tabella + QStringLiteral(".mdb"); }
+QString FileDi(const QString& tabella) {
+    return tabella + QStringLiteral(".mdb");
+}
 } // namespace
 
 ArchiviDemo::ArchiviDemo(const QDateTime& creazione) : creazione_(creazione) {
@@ -82,7 +84,9 @@ TabellaMdb& ArchiviDemo::aggiungi(const QString& file, const QString& tabella) {
     return t;
 }
 
-TabellaMdb& ArchiviDemo::tabella(const QString& nome) { return *tabelle_.at(nome); }
+TabellaMdb& ArchiviDemo::tabella(const QString& nome) {
+    return *tabelle_.at(nome);
+}
 
 QStringList ArchiviDemo::file() const {
     QStringList nomi;

@@ -12,7 +12,7 @@
 // fields the suite keeps, each in the file of the same name, except SetStampa,
 // which shares "Stampanti.mdb" with Stampanti.
 class ArchiviDemo {
-public:
+  public:
     explicit ArchiviDemo(const QDateTime& creazione);
 
     // The table of that name; std::out_of_range for a table the suite lacks.
@@ -23,7 +23,7 @@ public:
     // is there; raises ErroreScrittura.
     void salva(const QString& cartella) const;
 
-private:
+  private:
     TabellaMdb& aggiungi(const QString& file, const QString& tabella);
 
     std::map<QString, std::unique_ptr<ScrittoreMdb>> scrittori_;

@@ -7,7 +7,7 @@
 // same on every platform and library, so that a seed always gives the same
 // demo data.
 class Casuale {
-public:
+  public:
     explicit Casuale(std::uint64_t seme) : stato_(seme) {}
 
     std::uint64_t prossimo();
@@ -19,11 +19,10 @@ public:
     std::size_t pesato(const std::vector<int>& pesi);
 
     // One element of a list that is not empty.
-    template <typename Elenco>
-    const typename Elenco::value_type& uno(const Elenco& elenco) {
+    template <typename Elenco> const typename Elenco::value_type& uno(const Elenco& elenco) {
         return elenco[tra(0, static_cast<int>(elenco.size()) - 1)];
     }
 
-private:
+  private:
     std::uint64_t stato_;
 };

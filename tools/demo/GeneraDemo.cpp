@@ -10,7 +10,8 @@
 
 QStringList GeneraDemo(const OpzioniDemo& opzioni) {
     if (!QDir().mkpath(opzioni.cartella))
-        throw ErroreScrittura(QStringLiteral("Impossibile creare la cartella %1").arg(opzioni.cartella));
+        throw ErroreScrittura(
+            QStringLiteral("Impossibile creare la cartella %1").arg(opzioni.cartella));
     // Files carry the reference day as their creation date, so that one seed
     // and one day always give the same bytes.
     ArchiviDemo archivi(QDateTime(opzioni.riferimento, QTime(8, 0)));

@@ -14,4 +14,5 @@
 // reservations only. Reservations are of kind C, O, D, or others the tableau
 // ignores; a few have no persons, no card, a card of another kind, or span
 // two rooms. A quarter of the parties are invoiced to a company.
-void ScriviSoggiorni(ArchiviDemo& archivi, const std::vector<CameraDemo>& camere, const OpzioniDemo& opzioni);
+void ScriviSoggiorni(ArchiviDemo& archivi, const std::vector<CameraDemo>& camere,
+                     const OpzioniDemo& opzioni);

@@ -17,8 +17,10 @@ void ScriviImpostazioniStampa(ArchiviDemo& archivi) {
     // direct printing: ESC SI and ESC DC2. Margins and page lengths in the
     // second text (codes 6, 7 and 8).
     TabellaMdb& tipi = archivi.tabella("SetStampa");
-    tipi.riga({Driver, QString("007000000000000001010000000000000000"), QString("000000000000000002080066000000000000")});
-    tipi.riga({Diretta, QString("027015000000000000027018000000000000"), QString("000000000000000001088066000000000000")});
+    tipi.riga({Driver, QString("007000000000000001010000000000000000"),
+               QString("000000000000000002080066000000000000")});
+    tipi.riga({Diretta, QString("027015000000000000027018000000000000"),
+               QString("000000000000000001088066000000000000")});
 
     TabellaMdb& contatori = archivi.tabella("Contatori");
     contatori.riga({1, 80, 60});

@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     try {
         const OpzioniDemo opzioni = LeggiOpzioniDemo(app.arguments(), QDate::currentDate());
         const QStringList file = GeneraDemo(opzioni);
-        std::printf("%s: %lld archivi scritti\n", qPrintable(opzioni.cartella), static_cast<long long>(file.size()));
+        std::printf("%s: %lld archivi scritti\n", qPrintable(opzioni.cartella),
+                    static_cast<long long>(file.size()));
         return 0;
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -53,4 +53,6 @@ inline void Accoda32(QByteArray& byte, std::uint32_t valore) {
 
 // A page and row number packed the Jet way: row in the low byte, page in the
 // upper three.
-inline std::uint32_t PaginaRiga(std::uint32_t pagina, unsigned riga) { return (pagina << 8) | (riga & 0xFF); }
+inline std::uint32_t PaginaRiga(std::uint32_t pagina, unsigned riga) {
+    return (pagina << 8) | (riga & 0xFF);
+}

@@ -20,12 +20,23 @@ struct Colonna {
 };
 
 constexpr Colonna Colonne[] = {
-    {"Id", TipoJet::Long, 0},          {"ParentId", TipoJet::Long, 0},       {"Name", TipoJet::Text, 128},
-    {"Type", TipoJet::Integer, 0},     {"DateCreate", TipoJet::DateTime, 0}, {"DateUpdate", TipoJet::DateTime, 0},
-    {"Owner", TipoJet::Binary, 0},     {"Flags", TipoJet::Long, 0},          {"Database", TipoJet::Memo, 0},
-    {"Connect", TipoJet::Memo, 0},     {"ForeignName", TipoJet::Text, 128},  {"RmtInfoShort", TipoJet::Binary, 0},
-    {"RmtInfoLong", TipoJet::OleObject, 0}, {"Lv", TipoJet::OleObject, 0},   {"LvProp", TipoJet::OleObject, 0},
-    {"LvModule", TipoJet::OleObject, 0},    {"LvExtra", TipoJet::OleObject, 0},
+    {"Id", TipoJet::Long, 0},
+    {"ParentId", TipoJet::Long, 0},
+    {"Name", TipoJet::Text, 128},
+    {"Type", TipoJet::Integer, 0},
+    {"DateCreate", TipoJet::DateTime, 0},
+    {"DateUpdate", TipoJet::DateTime, 0},
+    {"Owner", TipoJet::Binary, 0},
+    {"Flags", TipoJet::Long, 0},
+    {"Database", TipoJet::Memo, 0},
+    {"Connect", TipoJet::Memo, 0},
+    {"ForeignName", TipoJet::Text, 128},
+    {"RmtInfoShort", TipoJet::Binary, 0},
+    {"RmtInfoLong", TipoJet::OleObject, 0},
+    {"Lv", TipoJet::OleObject, 0},
+    {"LvProp", TipoJet::OleObject, 0},
+    {"LvModule", TipoJet::OleObject, 0},
+    {"LvExtra", TipoJet::OleObject, 0},
 };
 
 } // namespace
@@ -35,7 +46,8 @@ TabellaMdb TabellaCatalogo(const std::vector<VoceCatalogo>& tabelle, double data
     for (const Colonna& c : Colonne)
         catalogo.colonna(QString::fromLatin1(c.nome), c.tipo, c.lunghezza);
     const Valore data = Valore::dataOra(dataCreazione);
-    const auto oggetto = [&](std::int64_t id, std::int64_t genitore, const QString& nome, int tipo, std::int64_t flag) {
+    const auto oggetto = [&](std::int64_t id, std::int64_t genitore, const QString& nome, int tipo,
+                             std::int64_t flag) {
         std::vector<Valore> riga(std::size(Colonne));
         riga[0] = Valore(id);
         riga[1] = Valore(genitore);

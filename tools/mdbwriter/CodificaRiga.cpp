@@ -18,8 +18,9 @@ constexpr int RiferimentoLungo = 12;
 constexpr std::uint8_t InRiga = 0x80;
 
 class Contesto {
-public:
-    Contesto(const QString& tabella, const ColonnaMdb& colonna) : tabella_(tabella), colonna_(colonna) {}
+  public:
+    Contesto(const QString& tabella, const ColonnaMdb& colonna)
+        : tabella_(tabella), colonna_(colonna) {}
 
     [[noreturn]] void rifiuta(const QString& motivo) const {
         throw ErroreScrittura(
@@ -31,7 +32,8 @@ public:
             rifiuta(QStringLiteral("serve un numero intero"));
         const std::int64_t n = v.intero();
         if (n < minimo || n > massimo)
-            rifiuta(QStringLiteral("%1 fuori dell'intervallo %2..%3").arg(n).arg(minimo).arg(massimo));
+            rifiuta(
+                QStringLiteral("%1 fuori dell'intervallo %2..%3").arg(n).arg(minimo).arg(massimo));
         return n;
     }
 
@@ -59,60 +61,83 @@ public:
         return v.numero();
     }
 
+    // A text (in characters) or binary value (in bytes) of at most
+    // `massimo` units, 0 meaning no limit.
     QString testo(const Valore& v, int massimo) const {
-        if (v.tipo() != Valore::Tipo::Testo)
-            rifiuta(QStringLiteral("serve un testo"));
-        const QString t = v.testo();
-        if (massimo > 0 && t.size() > massimo)
-            rifiuta(QStringLiteral("testo di %1 caratteri, al massimo %2").arg(t.size()).arg(massimo));
-        return t;
+        richiedi(v, Valore::Tipo::Testo, v.testo().size(), massimo);
+        return v.testo();
     }
-
     QByteArray binario(const Valore& v, int massimo) const {
-        if (v.tipo() != Valore::Tipo::Binario)
-            rifiuta(QStringLiteral("serve un valore binario"));
-        const QByteArray b = v.byte();
-        if (massimo > 0 && b.size() > massimo)
-            rifiuta(QStringLiteral("valore di %1 byte, al massimo %2").arg(b.size()).arg(massimo));
-        return b;
+        richiedi(v, Valore::Tipo::Binario, v.byte().size(), massimo);
+        return v.byte();
     }
 
-private:
+  private:
+    void richiedi(const Valore& v, Valore::Tipo tipo, qsizetype lunghezza, int massimo) const {
+        const bool testo = tipo == Valore::Tipo::Testo;
+        if (v.tipo() != tipo)
+            rifiuta(testo ? QStringLiteral("serve un testo")
+                          : QStringLiteral("serve un valore binario"));
+        if (massimo > 0 && lunghezza > massimo)
+            rifiuta(QStringLiteral("lunghezza %1 %2, al massimo %3")
+                        .arg(lunghezza)
+                        .arg(testo ? QStringLiteral("caratteri") : QStringLiteral("byte"))
+                        .arg(massimo));
+    }
+
     const QString& tabella_;
     const ColonnaMdb& colonna_;
 };
 
 void ScriviFisso(char* dove, const ColonnaMdb& c, const Valore& v, const Contesto& ctx) {
     switch (c.tipo) {
-    case TipoJet::Byte: *dove = static_cast<char>(ctx.intero(v, 0, 255)); break;
-    case TipoJet::Integer: Scrivi16(dove, static_cast<std::uint32_t>(ctx.intero(v, -32768, 32767))); break;
-    case TipoJet::Long:
-        Scrivi32(dove, static_cast<std::uint32_t>(ctx.intero(v, std::numeric_limits<std::int32_t>::min(),
-                                                             std::numeric_limits<std::int32_t>::max())));
+    case TipoJet::Byte:
+        *dove = static_cast<char>(ctx.intero(v, 0, 255));
         break;
-    case TipoJet::Currency: Scrivi64(dove, static_cast<std::uint64_t>(ctx.diecimillesimi(v))); break;
-    case TipoJet::Single: ScriviFloat(dove, static_cast<float>(ctx.reale(v))); break;
-    case TipoJet::Double: ScriviDouble(dove, ctx.reale(v)); break;
-    case TipoJet::DateTime: ScriviDouble(dove, ctx.giorni(v)); break;
-    default: break;
+    case TipoJet::Integer:
+        Scrivi16(dove, static_cast<std::uint32_t>(ctx.intero(v, -32768, 32767)));
+        break;
+    case TipoJet::Long:
+        Scrivi32(dove,
+                 static_cast<std::uint32_t>(ctx.intero(v, std::numeric_limits<std::int32_t>::min(),
+                                                       std::numeric_limits<std::int32_t>::max())));
+        break;
+    case TipoJet::Currency:
+        Scrivi64(dove, static_cast<std::uint64_t>(ctx.diecimillesimi(v)));
+        break;
+    case TipoJet::Single:
+        ScriviFloat(dove, static_cast<float>(ctx.reale(v)));
+        break;
+    case TipoJet::Double:
+        ScriviDouble(dove, ctx.reale(v));
+        break;
+    case TipoJet::DateTime:
+        ScriviDouble(dove, ctx.giorni(v));
+        break;
+    default:
+        break;
     }
 }
 
 QByteArray ByteVariabili(const ColonnaMdb& c, const Valore& v, bool comprimi, const Contesto& ctx) {
     switch (c.tipo) {
-    case TipoJet::Text: return TestoJet(ctx.testo(v, c.lunghezza), comprimi);
-    case TipoJet::Binary: return ctx.binario(v, c.lunghezza);
+    case TipoJet::Text:
+        return TestoJet(ctx.testo(v, c.lunghezza), comprimi);
+    case TipoJet::Binary:
+        return ctx.binario(v, c.lunghezza);
     case TipoJet::Memo: {
         const QString t = ctx.testo(v, 0);
         return TestoJet(t, comprimi && t.size() <= MassimoMemoCompresso);
     }
-    default: return ctx.binario(v, 0);
+    default:
+        return ctx.binario(v, 0);
     }
 }
 
 // Which long values stay in the row: those short enough, while the row
 // still fits; the longest ones leave first.
-std::vector<bool> LunghiInRiga(const std::vector<QByteArray>& dati, const std::vector<bool>& lungo, int base) {
+std::vector<bool> LunghiInRiga(const std::vector<QByteArray>& dati, const std::vector<bool>& lungo,
+                               int base) {
     std::vector<bool> inRiga(dati.size(), false);
     int totale = base;
     for (std::size_t i = 0; i < dati.size(); ++i)
@@ -164,7 +189,8 @@ RigaCodificata CodificaRiga(const QString& tabella, const std::vector<ColonnaMdb
         if (c.tipo == TipoJet::Boolean) {
             if (v.nullo())
                 ctx.rifiuta(QStringLiteral("un campo sì/no non può essere nullo"));
-            bit = ctx.intero(v, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()) != 0;
+            bit = ctx.intero(v, std::numeric_limits<std::int64_t>::min(),
+                             std::numeric_limits<std::int64_t>::max()) != 0;
         } else if (!v.nullo() && TipoFisso(c.tipo)) {
             ScriviFisso(fisso.data() + c.offsetFisso, c, v, ctx);
         } else if (!v.nullo()) {
@@ -178,7 +204,10 @@ RigaCodificata CodificaRiga(const QString& tabella, const std::vector<ColonnaMdb
             nulli[c.numero / 8] = static_cast<char>(nulli[c.numero / 8] | (1 << (c.numero % 8)));
     }
     if (base > MassimaRiga)
-        throw ErroreScrittura(QStringLiteral("Tabella %1: riga di %2 byte, al massimo %3").arg(tabella).arg(base).arg(MassimaRiga));
+        throw ErroreScrittura(QStringLiteral("Tabella %1: riga di %2 byte, al massimo %3")
+                                  .arg(tabella)
+                                  .arg(base)
+                                  .arg(MassimaRiga));
     const std::vector<bool> inRiga = LunghiInRiga(dati, lungo, base);
 
     RigaCodificata riga;

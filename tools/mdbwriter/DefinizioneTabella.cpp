@@ -21,12 +21,17 @@ constexpr std::uint8_t UnicodeCompresso = 0x01;
 
 int LunghezzaColonna(const ColonnaMdb& c) {
     switch (c.tipo) {
-    case TipoJet::Boolean: return 1;
-    case TipoJet::Text: return 2 * c.lunghezza;
-    case TipoJet::Binary: return c.lunghezza;
+    case TipoJet::Boolean:
+        return 1;
+    case TipoJet::Text:
+        return 2 * c.lunghezza;
+    case TipoJet::Binary:
+        return c.lunghezza;
     case TipoJet::Memo:
-    case TipoJet::OleObject: return 0;
-    default: return DimensioneFissa(c.tipo);
+    case TipoJet::OleObject:
+        return 0;
+    default:
+        return DimensioneFissa(c.tipo);
     }
 }
 
@@ -55,7 +60,8 @@ void AccodaNome(QByteArray& byte, const QString& nome) {
 
 } // namespace
 
-void ScriviDefinizione(char* pagina, const TabellaMdb& tabella, std::uint32_t righe, const MappeTabella& mappe) {
+void ScriviDefinizione(char* pagina, const TabellaMdb& tabella, std::uint32_t righe,
+                       const MappeTabella& mappe) {
     const auto& colonne = tabella.colonne();
     QByteArray d(Testata, '\0');
     char* p = d.data();
@@ -81,7 +87,8 @@ void ScriviDefinizione(char* pagina, const TabellaMdb& tabella, std::uint32_t ri
     }
     Accoda16(d, 0xFFFF);
     if (d.size() > DimensionePagina - 8)
-        throw ErroreScrittura(QStringLiteral("Tabella %1: definizione troppo lunga per una pagina").arg(tabella.nome()));
+        throw ErroreScrittura(QStringLiteral("Tabella %1: definizione troppo lunga per una pagina")
+                                  .arg(tabella.nome()));
     Scrivi16(d.data() + 2, static_cast<std::uint32_t>(DimensionePagina - d.size() - 8));
     Scrivi32(d.data() + 8, static_cast<std::uint32_t>(d.size()));
     std::memcpy(pagina, d.constData(), static_cast<std::size_t>(d.size()));

@@ -22,4 +22,5 @@ struct MappeTabella {
 // counts and maps; a 25-byte descriptor per column; the column names; the
 // maps of the long-value columns. The table has no indexes. Raises
 // ErroreScrittura when the definition does not fit one page.
-void ScriviDefinizione(char* pagina, const TabellaMdb& tabella, std::uint32_t righe, const MappeTabella& mappe);
+void ScriviDefinizione(char* pagina, const TabellaMdb& tabella, std::uint32_t righe,
+                       const MappeTabella& mappe);

@@ -7,6 +7,7 @@
 // A table or value that a Jet 4 file cannot hold, or a file that cannot be
 // written. The message names the table and column concerned.
 class ErroreScrittura : public std::runtime_error {
-public:
-    explicit ErroreScrittura(const QString& messaggio) : std::runtime_error(messaggio.toStdString()) {}
+  public:
+    explicit ErroreScrittura(const QString& messaggio)
+        : std::runtime_error(messaggio.toStdString()) {}
 };

@@ -20,7 +20,9 @@ std::uint32_t FileMdb::nuovaPagina() {
     return static_cast<std::uint32_t>(pagine_.size() - 1);
 }
 
-char* FileMdb::pagina(std::uint32_t numero) { return pagine_.at(numero).data(); }
+char* FileMdb::pagina(std::uint32_t numero) {
+    return pagine_.at(numero).data();
+}
 
 QByteArray FileMdb::contenuto() const {
     QByteArray byte;

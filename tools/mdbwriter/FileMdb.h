@@ -12,7 +12,7 @@ constexpr int DimensionePagina = 4096;
 // The pages of a Jet 4 file being built, all zero until written. Pages keep
 // their address while others are added, so builders may hold on to them.
 class FileMdb {
-public:
+  public:
     // Creates the first `riservate` pages (header, maps, catalogue definition).
     explicit FileMdb(std::uint32_t riservate);
 
@@ -22,6 +22,6 @@ public:
 
     QByteArray contenuto() const;
 
-private:
+  private:
     std::deque<std::array<char, DimensionePagina>> pagine_;
 };

@@ -10,7 +10,9 @@ constexpr std::uint32_t PagineInRiga = ByteMappa * 8;
 constexpr int PagineDiMappa = ByteMappa / 4 + 1;
 constexpr std::uint32_t PagineCoperte = (DimensionePagina - 4) * 8;
 
-void Segna(char* bitmap, std::uint32_t bit) { bitmap[bit / 8] = static_cast<char>(bitmap[bit / 8] | (1 << (bit % 8))); }
+void Segna(char* bitmap, std::uint32_t bit) {
+    bitmap[bit / 8] = static_cast<char>(bitmap[bit / 8] | (1 << (bit % 8)));
+}
 
 QByteArray MappaInRiga(const std::vector<std::uint32_t>& pagine) {
     QByteArray riga(1 + 4 + ByteMappa, '\0');
@@ -29,7 +31,8 @@ QByteArray MappaDiPagine(const std::vector<std::uint32_t>& pagine, FileMdb& file
     for (const std::uint32_t p : pagine) {
         const std::uint32_t k = p / PagineCoperte;
         if (k >= static_cast<std::uint32_t>(PagineDiMappa))
-            throw ErroreScrittura(QStringLiteral("Archivio troppo grande per le mappe delle pagine"));
+            throw ErroreScrittura(
+                QStringLiteral("Archivio troppo grande per le mappe delle pagine"));
         if (!mappa || k != corrente) {
             const std::uint32_t numero = file.nuovaPagina();
             mappa = file.pagina(numero);

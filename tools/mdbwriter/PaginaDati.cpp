@@ -12,7 +12,8 @@ constexpr int InizioOffset = 14;
 constexpr int MassimoRighe = 255;
 } // namespace
 
-PaginaDati::PaginaDati(char* pagina, std::uint32_t proprietario) : p_(pagina), inizio_(DimensionePagina) {
+PaginaDati::PaginaDati(char* pagina, std::uint32_t proprietario)
+    : p_(pagina), inizio_(DimensionePagina) {
     p_[0] = 0x01;
     p_[1] = 0x01;
     Scrivi32(p_ + 4, proprietario);

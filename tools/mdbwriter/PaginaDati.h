@@ -21,7 +21,7 @@ char* RigaInPagina(char* pagina, int numero);
 // maps) in place: a 14-byte header, the row-offset table growing from the
 // top, the rows growing from the bottom.
 class PaginaDati {
-public:
+  public:
     PaginaDati(char* pagina, std::uint32_t proprietario);
 
     // Whether a row of `lunghezza` bytes and its slot still fit.
@@ -31,7 +31,7 @@ public:
     char* riga(int numero) { return RigaInPagina(p_, numero); }
     int righe() const { return righe_; }
 
-private:
+  private:
     char* p_;
     int righe_ = 0;
     int inizio_;

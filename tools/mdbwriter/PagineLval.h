@@ -16,7 +16,7 @@
 // longer one is a chain of rows, each starting with the page and row of the
 // next one, 0 in the last (flag 0x00).
 class PagineLval {
-public:
+  public:
     explicit PagineLval(FileMdb& file) : file_(file) {}
 
     // Places the values and completes their references in `riga`.
@@ -24,7 +24,7 @@ public:
     // The long-value pages that hold a column's values, ascending.
     std::vector<std::uint32_t> pagine(int colonna) const;
 
-private:
+  private:
     std::uint32_t aggiungi(const QByteArray& riga, int colonna);
 
     FileMdb& file_;

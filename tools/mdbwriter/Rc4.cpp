@@ -3,7 +3,8 @@
 #include <array>
 #include <utility>
 
-void Rc4(const std::uint8_t* chiave, std::size_t lunghezzaChiave, char* dati, std::size_t lunghezza) {
+void Rc4(const std::uint8_t* chiave, std::size_t lunghezzaChiave, char* dati,
+         std::size_t lunghezza) {
     std::array<std::uint8_t, 256> s;
     for (std::size_t i = 0; i < s.size(); ++i)
         s[i] = static_cast<std::uint8_t>(i);
@@ -18,6 +19,7 @@ void Rc4(const std::uint8_t* chiave, std::size_t lunghezzaChiave, char* dati, st
         a = static_cast<std::uint8_t>(a + 1);
         b = static_cast<std::uint8_t>(b + s[a]);
         std::swap(s[a], s[b]);
-        dati[k] = static_cast<char>(static_cast<std::uint8_t>(dati[k]) ^ s[static_cast<std::uint8_t>(s[a] + s[b])]);
+        dati[k] = static_cast<char>(static_cast<std::uint8_t>(dati[k]) ^
+                                    s[static_cast<std::uint8_t>(s[a] + s[b])]);
     }
 }

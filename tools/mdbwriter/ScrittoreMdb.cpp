@@ -5,7 +5,7 @@
 #include "mdbwriter/ErroreScrittura.h"
 #include "mdbwriter/FileMdb.h"
 #include "mdbwriter/Intestazione.h"
-#include "mdbwriter/PaginaDati.h"
+#include "mdbwriter/PagineMappe.h"
 #include "mdbwriter/ScritturaTabella.h"
 
 #include <QSaveFile>
@@ -32,14 +32,14 @@ TabellaMdb& ScrittoreMdb::tabella(const QString& nome) {
 QByteArray ScrittoreMdb::contenuto() const {
     const double data = GiorniJet(creazione_);
     FileMdb file(PaginaCatalogo + 1);
-    PaginaDati mappe(file.pagina(PaginaMappe), 0);
+    PagineMappe mappe(file, PaginaMappe);
     std::vector<VoceCatalogo> voci;
     for (const auto& t : tabelle_) {
         const std::uint32_t definizione = file.nuovaPagina();
-        ScriviTabella(*t, definizione, file, mappe, PaginaMappe);
+        ScriviTabella(*t, definizione, file, mappe);
         voci.push_back({t->nome(), definizione});
     }
-    ScriviTabella(TabellaCatalogo(voci, data), PaginaCatalogo, file, mappe, PaginaMappe);
+    ScriviTabella(TabellaCatalogo(voci, data), PaginaCatalogo, file, mappe);
     ScriviIntestazione(file.pagina(PaginaIntestazione), data);
     return file.contenuto();
 }
@@ -48,5 +48,6 @@ void ScrittoreMdb::salva(const QString& percorso) const {
     const QByteArray byte = contenuto();
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit())
-        throw ErroreScrittura(QStringLiteral("Impossibile scrivere %1: %2").arg(percorso, file.errorString()));
+        throw ErroreScrittura(
+            QStringLiteral("Impossibile scrivere %1: %2").arg(percorso, file.errorString()));
 }

@@ -21,7 +21,7 @@
 // The file has 4 KiB pages, UTF-16 text (compressed where shorter), no
 // indexes, and a catalogue that readers of Access files understand.
 class ScrittoreMdb {
-public:
+  public:
     ScrittoreMdb();
     ~ScrittoreMdb();
     ScrittoreMdb(const ScrittoreMdb&) = delete;
@@ -38,7 +38,7 @@ public:
     // Writes the file whole or not at all; raises ErroreScrittura.
     void salva(const QString& percorso) const;
 
-private:
+  private:
     std::vector<std::unique_ptr<TabellaMdb>> tabelle_;
     QDateTime creazione_;
 };

@@ -2,7 +2,6 @@
 
 #include "mdbwriter/ByteLE.h"
 #include "mdbwriter/DefinizioneTabella.h"
-#include "mdbwriter/ErroreScrittura.h"
 #include "mdbwriter/MappaUso.h"
 #include "mdbwriter/PagineLval.h"
 
@@ -16,8 +15,9 @@ constexpr int Puntatore = 4;
 // Fills data pages of one table in order, opening a new page when a row
 // does not fit.
 class PagineTabella {
-public:
-    PagineTabella(FileMdb& file, std::uint32_t definizione) : file_(file), definizione_(definizione) {}
+  public:
+    PagineTabella(FileMdb& file, std::uint32_t definizione)
+        : file_(file), definizione_(definizione) {}
 
     // Adds a row and returns its page and row number.
     std::uint32_t aggiungi(const QByteArray& riga, std::uint16_t flag) {
@@ -34,24 +34,17 @@ public:
     }
     const std::vector<std::uint32_t>& pagine() const { return pagine_; }
 
-private:
+  private:
     FileMdb& file_;
     std::uint32_t definizione_;
     std::vector<std::uint32_t> pagine_;
     std::optional<PaginaDati> corrente_;
 };
 
-std::uint32_t AggiungiMappa(PaginaDati& mappe, std::uint32_t paginaMappe, const QByteArray& riga,
-                            const TabellaMdb& tabella) {
-    if (!mappe.entra(static_cast<int>(riga.size())))
-        throw ErroreScrittura(QStringLiteral("Tabella %1: troppe tabelle in un archivio").arg(tabella.nome()));
-    return PaginaRiga(paginaMappe, static_cast<unsigned>(mappe.aggiungi(riga)));
-}
-
 } // namespace
 
-void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb& file, PaginaDati& mappe,
-                   std::uint32_t paginaMappe) {
+void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb& file,
+                   PagineMappe& mappe) {
     PagineTabella dati(file, definizione);
     PagineLval lunghi(file);
     struct DaSpostare {
@@ -63,8 +56,12 @@ void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb
         QByteArray riga = r.codifica.byte;
         lunghi.colloca(riga, r.codifica.lunghi);
         switch (r.stato) {
-        case StatoRiga::Viva: dati.aggiungi(riga, 0); break;
-        case StatoRiga::Cancellata: dati.aggiungi(riga, RigaCancellata); break;
+        case StatoRiga::Viva:
+            dati.aggiungi(riga, 0);
+            break;
+        case StatoRiga::Cancellata:
+            dati.aggiungi(riga, RigaCancellata);
+            break;
         case StatoRiga::Spostata:
             spostate.push_back({riga, dati.aggiungi(QByteArray(Puntatore, '\0'), RigaPuntatore)});
             break;
@@ -77,14 +74,15 @@ void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb
 
     MappeTabella mappeTabella;
     const std::vector<std::uint32_t> nessuna;
-    mappeTabella.usate = AggiungiMappa(mappe, paginaMappe, MappaUso(dati.pagine(), file), tabella);
-    mappeTabella.libere = AggiungiMappa(mappe, paginaMappe, MappaUso(nessuna, file), tabella);
+    mappeTabella.usate = mappe.aggiungi(MappaUso(dati.pagine(), file));
+    mappeTabella.libere = mappe.aggiungi(MappaUso(nessuna, file));
     for (const ColonnaMdb& c : tabella.colonne()) {
         if (!TipoLungo(c.tipo))
             continue;
-        const std::uint32_t usate = AggiungiMappa(mappe, paginaMappe, MappaUso(lunghi.pagine(c.numero), file), tabella);
-        const std::uint32_t libere = AggiungiMappa(mappe, paginaMappe, MappaUso(nessuna, file), tabella);
+        const std::uint32_t usate = mappe.aggiungi(MappaUso(lunghi.pagine(c.numero), file));
+        const std::uint32_t libere = mappe.aggiungi(MappaUso(nessuna, file));
         mappeTabella.lunghe.push_back({c.numero, usate, libere});
     }
-    ScriviDefinizione(file.pagina(definizione), tabella, static_cast<std::uint32_t>(tabella.righeVive()), mappeTabella);
+    ScriviDefinizione(file.pagina(definizione), tabella,
+                      static_cast<std::uint32_t>(tabella.righeVive()), mappeTabella);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mdbwriter/FileMdb.h"
-#include "mdbwriter/PaginaDati.h"
+#include "mdbwriter/PagineMappe.h"
 #include "mdbwriter/TabellaMdb.h"
 
 #include <cstdint>
@@ -9,6 +9,5 @@
 // Writes one table into the file: its definition on page `definizione`,
 // its rows on new data pages in the order they were added (moved rows'
 // copies on pages after all the others), long values on long-value pages,
-// and its usage maps as rows of `mappe`, the page numbered `paginaMappe`.
-void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb& file, PaginaDati& mappe,
-                   std::uint32_t paginaMappe);
+// and its usage maps as rows of `mappe`.
+void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb& file, PagineMappe& mappe);

@@ -10,14 +10,16 @@ constexpr int MassimoTesto = 255;
 constexpr int MassimoBinario = 255;
 } // namespace
 
-TabellaMdb::TabellaMdb(QString nome, bool diSistema) : nome_(std::move(nome)), diSistema_(diSistema) {
+TabellaMdb::TabellaMdb(QString nome, bool diSistema)
+    : nome_(std::move(nome)), diSistema_(diSistema) {
     if (nome_.isEmpty() || nome_.size() > 64)
         throw ErroreScrittura(QStringLiteral("Nome di tabella non valido: '%1'").arg(nome_));
 }
 
 TabellaMdb& TabellaMdb::colonna(const QString& nome, TipoJet tipo, int lunghezza) {
     const auto rifiuta = [&](const QString& motivo) {
-        throw ErroreScrittura(QStringLiteral("Tabella %1, colonna %2: %3").arg(nome_, nome, motivo));
+        throw ErroreScrittura(
+            QStringLiteral("Tabella %1, colonna %2: %3").arg(nome_, nome, motivo));
     };
     if (!righe_.empty())
         rifiuta(QStringLiteral("le colonne vanno definite prima delle righe"));
@@ -37,7 +39,9 @@ TabellaMdb& TabellaMdb::colonna(const QString& nome, TipoJet tipo, int lunghezza
         const int massimo = tipo == TipoJet::Text ? MassimoTesto : MassimoBinario;
         c.lunghezza = lunghezza == 0 ? massimo : lunghezza;
         if (c.lunghezza < 1 || c.lunghezza > massimo)
-            rifiuta(QStringLiteral("lunghezza %1 fuori dell'intervallo 1..%2").arg(lunghezza).arg(massimo));
+            rifiuta(QStringLiteral("lunghezza %1 fuori dell'intervallo 1..%2")
+                        .arg(lunghezza)
+                        .arg(massimo));
     }
     if (TipoFisso(tipo)) {
         c.offsetFisso = fisso_;
@@ -52,7 +56,8 @@ TabellaMdb& TabellaMdb::colonna(const QString& nome, TipoJet tipo, int lunghezza
 
 TabellaMdb& TabellaMdb::testoCompresso(bool comprimi) {
     if (!righe_.empty())
-        throw ErroreScrittura(QStringLiteral("Tabella %1: la compressione va scelta prima delle righe").arg(nome_));
+        throw ErroreScrittura(
+            QStringLiteral("Tabella %1: la compressione va scelta prima delle righe").arg(nome_));
     comprimi_ = comprimi;
     return *this;
 }

@@ -20,7 +20,7 @@ enum class StatoRiga { Viva, Cancellata, Spostata };
 // order. Rows are encoded as they are added, so a value that does not suit
 // its column is reported at once, naming table and column.
 class TabellaMdb {
-public:
+  public:
     explicit TabellaMdb(QString nome, bool diSistema = false);
 
     // Adds a column; all columns come before the first row. `lunghezza` is
@@ -31,10 +31,12 @@ public:
     // before the first row.
     TabellaMdb& testoCompresso(bool comprimi);
 
-    // Values in column order: a null Valore for NULL, text for Text and Memo,
-    // whole numbers for Boolean/Byte/Integer/Long, numbers for
-    // Single/Double, Valore::valuta or a number for Currency,
-    // Valore::dataOra (days from 30/12/1899) for DateTime, Valore::binario
+    // Values in column order: a null Valore for NULL (any type but
+    // Boolean), text for Text and Memo, whole numbers for
+    // Boolean/Byte/Integer/Long, numbers for Single/Double, Valore::valuta or
+    // a number for Currency (exact to the ten-thousandth up to about 900
+    // billion, as Valore hands amounts over as doubles), Valore::dataOra
+    // (days from 30/12/1899, see DataJet.h) for DateTime, Valore::binario
     // for Binary and OleObject.
     void riga(const std::vector<Valore>& valori, StatoRiga stato = StatoRiga::Viva);
     void rigaCancellata(const std::vector<Valore>& valori) { riga(valori, StatoRiga::Cancellata); }
@@ -54,7 +56,7 @@ public:
     // Rows a reader finds: all but the deleted ones.
     std::size_t righeVive() const { return vive_; }
 
-private:
+  private:
     QString nome_;
     bool diSistema_;
     bool comprimi_ = true;

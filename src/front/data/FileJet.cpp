@@ -1,109 +1,125 @@
 #include "front/data/FileJet.h"
 
+#include "front/data/CatalogoJet.h"
+#include "front/data/DefinizioneJet.h"
 #include "front/data/ErroreArchivio.h"
+#include "front/data/PagineJet.h"
+#include "front/data/RigheJet.h"
+#include "front/data/ScomposizioneRiga.h"
+#include "front/data/ValoreJet.h"
 
 #include <QFileInfo>
 
-#include <mdbtools.h>
+#include <optional>
 
-// Reads tables through libmdb's row binding. Values arrive as libmdb's text
-// and are turned back into typed values here.
+// The file is decoded from its pages: the catalog names the tables and
+// their definition pages, the definition gives the columns and the usage
+// map, and the rows are walked page by page.
 struct FileJet::Dati {
     QString nome;
-    MdbHandle* mdb = nullptr;
+    std::optional<jet::PagineJet> pagine;
+    std::vector<jet::VoceCatalogo> catalogo;
+
+    const jet::VoceCatalogo& voce(const QString& tabella) const;
+    // Runs `lavoro`, turning damage found on the way into ErroreArchivio.
+    template <typename F>
+    auto protetto(F lavoro) const -> decltype(lavoro());
 };
 
-namespace {
-
-struct Definizione {
-    MdbTableDef* def = nullptr;
-    ~Definizione() {
-        if (def)
-            mdb_free_tabledef(def);
-    }
-};
-
-Valore converti(int tipo, const char* testo, int lunghezza, bool nullo) {
-    if (nullo)
-        return {};
-    const QByteArray byte(testo, lunghezza);
-    switch (tipo) {
-    case MDB_BOOL:
-    case MDB_BYTE:
-    case MDB_INT:
-    case MDB_LONGINT: return Valore(static_cast<std::int64_t>(byte.toLongLong()));
-    case MDB_FLOAT:
-    case MDB_DOUBLE: return Valore(byte.toDouble());
-    case MDB_MONEY: return Valore::valuta(static_cast<std::int64_t>(byte.toDouble() * 10000.0));
-    default: return Valore(QString::fromUtf8(byte));
+template <typename F>
+auto FileJet::Dati::protetto(F lavoro) const -> decltype(lavoro()) {
+    try {
+        return lavoro();
+    } catch (const jet::DannoJet& danno) {
+        throw ErroreArchivio(QStringLiteral("Archivio danneggiato: %1 (%2)").arg(nome, danno.dettaglio));
     }
 }
 
-} // namespace
+const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
+    for (const jet::VoceCatalogo& v : catalogo) {
+        if (v.nome.compare(tabella, Qt::CaseInsensitive) == 0)
+            return v;
+    }
+    throw ErroreArchivio(QStringLiteral("Tabella non trovata: %1 nell'archivio %2").arg(tabella, nome));
+}
 
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
     d_->nome = QFileInfo(percorso).fileName();
-    d_->mdb = mdb_open(QFile::encodeName(percorso).constData(), MDB_NOFLAGS);
-    if (!d_->mdb || !mdb_read_catalog(d_->mdb, MDB_TABLE))
-        throw ErroreArchivio(QStringLiteral("Archivio non leggibile: %1").arg(d_->nome));
+    d_->pagine.emplace(percorso, d_->nome);
+    d_->catalogo = d_->protetto([this] { return jet::LeggiCatalogo(*d_->pagine); });
 }
 
-FileJet::~FileJet() {
-    if (d_->mdb)
-        mdb_close(d_->mdb);
-}
+FileJet::~FileJet() = default;
 
 QString FileJet::nome() const { return d_->nome; }
 
 QStringList FileJet::tabelle() const {
     QStringList nomi;
-    for (unsigned i = 0; i < d_->mdb->num_catalog; ++i) {
-        auto* voce = static_cast<MdbCatalogEntry*>(g_ptr_array_index(d_->mdb->catalog, i));
-        if (voce->object_type == MDB_TABLE && !mdb_is_system_table(voce))
-            nomi << QString::fromUtf8(voce->object_name);
+    for (const jet::VoceCatalogo& v : d_->catalogo) {
+        if (v.utente)
+            nomi << v.nome;
     }
     return nomi;
 }
 
-std::vector<QString> FileJet::campi(const QString& tabella) const { return leggi(tabella).campi; }
+std::vector<QString> FileJet::campi(const QString& tabella) const {
+    const jet::VoceCatalogo& voce = d_->voce(tabella);
+    return d_->protetto([&] {
+        std::vector<QString> nomi;
+        for (const jet::ColonnaJet& colonna : jet::LeggiDefinizione(*d_->pagine, voce.pagina).colonne)
+            nomi.push_back(colonna.nome);
+        return nomi;
+    });
+}
 
 Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
-    QByteArray nome = tabella.toUtf8();
-    Definizione t{mdb_read_table_by_name(d_->mdb, nome.data(), MDB_TABLE)};
-    if (!t.def || !mdb_read_columns(t.def))
-        throw ErroreArchivio(QStringLiteral("Tabella non trovata: %1 nell'archivio %2").arg(tabella, d_->nome));
-    Tabella risultato;
-    risultato.nome = tabella;
-    const unsigned n = t.def->num_cols;
-    std::vector<QByteArray> buffer(n, QByteArray(MDB_BIND_SIZE, '\0'));
-    std::vector<int> lunghezze(n);
-    std::vector<int> tipi(n);
-    for (unsigned i = 0; i < n; ++i) {
-        auto* colonna = static_cast<MdbColumn*>(g_ptr_array_index(t.def->columns, i));
-        risultato.campi.push_back(QString::fromUtf8(colonna->name));
-        tipi[i] = colonna->col_type;
-        mdb_bind_column(t.def, static_cast<int>(i + 1), buffer[i].data(), &lunghezze[i]);
-    }
-    std::vector<std::size_t> indici;
-    if (dove) {
-        for (const QString& campo : dove->campi()) {
-            const int i = risultato.indiceCampo(campo);
-            if (i < 0)
-                throw ErroreArchivio(QStringLiteral("Campo non trovato: %1 nella tabella %2").arg(campo, tabella));
-            indici.push_back(static_cast<std::size_t>(i));
+    const jet::VoceCatalogo& voce = d_->voce(tabella);
+    return d_->protetto([&] {
+        const jet::PagineJet& file = *d_->pagine;
+        const jet::DefinizioneJet definizione = jet::LeggiDefinizione(file, voce.pagina);
+        Tabella risultato;
+        risultato.nome = voce.nome;
+        for (const jet::ColonnaJet& colonna : definizione.colonne)
+            risultato.campi.push_back(colonna.nome);
+
+        // The fields the condition reads are decoded first; the rest only
+        // for the rows that meet it.
+        std::vector<std::size_t> colonneCriterio;
+        std::vector<int> posizioneNelCriterio(definizione.colonne.size(), -1);
+        if (dove) {
+            for (const QString& campo : dove->campi()) {
+                const int i = risultato.indiceCampo(campo);
+                if (i < 0)
+                    throw ErroreArchivio(QStringLiteral("Campo non trovato: %1 nella tabella %2 dell'archivio %3")
+                                             .arg(campo, voce.nome, d_->nome));
+                posizioneNelCriterio[static_cast<std::size_t>(i)] = static_cast<int>(colonneCriterio.size());
+                colonneCriterio.push_back(static_cast<std::size_t>(i));
+            }
         }
-    }
-    mdb_rewind_table(t.def);
-    while (mdb_fetch_row(t.def)) {
-        std::vector<Valore> riga;
-        riga.reserve(n);
-        for (unsigned i = 0; i < n; ++i) {
-            auto* colonna = static_cast<MdbColumn*>(g_ptr_array_index(t.def->columns, i));
-            riga.push_back(converti(tipi[i], buffer[i].constData(), lunghezze[i], colonna->cur_value_len == 0 && tipi[i] != MDB_BOOL));
-        }
-        if (dove && !dove->vale([&](std::size_t k) -> const Valore& { return riga[indici[k]]; }))
-            continue;
-        risultato.righe.push_back(std::move(riga));
-    }
-    return risultato;
+        std::vector<Valore> valoriCriterio(colonneCriterio.size());
+        const auto valoreCriterio = [&](std::size_t k) -> const Valore& { return valoriCriterio[k]; };
+
+        jet::ScomposizioneRiga scomposizione(file.formato(), definizione);
+        jet::PaginaJet appoggio;
+        jet::righe::Percorri(file, definizione, [&](jet::ByteJet riga) {
+            const std::vector<jet::CampoJet>& campi = scomposizione.scomponi(riga);
+            const auto decodifica = [&](std::size_t i) {
+                return jet::DecodificaCampo(file, definizione.colonne[i], campi[i], appoggio);
+            };
+            if (dove) {
+                for (std::size_t k = 0; k < colonneCriterio.size(); ++k)
+                    valoriCriterio[k] = decodifica(colonneCriterio[k]);
+                if (!dove->vale(valoreCriterio))
+                    return;
+            }
+            std::vector<Valore> valori;
+            valori.reserve(campi.size());
+            for (std::size_t i = 0; i < campi.size(); ++i) {
+                const int k = posizioneNelCriterio[i];
+                valori.push_back(k >= 0 ? std::move(valoriCriterio[static_cast<std::size_t>(k)]) : decodifica(i));
+            }
+            risultato.righe.push_back(std::move(valori));
+        });
+        return risultato;
+    });
 }

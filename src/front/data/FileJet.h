@@ -9,8 +9,9 @@
 #include <memory>
 
 // One Access (Jet) database file, opened read-only at the operating-system
-// level and read through libmdb. A file that is missing, not a Jet database,
-// damaged or truncated raises ErroreArchivio; it never crashes the process.
+// level and decoded from its pages (Jet 3, Jet 4 and the ACE files of later
+// Access versions). A file that is missing, not a Jet database, damaged or
+// truncated raises ErroreArchivio; it never crashes the process.
 class FileJet {
 public:
     // `percorso` is a path that exists; finding it is the caller's work.

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -36,15 +37,24 @@ std::vector<Chiave> leggiOrdine(const Tabella& dati, const QString& ordine) {
     return chiavi;
 }
 
-// Null first, then values by Jet comparison; values that cannot be compared
-// (different kinds) keep their order.
-int ordina(const Valore& a, const Valore& b) {
-    if (a.nullo() != b.nullo())
-        return a.nullo() ? -1 : 1;
-    const auto ordine = a.confronta(b);
-    if (!ordine || *ordine == 0)
+// Where a value stands when Jet comparison cannot place it: nulls first,
+// comparable values, then NaNs, then other kinds apart by kind. Keeping the
+// order total matters: the sort's behaviour is undefined otherwise.
+int gruppo(const Valore& v) {
+    if (v.nullo())
         return 0;
-    return *ordine < 0 ? -1 : 1;
+    if (v.numerico())
+        return std::isnan(v.numero()) ? 2 : 1;
+    return 3 + static_cast<int>(v.tipo());
+}
+
+// Null first, then values by Jet comparison.
+int ordina(const Valore& a, const Valore& b) {
+    if (const auto ordine = a.confronta(b))
+        return *ordine < 0 ? -1 : (*ordine > 0 ? 1 : 0);
+    const int ga = gruppo(a);
+    const int gb = gruppo(b);
+    return ga < gb ? -1 : (ga > gb ? 1 : 0);
 }
 
 } // namespace

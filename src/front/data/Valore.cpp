@@ -43,10 +43,10 @@ QByteArray Valore::byte() const {
 }
 
 std::optional<std::strong_ordering> Valore::confronta(const Valore& altro) const {
-    if (tipo() == Tipo::Testo && altro.tipo() == Tipo::Testo) {
-        const int c = QString::compare(testo(), altro.testo(), Qt::CaseSensitive);
-        return c <=> 0;
-    }
+    const QString* testo = std::get_if<QString>(&dato_);
+    const QString* altroTesto = std::get_if<QString>(&altro.dato_);
+    if (testo && altroTesto)
+        return QString::compare(*testo, *altroTesto, Qt::CaseSensitive) <=> 0;
     if (numerico() && altro.numerico()) {
         if (tipo() == Tipo::Intero && altro.tipo() == Tipo::Intero)
             return std::get<std::int64_t>(dato_) <=> std::get<std::int64_t>(altro.dato_);

@@ -1,0 +1,32 @@
+#include "print/output/ConvertiXLS.h"
+
+#include "front/routines/TestoAnsi.h"
+#include "front/routines/TrovaFile.h"
+#include "print/ErroreStampa.h"
+#include "print/FileImpostazioni.h"
+#include "print/LeggiRighe.h"
+#include "print/NomiFile.h"
+#include "print/output/RigaXLS.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString ConvertiXLS(const QString& fileStampa, const PostoDiLavoro& posto) {
+    const SeparatoriXLS separatori = LeggiSeparatoriXLS();
+    const std::optional<QStringList> righe = LeggiRighe(TrovaFile(fileStampa).percorso());
+    const QString foglio = PercorsoFile(FileDiStampa::FoglioDiCalcolo, posto);
+    if (!righe)
+        throw ErroreStampa(QStringLiteral("Il file di stampa %1 non esiste: il foglio di calcolo %2 non è stato "
+                                          "creato.")
+                               .arg(fileStampa, QFileInfo(foglio).fileName()));
+    QByteArray contenuto;
+    for (const QString& riga : *righe)
+        contenuto += InAnsi(ConvertiRigaXLS(riga, separatori)) + "\r\n";
+
+    QSaveFile file(foglio);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size() || !file.commit())
+        throw ErroreStampa(QStringLiteral("Impossibile scrivere il foglio di calcolo %1 (%2); se è aperto in un "
+                                          "altro programma, chiuderlo e riprovare.")
+                               .arg(QFileInfo(foglio).fileName(), file.errorString()));
+    return foglio;
+}

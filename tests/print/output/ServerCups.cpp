@@ -1,0 +1,133 @@
+#include "ServerCups.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+bool Esegui(const QString& programma, const QStringList& argomenti, QString* uscita = nullptr) {
+    QProcess processo;
+    processo.setProcessChannelMode(QProcess::MergedChannels);
+    processo.start(programma, argomenti);
+    const bool finito = processo.waitForFinished(30000);
+    if (uscita)
+        *uscita = QString::fromLocal8Bit(processo.readAll());
+    return finito && processo.exitStatus() == QProcess::NormalExit && processo.exitCode() == 0;
+}
+
+bool ServerAttivo() {
+    QString uscita;
+    return Esegui(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &uscita) &&
+           uscita.contains(QStringLiteral("is running"));
+}
+
+}  // namespace
+
+bool ServerCupsPronto(QString& motivo) {
+    if (ServerAttivo())
+        return true;
+    const QString script = qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/scripts/start-cups");
+    QString uscita;
+    if (QFile::exists(script))
+        Esegui(QStringLiteral("sh"), {script}, &uscita);
+    if (ServerAttivo())
+        return true;
+    motivo = QStringLiteral("nessun server CUPS in funzione, e %1 non ne ha avviato uno (%2)")
+                 .arg(script, uscita.trimmed());
+    return false;
+}
+
+CodaDiProva::CodaDiProva(const QString& nome, const QString& uri) : nome_(nome) {
+    creata_ = Esegui(QStringLiteral("lpadmin"), {QStringLiteral("-p"), nome, QStringLiteral("-E"), QStringLiteral("-v"), uri});
+}
+
+CodaDiProva::~CodaDiProva() {
+    if (creata_)
+        Esegui(QStringLiteral("lpadmin"), {QStringLiteral("-x"), nome_});
+}
+
+bool CodaDiProva::rifiuta() const { return Esegui(QStringLiteral("cupsreject"), {nome_}); }
+
+PortaDiStampa::PortaDiStampa() {
+    ascolto_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in indirizzo{};
+    indirizzo.sin_family = AF_INET;
+    indirizzo.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t lunghezza = sizeof indirizzo;
+    if (ascolto_ < 0 || ::bind(ascolto_, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) != 0 ||
+        ::listen(ascolto_, 1) != 0 ||
+        ::getsockname(ascolto_, reinterpret_cast<sockaddr*>(&indirizzo), &lunghezza) != 0)
+        return;
+    porta_ = ntohs(indirizzo.sin_port);
+}
+
+PortaDiStampa::~PortaDiStampa() {
+    if (ascolto_ >= 0)
+        ::close(ascolto_);
+}
+
+QByteArray PortaDiStampa::ricevuti(int secondi) {
+    const QDeadlineTimer scadenza(secondi * 1000);
+    pollfd attesa{ascolto_, POLLIN, 0};
+    if (porta_ == 0 || ::poll(&attesa, 1, static_cast<int>(scadenza.remainingTime())) <= 0)
+        return {};
+    const int connessione = ::accept4(ascolto_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (connessione < 0)
+        return {};
+    QByteArray dati;
+    char blocco[4096];
+    for (;;) {
+        pollfd lettura{connessione, POLLIN, 0};
+        if (::poll(&lettura, 1, static_cast<int>(scadenza.remainingTime())) <= 0)
+            break;
+        const ssize_t letti = ::read(connessione, blocco, sizeof blocco);
+        if (letti <= 0)
+            break;
+        dati.append(blocco, letti);
+    }
+    ::close(connessione);
+    return dati;
+}
+
+QString CartellaCupsPdf() {
+    QFile configurazione(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    QString cartella = QStringLiteral("${HOME}/PDF");
+    if (configurazione.open(QIODevice::ReadOnly)) {
+        const auto trovato = QRegularExpression(QStringLiteral("^Out\\s+(\\S.*)$"), QRegularExpression::MultilineOption)
+                                 .match(QString::fromLocal8Bit(configurazione.readAll()));
+        if (trovato.hasMatch())
+            cartella = trovato.captured(1).trimmed();
+    }
+    return cartella.replace(QStringLiteral("${HOME}"), QDir::homePath())
+        .replace(QStringLiteral("${USER}"), qEnvironmentVariable("USER", QStringLiteral("root")));
+}
+
+QString AttendiPdf(const QString& cartella, const QString& titolo, int secondi) {
+    const QDeadlineTimer scadenza(secondi * 1000);
+    do {
+        const QStringList trovati = QDir(cartella).entryList({QStringLiteral("*%1*.pdf").arg(titolo)}, QDir::Files);
+        if (!trovati.isEmpty()) {
+            // cups-pdf writes the file in place: wait until it stops growing.
+            const QString percorso = QDir(cartella).filePath(trovati.first());
+            qint64 prima = -1;
+            while (QFileInfo(percorso).size() != prima && !scadenza.hasExpired()) {
+                prima = QFileInfo(percorso).size();
+                QThread::msleep(500);
+            }
+            return percorso;
+        }
+        QThread::msleep(250);
+    } while (!scadenza.hasExpired());
+    return {};
+}

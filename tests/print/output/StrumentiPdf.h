@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+// What the poppler tools tell about a PDF file. Tests that need them skip
+// when StrumentiPdfPresenti() is false.
+bool StrumentiPdfPresenti();
+int PaginePdf(const QString& pdf);
+// Page size in points of one page (from 1).
+QSizeF PaginaPdf(const QString& pdf, int pagina);
+// Whether a page size read from pdfinfo, which gives whole points, is the one expected.
+bool StessaPagina(const QSizeF& letta, const QSizeF& attesa);
+// The text of one page laid out as on the page (pdftotext -layout).
+QString TestoPdf(const QString& pdf, int pagina);
+// The names of the embedded fonts, without their subset prefixes.
+QStringList FontPdf(const QString& pdf);
+
+// One word on a page with its box in points (pdftotext -bbox).
+struct ParolaPdf {
+    QString testo;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+QList<ParolaPdf> ParolePdf(const QString& pdf, int pagina);
