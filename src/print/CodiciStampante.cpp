@@ -16,7 +16,8 @@ double gruppo(const QString& testo, std::size_t indice) {
 // three characters always fit.
 std::int16_t arrotonda(double valore) {
     const double intero = std::nearbyint(valore);
-    if (intero < std::numeric_limits<std::int16_t>::min() || intero > std::numeric_limits<std::int16_t>::max())
+    if (intero < std::numeric_limits<std::int16_t>::min() ||
+        intero > std::numeric_limits<std::int16_t>::max())
         return 0;
     return static_cast<std::int16_t>(intero);
 }
@@ -43,7 +44,8 @@ CodiciStampante LeggiCodiciStampante(double tipoStampa) {
     tipi.FindFirst(Campo(QStringLiteral("TipoStampa")) == Valore(tipoStampa));
     CodiciStampante codici;
     if (!tipi.NoMatch())
-        codici = CodiciStampante::decodifica(tipi.Campo(QStringLiteral("Compresso")).testo(), tipi.Campo(QStringLiteral("Grassetto")).testo());
+        codici = CodiciStampante::decodifica(tipi.Campo(QStringLiteral("Compresso")).testo(),
+                                             tipi.Campo(QStringLiteral("Grassetto")).testo());
     archivio.Close();
     return codici;
 }

@@ -18,7 +18,9 @@ struct CodiciStampante {
 
     // Code k, counted from 1 as the suite numbers them.
     double codiceCompresso(int k) const { return compresso.at(static_cast<std::size_t>(k - 1)); }
-    std::int16_t codiceGrassetto(int k) const { return grassetto.at(static_cast<std::size_t>(k - 1)); }
+    std::int16_t codiceGrassetto(int k) const {
+        return grassetto.at(static_cast<std::size_t>(k - 1));
+    }
 
     // Compressed code 6 = 1: print through the Windows printer driver; any
     // other value: send the bytes directly to the target.

@@ -7,7 +7,8 @@
 namespace {
 
 Destinazione letta(const Recordset& stampanti) {
-    return {stampanti.Campo(QStringLiteral("Destinazione")).testo(), stampanti.Campo(QStringLiteral("Linea")).testo(),
+    return {stampanti.Campo(QStringLiteral("Destinazione")).testo(),
+            stampanti.Campo(QStringLiteral("Linea")).testo(),
             NumeroDelCampo(stampanti.Campo(QStringLiteral("TipoStampa")))};
 }
 

@@ -7,8 +7,8 @@
 
 // A print destination, record of table Stampanti in "Stampanti.mdb".
 struct Destinazione {
-    QString nome;      // Destinazione: the name shown and searched for
-    QString linea;     // Linea: the device, file or Windows printer written to
+    QString nome;          // Destinazione: the name shown and searched for
+    QString linea;         // Linea: the device, file or Windows printer written to
     double tipoStampa = 0; // TipoStampa read as a number: the printer type (CodiciStampante)
 
     // Where the output goes: the environment variable named after the

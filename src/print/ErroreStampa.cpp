@@ -1,5 +1,8 @@
 #include "print/ErroreStampa.h"
 
-ErroreStampa::ErroreStampa(const QString& messaggio) : std::runtime_error(messaggio.toStdString()) {}
+ErroreStampa::ErroreStampa(const QString& messaggio)
+    : std::runtime_error(messaggio.toStdString()) {}
 
-QString ErroreStampa::messaggio() const { return QString::fromStdString(what()); }
+QString ErroreStampa::messaggio() const {
+    return QString::fromStdString(what());
+}

@@ -8,7 +8,7 @@
 // number that cannot name a file, a print file that cannot be written. The
 // message is Italian and complete, ready to be shown as it is.
 class ErroreStampa : public std::runtime_error {
-public:
+  public:
     explicit ErroreStampa(const QString& messaggio);
     QString messaggio() const;
 };

@@ -12,7 +12,8 @@ QString CarattereStampa() {
 
 SeparatoriXLS LeggiSeparatoriXLS() {
     SeparatoriXLS separatori;
-    const QStringList righe = LeggiRighe(PercorsoFile(FileDiStampa::Separatori)).value_or(QStringList());
+    const QStringList righe =
+        LeggiRighe(PercorsoFile(FileDiStampa::Separatori)).value_or(QStringList());
     QString* valori[] = {&separatori.campo, &separatori.decimale, &separatori.valuta};
     for (qsizetype i = 0; i < righe.size() && i < 3; ++i)
         *valori[i] = righe[i];

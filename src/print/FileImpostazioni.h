@@ -14,8 +14,8 @@ QString CarattereStampa();
 // The spreadsheet file's separators, the lines of "SeparatoreXLS.txt", each
 // used whole as it stands.
 struct SeparatoriXLS {
-    QString campo = QStringLiteral(",");     // between two fields
-    QString decimale = QStringLiteral(".");  // in place of a decimal comma
+    QString campo = QStringLiteral(",");       // between two fields
+    QString decimale = QStringLiteral(".");    // in place of a decimal comma
     QString valuta = QStringLiteral("\u20AC"); // its first character goes in front of an amount
 };
 SeparatoriXLS LeggiSeparatoriXLS();

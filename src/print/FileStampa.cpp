@@ -16,11 +16,12 @@ ScritturaFileStampa::ScritturaFileStampa(const PostoDiLavoro& posto)
 }
 
 void ScritturaFileStampa::fallito(const QString& azione) const {
-    throw ErroreStampa(QStringLiteral("Impossibile %1 il file di stampa %2 (cartella %3): %4.\r\n"
-                                      "Il file di stampa precedente è rimasto com'era.")
-                           .arg(azione, QFileInfo(file_.fileName()).fileName(),
-                                QDir::toNativeSeparators(QFileInfo(file_.fileName()).absolutePath()),
-                                file_.errorString()));
+    throw ErroreStampa(
+        QStringLiteral("Impossibile %1 il file di stampa %2 (cartella %3): %4.\r\n"
+                       "Il file di stampa precedente è rimasto com'era.")
+            .arg(azione, QFileInfo(file_.fileName()).fileName(),
+                 QDir::toNativeSeparators(QFileInfo(file_.fileName()).absolutePath()),
+                 file_.errorString()));
 }
 
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
@@ -28,7 +29,9 @@ void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
         fallito(QStringLiteral("scrivere"));
 }
 
-void ScritturaFileStampa::scriviRiga(const QString& riga) { scriviByte(InAnsi(riga) + "\r\n"); }
+void ScritturaFileStampa::scriviRiga(const QString& riga) {
+    scriviByte(InAnsi(riga) + "\r\n");
+}
 
 void ScritturaFileStampa::conferma() {
     if (!file_.commit())

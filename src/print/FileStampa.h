@@ -18,7 +18,7 @@
 // a writer dropped without conferma(), or a failure at any point, leaves the
 // previous print file whole. Failures raise ErroreStampa.
 class ScritturaFileStampa {
-public:
+  public:
     explicit ScritturaFileStampa(const PostoDiLavoro& posto);
     ScritturaFileStampa(const ScritturaFileStampa&) = delete;
     ScritturaFileStampa& operator=(const ScritturaFileStampa&) = delete;
@@ -29,7 +29,7 @@ public:
     void scriviByte(const QByteArray& byte);
     void conferma();
 
-private:
+  private:
     [[noreturn]] void fallito(const QString& azione) const;
     QSaveFile file_;
 };

@@ -1,7 +1,9 @@
 #include "print/LeggiValore.h"
 
 namespace {
-bool spazio(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool spazio(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 } // namespace
 
 double LeggiValore(const QString& testo) {

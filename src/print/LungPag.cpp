@@ -13,7 +13,8 @@ std::int16_t lunghezza(const Valore& valore) {
     if (!valore.numerico())
         return kPredefinita;
     const double righe = std::nearbyint(valore.numero());
-    if (!(righe >= std::numeric_limits<std::int16_t>::min() && righe <= std::numeric_limits<std::int16_t>::max()))
+    if (!(righe >= std::numeric_limits<std::int16_t>::min() &&
+          righe <= std::numeric_limits<std::int16_t>::max()))
         return kPredefinita;
     return static_cast<std::int16_t>(righe);
 }
@@ -26,7 +27,8 @@ std::int16_t LungPag(std::int16_t hotel, bool compressa) {
     contatori.FindFirst(Campo(QStringLiteral("NumeroHotel")) == Valore(static_cast<int>(hotel)));
     std::int16_t righe = kPredefinita;
     if (!contatori.NoMatch())
-        righe = lunghezza(contatori.Campo(compressa ? QStringLiteral("LungPagComp") : QStringLiteral("LungPagNoComp")));
+        righe = lunghezza(contatori.Campo(compressa ? QStringLiteral("LungPagComp")
+                                                    : QStringLiteral("LungPagNoComp")));
     archivio.Close();
     return righe;
 }

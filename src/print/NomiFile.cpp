@@ -7,13 +7,17 @@
 
 QString NomeFile(FileDiStampa file, const PostoDiLavoro& posto, const QDateTime& momento) {
     switch (file) {
-    case FileDiStampa::Stampa: return QStringLiteral("FD") + posto.testo();
+    case FileDiStampa::Stampa:
+        return QStringLiteral("FD") + posto.testo();
     case FileDiStampa::CopiaDocumento:
         return QStringLiteral("doc/fd%1%2.doc")
             .arg(posto.testo(), momento.toString(QStringLiteral("yyyyMMddHHmm")));
-    case FileDiStampa::FoglioDiCalcolo: return QStringLiteral("fd%1.csv").arg(posto.testo());
-    case FileDiStampa::Carattere: return QStringLiteral("FontStp.txt");
-    case FileDiStampa::Separatori: return QStringLiteral("SeparatoreXLS.txt");
+    case FileDiStampa::FoglioDiCalcolo:
+        return QStringLiteral("fd%1.csv").arg(posto.testo());
+    case FileDiStampa::Carattere:
+        return QStringLiteral("FontStp.txt");
+    case FileDiStampa::Separatori:
+        return QStringLiteral("SeparatoreXLS.txt");
     }
     return {};
 }

@@ -20,15 +20,15 @@ enum class FileDiStampa {
 // report's files and `momento` dates the document copy; the settings files
 // need neither.
 QString NomeFile(FileDiStampa file, const PostoDiLavoro& posto = PostoDiLavoro(),
-                  const QDateTime& momento = {});
+                 const QDateTime& momento = {});
 
 // Where the file is, for reading or for replacing it: the entry of the
 // current folder whose name equals NomeFile without regard to case ("fd3"
 // serves for "FD3", and the exact spelling wins), else the name itself, for
 // a file yet to be made. The document copy is looked for under its own name.
 QString PercorsoFile(FileDiStampa file, const PostoDiLavoro& posto = PostoDiLavoro(),
-                  const QDateTime& momento = {});
+                     const QDateTime& momento = {});
 
 // Whether PercorsoFile names an existing file.
 bool EsisteFile(FileDiStampa file, const PostoDiLavoro& posto = PostoDiLavoro(),
-                  const QDateTime& momento = {});
+                const QDateTime& momento = {});

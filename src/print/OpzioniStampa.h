@@ -6,7 +6,7 @@
 // "AnagraficaHotels.mdb". They start empty; aggiorna() reads them again and
 // keeps the previous ones when hotel 1 has no record.
 class OpzioniStampa {
-public:
+  public:
     void aggiorna();
 
     const QString& testo() const { return testo_; }
@@ -16,6 +16,6 @@ public:
     // instead of a form feed.
     bool riempiPagine() const { return testo_.contains(u'U'); }
 
-private:
+  private:
     QString testo_;
 };

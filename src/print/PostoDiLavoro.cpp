@@ -6,7 +6,9 @@
 
 namespace {
 
-bool controllo(QChar c) { return c.category() == QChar::Other_Control; }
+bool controllo(QChar c) {
+    return c.category() == QChar::Other_Control;
+}
 
 // Why the value cannot be part of a file name; empty when it can.
 QString motivoRifiuto(const QString& testo) {
@@ -49,6 +51,10 @@ PostoDiLavoro::PostoDiLavoro(QString testo) : testo_(std::move(testo)) {
                 .arg(leggibile(testo_), motivo));
 }
 
-double PostoDiLavoro::numero() const { return LeggiValore(testo_); }
+double PostoDiLavoro::numero() const {
+    return LeggiValore(testo_);
+}
 
-QString PostoDiLavoro::testoNumerico() const { return QString::number(numero(), 'g', 15); }
+QString PostoDiLavoro::testoNumerico() const {
+    return QString::number(numero(), 'g', 15);
+}

@@ -8,7 +8,7 @@
 // name: a value with a folder separator, "..", or a control character would
 // reach outside the current folder or name no file, and is refused.
 class PostoDiLavoro {
-public:
+  public:
     // The workstation of this process, read from PCLocal (the name matched
     // without regard to case); missing, it is the empty text.
     // ErroreStampa, with an Italian message, when the value is refused.
@@ -26,6 +26,6 @@ public:
     // The numeric form written in decimal, without leading zeros ("03" gives "3").
     QString testoNumerico() const;
 
-private:
+  private:
     QString testo_;
 };

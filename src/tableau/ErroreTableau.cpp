@@ -1,5 +1,8 @@
 #include "tableau/ErroreTableau.h"
 
-ErroreTableau::ErroreTableau(const QString& messaggio) : std::runtime_error(messaggio.toStdString()) {}
+ErroreTableau::ErroreTableau(const QString& messaggio)
+    : std::runtime_error(messaggio.toStdString()) {}
 
-QString ErroreTableau::messaggio() const { return QString::fromStdString(what()); }
+QString ErroreTableau::messaggio() const {
+    return QString::fromStdString(what());
+}

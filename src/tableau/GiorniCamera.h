@@ -7,9 +7,9 @@
 
 // What the passes over guests and reservations find for one room and one day.
 struct GiornoCamera {
-    std::int64_t personeClienti = 0;      // registered guests present
-    std::int64_t numeroGiorno = 0;        // first guest's customer number, or the reservation's number
-    QString ditteClienti;                 // company a guest is invoiced to (at most 11 characters)
+    std::int64_t personeClienti = 0; // registered guests present
+    std::int64_t numeroGiorno = 0;   // first guest's customer number, or the reservation's number
+    QString ditteClienti;            // company a guest is invoiced to (at most 11 characters)
     std::int64_t personePrenotazioni = 0; // persons of the reservation
     QString dittePrenotazioni;            // company of the reservation (at most 12 characters)
     QString nomiClienti;                  // name of the party's first guest (at most 14 characters)

@@ -17,9 +17,13 @@ constexpr int kGiorni = 7;
 constexpr int kCella = 17;
 
 // Index (from 0) of frame column k = 0..7.
-constexpr qsizetype colonnaCornice(int k) { return 5 + 18 * k; }
+constexpr qsizetype colonnaCornice(int k) {
+    return 5 + 18 * k;
+}
 // Index of the first column of day d's cell.
-constexpr qsizetype inizioCella(int d) { return 18 * d - 12; }
+constexpr qsizetype inizioCella(int d) {
+    return 18 * d - 12;
+}
 
 QString cornice(char16_t riempimento, char16_t interno, char16_t ultimo) {
     QString riga(kLarghezza, QChar(riempimento));
@@ -29,7 +33,9 @@ QString cornice(char16_t riempimento, char16_t interno, char16_t ultimo) {
     return riga;
 }
 
-QString telaioVuoto() { return cornice(u' ', kVerticale, kVerticale); }
+QString telaioVuoto() {
+    return cornice(u' ', kVerticale, kVerticale);
+}
 
 // A text of the database as it can stand in a line: control characters
 // (a line end inside a name) would break the line, and become blanks.
@@ -44,9 +50,13 @@ QString visibile(const QString& testo) {
 
 // The first n characters of a text, without blanks at the ends, filled with
 // blanks to n.
-QString campo(const QString& testo, qsizetype n) { return SenzaSpazi(visibile(testo).left(n)).leftJustified(n, u' '); }
+QString campo(const QString& testo, qsizetype n) {
+    return SenzaSpazi(visibile(testo).left(n)).leftJustified(n, u' ');
+}
 
-void giunta(QString& riga, qsizetype inizio, const QString& testo) { riga.replace(inizio, testo.size(), testo); }
+void giunta(QString& riga, qsizetype inizio, const QString& testo) {
+    riga.replace(inizio, testo.size(), testo);
+}
 
 // Number and company, 17 columns. A number of more than five characters
 // takes the room it needs from the company.
@@ -72,26 +82,34 @@ QString cellaNome(const QString& nome, std::int64_t persone) {
 
 } // namespace
 
-QString RigaTitolo(const Intestazione& intestazione, const QString& data, const QDateTime& momento) {
+QString RigaTitolo(const Intestazione& intestazione, const QString& data,
+                   const QDateTime& momento) {
     QString titolo = QStringLiteral(" Hotel : ");
     if (intestazione.hotel) {
         titolo += visibile(*intestazione.hotel).left(45).leftJustified(45, u' ');
         titolo += QStringLiteral(" Tableau Settimanale : ");
         // 24 characters are left for the tableau's name.
         if (intestazione.tableau)
-            titolo += SenzaSpazi(visibile(*intestazione.tableau)).left(24) + QStringLiteral(" dal ") + data;
+            titolo += SenzaSpazi(visibile(*intestazione.tableau)).left(24) +
+                      QStringLiteral(" dal ") + data;
     }
-    return titolo.left(116).leftJustified(116, u' ') + momento.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    return titolo.left(116).leftJustified(116, u' ') +
+           momento.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
 }
 
-QString BordoSuperiore() { return cornice(kOrizzontale, kRamoInBasso, kAngoloAltoDestro); }
+QString BordoSuperiore() {
+    return cornice(kOrizzontale, kRamoInBasso, kAngoloAltoDestro);
+}
 
-QString Separatore() { return cornice(kOrizzontale, kCroce, kVerticaleRamoSinistro); }
+QString Separatore() {
+    return cornice(kOrizzontale, kCroce, kVerticaleRamoSinistro);
+}
 
 QString RigaNomiGiorni(int giornoSettimana) {
     QString riga = telaioVuoto();
     for (int d = 1; d <= kGiorni; ++d)
-        giunta(riga, inizioCella(d) + 1, campo(NomiGiorni[static_cast<std::size_t>((giornoSettimana + d - 1) % 7)], 16));
+        giunta(riga, inizioCella(d) + 1,
+               campo(NomiGiorni[static_cast<std::size_t>((giornoSettimana + d - 1) % 7)], 16));
     return riga;
 }
 
@@ -107,7 +125,8 @@ QString PrimaRigaCamera(const QString& camera, const GiorniCamera& giorni) {
     giunta(riga, 0, SenzaSpazi(visibile(camera).left(5)).rightJustified(5, u' '));
     for (int d = 1; d <= kGiorni; ++d) {
         const GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
-        giunta(riga, inizioCella(d), cellaNumero(g.numeroGiorno, g.prenotato ? g.dittePrenotazioni : g.ditteClienti));
+        giunta(riga, inizioCella(d),
+               cellaNumero(g.numeroGiorno, g.prenotato ? g.dittePrenotazioni : g.ditteClienti));
     }
     return riga;
 }

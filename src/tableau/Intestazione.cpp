@@ -14,14 +14,17 @@ std::optional<QString> primo(SorgenteArchivi& archivi, const QString& file, cons
 
 } // namespace
 
-Intestazione Intestazione::leggi(SorgenteArchivi& archivi, std::int16_t hotel, std::int16_t tableau) {
+Intestazione Intestazione::leggi(SorgenteArchivi& archivi, std::int16_t hotel,
+                                 std::int16_t tableau) {
     Intestazione intestazione;
-    intestazione.hotel = primo(archivi, QStringLiteral("AnagraficaHotels.mdb"), QStringLiteral("AnagraficaHotels"),
-                               Campo(QStringLiteral("Numero")) == Valore(hotel), QStringLiteral("RagioneSociale"));
+    intestazione.hotel =
+        primo(archivi, QStringLiteral("AnagraficaHotels.mdb"), QStringLiteral("AnagraficaHotels"),
+              Campo(QStringLiteral("Numero")) == Valore(hotel), QStringLiteral("RagioneSociale"));
     if (intestazione.hotel)
-        intestazione.tableau = primo(archivi, QStringLiteral("Tableau.mdb"), QStringLiteral("Tableau"),
-                                     Campo(QStringLiteral("NumeroHotel")) == Valore(hotel) &&
-                                         Campo(QStringLiteral("Codice")) == Valore(tableau),
-                                     QStringLiteral("Descrizione"));
+        intestazione.tableau =
+            primo(archivi, QStringLiteral("Tableau.mdb"), QStringLiteral("Tableau"),
+                  Campo(QStringLiteral("NumeroHotel")) == Valore(hotel) &&
+                      Campo(QStringLiteral("Codice")) == Valore(tableau),
+                  QStringLiteral("Descrizione"));
     return intestazione;
 }

@@ -4,14 +4,18 @@
 
 namespace {
 
-QString s(const char* testo) { return QString::fromLatin1(testo); }
+QString s(const char* testo) {
+    return QString::fromLatin1(testo);
+}
 
 Criterio nellaSettimana(const Settimana& settimana) {
     return Campo(s("DataArrivo")) <= Valore(settimana.dataFinale()) &&
            Campo(s("DataPartenza")) > Valore(settimana.dataIniziale());
 }
 
-Criterio dellHotel(const RichiestaTableau& richiesta) { return Campo(s("NumeroHotel")) == Valore(richiesta.hotel); }
+Criterio dellHotel(const RichiestaTableau& richiesta) {
+    return Campo(s("NumeroHotel")) == Valore(richiesta.hotel);
+}
 
 // The values of one field in every record of a record set.
 std::vector<Valore> valoriDi(const Recordset& record, const QString& campo) {
@@ -25,36 +29,52 @@ std::vector<Valore> valoriDi(const Recordset& record, const QString& campo) {
 
 // Reads the fields of one record set by name, one record after the other.
 class Lettura {
-public:
+  public:
     explicit Lettura(const Recordset& record) : record_(record) {}
     int colonna(const char* campo) const { return record_.IndiceCampo(s(campo)); }
-    const Valore& operator()(std::size_t r, int colonna) const { return record_.valore(r, colonna); }
+    const Valore& operator()(std::size_t r, int colonna) const {
+        return record_.valore(r, colonna);
+    }
     std::size_t quanti() const { return record_.RecordCount(); }
 
-private:
+  private:
     const Recordset& record_;
 };
 
 bool tipoConsiderato(const Valore& tipo) {
-    return Uguale(tipo, Valore(s("C"))) || Uguale(tipo, Valore(s("O"))) || Uguale(tipo, Valore(s("D")));
+    return Uguale(tipo, Valore(s("C"))) || Uguale(tipo, Valore(s("O"))) ||
+           Uguale(tipo, Valore(s("D")));
 }
 
-constexpr unsigned giorno(int d) { return 1u << (d - 1); }
+constexpr unsigned giorno(int d) {
+    return 1u << (d - 1);
+}
+
+// The days of the week that a stay covers, one bit a day.
+unsigned giorniCoperti(const Valore& arrivo, const Valore& partenza, const Settimana& settimana) {
+    unsigned giorni = 0;
+    for (int d = 1; d <= 7; ++d) {
+        if (CopreIlGiorno(arrivo, partenza, settimana.dataGiorno(d)))
+            giorni |= giorno(d);
+    }
+    return giorni;
+}
 
 } // namespace
 
 std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& archivi,
-                                                             const RichiestaTableau& richiesta,
-                                                             const Settimana& settimana) {
+                                                              const RichiestaTableau& richiesta,
+                                                              const Settimana& settimana) {
     auto occupazione = std::unique_ptr<OccupazioneSettimana>(new OccupazioneSettimana);
     // The cards of the week are those of the reserved rooms of the week, of
     // any hotel; the rooms set gives their numbers, so that file is read once.
-    Recordset camereSettimana =
-        archivi.apri(s("Camere_Prenotazione.mdb"), {s("Camere_Prenotazione"), nellaSettimana(settimana), {}});
+    Recordset camereSettimana = archivi.apri(
+        s("Camere_Prenotazione.mdb"), {s("Camere_Prenotazione"), nellaSettimana(settimana), {}});
     Recordset prenotazioniSettimana = archivi.apri(
         s("Scheda_Prenotazione.mdb"),
         {s("Scheda_Prenotazione"),
-         dellHotel(richiesta) && Campo(s("NumeroPrenotazione")).in(valoriDi(camereSettimana, s("NumeroPrenotazione"))),
+         dellHotel(richiesta) &&
+             Campo(s("NumeroPrenotazione")).in(valoriDi(camereSettimana, s("NumeroPrenotazione"))),
          {}});
     Recordset camere = archivi.apri(
         s("NumeriCamere.mdb"),
@@ -64,11 +84,13 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
              Campo(s("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
          {}});
     Recordset clientiSettimana =
-        archivi.apri(s("Scheda_Cliente.mdb"), {s("Scheda_Cliente"), nellaSettimana(settimana) && dellHotel(richiesta), {}});
+        archivi.apri(s("Scheda_Cliente.mdb"),
+                     {s("Scheda_Cliente"), nellaSettimana(settimana) && dellHotel(richiesta), {}});
     Recordset ditte = archivi.apri(
         s("Ditta_Intestataria.mdb"),
         {s("Ditta_Intestataria"),
-         dellHotel(richiesta) && Campo(s("CodiceCliente")).in(valoriDi(clientiSettimana, s("NumeroProgressivo"))),
+         dellHotel(richiesta) &&
+             Campo(s("CodiceCliente")).in(valoriDi(clientiSettimana, s("NumeroProgressivo"))),
          {}});
 
     occupazione->leggiPrenotazioni(camereSettimana, prenotazioniSettimana, richiesta, settimana);
@@ -77,8 +99,10 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
     return occupazione;
 }
 
-void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana, Recordset& prenotazioniSettimana,
-                                             const RichiestaTableau& richiesta, const Settimana& settimana) {
+void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana,
+                                             Recordset& prenotazioniSettimana,
+                                             const RichiestaTableau& richiesta,
+                                             const Settimana& settimana) {
     const Lettura schede(prenotazioniSettimana);
     const int numeroScheda = schede.colonna("NumeroPrenotazione");
     const int tipoScheda = schede.colonna("TipoPrenotazione");
@@ -104,11 +128,9 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana, Records
         if (!Uguale(righe(r, hotel), numeroHotel) || righe(r, camera).tipo() != Valore::Tipo::Testo)
             continue;
         CameraPrenotata prenotata;
-        for (int d = 1; d <= 7; ++d) {
-            if (CopreIlGiorno(righe(r, arrivo), righe(r, partenza), settimana.dataGiorno(d)))
-                prenotata.copre |= giorno(d);
-        }
-        prenotata.accettata = tipoConsiderato(righe(r, tipo)) && Maggiore(righe(r, persone), Valore(0));
+        prenotata.copre = giorniCoperti(righe(r, arrivo), righe(r, partenza), settimana);
+        prenotata.accettata =
+            tipoConsiderato(righe(r, tipo)) && Maggiore(righe(r, persone), Valore(0));
         prenotata.numero = righe(r, numero);
         prenotata.persone = Intero(righe(r, persone));
         const auto scheda = schedaPerNumero_.trova(prenotata.numero);
@@ -117,7 +139,8 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana, Records
     }
 }
 
-void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& ditte, const Settimana& settimana) {
+void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& ditte,
+                                       const Settimana& settimana) {
     const Lettura societa(ditte);
     const int codice = societa.colonna("CodiceCliente");
     const int ragioneSociale = societa.colonna("RagioneSociale");
@@ -134,13 +157,11 @@ void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& d
     const int progressivo = righe.colonna("NumeroProgressivo");
     const int nome = righe.colonna("NomeCliente");
     for (std::size_t r = 0; r < righe.quanti(); ++r) {
-        if (righe(r, camera).tipo() != Valore::Tipo::Testo || !Diverso(righe(r, partito), Valore(s("S"))))
+        if (righe(r, camera).tipo() != Valore::Tipo::Testo ||
+            !Diverso(righe(r, partito), Valore(s("S"))))
             continue;
         Ospite ospite;
-        for (int d = 1; d <= 7; ++d) {
-            if (CopreIlGiorno(righe(r, arrivo), righe(r, partenza), settimana.dataGiorno(d)))
-                ospite.conta |= giorno(d);
-        }
+        ospite.conta = giorniCoperti(righe(r, arrivo), righe(r, partenza), settimana);
         if (ospite.conta == 0)
             continue;
         ospite.primo = Uguale(righe(r, componente), Valore(1));
@@ -164,8 +185,10 @@ GiorniCamera OccupazioneSettimana::giorni(const QString& camera) const {
     const QString senzaSpazi = SenzaSpazi(camera);
     static const std::vector<Ospite> kNessunOspite;
     static const std::vector<CameraPrenotata> kNessunaPrenotazione;
-    const auto& ospiti = ospiti_.contains(senzaSpazi) ? *ospiti_.constFind(senzaSpazi) : kNessunOspite;
-    const auto& prenotate = prenotate_.contains(senzaSpazi) ? *prenotate_.constFind(senzaSpazi) : kNessunaPrenotazione;
+    const auto& ospiti =
+        ospiti_.contains(senzaSpazi) ? *ospiti_.constFind(senzaSpazi) : kNessunOspite;
+    const auto& prenotate =
+        prenotate_.contains(senzaSpazi) ? *prenotate_.constFind(senzaSpazi) : kNessunaPrenotazione;
 
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
@@ -194,7 +217,8 @@ GiorniCamera OccupazioneSettimana::giorni(const QString& camera) const {
         const auto scheda = schedaPerNumero_.trova(Valore(g.numeroGiorno));
         if (!scheda || !schede_[*scheda].confermabile)
             continue;
-        const auto& stanza = prenotate_.contains(camera) ? *prenotate_.constFind(camera) : kNessunaPrenotazione;
+        const auto& stanza =
+            prenotate_.contains(camera) ? *prenotate_.constFind(camera) : kNessunaPrenotazione;
         const Valore numero(g.numeroGiorno);
         for (const CameraPrenotata& prenotata : stanza) {
             if (!Uguale(prenotata.numero, numero))

@@ -14,14 +14,14 @@
 // number, so that a room's day table costs only the room's own records, and
 // "the last one found wins" means the last of the room's group.
 class OccupazioneSettimana : public RaccoltaSettimana {
-public:
-    static std::unique_ptr<RaccoltaSettimana> apri(SorgenteArchivi& archivi, const RichiestaTableau& richiesta,
-                                                   const Settimana& settimana);
+  public:
+    static std::unique_ptr<RaccoltaSettimana>
+    apri(SorgenteArchivi& archivi, const RichiestaTableau& richiesta, const Settimana& settimana);
 
     const std::vector<QString>& camere() const override { return camere_; }
     GiorniCamera giorni(const QString& camera) const override;
 
-private:
+  private:
     // Bit d-1 is set for each day d that a record covers.
     using Giorni = unsigned;
 
@@ -34,10 +34,10 @@ private:
     };
     struct CameraPrenotata {
         Giorni copre = 0;
-        bool accettata = false;  // of kind C, O or D, with persons
-        Valore numero;           // NumeroPrenotazione as read
+        bool accettata = false; // of kind C, O or D, with persons
+        Valore numero;          // NumeroPrenotazione as read
         std::int64_t persone = 0;
-        QString ditta;           // company of its card, or one blank
+        QString ditta; // company of its card, or one blank
     };
     struct Scheda {
         bool confermabile = false; // of kind C, O or D

@@ -14,11 +14,11 @@
 // Equality is the database's: texts by character code, numbers by value
 // whatever their kind, null equal to nothing.
 class PrimoPerValore {
-public:
+  public:
     void aggiungi(const Valore& chiave, std::size_t record);
     std::optional<std::size_t> trova(const Valore& chiave) const;
 
-private:
+  private:
     QHash<QString, std::size_t> testi_;
     QHash<std::int64_t, std::size_t> interi_;
     // Numbers with fractions, rare in key fields: searched in order.

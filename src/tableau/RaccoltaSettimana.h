@@ -14,7 +14,7 @@
 // The occupancy half of the report: which rooms the tableau shows, and what
 // the guest and reservation passes find for each of them.
 class RaccoltaSettimana {
-public:
+  public:
     virtual ~RaccoltaSettimana() = default;
     // NumeroCamera of the selected rooms, as read, in room-number text order.
     virtual const std::vector<QString>& camere() const = 0;

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-bool Uguale(const Valore& a, const Valore& b) { return a.confronta(b) == std::strong_ordering::equal; }
+bool Uguale(const Valore& a, const Valore& b) {
+    return a.confronta(b) == std::strong_ordering::equal;
+}
 
 bool Diverso(const Valore& a, const Valore& b) {
     const auto ordine = a.confronta(b);
@@ -30,7 +32,9 @@ QString SenzaSpazi(const QString& testo) {
     return testo.mid(inizio, fine - inizio);
 }
 
-QString Taglia(const Valore& valore, qsizetype n) { return SenzaSpazi(valore.testo().left(n)); }
+QString Taglia(const Valore& valore, qsizetype n) {
+    return SenzaSpazi(valore.testo().left(n));
+}
 
 std::int64_t Intero(const Valore& valore) {
     if (valore.tipo() == Valore::Tipo::Intero || !valore.numerico())

@@ -6,7 +6,8 @@
 Settimana Settimana::daTesto(const QString& data) {
     QString testo = data;
     if (!ControllaData(testo))
-        throw ErroreTableau(QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
+        throw ErroreTableau(
+            QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
     const QDate primo(static_cast<int>(LeggiNumero(testo.mid(6, 4))),
                       static_cast<int>(LeggiNumero(testo.mid(3, 2))),
                       static_cast<int>(LeggiNumero(testo.mid(0, 2))));
@@ -20,8 +21,14 @@ Settimana Settimana::daTesto(const QString& data) {
     return settimana;
 }
 
-QString Settimana::dataGiorno(int d) const { return primo_.addDays(d - 1).toString(QStringLiteral("yyyyMMdd")); }
+QString Settimana::dataGiorno(int d) const {
+    return primo_.addDays(d - 1).toString(QStringLiteral("yyyyMMdd"));
+}
 
-QString Settimana::dataMostrata(int d) const { return primo_.addDays(d - 1).toString(QStringLiteral("dd/MM/yyyy")); }
+QString Settimana::dataMostrata(int d) const {
+    return primo_.addDays(d - 1).toString(QStringLiteral("dd/MM/yyyy"));
+}
 
-int Settimana::giornoSettimana() const { return primo_.dayOfWeek() - 1; }
+int Settimana::giornoSettimana() const {
+    return primo_.dayOfWeek() - 1;
+}

@@ -6,7 +6,7 @@
 // The seven days of the tableau, from its first day. Days are numbered
 // 1 to 7; the databases keep dates as texts yyyymmdd, compared as text.
 class Settimana {
-public:
+  public:
     // From a start date gg/mm/aaaa (blanks around it are ignored).
     // ErroreTableau when the text is no such date or the day is not in the
     // calendar (29/02/2100), or the week would pass the year 9999.
@@ -23,7 +23,7 @@ public:
     // The start date as the title shows it.
     const QString& testo() const { return testo_; }
 
-private:
+  private:
     QDate primo_;
     QString testo_;
 };

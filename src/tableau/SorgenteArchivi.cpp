@@ -6,7 +6,8 @@ ArchiviDellaSuite::ArchiviDellaSuite() {
     for (const char* file : {"NumeriCamere.mdb", "Scheda_Cliente.mdb", "Ditta_Intestataria.mdb",
                              "AnagraficaHotels.mdb", "Tableau.mdb", "Camere_Prenotazione.mdb",
                              "Scheda_Prenotazione.mdb"})
-        archivi_.emplace(QString::fromLatin1(file), DBEngine::istanza().OpenDatabase(QString::fromLatin1(file)));
+        archivi_.emplace(QString::fromLatin1(file),
+                         DBEngine::istanza().OpenDatabase(QString::fromLatin1(file)));
 }
 
 ArchiviDellaSuite::~ArchiviDellaSuite() {

@@ -11,7 +11,7 @@
 // Where the report's record sets come from: the suite's database files, or
 // tables that a test builds in memory.
 class SorgenteArchivi {
-public:
+  public:
     virtual ~SorgenteArchivi() = default;
     // A record set on a selection of a table of the database file `file`.
     virtual Recordset apri(const QString& file, const Selezione& selezione) = 0;
@@ -21,7 +21,7 @@ public:
 // the report's order, so that a missing one stops it before anything else,
 // and closed together when this object goes.
 class ArchiviDellaSuite : public SorgenteArchivi {
-public:
+  public:
     ArchiviDellaSuite();
     ~ArchiviDellaSuite() override;
     ArchiviDellaSuite(const ArchiviDellaSuite&) = delete;
@@ -29,6 +29,6 @@ public:
 
     Recordset apri(const QString& file, const Selezione& selezione) override;
 
-private:
+  private:
     std::map<QString, Database> archivi_;
 };

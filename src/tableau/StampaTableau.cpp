@@ -6,12 +6,14 @@
 #include "tableau/Intestazione.h"
 #include "tableau/OccupazioneSettimana.h"
 
-void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta,
+void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                    const ApriRaccolta& apriRaccolta,
                     const std::function<void(const QString&)>& riga) {
     namespace I = ImpaginazioneTableau;
     const Settimana settimana = Settimana::daTesto(richiesta.data);
     const std::unique_ptr<RaccoltaSettimana> raccolta = apriRaccolta(archivi, richiesta, settimana);
-    const Intestazione intestazione = Intestazione::leggi(archivi, richiesta.hotel, richiesta.tableau);
+    const Intestazione intestazione =
+        Intestazione::leggi(archivi, richiesta.hotel, richiesta.tableau);
     riga(I::RigaTitolo(intestazione, settimana.testo(), Adesso()));
     riga(I::BordoSuperiore());
     riga(I::RigaNomiGiorni(settimana.giornoSettimana()));
@@ -25,9 +27,11 @@ void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
     }
 }
 
-void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta) {
+void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                   const ApriRaccolta& apriRaccolta) {
     ScritturaFileStampa file(PostoDiLavoro::corrente());
-    ComponiTableau(richiesta, archivi, apriRaccolta, [&](const QString& riga) { file.scriviRiga(riga); });
+    ComponiTableau(richiesta, archivi, apriRaccolta,
+                   [&](const QString& riga) { file.scriviRiga(riga); });
     file.conferma();
 }
 
@@ -37,5 +41,6 @@ void StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& prim
     PostoDiLavoro::corrente();
     Settimana::daTesto(data);
     ArchiviDellaSuite archivi;
-    ScriviTableau({hotel, tableau, primaCamera, ultimaCamera, data}, archivi, &OccupazioneSettimana::apri);
+    ScriviTableau({hotel, tableau, primaCamera, ultimaCamera, data}, archivi,
+                  &OccupazioneSettimana::apri);
 }

@@ -23,9 +23,11 @@ void StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& prim
 
 // The same, with the record sets and the collection given: the tests run
 // the report on tables of their own and with other collections.
-void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta);
+void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                   const ApriRaccolta& apriRaccolta);
 
 // The tableau's lines, in order, each handed to `riga` (without line end),
 // the moment of printing taken from Adesso(). ErroreTableau for a bad date.
-void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta,
+void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                    const ApriRaccolta& apriRaccolta,
                     const std::function<void(const QString&)>& riga);

@@ -8,7 +8,7 @@
 
 // Sets environment variables for one test and puts back what was there.
 class VariabiliDiProva {
-public:
+  public:
     VariabiliDiProva() = default;
     VariabiliDiProva(const VariabiliDiProva&) = delete;
     VariabiliDiProva& operator=(const VariabiliDiProva&) = delete;
@@ -35,14 +35,15 @@ public:
         }
     }
 
-private:
+  private:
     struct Salvata {
         QByteArray nome;
         bool presente;
         QByteArray valore;
     };
     void salva(const QByteArray& nome) {
-        salvate_.push_back({nome, qEnvironmentVariableIsSet(nome.constData()), qgetenv(nome.constData())});
+        salvate_.push_back(
+            {nome, qEnvironmentVariableIsSet(nome.constData()), qgetenv(nome.constData())});
     }
     std::vector<Salvata> salvate_;
 };

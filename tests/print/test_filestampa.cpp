@@ -16,7 +16,9 @@ namespace {
 
 const PostoDiLavoro kTre(QStringLiteral("3"));
 
-QStringList vociDellaCartella() { return QDir::current().entryList(QDir::Files | QDir::Hidden); }
+QStringList vociDellaCartella() {
+    return QDir::current().entryList(QDir::Files | QDir::Hidden);
+}
 
 TEST(FileStampa, RigheInWindows1252ConCrLf) {
     CartellaDiProva cartella;

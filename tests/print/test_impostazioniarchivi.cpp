@@ -17,7 +17,7 @@ namespace {
 // The settings files of a suite: destinations and printer types, page
 // lengths, print options.
 class ImpostazioniArchivi : public ::testing::Test {
-protected:
+  protected:
     ImpostazioniArchivi() {
         ScrittoreMdb stampanti;
         TabellaMdb& destinazioni = stampanti.tabella(QStringLiteral("Stampanti"));
@@ -124,7 +124,7 @@ TEST_F(ImpostazioniArchivi, CodiciDelTipoDiStampante) {
 TEST_F(ImpostazioniArchivi, LunghezzaDellaPagina) {
     EXPECT_EQ(LungPag(1, true), 80);
     EXPECT_EQ(LungPag(1, false), 64);
-    EXPECT_EQ(LungPag(2, true), 80); // 79.5 rounded half to even
+    EXPECT_EQ(LungPag(2, true), 80);  // 79.5 rounded half to even
     EXPECT_EQ(LungPag(2, false), 60); // absent value
     EXPECT_EQ(LungPag(9, true), 60);  // no record
 }

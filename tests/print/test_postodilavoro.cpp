@@ -8,7 +8,8 @@
 
 namespace {
 
-PostoDiLavoro conPCLocal(VariabiliDiProva& ambiente, const QByteArray& nome, const QByteArray& valore) {
+PostoDiLavoro conPCLocal(VariabiliDiProva& ambiente, const QByteArray& nome,
+                         const QByteArray& valore) {
     ambiente.togli("PCLocal");
     ambiente.imposta(nome, valore);
     return PostoDiLavoro::corrente();
@@ -41,14 +42,16 @@ TEST(PostoDiLavoro, NomeDellaVariabileSenzaRiguardoAlleMaiuscole) {
 }
 
 TEST(PostoDiLavoro, ValoriCheEsconoDallaCartellaRifiutati) {
-    for (const QString& valore : {QStringLiteral("../3"), QStringLiteral("3/4"), QStringLiteral("a\\b"),
-                                 QStringLiteral(".."), QStringLiteral("3\n"), QStringLiteral("3\t"),
-                                 QString(QChar(0)) + u'3', QStringLiteral("\x7f")}) {
+    for (const QString& valore :
+         {QStringLiteral("../3"), QStringLiteral("3/4"), QStringLiteral("a\\b"),
+          QStringLiteral(".."), QStringLiteral("3\n"), QStringLiteral("3\t"),
+          QString(QChar(0)) + u'3', QStringLiteral("\x7f")}) {
         try {
             PostoDiLavoro posto(valore);
             ADD_FAILURE() << "accepted: " << valore.toStdString();
         } catch (const ErroreStampa& errore) {
-            EXPECT_TRUE(errore.messaggio().contains(u"PCLocal")) << errore.messaggio().toStdString();
+            EXPECT_TRUE(errore.messaggio().contains(u"PCLocal"))
+                << errore.messaggio().toStdString();
             EXPECT_TRUE(errore.messaggio().contains(u"Nessun file è stato scritto"));
         }
     }
@@ -59,7 +62,8 @@ TEST(PostoDiLavoro, ValoriCheEsconoDallaCartellaRifiutati) {
         EXPECT_TRUE(errore.messaggio().contains(u"\"3[0A]\"")) << errore.messaggio().toStdString();
     }
     // Dots, blanks and letters on their own stay part of an ordinary name.
-    for (const QString& valore : {QStringLiteral("3.1"), QStringLiteral(" 3"), QStringLiteral("cassa")})
+    for (const QString& valore :
+         {QStringLiteral("3.1"), QStringLiteral(" 3"), QStringLiteral("cassa")})
         EXPECT_NO_THROW(PostoDiLavoro{valore});
 }
 

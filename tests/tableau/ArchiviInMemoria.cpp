@@ -35,8 +35,9 @@ Recordset ArchiviInMemoria::apri(const QString&, const Selezione& selezione) {
     const Tabella& tutte = tabella(selezione.tabella);
     std::optional<Criterio> dove = selezione.dove;
     if (selezione.in) {
-        const Tabella interne = seleziona(tabella(selezione.in->tabellaInterna),
-                                          selezione.in->doveInterno ? &*selezione.in->doveInterno : nullptr);
+        const Tabella interne =
+            seleziona(tabella(selezione.in->tabellaInterna),
+                      selezione.in->doveInterno ? &*selezione.in->doveInterno : nullptr);
         const int colonna = interne.indiceCampo(selezione.in->campoInterno);
         std::vector<Valore> chiavi;
         for (const auto& riga : interne.righe)

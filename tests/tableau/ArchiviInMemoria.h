@@ -9,7 +9,7 @@
 // a selection keeps the records that meet its condition, in table order,
 // and its "In" part reads the inner table from the same set.
 class ArchiviInMemoria : public SorgenteArchivi {
-public:
+  public:
     void aggiungi(Tabella tabella);
     Tabella& tabella(const QString& nome);
 
@@ -19,7 +19,7 @@ public:
     // check what the report reads.
     std::size_t recordConsegnati() const { return consegnati_; }
 
-private:
+  private:
     Tabella seleziona(const Tabella& tabella, const Criterio* dove) const;
     QHash<QString, Tabella> tabelle_;
     std::size_t consegnati_ = 0;

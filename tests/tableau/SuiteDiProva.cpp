@@ -22,14 +22,15 @@ SuiteDiProva::SuiteDiProva()
     : hotels(vuota("AnagraficaHotels", {"Numero", "RagioneSociale", "CodiceAssistenza"})),
       tableaux(vuota("Tableau", {"NumeroHotel", "Codice", "Descrizione"})),
       camere(vuota("NumeriCamere", {"NumeroHotel", "NumeroTableau", "NumeroCamera", "TipoCamera"})),
-      clienti(vuota("Scheda_Cliente", {"NumeroHotel", "NumeroCamera", "DataArrivo", "DataPartenza", "Partito",
-                                       "NumeroComponente", "NumeroProgressivo", "NomeCliente"})),
+      clienti(vuota("Scheda_Cliente",
+                    {"NumeroHotel", "NumeroCamera", "DataArrivo", "DataPartenza", "Partito",
+                     "NumeroComponente", "NumeroProgressivo", "NomeCliente"})),
       ditte(vuota("Ditta_Intestataria", {"NumeroHotel", "CodiceCliente", "RagioneSociale"})),
-      camerePrenotate(vuota("Camere_Prenotazione", {"NumeroHotel", "NumeroCamera", "NumeroPrenotazione",
-                                                    "TipoPrenotazione", "DataArrivo", "DataPartenza",
-                                                    "NumeroPersone"})),
-      schede(vuota("Scheda_Prenotazione", {"NumeroHotel", "NumeroPrenotazione", "TipoPrenotazione", "Ditta",
-                                           "NomeCliente"})) {}
+      camerePrenotate(vuota("Camere_Prenotazione",
+                            {"NumeroHotel", "NumeroCamera", "NumeroPrenotazione",
+                             "TipoPrenotazione", "DataArrivo", "DataPartenza", "NumeroPersone"})),
+      schede(vuota("Scheda_Prenotazione", {"NumeroHotel", "NumeroPrenotazione", "TipoPrenotazione",
+                                           "Ditta", "NomeCliente"})) {}
 
 void SuiteDiProva::hotel(Valore numero, Valore ragioneSociale) {
     hotels.righe.push_back({numero, ragioneSociale, Valore(u"")});
@@ -43,28 +44,32 @@ void SuiteDiProva::camera(Valore hotel, Valore tableau, Valore numero) {
     camere.righe.push_back({hotel, tableau, numero, Valore(u"DUS")});
 }
 
-void SuiteDiProva::cliente(Valore hotel, Valore camera, Valore arrivo, Valore partenza, Valore partito,
-                           Valore componente, Valore progressivo, Valore nome) {
-    clienti.righe.push_back({hotel, camera, arrivo, partenza, partito, componente, progressivo, nome});
+void SuiteDiProva::cliente(Valore hotel, Valore camera, Valore arrivo, Valore partenza,
+                           Valore partito, Valore componente, Valore progressivo, Valore nome) {
+    clienti.righe.push_back(
+        {hotel, camera, arrivo, partenza, partito, componente, progressivo, nome});
 }
 
 void SuiteDiProva::ditta(Valore hotel, Valore codiceCliente, Valore ragioneSociale) {
     ditte.righe.push_back({hotel, codiceCliente, ragioneSociale});
 }
 
-void SuiteDiProva::cameraPrenotata(Valore hotel, Valore camera, Valore prenotazione, Valore tipo, Valore arrivo,
-                                   Valore partenza, Valore persone) {
+void SuiteDiProva::cameraPrenotata(Valore hotel, Valore camera, Valore prenotazione, Valore tipo,
+                                   Valore arrivo, Valore partenza, Valore persone) {
     camerePrenotate.righe.push_back({hotel, camera, prenotazione, tipo, arrivo, partenza, persone});
 }
 
-void SuiteDiProva::scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore ditta, Valore nome) {
+void SuiteDiProva::scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore ditta,
+                          Valore nome) {
     schede.righe.push_back({hotel, prenotazione, tipo, ditta, nome});
 }
 
 void SuiteDiProva::salvaMdb() const {
-    const QStringList interi{"Numero", "NumeroHotel", "NumeroTableau", "Codice", "NumeroComponente", "NumeroPersone"};
+    const QStringList interi{"Numero", "NumeroHotel",      "NumeroTableau",
+                             "Codice", "NumeroComponente", "NumeroPersone"};
     const QStringList lunghi{"NumeroProgressivo", "NumeroPrenotazione", "CodiceCliente"};
-    for (const Tabella* tabella : {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede}) {
+    for (const Tabella* tabella :
+         {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede}) {
         ScrittoreMdb scrittore;
         TabellaMdb& mdb = scrittore.tabella(tabella->nome);
         for (const QString& campo : tabella->campi) {
@@ -83,7 +88,8 @@ void SuiteDiProva::salvaMdb() const {
 
 ArchiviInMemoria SuiteDiProva::inMemoria() const {
     ArchiviInMemoria archivi;
-    for (const Tabella* tabella : {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede})
+    for (const Tabella* tabella :
+         {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede})
         archivi.aggiungi(*tabella);
     return archivi;
 }
@@ -93,8 +99,12 @@ SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo) {
     const auto tra = [&](int da, int a) { return std::uniform_int_distribution<int>(da, a)(caso); };
     const auto talvolta = [&](int percento) { return tra(1, 100) <= percento; };
     const auto oNullo = [&](Valore v) { return talvolta(3) ? Valore() : v; };
-    const auto scegli = [&](const std::vector<Valore>& tra_) { return tra_[static_cast<std::size_t>(tra(0, static_cast<int>(tra_.size()) - 1))]; };
-    const auto data = [&](int giorni) { return Valore(primo.addDays(giorni).toString(QStringLiteral("yyyyMMdd"))); };
+    const auto scegli = [&](const std::vector<Valore>& tra_) {
+        return tra_[static_cast<std::size_t>(tra(0, static_cast<int>(tra_.size()) - 1))];
+    };
+    const auto data = [&](int giorni) {
+        return Valore(primo.addDays(giorni).toString(QStringLiteral("yyyyMMdd")));
+    };
     const auto nome = [&](const char* radice) {
         QString testo = QString::fromLatin1(radice) + QString::number(tra(1, 999));
         if (talvolta(20))
@@ -105,8 +115,9 @@ SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo) {
     };
 
     SuiteDiProva suite;
-    const std::vector<Valore> numeriCamere{u"1", u"99", u"100", u"101", u"102", u"110", u"2", u"A12", u" 101",
-                                           u"101 ", u"1010", u"999999", u"7", u"7\t"};
+    const std::vector<Valore> numeriCamere{u"1",    u"99",     u"100", u"101",  u"102",
+                                           u"110",  u"2",      u"A12", u" 101", u"101 ",
+                                           u"1010", u"999999", u"7",   u"7\t"};
     for (int h = 1; h <= 2; ++h) {
         suite.hotel(h, Valore(QStringLiteral("Hotel %1").arg(h)));
         for (int t = 1; t <= 3; ++t)
@@ -115,7 +126,8 @@ SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo) {
     std::vector<Valore> usate;
     for (int i = tra(1, 16); i > 0; --i) {
         usate.push_back(scegli(numeriCamere));
-        suite.camera(oNullo(talvolta(70) ? 1 : 2), oNullo(talvolta(70) ? 1 : 2), oNullo(usate.back()));
+        suite.camera(oNullo(talvolta(70) ? 1 : 2), oNullo(talvolta(70) ? 1 : 2),
+                     oNullo(usate.back()));
     }
     // Records fall mostly in the rooms of the tableaux.
     const auto stanza = [&] { return talvolta(85) ? scegli(usate) : scegli(numeriCamere); };
@@ -129,13 +141,15 @@ SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo) {
         const Valore camera = oNullo(stanza());
         const Valore dal = oNullo(data(arrivo));
         const Valore al = oNullo(data(arrivo + tra(0, 8)));
-        suite.cliente(hotel, camera, dal, al, oNullo(scegli({u"S", u"N", u"", u"N"})), oNullo(tra(1, 3)), progressivo,
-                      oNullo(nome("Cliente")));
+        suite.cliente(hotel, camera, dal, al, oNullo(scegli({u"S", u"N", u"", u"N"})),
+                      oNullo(tra(1, 3)), progressivo, oNullo(nome("Cliente")));
         // A card whose number is the guest's own, with a room record that
         // pass 2 does not accept: pass 4 may still confirm the day.
         if (talvolta(25)) {
-            suite.scheda(hotel, progressivo, Valore(u"C"), oNullo(nome("Societa")), oNullo(nome("Prenotante")));
-            suite.cameraPrenotata(hotel, camera, progressivo, scegli({u"X", u"C"}), dal, al, Valore(0));
+            suite.scheda(hotel, progressivo, Valore(u"C"), oNullo(nome("Societa")),
+                         oNullo(nome("Prenotante")));
+            suite.cameraPrenotata(hotel, camera, progressivo, scegli({u"X", u"C"}), dal, al,
+                                  Valore(0));
         }
     }
     for (int i = tra(0, 12); i > 0; --i)
@@ -145,12 +159,14 @@ SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo) {
         const Valore prenotazione = oNullo(tra(1, 20));
         numeri.push_back(prenotazione);
         suite.cameraPrenotata(oNullo(tra(1, 2)), oNullo(stanza()), prenotazione,
-                              oNullo(scegli({u"C", u"O", u"D", u"X", u"c", u"C"})), oNullo(data(arrivo)),
-                              oNullo(data(arrivo + tra(0, 8))), oNullo(talvolta(15) ? 0 : tra(1, 12)));
+                              oNullo(scegli({u"C", u"O", u"D", u"X", u"c", u"C"})),
+                              oNullo(data(arrivo)), oNullo(data(arrivo + tra(0, 8))),
+                              oNullo(talvolta(15) ? 0 : tra(1, 12)));
     }
     for (int i = tra(0, 30); i > 0; --i)
-        suite.scheda(oNullo(tra(1, 2)), oNullo(scegli(numeri)), oNullo(scegli({u"C", u"O", u"D", u"X"})),
-                     oNullo(nome("Societa")), oNullo(nome("Prenotante")));
+        suite.scheda(oNullo(tra(1, 2)), oNullo(scegli(numeri)),
+                     oNullo(scegli({u"C", u"O", u"D", u"X"})), oNullo(nome("Societa")),
+                     oNullo(nome("Prenotante")));
     return suite;
 }
 

@@ -19,8 +19,8 @@ struct SuiteDiProva {
     void cliente(Valore hotel, Valore camera, Valore arrivo, Valore partenza, Valore partito,
                  Valore componente, Valore progressivo, Valore nome);
     void ditta(Valore hotel, Valore codiceCliente, Valore ragioneSociale);
-    void cameraPrenotata(Valore hotel, Valore camera, Valore prenotazione, Valore tipo, Valore arrivo,
-                         Valore partenza, Valore persone);
+    void cameraPrenotata(Valore hotel, Valore camera, Valore prenotazione, Valore tipo,
+                         Valore arrivo, Valore partenza, Valore persone);
     void scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore ditta, Valore nome);
 
     ArchiviInMemoria inMemoria() const;

@@ -4,7 +4,9 @@
 
 namespace {
 
-QString s(const char* testo) { return QString::fromLatin1(testo); }
+QString s(const char* testo) {
+    return QString::fromLatin1(testo);
+}
 
 Criterio settimanaDi(const Settimana& settimana) {
     return Campo(s("DataArrivo")) <= Valore(settimana.dataFinale()) &&
@@ -16,29 +18,34 @@ Recordset tutta(SorgenteArchivi& archivi, const char* file, const char* tabella)
 }
 
 bool copre(const Recordset& record, const QString& dataGiorno) {
-    return CopreIlGiorno(record.Campo(s("DataArrivo")), record.Campo(s("DataPartenza")), dataGiorno);
+    return CopreIlGiorno(record.Campo(s("DataArrivo")), record.Campo(s("DataPartenza")),
+                         dataGiorno);
 }
 
 } // namespace
 
 std::unique_ptr<RaccoltaSettimana> TableauDiRiferimento::apri(SorgenteArchivi& archivi,
-                                                             const RichiestaTableau& richiesta,
-                                                             const Settimana& settimana) {
-    return std::unique_ptr<RaccoltaSettimana>(new TableauDiRiferimento(archivi, richiesta, settimana));
+                                                              const RichiestaTableau& richiesta,
+                                                              const Settimana& settimana) {
+    return std::unique_ptr<RaccoltaSettimana>(
+        new TableauDiRiferimento(archivi, richiesta, settimana));
 }
 
-TableauDiRiferimento::TableauDiRiferimento(SorgenteArchivi& archivi, const RichiestaTableau& richiesta,
+TableauDiRiferimento::TableauDiRiferimento(SorgenteArchivi& archivi,
+                                           const RichiestaTableau& richiesta,
                                            const Settimana& settimana)
     : richiesta_(richiesta), settimana_(settimana),
-      camereSettimana_(archivi.apri(s("Camere_Prenotazione.mdb"),
-                                    {s("Camere_Prenotazione"), settimanaDi(settimana), std::nullopt})),
-      prenotazioniSettimana_(archivi.apri(
-          s("Scheda_Prenotazione.mdb"),
-          {s("Scheda_Prenotazione"), std::nullopt,
-           Selezione::In{s("NumeroPrenotazione"), s("Camere_Prenotazione.mdb"), s("Camere_Prenotazione"),
-                         s("NumeroPrenotazione"), settimanaDi(settimana)}})),
-      clientiSettimana_(
-          archivi.apri(s("Scheda_Cliente.mdb"), {s("Scheda_Cliente"), settimanaDi(settimana), std::nullopt})),
+      camereSettimana_(
+          archivi.apri(s("Camere_Prenotazione.mdb"),
+                       {s("Camere_Prenotazione"), settimanaDi(settimana), std::nullopt})),
+      prenotazioniSettimana_(
+          archivi.apri(s("Scheda_Prenotazione.mdb"),
+                       {s("Scheda_Prenotazione"), std::nullopt,
+                        Selezione::In{s("NumeroPrenotazione"), s("Camere_Prenotazione.mdb"),
+                                      s("Camere_Prenotazione"), s("NumeroPrenotazione"),
+                                      settimanaDi(settimana)}})),
+      clientiSettimana_(archivi.apri(s("Scheda_Cliente.mdb"),
+                                     {s("Scheda_Cliente"), settimanaDi(settimana), std::nullopt})),
       ditte_(tutta(archivi, "Ditta_Intestataria.mdb", "Ditta_Intestataria")) {
     Recordset tutteLeCamere = tutta(archivi, "NumeriCamere.mdb", "NumeriCamere");
     tutteLeCamere.setSort(s("[NumeroCamera]"));
@@ -48,8 +55,8 @@ TableauDiRiferimento::TableauDiRiferimento(SorgenteArchivi& archivi, const Richi
         const Valore numero = camere.Campo(s("NumeroCamera"));
         const auto dallaPrima = numero.confronta(Valore(richiesta.primaCamera));
         const auto allUltima = numero.confronta(Valore(richiesta.ultimaCamera));
-        if (Uguale(camere.Campo(s("NumeroTableau")), Valore(richiesta.tableau)) && dallaPrima && *dallaPrima >= 0 &&
-            allUltima && *allUltima <= 0)
+        if (Uguale(camere.Campo(s("NumeroTableau")), Valore(richiesta.tableau)) && dallaPrima &&
+            *dallaPrima >= 0 && allUltima && *allUltima <= 0)
             camere_.push_back(numero.testo());
     }
 }
@@ -64,14 +71,16 @@ void TableauDiRiferimento::passo1(const QString& camera, GiorniCamera& giorni) c
     const Criterio stanza = Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera));
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
-        for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch(); clientiSettimana_.FindNext(stanza)) {
+        for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch();
+             clientiSettimana_.FindNext(stanza)) {
             if (!ospiteConta(d))
                 continue;
             ++g.personeClienti;
             if (Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1)))
                 g.numeroGiorno = Intero(clientiSettimana_.Campo(s("NumeroProgressivo")));
             ditte_.FindFirst(Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
-                             Campo(s("CodiceCliente")) == clientiSettimana_.Campo(s("NumeroProgressivo")));
+                             Campo(s("CodiceCliente")) ==
+                                 clientiSettimana_.Campo(s("NumeroProgressivo")));
             if (!ditte_.NoMatch())
                 g.ditteClienti = Taglia(ditte_.Campo(s("RagioneSociale")), 11);
         }
@@ -86,7 +95,8 @@ void TableauDiRiferimento::passo2(const QString& camera, GiorniCamera& giorni) c
                                 Campo(s("TipoPrenotazione")) == Valore(s("D")));
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
-        for (camereSettimana_.FindFirst(prenotata); !camereSettimana_.NoMatch(); camereSettimana_.FindNext(prenotata)) {
+        for (camereSettimana_.FindFirst(prenotata); !camereSettimana_.NoMatch();
+             camereSettimana_.FindNext(prenotata)) {
             if (!Maggiore(camereSettimana_.Campo(s("NumeroPersone")), Valore(0)) ||
                 !copre(camereSettimana_, settimana_.dataGiorno(d)))
                 continue;
@@ -96,8 +106,9 @@ void TableauDiRiferimento::passo2(const QString& camera, GiorniCamera& giorni) c
             prenotazioniSettimana_.FindFirst(Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
                                              Campo(s("NumeroPrenotazione")) ==
                                                  camereSettimana_.Campo(s("NumeroPrenotazione")));
-            g.dittePrenotazioni =
-                prenotazioniSettimana_.NoMatch() ? s(" ") : Taglia(prenotazioniSettimana_.Campo(s("Ditta")), 12);
+            g.dittePrenotazioni = prenotazioniSettimana_.NoMatch()
+                                      ? s(" ")
+                                      : Taglia(prenotazioniSettimana_.Campo(s("Ditta")), 12);
         }
     }
 }
@@ -106,7 +117,8 @@ void TableauDiRiferimento::passo3(const QString& camera, GiorniCamera& giorni) c
     const Criterio stanza = Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera));
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
-        for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch(); clientiSettimana_.FindNext(stanza)) {
+        for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch();
+             clientiSettimana_.FindNext(stanza)) {
             if (ospiteConta(d) && Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1)))
                 g.nomiClienti = Taglia(clientiSettimana_.Campo(s("NomeCliente")), 14);
         }
@@ -122,7 +134,8 @@ void TableauDiRiferimento::passo4(const QString& camera, GiorniCamera& giorni) c
         if (prenotazioniSettimana_.NoMatch())
             continue;
         const Valore tipo = prenotazioniSettimana_.Campo(s("TipoPrenotazione"));
-        if (!Uguale(tipo, Valore(s("C"))) && !Uguale(tipo, Valore(s("O"))) && !Uguale(tipo, Valore(s("D"))))
+        if (!Uguale(tipo, Valore(s("C"))) && !Uguale(tipo, Valore(s("O"))) &&
+            !Uguale(tipo, Valore(s("D"))))
             continue;
         camereSettimana_.FindFirst(scheda && Campo(s("NumeroCamera")) == Valore(camera));
         if (camereSettimana_.NoMatch() || !copre(camereSettimana_, settimana_.dataGiorno(d)))

@@ -8,15 +8,16 @@
 // grows with rooms x 7 x the week's records; it is the yardstick the
 // production collection is held against.
 class TableauDiRiferimento : public RaccoltaSettimana {
-public:
-    static std::unique_ptr<RaccoltaSettimana> apri(SorgenteArchivi& archivi, const RichiestaTableau& richiesta,
-                                                   const Settimana& settimana);
+  public:
+    static std::unique_ptr<RaccoltaSettimana>
+    apri(SorgenteArchivi& archivi, const RichiestaTableau& richiesta, const Settimana& settimana);
 
     const std::vector<QString>& camere() const override { return camere_; }
     GiorniCamera giorni(const QString& camera) const override;
 
-private:
-    TableauDiRiferimento(SorgenteArchivi& archivi, const RichiestaTableau& richiesta, const Settimana& settimana);
+  private:
+    TableauDiRiferimento(SorgenteArchivi& archivi, const RichiestaTableau& richiesta,
+                         const Settimana& settimana);
 
     void passo1(const QString& camera, GiorniCamera& giorni) const;
     void passo2(const QString& camera, GiorniCamera& giorni) const;

@@ -13,7 +13,12 @@
 namespace {
 
 constexpr std::array<std::pair<unsigned char, char16_t>, 6> kCornici{{
-    {179, u'│'}, {180, u'┤'}, {191, u'┐'}, {194, u'┬'}, {196, u'─'}, {197, u'┼'},
+    {179, u'│'},
+    {180, u'┤'},
+    {191, u'┐'},
+    {194, u'┬'},
+    {196, u'─'},
+    {197, u'┼'},
 }};
 
 } // namespace
@@ -55,7 +60,8 @@ QByteArray DaLeggibile(const QString& testo) {
 }
 
 QByteArray FileAtteso(const QString& nome) {
-    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/tests/tableau/attesi/") + nome);
+    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/tests/tableau/attesi/") +
+               nome);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return DaLeggibile(QString::fromUtf8(file.readAll()));
@@ -82,9 +88,11 @@ QString Differenza(const QByteArray& atteso, const QByteArray& ottenuto) {
     return QStringLiteral("i file differiscono solo nei byte che non si vedono");
 }
 
-QByteArray EseguiTableau(SorgenteArchivi& archivi, const RichiestaTableau& richiesta, const ApriRaccolta& raccolta) {
+QByteArray EseguiTableau(SorgenteArchivi& archivi, const RichiestaTableau& richiesta,
+                         const ApriRaccolta& raccolta) {
     FissaOrologio(QDateTime(QDate(2026, 1, 5), QTime(8, 30)));
     QByteArray file;
-    ComponiTableau(richiesta, archivi, raccolta, [&](const QString& riga) { file += InAnsi(riga) + "\r\n"; });
+    ComponiTableau(richiesta, archivi, raccolta,
+                   [&](const QString& riga) { file += InAnsi(riga) + "\r\n"; });
     return file;
 }

@@ -21,4 +21,5 @@ QString Differenza(const QByteArray& atteso, const QByteArray& ottenuto);
 
 // The print file the report writes on the tables given. The clock is fixed
 // at 05/01/2026 08:30 first, and stays so.
-QByteArray EseguiTableau(SorgenteArchivi& archivi, const RichiestaTableau& richiesta, const ApriRaccolta& raccolta);
+QByteArray EseguiTableau(SorgenteArchivi& archivi, const RichiestaTableau& richiesta,
+                         const ApriRaccolta& raccolta);

@@ -15,12 +15,14 @@
 
 namespace {
 
-const QStringList kPiccola{"--hotel", "1", "--tableau", "2", "--dalla-camera", "100", "--alla-camera", "200",
-                           "--data", "07/01/2026", "--orologio", "05/01/2026 08:30"};
+const QStringList kPiccola{"--hotel",        "1",          "--tableau",     "2",
+                           "--dalla-camera", "100",        "--alla-camera", "200",
+                           "--data",         "07/01/2026", "--orologio",    "05/01/2026 08:30"};
 
 TEST(OpzioniBatch, FormeDelleOpzioni) {
-    const OpzioniBatch o = LeggiOpzioniBatch({"--hotel=12", "--tableau", "3", "--dalla-camera", "", "--alla-camera=99",
-                                             "--orologio", "07/03/2026 14:05"});
+    const OpzioniBatch o =
+        LeggiOpzioniBatch({"--hotel=12", "--tableau", "3", "--dalla-camera", "", "--alla-camera=99",
+                           "--orologio", "07/03/2026 14:05"});
     EXPECT_EQ(o.hotel, 12);
     EXPECT_EQ(o.tableau, 3);
     EXPECT_EQ(o.primaCamera, "");
@@ -52,7 +54,7 @@ TEST(OpzioniBatch, RigheDiComandoErrate) {
 }
 
 class Batch : public ::testing::Test {
-protected:
+  protected:
     Batch() {
         ambiente_.togli("PCLocal");
         ambiente_.imposta("PCLocal", "1");
@@ -83,10 +85,12 @@ TEST_F(Batch, ScriveIlFileStampa) {
     EXPECT_EQ(esegui(kPiccola), Riuscito) << errori_.toStdString();
     EXPECT_EQ(uscita_, "Tableau scritto nel file di stampa FD1\n");
     EXPECT_EQ(errori_, "");
-    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")), QString());
+    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")),
+              QString());
     // A date typed as ggmmaa is completed, as Enter completes it in the window.
     EXPECT_EQ(esegui(con("--data", "070126")), Riuscito);
-    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")), QString());
+    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")),
+              QString());
 }
 
 TEST_F(Batch, ControlliDellaFinestra) {
@@ -118,21 +122,23 @@ TEST_F(Batch, ErroriConEsitoProprio) {
     SuitePiccola().salvaMdb();
     QDir().mkdir("FD1");
     EXPECT_EQ(esegui(kPiccola), FileStampaNonScritto);
-    EXPECT_TRUE(errori_.startsWith(u"Impossibile aprire il file di stampa FD1")) << errori_.toStdString();
+    EXPECT_TRUE(errori_.startsWith(u"Impossibile aprire il file di stampa FD1"))
+        << errori_.toStdString();
 }
 
 // The executable itself: its exit status and its messages on the standard
 // streams.
 TEST_F(Batch, Eseguibile) {
-    const QString programma =
-        qEnvironmentVariable("TS_BUILD_DIR") + QStringLiteral("/src/tableau/batch/tableau-settimanale-batch");
+    const QString programma = qEnvironmentVariable("TS_BUILD_DIR") +
+                              QStringLiteral("/src/tableau/batch/tableau-settimanale-batch");
     if (!QFile::exists(programma))
         GTEST_SKIP() << "no executable at " << programma.toStdString();
     QProcess processo;
     processo.start(programma, {"--help"});
     ASSERT_TRUE(processo.waitForFinished());
     EXPECT_EQ(processo.exitCode(), 0);
-    EXPECT_TRUE(QString::fromUtf8(processo.readAllStandardOutput()).startsWith(u"Uso: tableau-settimanale-batch"));
+    EXPECT_TRUE(QString::fromUtf8(processo.readAllStandardOutput())
+                    .startsWith(u"Uso: tableau-settimanale-batch"));
 
     processo.start(programma, con("--alla-camera", "0"));
     ASSERT_TRUE(processo.waitForFinished());
@@ -143,7 +149,8 @@ TEST_F(Batch, Eseguibile) {
     processo.start(programma, kPiccola);
     ASSERT_TRUE(processo.waitForFinished());
     EXPECT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().toStdString();
-    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")), QString());
+    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")),
+              QString());
 }
 
 } // namespace

@@ -13,9 +13,13 @@ namespace {
 const QDateTime kMomento(QDate(2026, 3, 7), QTime(14, 5));
 
 // Columns a..b (from 1) of a line.
-QString colonne(const QString& riga, int a, int b) { return riga.mid(a - 1, b - a + 1); }
+QString colonne(const QString& riga, int a, int b) {
+    return riga.mid(a - 1, b - a + 1);
+}
 // The 17 columns of day d.
-QString cella(const QString& riga, int d) { return colonne(riga, 18 * d - 11, 18 * d + 5); }
+QString cella(const QString& riga, int d) {
+    return colonne(riga, 18 * d - 11, 18 * d + 5);
+}
 
 bool corniceIntatta(const QString& riga) {
     for (int k = 0; k <= 7; ++k) {
@@ -26,14 +30,17 @@ bool corniceIntatta(const QString& riga) {
 }
 
 TEST(Titolo, HotelETableauTrovatiONo) {
-    const QString completo = I::RigaTitolo({QStringLiteral("Hotel Centrale"), QStringLiteral("  Secondo piano  ")},
-                                           QStringLiteral("07/01/2026"), kMomento);
+    const QString completo =
+        I::RigaTitolo({QStringLiteral("Hotel Centrale"), QStringLiteral("  Secondo piano  ")},
+                      QStringLiteral("07/01/2026"), kMomento);
     EXPECT_EQ(completo, QStringLiteral(" Hotel : Hotel Centrale") + QString(31, u' ') +
-                            QStringLiteral(" Tableau Settimanale : Secondo piano dal 07/01/2026") + QString(11, u' ') +
-                            QStringLiteral("07/03/2026 14:05"));
+                            QStringLiteral(" Tableau Settimanale : Secondo piano dal 07/01/2026") +
+                            QString(11, u' ') + QStringLiteral("07/03/2026 14:05"));
     EXPECT_EQ(I::RigaTitolo({}, QStringLiteral("07/01/2026"), kMomento),
-              QStringLiteral(" Hotel : ") + QString(107, u' ') + QStringLiteral("07/03/2026 14:05"));
-    const QString senzaTableau = I::RigaTitolo({QStringLiteral("H"), std::nullopt}, QStringLiteral("07/01/2026"), kMomento);
+              QStringLiteral(" Hotel : ") + QString(107, u' ') +
+                  QStringLiteral("07/03/2026 14:05"));
+    const QString senzaTableau =
+        I::RigaTitolo({QStringLiteral("H"), std::nullopt}, QStringLiteral("07/01/2026"), kMomento);
     EXPECT_EQ(colonne(senzaTableau, 55, 77), " Tableau Settimanale : ");
     EXPECT_EQ(colonne(senzaTableau, 78, 116), QString(39, u' '));
     EXPECT_EQ(senzaTableau.size(), 132);
@@ -43,12 +50,16 @@ TEST(Titolo, NomiLunghiTagliati) {
     // The hotel's name is cut to 45 characters, not trimmed; a tableau name
     // longer than the 24 characters left is cut, so that the moment of
     // printing keeps columns 117-132.
-    const QString titolo = I::RigaTitolo({QString(50, u'H'), QString(30, u'T')}, QStringLiteral("07/01/2026"), kMomento);
+    const QString titolo = I::RigaTitolo({QString(50, u'H'), QString(30, u'T')},
+                                         QStringLiteral("07/01/2026"), kMomento);
     EXPECT_EQ(titolo.size(), 132);
     EXPECT_EQ(colonne(titolo, 10, 54), QString(45, u'H'));
     EXPECT_EQ(colonne(titolo, 78, 116), QString(24, u'T') + QStringLiteral(" dal 07/01/2026"));
     EXPECT_EQ(colonne(titolo, 117, 132), "07/03/2026 14:05");
-    EXPECT_EQ(colonne(I::RigaTitolo({QStringLiteral("  Lido  "), std::nullopt}, QString(), kMomento), 10, 17), "  Lido  ");
+    EXPECT_EQ(
+        colonne(I::RigaTitolo({QStringLiteral("  Lido  "), std::nullopt}, QString(), kMomento), 10,
+                17),
+        "  Lido  ");
 }
 
 TEST(Cornice, BordiENomiDeiGiorni) {
@@ -91,7 +102,8 @@ TEST(RigheCamera, CelleVuoteETagli) {
     ditta.ditteClienti = QStringLiteral("Ditta Venti Caratter");
     ditta.nomiClienti = QStringLiteral("Un Nome Di Trenta Caratteri Ok");
     ditta.personeClienti = 1;
-    EXPECT_EQ(cella(I::PrimaRigaCamera(QStringLiteral("1"), unGiorno(ditta, 3)), 3), "      Ditta Venti");
+    EXPECT_EQ(cella(I::PrimaRigaCamera(QStringLiteral("1"), unGiorno(ditta, 3)), 3),
+              "      Ditta Venti");
     EXPECT_EQ(cella(I::SecondaRigaCamera(unGiorno(ditta, 3)), 3), "Un Nome Di Tre 1 ");
 }
 
@@ -162,8 +174,8 @@ TEST(RigheCamera, CorniceSempreIntattaSuValoriCasuali) {
     for (int prova = 0; prova < 2000; ++prova) {
         GiorniCamera giorni{};
         for (GiornoCamera& g : giorni) {
-            g = {numero(), numero(), testo(30), numero(), testo(30), testo(30), testo(30), caso() % 2 == 0,
-                 caso() % 2 == 0};
+            g = {numero(),  numero(),  testo(30),       numero(),       testo(30),
+                 testo(30), testo(30), caso() % 2 == 0, caso() % 2 == 0};
         }
         const QString prima = I::PrimaRigaCamera(testo(10), giorni);
         const QString seconda = I::SecondaRigaCamera(giorni);

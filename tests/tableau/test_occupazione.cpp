@@ -8,17 +8,21 @@
 
 namespace {
 
-using Apri = std::unique_ptr<RaccoltaSettimana> (*)(SorgenteArchivi&, const RichiestaTableau&, const Settimana&);
+using Apri = std::unique_ptr<RaccoltaSettimana> (*)(SorgenteArchivi&, const RichiestaTableau&,
+                                                    const Settimana&);
 
 // The week from Monday 05/01/2026: day d is 2026-01-(4 + d).
-const RichiestaTableau kSettimana{1, 1, QString(), QStringLiteral("\u00FF"), QStringLiteral("05/01/2026")};
+const RichiestaTableau kSettimana{1, 1, QString(), QStringLiteral("\u00FF"),
+                                  QStringLiteral("05/01/2026")};
 
-Valore giorno(int d) { return Valore(QStringLiteral("202601%1").arg(4 + d, 2, 10, QChar(u'0'))); }
+Valore giorno(int d) {
+    return Valore(QStringLiteral("202601%1").arg(4 + d, 2, 10, QChar(u'0')));
+}
 
 // Every rule is held against both collections: the production one and the
 // straightforward walk.
 class Occupazione : public ::testing::TestWithParam<Apri> {
-protected:
+  protected:
     Occupazione() {
         suite.camera(1, 1, u"101");
         suite.camera(1, 1, u"102");
@@ -28,19 +32,23 @@ protected:
         archivi_ = suite.inMemoria();
         return GetParam()(archivi_, richiesta, Settimana::daTesto(richiesta.data));
     }
-    GiorniCamera giorni(const QString& camera = QStringLiteral("101")) { return raccolta()->giorni(camera); }
+    GiorniCamera giorni(const QString& camera = QStringLiteral("101")) {
+        return raccolta()->giorni(camera);
+    }
 
     void ospite(Valore camera, int dal, int al, Valore componente, Valore progressivo, Valore nome,
                 Valore partito = Valore(u"N"), Valore hotel = Valore(1)) {
-        suite.cliente(hotel, camera, giorno(dal), giorno(al), partito, componente, progressivo, nome);
+        suite.cliente(hotel, camera, giorno(dal), giorno(al), partito, componente, progressivo,
+                      nome);
     }
-    void prenotata(Valore camera, int numero, Valore tipo, int dal, int al, Valore persone, Valore hotel = Valore(1)) {
+    void prenotata(Valore camera, int numero, Valore tipo, int dal, int al, Valore persone,
+                   Valore hotel = Valore(1)) {
         suite.cameraPrenotata(hotel, camera, numero, tipo, giorno(dal), giorno(al), persone);
     }
 
     SuiteDiProva suite;
 
-private:
+  private:
     ArchiviInMemoria archivi_;
 };
 
@@ -62,7 +70,8 @@ TEST_P(Occupazione, GiornoDiArrivoContaDiPartenzaNo) {
     ospite(u"101", 3, 5, 1, 10, u"TERZO");
     prenotata(u"102", 20, u"C", 3, 5, 2);
     EXPECT_EQ(persone(giorni()), (std::vector<std::int64_t>{0, 0, 1, 1, 0, 0, 0}));
-    EXPECT_EQ(prenotati(giorni(QStringLiteral("102"))), (std::vector<bool>{false, false, true, true, false, false, false}));
+    EXPECT_EQ(prenotati(giorni(QStringLiteral("102"))),
+              (std::vector<bool>{false, false, true, true, false, false, false}));
 }
 
 TEST_P(Occupazione, OspitiPartitiOSenzaValoriNonContano) {
@@ -194,24 +203,37 @@ TEST_P(Occupazione, CamereInOrdineDiTestoNelTableauENellIntervallo) {
     s.camera(1, 1, Valore());
     s.camera(1, Valore(), u"104");
     EXPECT_EQ(raccolta()->camere(), (std::vector<QString>{"101", "102", "2", "99"}));
-    EXPECT_EQ(raccolta({1, 1, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("05/01/2026")})->camere(),
-              (std::vector<QString>{"101", "102", "2"}));
-    EXPECT_EQ(raccolta({1, 1, QStringLiteral("102"), QStringLiteral("102"), QStringLiteral("05/01/2026")})->camere(),
-              (std::vector<QString>{"102"}));
-    EXPECT_TRUE(raccolta({1, 1, QStringLiteral("200"), QStringLiteral("100"), QStringLiteral("05/01/2026")})->camere().empty());
-    EXPECT_TRUE(raccolta({3, 1, QString(), QStringLiteral("\u00FF"), QStringLiteral("05/01/2026")})->camere().empty());
+    EXPECT_EQ(
+        raccolta({1, 1, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("05/01/2026")})
+            ->camere(),
+        (std::vector<QString>{"101", "102", "2"}));
+    EXPECT_EQ(
+        raccolta({1, 1, QStringLiteral("102"), QStringLiteral("102"), QStringLiteral("05/01/2026")})
+            ->camere(),
+        (std::vector<QString>{"102"}));
+    EXPECT_TRUE(
+        raccolta({1, 1, QStringLiteral("200"), QStringLiteral("100"), QStringLiteral("05/01/2026")})
+            ->camere()
+            .empty());
+    EXPECT_TRUE(raccolta({3, 1, QString(), QStringLiteral("\u00FF"), QStringLiteral("05/01/2026")})
+                    ->camere()
+                    .empty());
 }
 
 TEST_P(Occupazione, HotelSenzaCamereSoloIntestazione) {
     ArchiviInMemoria archivi = suite.inMemoria();
-    const QByteArray file =
-        EseguiTableau(archivi, {3, 1, QString(), QStringLiteral("\u00FF"), QStringLiteral("05/01/2026")}, GetParam());
+    const QByteArray file = EseguiTableau(
+        archivi, {3, 1, QString(), QStringLiteral("\u00FF"), QStringLiteral("05/01/2026")},
+        GetParam());
     EXPECT_EQ(file.count("\r\n"), 5);
     EXPECT_TRUE(file.endsWith(DaLeggibile(QStringLiteral("┼─────────────────┤\n"))));
 }
 
 INSTANTIATE_TEST_SUITE_P(Raccolte, Occupazione,
-                         ::testing::Values(&OccupazioneSettimana::apri, &TableauDiRiferimento::apri),
-                         [](const auto& info) { return info.index == 0 ? "Produzione" : "Riferimento"; });
+                         ::testing::Values(&OccupazioneSettimana::apri,
+                                           &TableauDiRiferimento::apri),
+                         [](const auto& info) {
+                             return info.index == 0 ? "Produzione" : "Riferimento";
+                         });
 
 } // namespace

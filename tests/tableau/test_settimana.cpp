@@ -27,16 +27,17 @@ TEST(Settimana, DateDelDatabase) {
 
 TEST(Settimana, FineDiMeseDiAnnoEBisestile) {
     EXPECT_EQ(giorniMostrati(Settimana::daTesto(QStringLiteral("28/12/2025"))),
-              (QStringList{"28/12/2025", "29/12/2025", "30/12/2025", "31/12/2025", "01/01/2026", "02/01/2026",
-                           "03/01/2026"}));
+              (QStringList{"28/12/2025", "29/12/2025", "30/12/2025", "31/12/2025", "01/01/2026",
+                           "02/01/2026", "03/01/2026"}));
     EXPECT_EQ(giorniMostrati(Settimana::daTesto(QStringLiteral("26/02/2028"))),
-              (QStringList{"26/02/2028", "27/02/2028", "28/02/2028", "29/02/2028", "01/03/2028", "02/03/2028",
-                           "03/03/2028"}));
+              (QStringList{"26/02/2028", "27/02/2028", "28/02/2028", "29/02/2028", "01/03/2028",
+                           "02/03/2028", "03/03/2028"}));
     EXPECT_EQ(Settimana::daTesto(QStringLiteral("26/02/2026")).dataFinale(), "20260304");
 }
 
 TEST(Settimana, DateRifiutate) {
-    for (const char* data : {"31/02/2026", "1/2/2026", "00/01/2026", "", "29/02/1900", "29/02/2100", "27/12/9999"})
+    for (const char* data :
+         {"31/02/2026", "1/2/2026", "00/01/2026", "", "29/02/1900", "29/02/2100", "27/12/9999"})
         EXPECT_THROW(Settimana::daTesto(QString::fromLatin1(data)), ErroreTableau) << data;
     try {
         Settimana::daTesto(QStringLiteral("29/02/2100"));
@@ -51,7 +52,8 @@ TEST(Settimana, DateRifiutate) {
 TEST(Settimana, GiornoDellaSettimana) {
     for (QDate giorno(1996, 1, 1); giorno < QDate(2100, 3, 1); giorno = giorno.addDays(1)) {
         const QString testo = giorno.toString(QStringLiteral("dd/MM/yyyy"));
-        ASSERT_EQ(Settimana::daTesto(testo).giornoSettimana(), CalcolaGiornoSettimana(testo)) << testo.toStdString();
+        ASSERT_EQ(Settimana::daTesto(testo).giornoSettimana(), CalcolaGiornoSettimana(testo))
+            << testo.toStdString();
     }
     EXPECT_EQ(Settimana::daTesto(QStringLiteral("31/12/1995")).giornoSettimana(), 6);
     EXPECT_EQ(Settimana::daTesto(QStringLiteral("01/03/1900")).giornoSettimana(), 3);

@@ -17,10 +17,11 @@
 
 namespace {
 
-const RichiestaTableau kPiccola{1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")};
+const RichiestaTableau kPiccola{1, 2, QStringLiteral("100"), QStringLiteral("200"),
+                                QStringLiteral("07/01/2026")};
 
 class StampaTableauTest : public ::testing::Test {
-protected:
+  protected:
     StampaTableauTest() {
         ambiente_.togli("PCLocal");
         FissaOrologio(QDateTime(QDate(2026, 1, 5), QTime(8, 30)));
@@ -52,19 +53,22 @@ TEST_F(StampaTableauTest, NomeDelFileDalTestoDiPCLocal) {
     scrivi(kPiccola);
     ambiente_.togli("PCLocal");
     scrivi(kPiccola);
-    EXPECT_EQ(QDir::current().entryList(QDir::Files, QDir::Name), (QStringList{"FD", "FD03", "FD3"}));
+    EXPECT_EQ(QDir::current().entryList(QDir::Files, QDir::Name),
+              (QStringList{"FD", "FD03", "FD3"}));
     // An existing print file is replaced under its own spelling.
     QFile::rename("FD3", "fd3");
     ambiente_.imposta("PCLocal", "3");
     scrivi(kPiccola);
-    EXPECT_EQ(QDir::current().entryList(QDir::Files, QDir::Name), (QStringList{"FD", "FD03", "fd3"}));
+    EXPECT_EQ(QDir::current().entryList(QDir::Files, QDir::Name),
+              (QStringList{"FD", "FD03", "fd3"}));
     EXPECT_EQ(cartella_.leggi("fd3"), cartella_.leggi("FD03"));
 }
 
 TEST_F(StampaTableauTest, PCLocalRifiutatoNienteScritto) {
     ambiente_.imposta("PCLocal", "../fuori");
     EXPECT_THROW(scrivi(kPiccola), ErroreStampa);
-    EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")),
+    EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"),
+                               QStringLiteral("07/01/2026")),
                  ErroreStampa);
     EXPECT_TRUE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_TRUE(QDir("..").entryList({"fuori*"}).isEmpty());
@@ -108,7 +112,8 @@ TEST_F(StampaTableauTest, DataNonValidaNienteScritto) {
 TEST_F(StampaTableauTest, ArchivioMancante) {
     ambiente_.imposta("PCLocal", "1");
     cartella_.scrivi("FD1", "tableau precedente\r\n");
-    EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")),
+    EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"),
+                               QStringLiteral("07/01/2026")),
                  std::runtime_error);
     EXPECT_EQ(cartella_.leggi("FD1"), "tableau precedente\r\n");
 }

@@ -19,7 +19,7 @@ namespace {
 // The report as the window and the batch run it: on database files in the
 // current folder, through the database layer.
 class TableauSuArchivi : public ::testing::Test {
-protected:
+  protected:
     TableauSuArchivi() {
         ambiente_.togli("PCLocal");
         ambiente_.imposta("PCLocal", "1");
@@ -34,7 +34,8 @@ protected:
 TEST_F(TableauSuArchivi, FileStampaScrittoAMano) {
     SuitePiccola().salvaMdb();
     StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026"));
-    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")), QString());
+    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")),
+              QString());
 }
 
 // Seeded random suites written to files and read back through the layer
@@ -46,11 +47,13 @@ TEST_F(TableauSuArchivi, ComeIlRiferimentoSuDatiCasuali) {
         const SuiteDiProva suite = SuiteCasuale(seme, primo);
         suite.salvaMdb();
         const RichiestaTableau richiesta{static_cast<std::int16_t>(1 + seme % 2), 1, QString(),
-                                         QStringLiteral("\u00FF"), primo.toString(QStringLiteral("dd/MM/yyyy"))};
-        StampaTableau(richiesta.hotel, richiesta.tableau, richiesta.primaCamera, richiesta.ultimaCamera,
-                      richiesta.data);
+                                         QStringLiteral("\u00FF"),
+                                         primo.toString(QStringLiteral("dd/MM/yyyy"))};
+        StampaTableau(richiesta.hotel, richiesta.tableau, richiesta.primaCamera,
+                      richiesta.ultimaCamera, richiesta.data);
         ArchiviInMemoria inMemoria = suite.inMemoria();
-        ASSERT_EQ(Differenza(EseguiTableau(inMemoria, richiesta, &TableauDiRiferimento::apri), cartella_.leggi("FD1")),
+        ASSERT_EQ(Differenza(EseguiTableau(inMemoria, richiesta, &TableauDiRiferimento::apri),
+                             cartella_.leggi("FD1")),
                   QString())
             << "seme " << seme;
     }
@@ -61,10 +64,12 @@ TEST_F(TableauSuArchivi, ArchivioMancanteNominato) {
     QFile::remove("Scheda_Prenotazione.mdb");
     cartella_.scrivi("FD1", "precedente\r\n");
     try {
-        StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026"));
+        StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"),
+                      QStringLiteral("07/01/2026"));
         ADD_FAILURE() << "no error";
     } catch (const ErroreArchivio& errore) {
-        EXPECT_TRUE(errore.messaggio().contains(u"Scheda_Prenotazione.mdb")) << errore.messaggio().toStdString();
+        EXPECT_TRUE(errore.messaggio().contains(u"Scheda_Prenotazione.mdb"))
+            << errore.messaggio().toStdString();
     }
     EXPECT_EQ(cartella_.leggi("FD1"), "precedente\r\n");
 }

@@ -14,7 +14,8 @@ namespace {
 // Messages are built for the message box, with CR LF between lines.
 void scrivi(QTextStream& flusso, const QString& testo) {
     QString righe = testo;
-    righe.replace(QLatin1String(" \r\n"), QLatin1String("\n")).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    righe.replace(QLatin1String(" \r\n"), QLatin1String("\n"))
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
     flusso << righe << '\n';
     flusso.flush();
 }
@@ -56,13 +57,17 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
         if (*opzioni.ultimaCamera < *opzioni.primaCamera)
             return rifiuta(errori, QStringLiteral("Camere errate!"),
                            QStringLiteral("Controllare l'intervallo di camere richiesto!"));
-        QString data = opzioni.data.value_or(Adesso().date().toString(QStringLiteral("dd/MM/yyyy")));
+        QString data =
+            opzioni.data.value_or(Adesso().date().toString(QStringLiteral("dd/MM/yyyy")));
         CompletaData(data);
         if (QString copia = data; !ControllaData(copia))
-            return rifiuta(errori, QStringLiteral("Data errata!"),
-                           QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
-        StampaTableau(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera, *opzioni.ultimaCamera, data);
-        scrivi(uscita, QStringLiteral("Tableau scritto nel file di stampa %1").arg(NomeFile(FileDiStampa::Stampa, posto)));
+            return rifiuta(
+                errori, QStringLiteral("Data errata!"),
+                QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
+        StampaTableau(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera, *opzioni.ultimaCamera,
+                      data);
+        scrivi(uscita, QStringLiteral("Tableau scritto nel file di stampa %1")
+                           .arg(NomeFile(FileDiStampa::Stampa, posto)));
         return Riuscito;
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
@@ -74,7 +79,8 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
         scrivi(errori, errore.messaggio());
         return FileStampaNonScritto;
     } catch (const std::exception& errore) {
-        scrivi(errori, QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(errore.what())));
+        scrivi(errori,
+               QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(errore.what())));
         return ErroreImprevisto;
     }
 }

@@ -34,8 +34,9 @@ struct OpzioneBatch {
 
 // A command line that cannot be read; the message is Italian.
 class ErroreOpzioni : public std::runtime_error {
-public:
-    explicit ErroreOpzioni(const QString& messaggio) : std::runtime_error(messaggio.toStdString()) {}
+  public:
+    explicit ErroreOpzioni(const QString& messaggio)
+        : std::runtime_error(messaggio.toStdString()) {}
     QString messaggio() const { return QString::fromStdString(what()); }
 };
 
