@@ -145,12 +145,6 @@ TEST_F(Batch, Eseguibile) {
     EXPECT_EQ(processo.exitCode(), RichiestaNonValida);
     EXPECT_EQ(QString::fromUtf8(processo.readAllStandardError()),
               "Camere errate!\nControllare l'intervallo di camere richiesto!\n");
-
-    processo.start(programma, kPiccola);
-    ASSERT_TRUE(processo.waitForFinished());
-    EXPECT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().toStdString();
-    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")),
-              QString());
 }
 
 } // namespace

@@ -109,13 +109,4 @@ TEST_F(StampaTableauTest, DataNonValidaNienteScritto) {
     EXPECT_TRUE(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
-TEST_F(StampaTableauTest, ArchivioMancante) {
-    ambiente_.imposta("PCLocal", "1");
-    cartella_.scrivi("FD1", "tableau precedente\r\n");
-    EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"),
-                               QStringLiteral("07/01/2026")),
-                 std::runtime_error);
-    EXPECT_EQ(cartella_.leggi("FD1"), "tableau precedente\r\n");
-}
-
 } // namespace

@@ -31,13 +31,6 @@ class TableauSuArchivi : public ::testing::Test {
     VariabiliDiProva ambiente_;
 };
 
-TEST_F(TableauSuArchivi, FileStampaScrittoAMano) {
-    SuitePiccola().salvaMdb();
-    StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026"));
-    EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")),
-              QString());
-}
-
 // Seeded random suites written to files and read back through the layer
 // give the print file that the reference walk gives on the same tables in
 // memory.
