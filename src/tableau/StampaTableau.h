@@ -15,9 +15,10 @@
 // file; a failure at any point leaves the previous print file whole.
 //
 // Errors, each with an Italian message: ErroreTableau (a start date that is
-// no day of the calendar), ErroreStampa (a workstation number that cannot
-// name the print file, a print file that cannot be written), ErroreArchivio
-// (a database file, table or field that is missing or unreadable).
+// no day of the calendar; it is an ErroreStampa), ErroreStampa (a
+// workstation number that cannot name the print file, a print file that
+// cannot be written), ErroreArchivio (a database file, table or field that
+// is missing or unreadable).
 void StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
                    const QString& ultimaCamera, const QString& data);
 
