@@ -1,0 +1,15 @@
+#include "front/VoceElenco.h"
+
+#include "front/routines/SetRoutine.h"
+
+namespace {
+constexpr int Cifre = 3;
+}
+
+QString VoceElenco(std::int64_t numero, const QString& nome) {
+    return QString::number(numero).rightJustified(Cifre, u' ') + u' ' + nome;
+}
+
+std::int16_t NumeroDellaVoce(const QString& voce) {
+    return static_cast<std::int16_t>(LeggiNumero(voce.left(Cifre)));
+}

@@ -1,0 +1,51 @@
+#include "preview/ConsegnaEMail.h"
+
+#include "preview/ComponiBlocco.h"
+#include "preview/DescriviErrore.h"
+
+#include "front/routines/TestoAnsi.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QByteArray kCrLf("\r\n");
+
+} // namespace
+
+QString NomeFileEMail(const PostoDiLavoro& posto) {
+    return QStringLiteral("e-mail") + posto.testo() + QStringLiteral(".txt");
+}
+
+QByteArray ContenutoEMail(const QString& testoVista) {
+    QByteArray contenuto = "OGGETTO" + kCrLf;
+    for (const QString& riga : RigheDelTesto(testoVista))
+        contenuto += InAnsi(riga) + kCrLf;
+    return contenuto + kCrLf;
+}
+
+std::optional<QString> ConsegnaEMail(const PostoDiLavoro& posto, const QString& testoVista) {
+    const QString nome = NomeFileEMail(posto);
+    QSaveFile file(QDir::current().filePath(nome));
+    if (!file.open(QIODevice::WriteOnly) || file.write(ContenutoEMail(testoVista)) < 0 ||
+        !file.commit())
+        return TestoErroreFile(QStringLiteral("Impossibile scrivere il messaggio di posta"), file);
+
+    const QString scritto =
+        QStringLiteral("Il testo è stato scritto nel file \"%1\", che resta nella cartella.")
+            .arg(nome);
+    const QString programma = QStandardPaths::findExecutable(kProgrammaEMail);
+    if (programma.isEmpty()) {
+        return QStringLiteral("Il programma di posta \"%1\" non si trova tra i programmi del "
+                              "sistema (PATH).\r\n%2")
+            .arg(kProgrammaEMail, scritto);
+    }
+    if (!QProcess::startDetached(programma, {}, QDir::currentPath())) {
+        return QStringLiteral("Impossibile avviare il programma di posta \"%1\".\r\n%2")
+            .arg(programma, scritto);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,88 @@
+#include "ui/CampoTesto.h"
+
+#include "ui/Finestra.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+class CampoTesto::Riga : public QLineEdit {
+  public:
+    Riga(QWidget* genitore, const CampoTesto& campo) : QLineEdit(genitore), campo_(campo) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* evento) override {
+        const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+        const int codice =
+            invio ? 13 : (evento->text().isEmpty() ? 0 : evento->text().at(0).unicode());
+        if (codice != 0)
+            campo_.tasto(codice);
+        // Enter belongs to the handler alone; it does not reach the window.
+        if (invio)
+            evento->accept();
+        else
+            QLineEdit::keyPressEvent(evento);
+    }
+
+    void focusInEvent(QFocusEvent* evento) override {
+        QLineEdit::focusInEvent(evento);
+        campo_.fuoco();
+    }
+
+  private:
+    const CampoTesto& campo_;
+};
+
+namespace {
+QLineEdit* Linea(QWidget* widget) {
+    return static_cast<QLineEdit*>(widget);
+}
+constexpr int SenzaLimite = 32767;
+} // namespace
+
+CampoTesto::CampoTesto(Finestra& finestra, const Riquadro& riquadro, int Index,
+                       const Eventi* eventi)
+    : Controllo(finestra, new Riga(finestra.widget(), *this), riquadro, Index),
+      eventi_(eventi ? *eventi : *this) {}
+
+QString CampoTesto::Text() const {
+    return Linea(widget())->text();
+}
+void CampoTesto::setText(const QString& testo) {
+    Linea(widget())->setText(testo);
+}
+
+int CampoTesto::MaxLength() const {
+    const int limite = Linea(widget())->maxLength();
+    return limite == SenzaLimite ? 0 : limite;
+}
+
+void CampoTesto::setMaxLength(int caratteri) {
+    Linea(widget())->setMaxLength(caratteri > 0 ? caratteri : SenzaLimite);
+}
+
+int CampoTesto::SelStart() const {
+    const QLineEdit* linea = Linea(widget());
+    return linea->hasSelectedText() ? linea->selectionStart() : linea->cursorPosition();
+}
+
+int CampoTesto::SelLength() const {
+    return static_cast<int>(Linea(widget())->selectedText().size());
+}
+
+void CampoTesto::setSelStart(int posizione) {
+    Linea(widget())->setCursorPosition(posizione);
+}
+
+void CampoTesto::setSelLength(int caratteri) {
+    Linea(widget())->setSelection(SelStart(), caratteri);
+}
+
+void CampoTesto::tasto(int KeyAscii) const {
+    if (eventi_.KeyPress)
+        eventi_.KeyPress(Index(), KeyAscii);
+}
+
+void CampoTesto::fuoco() const {
+    if (eventi_.GotFocus)
+        eventi_.GotFocus(Index());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/Controllo.h"
+
+#include <QString>
+
+// A check box; its value is 1 when ticked, 0 when not.
+class Casella : public Controllo {
+  public:
+    using Eventi = SenzaEventi;
+
+    Casella(Finestra& finestra, const Riquadro& riquadro, int Index = 0,
+            const Eventi* eventi = nullptr);
+
+    QString Caption() const;
+    void setCaption(const QString& caption);
+    int Value() const;
+    void setValue(int valore);
+};

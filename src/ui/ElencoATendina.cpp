@@ -1,0 +1,81 @@
+#include "ui/ElencoATendina.h"
+
+#include "ui/Finestra.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+// The list drops down as wide as its longest entry needs, however narrow the
+// field is.
+class ElencoATendina::Tendina : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override {
+        int larghezza = 0;
+        for (int i = 0; i < count(); ++i)
+            larghezza = std::max(larghezza, fontMetrics().horizontalAdvance(itemText(i)));
+        view()->setMinimumWidth(larghezza + 4 * fontMetrics().averageCharWidth() + 20);
+        QComboBox::showPopup();
+    }
+};
+
+namespace {
+QComboBox* Combo(QWidget* widget) {
+    return static_cast<QComboBox*>(widget);
+}
+} // namespace
+
+ElencoATendina::ElencoATendina(Finestra& finestra, const Riquadro& riquadro, int Index,
+                               const Eventi* eventi)
+    : Controllo(finestra, new Tendina(finestra.widget()), riquadro, Index),
+      eventi_(eventi ? *eventi : *this) {
+    QObject::connect(Combo(widget()), &QComboBox::activated, [this] { scelta(); });
+}
+
+void ElencoATendina::Clear() {
+    const QSignalBlocker blocco(widget());
+    Combo(widget())->clear();
+}
+
+void ElencoATendina::AddItem(const QString& voce) {
+    QComboBox* combo = Combo(widget());
+    const QSignalBlocker blocco(combo);
+    const int scelto = combo->currentIndex();
+    combo->addItem(voce);
+    // The toolkit chooses the first entry added to an empty list by itself.
+    combo->setCurrentIndex(scelto);
+}
+
+QString ElencoATendina::List(int indice) const {
+    return Combo(widget())->itemText(indice);
+}
+int ElencoATendina::ListCount() const {
+    return Combo(widget())->count();
+}
+int ElencoATendina::ListIndex() const {
+    return Combo(widget())->currentIndex();
+}
+QString ElencoATendina::Text() const {
+    return Combo(widget())->currentText();
+}
+
+void ElencoATendina::setText(const QString& testo) {
+    QComboBox* combo = Combo(widget());
+    const int indice = combo->findText(testo, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (indice < 0)
+        return;
+    {
+        const QSignalBlocker blocco(combo);
+        combo->setCurrentIndex(indice);
+    }
+    scelta();
+}
+
+void ElencoATendina::scelta() const {
+    if (eventi_.Click)
+        eventi_.Click(Index());
+}

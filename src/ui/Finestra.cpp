@@ -1,0 +1,277 @@
+#include "ui/Finestra.h"
+
+#include "ui/Colora.h"
+#include "ui/Controllo.h"
+#include "ui/Misure.h"
+#include "ui/Programma.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <set>
+
+// The toolkit's window: a close request from the window system (title bar,
+// Alt+F4) unloads the window as the program's own Unload does.
+class Finestra::Widget : public QWidget {
+  public:
+    explicit Widget(Finestra& finestra) : finestra_(finestra) {}
+
+  protected:
+    void closeEvent(QCloseEvent* evento) override {
+        evento->ignore();
+        finestra_.Unload();
+    }
+
+  private:
+    Finestra& finestra_;
+};
+
+namespace {
+// Windows that exist, and the one the program last activated: a modal display
+// hands the activation back to the window that was active when it began.
+std::set<const Finestra*>& Vive() {
+    static std::set<const Finestra*> vive;
+    return vive;
+}
+Finestra* finestraAttiva = nullptr;
+int esitoProgramma = 0;
+
+bool Viva(const Finestra* finestra) {
+    return finestra && Vive().count(finestra) > 0;
+}
+
+Qt::WindowFlags Cornice(Bordo bordo) {
+    switch (bordo) {
+    case Bordo::Dialogo:
+        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowCloseButtonHint;
+    case Bordo::Nessuno:
+        return Qt::Dialog | Qt::FramelessWindowHint;
+    case Bordo::Ridimensionabile:
+        break;
+    }
+    return Qt::Window;
+}
+
+// A stored length in twips, unless the window system changed the window since
+// (the user moved or resized it): then the length it has now.
+int Attuale(int twips, int pixel) {
+    return InPixel(twips) == pixel ? twips : InTwips(pixel);
+}
+} // namespace
+
+Finestra::Finestra(const QString& caption, int width, int height, Bordo bordo)
+    : widget_(std::make_unique<Widget>(*this)), bordo_(bordo), larghezza_(width), altezza_(height) {
+    widget_->setWindowFlags(Cornice(bordo));
+    widget_->setWindowTitle(caption);
+    applicaDimensioni();
+    Vive().insert(this);
+}
+
+Finestra::~Finestra() {
+    Vive().erase(this);
+    if (finestraAttiva == this)
+        finestraAttiva = nullptr;
+    if (ciclo_)
+        ciclo_->quit();
+}
+
+void Finestra::Load() {
+    if (stato_ != Stato::NonCaricata)
+        return;
+    stato_ = Stato::Caricata;
+    applicaOrdineTab();
+    Form_Load();
+}
+
+void Finestra::Show(Modo modo) {
+    Load();
+    if (stato_ != Stato::Caricata)
+        return;
+    Finestra* apritore =
+        (Viva(finestraAttiva) && finestraAttiva != this) ? finestraAttiva : nullptr;
+    apritore_ = apritore;
+    const bool modale = modo == Modo::Modale;
+    if (!widget_->isVisible())
+        widget_->setWindowModality(modale ? Qt::ApplicationModal : Qt::NonModal);
+
+    if (modale && utente_) {
+        attiva();
+        if (Caricata())
+            utente_();
+    } else {
+        // The activation runs before the window appears, so that it shows at
+        // once with the size, position and stacking the activation gives it.
+        attiva();
+        if (Caricata()) {
+            if (apritore && apritore->widget_->windowHandle()) {
+                widget_->winId();
+                widget_->windowHandle()->setTransientParent(apritore->widget_->windowHandle());
+            }
+            widget_->show();
+            widget_->activateWindow();
+            if (modale)
+                attendiChiusura();
+        }
+    }
+    if (modale && Viva(apritore))
+        apritore->attiva();
+}
+
+void Finestra::Hide() {
+    widget_->hide();
+    if (ciclo_)
+        ciclo_->quit();
+}
+
+void Finestra::Unload() {
+    if (stato_ != Stato::Caricata || inScaricamento_)
+        return;
+    inScaricamento_ = true;
+    Form_Unload();
+    inScaricamento_ = false;
+    stato_ = Stato::Scaricata;
+    widget_->hide();
+    if (finestraAttiva == this)
+        finestraAttiva = Viva(apritore_) ? apritore_ : nullptr;
+    if (ciclo_)
+        ciclo_->quit();
+}
+
+bool Finestra::Caricata() const {
+    return stato_ == Stato::Caricata;
+}
+
+QString Finestra::Caption() const {
+    return widget_->windowTitle();
+}
+void Finestra::setCaption(const QString& caption) {
+    widget_->setWindowTitle(caption);
+}
+
+int Finestra::Left() const {
+    return Attuale(sinistra_, widget_->x());
+}
+int Finestra::Top() const {
+    return Attuale(alto_, widget_->y());
+}
+int Finestra::Width() const {
+    return Attuale(larghezza_, widget_->width());
+}
+int Finestra::Height() const {
+    return Attuale(altezza_, widget_->height());
+}
+void Finestra::setLeft(int twips) {
+    sinistra_ = twips;
+    widget_->move(InPixel(twips), widget_->y());
+}
+
+void Finestra::setTop(int twips) {
+    alto_ = twips;
+    widget_->move(widget_->x(), InPixel(twips));
+}
+
+void Finestra::setWidth(int twips) {
+    larghezza_ = twips;
+    altezza_ = Height();
+    applicaDimensioni();
+}
+
+void Finestra::setHeight(int twips) {
+    larghezza_ = Width();
+    altezza_ = twips;
+    applicaDimensioni();
+}
+
+void Finestra::setBackColor(Colore colore) {
+    Colora(*widget_, {QPalette::Window}, colore);
+    widget_->setAutoFillBackground(true);
+}
+
+void Finestra::InPrimoPiano() {
+    // A window that is not on the screen yet comes to the front when shown.
+    if (!widget_->isVisible()) {
+        widget_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        return;
+    }
+    if (!widget_->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        // Changing the flags takes a window off the screen; put it back.
+        widget_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        widget_->show();
+    }
+    widget_->raise();
+}
+
+void Finestra::SostituisciUtente(std::function<void()> utente) {
+    utente_ = std::move(utente);
+}
+
+QWidget* Finestra::widget() const {
+    return widget_.get();
+}
+
+void Finestra::registra(Controllo* controllo) {
+    controlli_.push_back(controllo);
+}
+
+void Finestra::rimuovi(Controllo* controllo) {
+    std::erase(controlli_, controllo);
+}
+
+void Finestra::attiva() {
+    // An activation never runs inside itself: a message shown by the
+    // activation would otherwise start it again when it closes.
+    if (inAttivazione_ || !Caricata())
+        return;
+    finestraAttiva = this;
+    inAttivazione_ = true;
+    Form_Activate();
+    inAttivazione_ = false;
+}
+
+void Finestra::attendiChiusura() {
+    QEventLoop ciclo;
+    ciclo_ = &ciclo;
+    ciclo.exec(QEventLoop::DialogExec);
+    ciclo_ = nullptr;
+}
+
+void Finestra::applicaOrdineTab() {
+    std::vector<Controllo*> ordine;
+    std::copy_if(controlli_.begin(), controlli_.end(), std::back_inserter(ordine),
+                 [](const Controllo* c) { return c->TabIndex() >= 0; });
+    std::stable_sort(ordine.begin(), ordine.end(), [](const Controllo* a, const Controllo* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    for (std::size_t i = 1; i < ordine.size(); ++i)
+        QWidget::setTabOrder(ordine[i - 1]->widget(), ordine[i]->widget());
+    // The window opens with the focus on the first control of the tab order
+    // that can take it.
+    const auto primo = std::find_if(ordine.begin(), ordine.end(), [](const Controllo* c) {
+        return c->Visible() && c->Enabled() && (c->widget()->focusPolicy() & Qt::TabFocus);
+    });
+    if (primo != ordine.end())
+        (*primo)->SetFocus();
+}
+
+void Finestra::applicaDimensioni() {
+    const QSize dimensioni(InPixel(larghezza_), InPixel(altezza_));
+    if (bordo_ == Bordo::Ridimensionabile)
+        widget_->resize(dimensioni);
+    else
+        widget_->setFixedSize(dimensioni);
+}
+
+int AvviaProgramma(Finestra& avvio) {
+    avvio.Show();
+    while (avvio.Caricata())
+        avvio.attendiChiusura();
+    return esitoProgramma;
+}
+
+void ImpostaEsito(int esito) {
+    esitoProgramma = esito;
+}

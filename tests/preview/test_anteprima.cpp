@@ -1,0 +1,287 @@
+// The preview window driven as a user does: blocks, zoom, paging, saving,
+// the e-mail hand-off and its failures, the layout and the font.
+#include "preview/Anteprima.h"
+
+#include "SpedixDiProva.h"
+
+#include "RigheNumerate.h"
+#include "msgbox/RisposteDiProva.h"
+#include "msgbox/Stili.h"
+#include "ui/Schermo.h"
+#include "util/CartellaDiProva.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+int Linee(const QString& testo) {
+    return static_cast<int>(testo.count(QStringLiteral("\r\n")));
+}
+
+QPlainTextEdit* Area(const Anteprima& a) {
+    return static_cast<QPlainTextEdit*>(a.Text1.widget());
+}
+
+} // namespace
+
+class TestAnteprima : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CartellaDiProva> cartella;
+    std::unique_ptr<Anteprima> finestra;
+
+    // Opens the preview on a print file with the given bytes and name.
+    Anteprima& Apri(const QByteArray& contenuto, const QString& nomeFile = "FD3",
+                    const QString& posto = "3") {
+        cartella->scrivi(nomeFile, contenuto);
+        finestra = std::make_unique<Anteprima>(PostoDiLavoro(posto));
+        finestra->Show();
+        return *finestra;
+    }
+    void Premi(int indice) { QTest::mouseClick(finestra->Tasto(indice).widget(), Qt::LeftButton); }
+
+  private slots:
+    void init() { cartella = std::make_unique<CartellaDiProva>(); }
+    void cleanup() {
+        finestra.reset();
+        cartella.reset();
+    }
+
+    void closesAtOnceWithoutAPrintFile() {
+        Anteprima anteprima{PostoDiLavoro("3")};
+        bool utente = false;
+        anteprima.SostituisciUtente([&] { utente = true; });
+        anteprima.Show(Modo::Modale);
+        QVERIFY(!utente);
+        QVERIFY(!anteprima.Caricata());
+        QVERIFY(!anteprima.widget()->isVisible());
+        QVERIFY(!QFile::exists(cartella->percorso("FD3")));
+    }
+
+    void aModalDisplayEndsWithExit() {
+        cartella->scrivi("FD3", "riga\r\n");
+        Anteprima anteprima{PostoDiLavoro("3")};
+        QString visto;
+        anteprima.SostituisciUtente([&] {
+            visto = anteprima.Text1.Text();
+            anteprima.Tasto(0).Premi();
+        });
+        anteprima.Show(Modo::Modale);
+        QCOMPARE(visto, "riga\r\n");
+        QVERIFY(!anteprima.Caricata());
+        QVERIFY(!anteprima.Vista().Aperto());
+    }
+
+    void findsThePrintFileByTheReportsOwnName() {
+        // Workstation 03 writes FD03, and that is the file shown.
+        Apri("di FD03\r\n", "FD03", "03");
+        QCOMPARE(finestra->Text1.Text(), "di FD03\r\n");
+        // The name is matched without regard to case, and a save keeps the
+        // file under its own spelling.
+        Anteprima& a = Apri("minuscolo\r\n", "fd7", "7");
+        QCOMPARE(a.Text1.Text(), "minuscolo\r\n");
+        QTest::keyClicks(a.Text1.widget(), "+");
+        Premi(6);
+        QCOMPARE(cartella->leggi("fd7"), QByteArray("+minuscolo\r\n"));
+        QVERIFY(!QDir(cartella->percorso()).entryList().contains("FD7"));
+    }
+
+    void captionControlsAndTabOrder() {
+        Anteprima& a = Apri("riga\r\n");
+        QCOMPARE(a.Caption(), "Anteprima di Stampa");
+        const QStringList attese = {"&Esci",   "&Riduci", "E&spandi", "&Avanti",
+                                    "&Inizio", "E-&mail", "Sa&lva"};
+        QCOMPARE(a.Tasto.Count(), 7);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(a.Tasto(i).Caption(), attese[i]);
+        QVERIFY(a.Tasto(0).widget()->font().bold());
+        QVERIFY(!a.Tasto(1).widget()->font().bold());
+        QVERIFY(a.widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!Area(a)->isReadOnly());
+        QVERIFY(a.Text1.HaIlFuoco());
+
+        QList<QWidget*> ordine = {a.Text1.widget()};
+        for (QWidget* w = a.Text1.widget()->nextInFocusChain(); ordine.size() < 8;
+             w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                ordine.append(w);
+        }
+        const QList<QWidget*> attesa = {
+            a.Text1.widget(),    a.Tasto(1).widget(), a.Tasto(2).widget(), a.Tasto(0).widget(),
+            a.Tasto(3).widget(), a.Tasto(4).widget(), a.Tasto(5).widget(), a.Tasto(6).widget()};
+        QCOMPARE(ordine, attesa);
+    }
+
+    void layoutFollowsTheWindowSize() {
+        Anteprima& a = Apri("riga\r\n");
+        // The window takes the screen but for room for its frame.
+        QCOMPARE(a.Width(), Schermo::Width() - 120);
+        QCOMPARE(a.Height(), Schermo::Height() - 1200);
+        QCOMPARE(a.Text1.Width(), a.Width() - 200);
+        QCOMPARE(a.Text1.Height(), a.Height() - 1837);
+        QCOMPARE(a.Text1.Left(), 84);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(a.Tasto(i).Top(), a.Height() - 1697);
+        QCOMPARE(a.Tasto(0).Left() + a.Tasto(0).Width(), a.Width() - 150);
+        // Left to right in index order, "&Esci" last.
+        for (int i = 1; i < 6; ++i)
+            QVERIFY(a.Tasto(i).Left() + a.Tasto(i).Width() < a.Tasto(i + 1).Left());
+        QVERIFY(a.Tasto(6).Left() + a.Tasto(6).Width() < a.Tasto(0).Left());
+        QVERIFY(a.Text1.Top() + a.Text1.Height() < a.Tasto(0).Top());
+    }
+
+    void aFixedPitchFontLinesUpTheColumns() {
+        Anteprima& a = Apri("x\r\n");
+        QVERIFY(QFontInfo(Area(a)->font()).fixedPitch());
+        QCOMPARE(a.Text1.FontSize(), 11.25);
+        const QFontMetrics misure(Area(a)->font());
+        for (const QChar c : QStringLiteral("-|W i.1à"))
+            QCOMPARE(misure.horizontalAdvance(c), misure.horizontalAdvance(u'M'));
+        QCOMPARE(Area(a)->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
+
+    void emptyPrintFile() {
+        Anteprima& a = Apri("");
+        QCOMPARE(a.Text1.Text(), "");
+        QCOMPARE(a.Vista().Altro(), std::int16_t(0));
+        a.Tasto(3).SetFocus();
+        Premi(3);
+        QCOMPARE(a.Text1.Text(), "");
+        QVERIFY(a.Text1.HaIlFuoco());
+    }
+
+    void twentyFiveThousandCharactersThenNextThenFirst() {
+        Anteprima& a = Apri(RigheNumerate(0, 250));
+        QCOMPARE(Linee(a.Text1.Text()), 200);
+        QCOMPARE(a.Vista().Caratteri(), 20000);
+        QCOMPARE(a.Vista().Altro(), std::int16_t(1));
+        Premi(3);
+        QCOMPARE(Linee(a.Text1.Text()), 50);
+        QVERIFY(a.Text1.Text().startsWith("00200"));
+        QCOMPARE(a.Vista().Altro(), std::int16_t(0));
+        QVERIFY(a.Text1.HaIlFuoco());
+        Premi(4);
+        QCOMPARE(Linee(a.Text1.Text()), 250);
+        QVERIFY(a.Text1.Text().startsWith("00000"));
+        QCOMPARE(a.Vista().Altro(), std::int16_t(0));
+        QVERIFY(a.Text1.HaIlFuoco());
+    }
+
+    void aLineLongerThanTheBudgetIsShownWhole() {
+        Anteprima& a = Apri(QByteArray(27000, 'L') + "\r\ncoda\r\n");
+        QCOMPARE(a.Text1.Text(), QString(27000, u'L') + "\r\n");
+        QVERIFY(Area(a)->horizontalScrollBar()->maximum() > 0);
+        Premi(3);
+        QCOMPARE(a.Text1.Text(), "coda\r\n");
+    }
+
+    void zoomLimits() {
+        Anteprima& a = Apri("x\r\n");
+        for (int i = 0; i < 10; ++i)
+            Premi(1);
+        QCOMPARE(a.Text1.FontSize(), 1.25);
+        Premi(1);
+        QCOMPARE(a.Text1.FontSize(), 0.25);
+        Premi(1);
+        QCOMPARE(a.Text1.FontSize(), 0.25);
+        Premi(2);
+        QCOMPARE(a.Text1.FontSize(), 1.25);
+        for (int i = 0; i < 100; ++i)
+            Premi(2);
+        QCOMPARE(a.Text1.FontSize(), Anteprima::kPuntiMassimi);
+    }
+
+    void savingAnEditInTheFirstOfThreeBlocksKeepsTheOthers() {
+        const QByteArray resto = RigheNumerate(200, 260, 'y') + RigheNumerate(460, 260, 'z');
+        Anteprima& a = Apri(RigheNumerate(0, 200) + resto);
+        Area(a)->moveCursor(QTextCursor::Start);
+        QTest::keyClick(a.Text1.widget(), Qt::Key_Delete);
+        QTest::keyClicks(a.Text1.widget(), "A");
+        Premi(6);
+        QByteArray atteso = RigheNumerate(0, 200);
+        atteso[0] = 'A';
+        QCOMPARE(cartella->leggi("FD3"), atteso + resto);
+        QVERIFY(a.Text1.Text().startsWith("A0000"));
+        // Paging goes on after the saved block.
+        Premi(3);
+        QVERIFY(a.Text1.Text().startsWith("00200y"));
+        Premi(3);
+        QVERIFY(a.Text1.Text().startsWith("00460z"));
+    }
+
+    void savesLeaveEveryByteTheUserDidNotChange() {
+        // Every byte value, frames and no-break spaces included.
+        QByteArray tutti;
+        for (int b = 0; b < 256; ++b) {
+            if (b != '\r' && b != '\n')
+                tutti.append(static_cast<char>(b));
+        }
+        const QByteArray contenuto = RigheNumerate(0, 3) + tutti + "\r\n\xB3\xA0\xB3\r\n";
+        Anteprima& a = Apri(contenuto);
+        Premi(6);
+        QCOMPARE(cartella->leggi("FD3"), contenuto);
+        // An edit of the first line leaves the others as they were.
+        Area(a)->moveCursor(QTextCursor::Start);
+        QTest::keyClick(a.Text1.widget(), Qt::Key_Delete);
+        Premi(6);
+        QCOMPARE(cartella->leggi("FD3"), contenuto.mid(1));
+    }
+
+    void eMailHandsTheTextInViewToTheProgram() {
+        SpedixDiProva spedix(*cartella, true);
+        Anteprima& a = Apri("\xB3"
+                            "101\xB3 Citt\xE0\r\n");
+        QTest::keyClicks(a.Text1.widget(), "!");
+        cartella->scrivi("e-mail3.txt", "un messaggio precedente, piu lungo del nuovo\r\n");
+        Premi(5);
+        // Started in the current folder, without arguments.
+        QCOMPARE(spedix.AttendiAvvio(),
+                 QFile::encodeName(QDir(cartella->percorso()).canonicalPath()) + " 0");
+        QCOMPARE(cartella->leggi("e-mail3.txt"), QByteArray("OGGETTO\r\n!|101| Citt\xE0\r\n\r\n"));
+        QVERIFY(a.widget()->isVisible());
+    }
+
+    void aMissingEMailProgramIsReportedAndThePreviewStays() {
+        SpedixDiProva spedix(*cartella, false);
+        RisposteDiProva risposte;
+        risposte.Accoda(RispostaOk);
+        Anteprima& a = Apri("riga\r\n");
+        Premi(5);
+        QCOMPARE(risposte.Mostrati().size(), 1u);
+        const MessaggioMostrato& messaggio = risposte.Mostrati().front();
+        QVERIFY(messaggio.testo.contains("Spedix.exe"));
+        QVERIFY(messaggio.testo.contains("e-mail3.txt"));
+        QCOMPARE(messaggio.stile, StileAvviso);
+        QCOMPARE(messaggio.titolo, "Anteprima di Stampa");
+        QVERIFY(a.Caricata());
+        QVERIFY(a.widget()->isVisible());
+        QCOMPARE(cartella->leggi("e-mail3.txt"), QByteArray("OGGETTO\r\nriga\r\n\r\n"));
+        // The activation after the message keeps the view.
+        QCOMPARE(a.Text1.Text(), "riga\r\n");
+        QVERIFY(a.widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void aFailedSaveIsReportedAndTheViewStays() {
+        RisposteDiProva risposte;
+        risposte.Accoda(RispostaOk);
+        Anteprima& a = Apri("riga\r\n");
+        QTest::keyClicks(a.Text1.widget(), "nuova ");
+        cartella->scrivi("FD3", "un altro report\r\n");
+        Premi(6);
+        QCOMPARE(risposte.Mostrati().size(), 1u);
+        QVERIFY(risposte.Mostrati().front().testo.contains("FD3"));
+        QCOMPARE(cartella->leggi("FD3"), QByteArray("un altro report\r\n"));
+        QCOMPARE(a.Text1.Text(), "nuova riga\r\n");
+    }
+};
+
+QTEST_MAIN(TestAnteprima)
+#include "test_anteprima.moc"
