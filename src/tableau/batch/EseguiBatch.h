@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit status of the batch command.
+enum EsitoBatch : int {
+    Riuscito = 0,
+    RigaDiComandoErrata = 2,
+    RichiestaNonValida = 3, // room range, date, workstation number
+    ArchivioIllegibile = 4,
+    FileStampaNonScritto = 5,
+    ErroreImprevisto = 70,
+};
+
+// Runs the weekly tableau as the window's "&Stampa" does, from command-line
+// arguments (without the program's name): the same checks of the room range
+// and the date with the same Italian messages, then the report. Help and
+// the name of the file written go to `uscita`, every error to `errori`.
+int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori);

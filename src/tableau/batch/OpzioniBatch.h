@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+// What the batch command is asked to do, from its command line.
+struct OpzioniBatch {
+    std::optional<std::int16_t> hotel;
+    std::optional<std::int16_t> tableau;
+    std::optional<QString> primaCamera;
+    std::optional<QString> ultimaCamera;
+    std::optional<QString> data;       // as typed; today when absent
+    std::optional<QDateTime> orologio; // the moment the title shows, fixed
+    bool aiuto = false;
+};
+
+// One option of the command line: "--nome VALORE" or "--nome=VALORE", or
+// "--nome" alone when it takes no value. Outputs added later (spreadsheet,
+// PDF, printer) are further entries of OpzioniConosciute().
+struct OpzioneBatch {
+    QString nome;        // without the leading dashes
+    QString valore;      // the value's name in the help, empty when it takes none
+    QString descrizione; // Italian, for --help
+    // Stores the value; raises ErroreOpzioni for a value it cannot take.
+    std::function<void(OpzioniBatch&, const QString&)> applica;
+};
+
+// A command line that cannot be read; the message is Italian.
+class ErroreOpzioni : public std::runtime_error {
+public:
+    explicit ErroreOpzioni(const QString& messaggio) : std::runtime_error(messaggio.toStdString()) {}
+    QString messaggio() const { return QString::fromStdString(what()); }
+};
+
+const std::vector<OpzioneBatch>& OpzioniConosciute();
+
+// Reads the arguments (without the program's name). ErroreOpzioni for an
+// unknown option, a missing or bad value, a required option left out
+// (unless help is asked for), or a stray argument.
+OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti);
+
+// The text of --help, Italian.
+QString TestoAiuto();
