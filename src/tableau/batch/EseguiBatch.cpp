@@ -8,6 +8,7 @@
 #include "tableau/ErroreTableau.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/batch/OpzioniBatch.h"
+#include "tableau/batch/UscitaBatch.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
                       data);
         scrivi(uscita, QStringLiteral("Tableau scritto nel file di stampa %1")
                            .arg(NomeFile(FileDiStampa::Stampa, posto)));
-        return Riuscito;
+        return EseguiUsciteBatch(opzioni, posto, uscita, errori);
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
         return RichiestaNonValida;

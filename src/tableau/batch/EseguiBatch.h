@@ -10,6 +10,7 @@ enum EsitoBatch : int {
     RichiestaNonValida = 3, // room range, date, workstation number
     ArchivioIllegibile = 4,
     FileStampaNonScritto = 5,
+    UscitaNonRiuscita = 6, // spreadsheet file, PDF file or print
     ErroreImprevisto = 70,
 };
 

@@ -1,5 +1,7 @@
 #include "tableau/batch/OpzioniBatch.h"
 
+#include "tableau/batch/UscitaBatch.h"
+
 #include <limits>
 
 namespace {
@@ -30,7 +32,7 @@ QDateTime momento(const QString& valore) {
 }
 
 std::vector<OpzioneBatch> opzioni() {
-    return {
+    std::vector<OpzioneBatch> elenco{
         {QStringLiteral("hotel"), QStringLiteral("N"),
          QStringLiteral("numero dell'hotel (obbligatorio)"),
          [](OpzioniBatch& o, const QString& v) { o.hotel = numero16(QStringLiteral("hotel"), v); }},
@@ -52,9 +54,13 @@ std::vector<OpzioneBatch> opzioni() {
          QStringLiteral("fissa il momento di stampa del titolo (e il giorno di oggi), per un "
                         "risultato riproducibile"),
          [](OpzioniBatch& o, const QString& v) { o.orologio = momento(v); }},
-        {QStringLiteral("help"), QString(), QStringLiteral("mostra questo aiuto ed esce"),
-         [](OpzioniBatch& o, const QString&) { o.aiuto = true; }},
     };
+    for (OpzioneBatch& opzione : OpzioniUscitaBatch())
+        elenco.push_back(std::move(opzione));
+    elenco.push_back({QStringLiteral("help"), QString(),
+                      QStringLiteral("mostra questo aiuto ed esce"),
+                      [](OpzioniBatch& o, const QString&) { o.aiuto = true; }});
+    return elenco;
 }
 
 const OpzioneBatch* trova(const QString& nome) {
@@ -122,6 +128,8 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
         throw ErroreOpzioni(
             QStringLiteral("Mancano le opzioni obbligatorie: %1. Usare --help per l'aiuto.")
                 .arg(mancanti.join(QStringLiteral(", "))));
+    if (letto.stampa && !letto.destinazione)
+        throw ErroreOpzioni(QStringLiteral("L'opzione --stampa vuole anche --destinazione NOME."));
     return letto;
 }
 
@@ -150,6 +158,7 @@ QString TestoAiuto() {
                        "  3  richiesta non valida (intervallo di camere, data, valore di PCLocal)\n"
                        "  4  archivio mancante o illeggibile\n"
                        "  5  file di stampa non scrivibile\n"
+                       "  6  foglio di calcolo, PDF o stampa non riusciti\n"
                        "Ogni errore è descritto sullo standard error.\n");
     return testo;
 }

@@ -19,6 +19,16 @@ struct OpzioniBatch {
     std::optional<QString> data;       // as typed; today when absent
     std::optional<QDateTime> orologio; // the moment the title shows, fixed
     bool aiuto = false;
+
+    // Outputs of the print file once it is written (UscitaBatch.h).
+    bool foglio = false;                 // the spreadsheet file
+    std::optional<QString> pdf;          // a PDF file of the pages
+    bool stampa = false;                 // print on the destination
+    std::optional<QString> destinazione; // a destination of table Stampanti
+    std::optional<QString> stampante;    // replaces the destination's target
+    bool compressa = false;
+    bool orizzontale = false;
+    bool fronteRetro = false;
 };
 
 // One option of the command line: "--nome VALORE" or "--nome=VALORE", or

@@ -4,7 +4,6 @@
 #include "ServerCups.h"
 #include "StrumentiPdf.h"
 #include "ErroreDi.h"
-#include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
 #include "print/output/StampanteCorrente.h"
 #include "util/CartellaDiProva.h"

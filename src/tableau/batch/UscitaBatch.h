@@ -1,0 +1,22 @@
+#pragma once
+
+#include "print/PostoDiLavoro.h"
+#include "tableau/batch/OpzioniBatch.h"
+
+#include <QTextStream>
+
+// The outputs the batch command makes of the print file once the tableau is
+// written, in this order: the spreadsheet file (--csv), a PDF file of the
+// pages (--pdf), the print on a destination (--stampa). Each is reported on
+// `uscita`; the first that fails is reported on `errori` and ends the run
+// with a failure status (the status, or 0 when everything succeeded).
+int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, QTextStream& uscita,
+                      QTextStream& errori);
+
+// Whether the command line asks for an output that sets text in fonts (a
+// PDF file, a print), which needs a GUI application; false for a command
+// line that cannot be read, which EseguiBatch then reports.
+bool UsciteConCaratteri(const QStringList& argomenti);
+
+// The print options of the batch command: output, destination and print settings.
+std::vector<OpzioneBatch> OpzioniUscitaBatch();
