@@ -1,0 +1,210 @@
+#include "tableau/OccupazioneSettimana.h"
+
+#include "tableau/RegoleCampi.h"
+
+namespace {
+
+QString s(const char* testo) { return QString::fromLatin1(testo); }
+
+Criterio nellaSettimana(const Settimana& settimana) {
+    return Campo(s("DataArrivo")) <= Valore(settimana.dataFinale()) &&
+           Campo(s("DataPartenza")) > Valore(settimana.dataIniziale());
+}
+
+Criterio dellHotel(const RichiestaTableau& richiesta) { return Campo(s("NumeroHotel")) == Valore(richiesta.hotel); }
+
+// The values of one field in every record of a record set.
+std::vector<Valore> valoriDi(const Recordset& record, const QString& campo) {
+    const int colonna = record.IndiceCampo(campo);
+    std::vector<Valore> valori;
+    valori.reserve(record.RecordCount());
+    for (std::size_t r = 0; r < record.RecordCount(); ++r)
+        valori.push_back(record.valore(r, colonna));
+    return valori;
+}
+
+// Reads the fields of one record set by name, one record after the other.
+class Lettura {
+public:
+    explicit Lettura(const Recordset& record) : record_(record) {}
+    int colonna(const char* campo) const { return record_.IndiceCampo(s(campo)); }
+    const Valore& operator()(std::size_t r, int colonna) const { return record_.valore(r, colonna); }
+    std::size_t quanti() const { return record_.RecordCount(); }
+
+private:
+    const Recordset& record_;
+};
+
+bool tipoConsiderato(const Valore& tipo) {
+    return Uguale(tipo, Valore(s("C"))) || Uguale(tipo, Valore(s("O"))) || Uguale(tipo, Valore(s("D")));
+}
+
+constexpr unsigned giorno(int d) { return 1u << (d - 1); }
+
+} // namespace
+
+std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& archivi,
+                                                             const RichiestaTableau& richiesta,
+                                                             const Settimana& settimana) {
+    auto occupazione = std::unique_ptr<OccupazioneSettimana>(new OccupazioneSettimana);
+    // The cards of the week are those of the reserved rooms of the week, of
+    // any hotel; the rooms set gives their numbers, so that file is read once.
+    Recordset camereSettimana =
+        archivi.apri(s("Camere_Prenotazione.mdb"), {s("Camere_Prenotazione"), nellaSettimana(settimana), {}});
+    Recordset prenotazioniSettimana = archivi.apri(
+        s("Scheda_Prenotazione.mdb"),
+        {s("Scheda_Prenotazione"),
+         dellHotel(richiesta) && Campo(s("NumeroPrenotazione")).in(valoriDi(camereSettimana, s("NumeroPrenotazione"))),
+         {}});
+    Recordset camere = archivi.apri(
+        s("NumeriCamere.mdb"),
+        {s("NumeriCamere"),
+         dellHotel(richiesta) && Campo(s("NumeroTableau")) == Valore(richiesta.tableau) &&
+             Campo(s("NumeroCamera")) >= Valore(richiesta.primaCamera) &&
+             Campo(s("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
+         {}});
+    Recordset clientiSettimana =
+        archivi.apri(s("Scheda_Cliente.mdb"), {s("Scheda_Cliente"), nellaSettimana(settimana) && dellHotel(richiesta), {}});
+    Recordset ditte = archivi.apri(
+        s("Ditta_Intestataria.mdb"),
+        {s("Ditta_Intestataria"),
+         dellHotel(richiesta) && Campo(s("CodiceCliente")).in(valoriDi(clientiSettimana, s("NumeroProgressivo"))),
+         {}});
+
+    occupazione->leggiPrenotazioni(camereSettimana, prenotazioniSettimana, richiesta, settimana);
+    occupazione->leggiOspiti(clientiSettimana, ditte, settimana);
+    occupazione->leggiCamere(camere);
+    return occupazione;
+}
+
+void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana, Recordset& prenotazioniSettimana,
+                                             const RichiestaTableau& richiesta, const Settimana& settimana) {
+    const Lettura schede(prenotazioniSettimana);
+    const int numeroScheda = schede.colonna("NumeroPrenotazione");
+    const int tipoScheda = schede.colonna("TipoPrenotazione");
+    const int ditta = schede.colonna("Ditta");
+    const int nome = schede.colonna("NomeCliente");
+    std::vector<QString> ditteSchede;
+    for (std::size_t r = 0; r < schede.quanti(); ++r) {
+        schedaPerNumero_.aggiungi(schede(r, numeroScheda), schede_.size());
+        schede_.push_back({tipoConsiderato(schede(r, tipoScheda)), Taglia(schede(r, nome), 14)});
+        ditteSchede.push_back(Taglia(schede(r, ditta), 12));
+    }
+
+    const Lettura righe(camereSettimana);
+    const int hotel = righe.colonna("NumeroHotel");
+    const int camera = righe.colonna("NumeroCamera");
+    const int numero = righe.colonna("NumeroPrenotazione");
+    const int tipo = righe.colonna("TipoPrenotazione");
+    const int arrivo = righe.colonna("DataArrivo");
+    const int partenza = righe.colonna("DataPartenza");
+    const int persone = righe.colonna("NumeroPersone");
+    const Valore numeroHotel(richiesta.hotel);
+    for (std::size_t r = 0; r < righe.quanti(); ++r) {
+        if (!Uguale(righe(r, hotel), numeroHotel) || righe(r, camera).tipo() != Valore::Tipo::Testo)
+            continue;
+        CameraPrenotata prenotata;
+        for (int d = 1; d <= 7; ++d) {
+            if (CopreIlGiorno(righe(r, arrivo), righe(r, partenza), settimana.dataGiorno(d)))
+                prenotata.copre |= giorno(d);
+        }
+        prenotata.accettata = tipoConsiderato(righe(r, tipo)) && Maggiore(righe(r, persone), Valore(0));
+        prenotata.numero = righe(r, numero);
+        prenotata.persone = Intero(righe(r, persone));
+        const auto scheda = schedaPerNumero_.trova(prenotata.numero);
+        prenotata.ditta = scheda ? ditteSchede[*scheda] : s(" ");
+        prenotate_[righe(r, camera).testo()].push_back(std::move(prenotata));
+    }
+}
+
+void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& ditte, const Settimana& settimana) {
+    const Lettura societa(ditte);
+    const int codice = societa.colonna("CodiceCliente");
+    const int ragioneSociale = societa.colonna("RagioneSociale");
+    PrimoPerValore dittaPerCliente;
+    for (std::size_t r = 0; r < societa.quanti(); ++r)
+        dittaPerCliente.aggiungi(societa(r, codice), r);
+
+    const Lettura righe(clientiSettimana);
+    const int camera = righe.colonna("NumeroCamera");
+    const int arrivo = righe.colonna("DataArrivo");
+    const int partenza = righe.colonna("DataPartenza");
+    const int partito = righe.colonna("Partito");
+    const int componente = righe.colonna("NumeroComponente");
+    const int progressivo = righe.colonna("NumeroProgressivo");
+    const int nome = righe.colonna("NomeCliente");
+    for (std::size_t r = 0; r < righe.quanti(); ++r) {
+        if (righe(r, camera).tipo() != Valore::Tipo::Testo || !Diverso(righe(r, partito), Valore(s("S"))))
+            continue;
+        Ospite ospite;
+        for (int d = 1; d <= 7; ++d) {
+            if (CopreIlGiorno(righe(r, arrivo), righe(r, partenza), settimana.dataGiorno(d)))
+                ospite.conta |= giorno(d);
+        }
+        if (ospite.conta == 0)
+            continue;
+        ospite.primo = Uguale(righe(r, componente), Valore(1));
+        ospite.progressivo = Intero(righe(r, progressivo));
+        if (const auto ditta = dittaPerCliente.trova(righe(r, progressivo)))
+            ospite.ditta = Taglia(societa(*ditta, ragioneSociale), 11);
+        ospite.nome = Taglia(righe(r, nome), 14);
+        ospiti_[righe(r, camera).testo()].push_back(std::move(ospite));
+    }
+}
+
+void OccupazioneSettimana::leggiCamere(Recordset& camere) {
+    camere.setSort(s("[NumeroCamera]"));
+    const Recordset ordinate = camere.OpenRecordset();
+    for (const Valore& camera : valoriDi(ordinate, s("NumeroCamera")))
+        camere_.push_back(camera.testo());
+}
+
+GiorniCamera OccupazioneSettimana::giorni(const QString& camera) const {
+    GiorniCamera giorni{};
+    const QString senzaSpazi = SenzaSpazi(camera);
+    static const std::vector<Ospite> kNessunOspite;
+    static const std::vector<CameraPrenotata> kNessunaPrenotazione;
+    const auto& ospiti = ospiti_.contains(senzaSpazi) ? *ospiti_.constFind(senzaSpazi) : kNessunOspite;
+    const auto& prenotate = prenotate_.contains(senzaSpazi) ? *prenotate_.constFind(senzaSpazi) : kNessunaPrenotazione;
+
+    for (int d = 1; d <= 7; ++d) {
+        GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
+        // Guests, then reservations: the last one found wins.
+        for (const Ospite& ospite : ospiti) {
+            if (!(ospite.conta & giorno(d)))
+                continue;
+            ++g.personeClienti;
+            if (ospite.primo) {
+                g.numeroGiorno = ospite.progressivo;
+                g.nomiClienti = ospite.nome;
+            }
+            if (ospite.ditta)
+                g.ditteClienti = *ospite.ditta;
+        }
+        for (const CameraPrenotata& prenotata : prenotate) {
+            if (!prenotata.accettata || !(prenotata.copre & giorno(d)))
+                continue;
+            g.personePrenotazioni = prenotata.persone;
+            g.numeroGiorno = Intero(prenotata.numero);
+            g.dittePrenotazioni = prenotata.ditta;
+            g.prenotato = true;
+        }
+        // The card of the day's number confirms the day when the first room
+        // record of that reservation for this very room covers it.
+        const auto scheda = schedaPerNumero_.trova(Valore(g.numeroGiorno));
+        if (!scheda || !schede_[*scheda].confermabile)
+            continue;
+        const auto& stanza = prenotate_.contains(camera) ? *prenotate_.constFind(camera) : kNessunaPrenotazione;
+        const Valore numero(g.numeroGiorno);
+        for (const CameraPrenotata& prenotata : stanza) {
+            if (!Uguale(prenotata.numero, numero))
+                continue;
+            if (prenotata.copre & giorno(d)) {
+                g.nomiPrenotazioni = schede_[*scheda].nome;
+                g.confermato = true;
+            }
+            break;
+        }
+    }
+    return giorni;
+}

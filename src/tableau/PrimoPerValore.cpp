@@ -1,0 +1,51 @@
+#include "tableau/PrimoPerValore.h"
+
+#include "tableau/RegoleCampi.h"
+
+#include <cmath>
+
+namespace {
+
+// The whole number a numeric value equals, if it equals one.
+std::optional<std::int64_t> interoEsatto(const Valore& v) {
+    if (v.tipo() == Valore::Tipo::Intero)
+        return v.intero();
+    if (!v.numerico())
+        return std::nullopt;
+    const double n = v.numero();
+    if (!std::isfinite(n) || std::trunc(n) != n || std::fabs(n) >= 9.2e18)
+        return std::nullopt;
+    return static_cast<std::int64_t>(n);
+}
+
+} // namespace
+
+void PrimoPerValore::aggiungi(const Valore& chiave, std::size_t record) {
+    if (chiave.tipo() == Valore::Tipo::Testo) {
+        if (!testi_.contains(chiave.testo()))
+            testi_.insert(chiave.testo(), record);
+        return;
+    }
+    if (const auto intero = interoEsatto(chiave)) {
+        if (!interi_.contains(*intero))
+            interi_.insert(*intero, record);
+    } else if (chiave.numerico()) {
+        altri_.emplace_back(chiave, record);
+    }
+}
+
+std::optional<std::size_t> PrimoPerValore::trova(const Valore& chiave) const {
+    if (chiave.tipo() == Valore::Tipo::Testo) {
+        const auto trovato = testi_.constFind(chiave.testo());
+        return trovato == testi_.cend() ? std::nullopt : std::optional<std::size_t>(*trovato);
+    }
+    if (const auto intero = interoEsatto(chiave)) {
+        const auto trovato = interi_.constFind(*intero);
+        return trovato == interi_.cend() ? std::nullopt : std::optional<std::size_t>(*trovato);
+    }
+    for (const auto& [valore, record] : altri_) {
+        if (Uguale(valore, chiave))
+            return record;
+    }
+    return std::nullopt;
+}

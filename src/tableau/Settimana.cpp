@@ -1,0 +1,27 @@
+#include "tableau/Settimana.h"
+
+#include "front/routines/SetRoutine.h"
+#include "tableau/ErroreTableau.h"
+
+Settimana Settimana::daTesto(const QString& data) {
+    QString testo = data;
+    if (!ControllaData(testo))
+        throw ErroreTableau(QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
+    const QDate primo(static_cast<int>(LeggiNumero(testo.mid(6, 4))),
+                      static_cast<int>(LeggiNumero(testo.mid(3, 2))),
+                      static_cast<int>(LeggiNumero(testo.mid(0, 2))));
+    if (!primo.isValid())
+        throw ErroreTableau(QStringLiteral("La data %1 non esiste nel calendario.").arg(testo));
+    if (primo.addDays(6).year() > 9999)
+        throw ErroreTableau(QStringLiteral("La settimana dal %1 supera l'anno 9999.").arg(testo));
+    Settimana settimana;
+    settimana.primo_ = primo;
+    settimana.testo_ = testo;
+    return settimana;
+}
+
+QString Settimana::dataGiorno(int d) const { return primo_.addDays(d - 1).toString(QStringLiteral("yyyyMMdd")); }
+
+QString Settimana::dataMostrata(int d) const { return primo_.addDays(d - 1).toString(QStringLiteral("dd/MM/yyyy")); }
+
+int Settimana::giornoSettimana() const { return primo_.dayOfWeek() - 1; }

@@ -1,0 +1,41 @@
+#include "tableau/StampaTableau.h"
+
+#include "front/routines/Orologio.h"
+#include "print/FileStampa.h"
+#include "tableau/ImpaginazioneTableau.h"
+#include "tableau/Intestazione.h"
+#include "tableau/OccupazioneSettimana.h"
+
+void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta,
+                    const std::function<void(const QString&)>& riga) {
+    namespace I = ImpaginazioneTableau;
+    const Settimana settimana = Settimana::daTesto(richiesta.data);
+    const std::unique_ptr<RaccoltaSettimana> raccolta = apriRaccolta(archivi, richiesta, settimana);
+    const Intestazione intestazione = Intestazione::leggi(archivi, richiesta.hotel, richiesta.tableau);
+    riga(I::RigaTitolo(intestazione, settimana.testo(), Adesso()));
+    riga(I::BordoSuperiore());
+    riga(I::RigaNomiGiorni(settimana.giornoSettimana()));
+    riga(I::RigaDate(settimana));
+    riga(I::Separatore());
+    for (const QString& camera : raccolta->camere()) {
+        const GiorniCamera giorni = raccolta->giorni(camera);
+        riga(I::PrimaRigaCamera(camera, giorni));
+        riga(I::SecondaRigaCamera(giorni));
+        riga(I::Separatore());
+    }
+}
+
+void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta) {
+    ScritturaFileStampa file(PostoDiLavoro::corrente());
+    ComponiTableau(richiesta, archivi, apriRaccolta, [&](const QString& riga) { file.scriviRiga(riga); });
+    file.conferma();
+}
+
+void StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
+                   const QString& ultimaCamera, const QString& data) {
+    // The workstation number and the date are checked before any database is opened.
+    PostoDiLavoro::corrente();
+    Settimana::daTesto(data);
+    ArchiviDellaSuite archivi;
+    ScriviTableau({hotel, tableau, primaCamera, ultimaCamera, data}, archivi, &OccupazioneSettimana::apri);
+}

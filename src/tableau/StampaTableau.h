@@ -1,0 +1,31 @@
+#pragma once
+
+#include "tableau/RaccoltaSettimana.h"
+#include "tableau/RichiestaTableau.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+// The weekly tableau: for the rooms of one tableau of a hotel whose numbers
+// lie between the first and the last room (compared as text), who is
+// registered in each room and who has booked it on each of seven days from
+// the start date (gg/mm/aaaa). The tableau replaces the workstation's print
+// file; a failure at any point leaves the previous print file whole.
+//
+// Errors, each with an Italian message: ErroreTableau (a start date that is
+// no day of the calendar), ErroreStampa (a workstation number that cannot
+// name the print file, a print file that cannot be written), ErroreArchivio
+// (a database file, table or field that is missing or unreadable).
+void StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
+                   const QString& ultimaCamera, const QString& data);
+
+// The same, with the record sets and the collection given: the tests run
+// the report on tables of their own and with other collections.
+void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta);
+
+// The tableau's lines, in order, each handed to `riga` (without line end),
+// the moment of printing taken from Adesso(). ErroreTableau for a bad date.
+void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi, const ApriRaccolta& apriRaccolta,
+                    const std::function<void(const QString&)>& riga);

@@ -1,0 +1,50 @@
+#include "tableau/ArchiviInMemoria.h"
+
+#include "front/data/ErroreArchivio.h"
+
+void ArchiviInMemoria::aggiungi(Tabella tabella) {
+    const QString nome = tabella.nome;
+    tabelle_.insert(nome, std::move(tabella));
+}
+
+Tabella& ArchiviInMemoria::tabella(const QString& nome) {
+    if (!tabelle_.contains(nome))
+        throw ErroreArchivio(QStringLiteral("Tabella non trovata: %1").arg(nome));
+    return tabelle_[nome];
+}
+
+Tabella ArchiviInMemoria::seleziona(const Tabella& tabella, const Criterio* dove) const {
+    Tabella scelte{tabella.nome, tabella.campi, {}};
+    std::vector<std::size_t> colonne;
+    if (dove) {
+        for (const QString& campo : dove->campi()) {
+            const int colonna = tabella.indiceCampo(campo);
+            if (colonna < 0)
+                throw ErroreArchivio(QStringLiteral("Campo non trovato: %1").arg(campo));
+            colonne.push_back(static_cast<std::size_t>(colonna));
+        }
+    }
+    for (const auto& riga : tabella.righe) {
+        if (!dove || dove->vale([&](std::size_t i) -> const Valore& { return riga[colonne[i]]; }))
+            scelte.righe.push_back(riga);
+    }
+    return scelte;
+}
+
+Recordset ArchiviInMemoria::apri(const QString&, const Selezione& selezione) {
+    const Tabella& tutte = tabella(selezione.tabella);
+    std::optional<Criterio> dove = selezione.dove;
+    if (selezione.in) {
+        const Tabella interne = seleziona(tabella(selezione.in->tabellaInterna),
+                                          selezione.in->doveInterno ? &*selezione.in->doveInterno : nullptr);
+        const int colonna = interne.indiceCampo(selezione.in->campoInterno);
+        std::vector<Valore> chiavi;
+        for (const auto& riga : interne.righe)
+            chiavi.push_back(riga.at(static_cast<std::size_t>(colonna)));
+        const Criterio in = Criterio::tra(selezione.in->campo, chiavi);
+        dove = dove ? *dove && in : in;
+    }
+    auto scelte = std::make_shared<Tabella>(seleziona(tutte, dove ? &*dove : nullptr));
+    consegnati_ += scelte->righe.size();
+    return Recordset(std::move(scelte));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "front/data/Tabella.h"
+#include "tableau/SorgenteArchivi.h"
+
+#include <QHash>
+
+// Tables built by a test, served as the database files would serve them:
+// a selection keeps the records that meet its condition, in table order,
+// and its "In" part reads the inner table from the same set.
+class ArchiviInMemoria : public SorgenteArchivi {
+public:
+    void aggiungi(Tabella tabella);
+    Tabella& tabella(const QString& nome);
+
+    Recordset apri(const QString& file, const Selezione& selezione) override;
+
+    // How many records each apri() handed out in all, for the tests that
+    // check what the report reads.
+    std::size_t recordConsegnati() const { return consegnati_; }
+
+private:
+    Tabella seleziona(const Tabella& tabella, const Criterio* dove) const;
+    QHash<QString, Tabella> tabelle_;
+    std::size_t consegnati_ = 0;
+};

@@ -1,0 +1,142 @@
+#include "tableau/TableauDiRiferimento.h"
+
+#include "tableau/RegoleCampi.h"
+
+namespace {
+
+QString s(const char* testo) { return QString::fromLatin1(testo); }
+
+Criterio settimanaDi(const Settimana& settimana) {
+    return Campo(s("DataArrivo")) <= Valore(settimana.dataFinale()) &&
+           Campo(s("DataPartenza")) > Valore(settimana.dataIniziale());
+}
+
+Recordset tutta(SorgenteArchivi& archivi, const char* file, const char* tabella) {
+    return archivi.apri(s(file), {s(tabella), std::nullopt, std::nullopt});
+}
+
+bool copre(const Recordset& record, const QString& dataGiorno) {
+    return CopreIlGiorno(record.Campo(s("DataArrivo")), record.Campo(s("DataPartenza")), dataGiorno);
+}
+
+} // namespace
+
+std::unique_ptr<RaccoltaSettimana> TableauDiRiferimento::apri(SorgenteArchivi& archivi,
+                                                             const RichiestaTableau& richiesta,
+                                                             const Settimana& settimana) {
+    return std::unique_ptr<RaccoltaSettimana>(new TableauDiRiferimento(archivi, richiesta, settimana));
+}
+
+TableauDiRiferimento::TableauDiRiferimento(SorgenteArchivi& archivi, const RichiestaTableau& richiesta,
+                                           const Settimana& settimana)
+    : richiesta_(richiesta), settimana_(settimana),
+      camereSettimana_(archivi.apri(s("Camere_Prenotazione.mdb"),
+                                    {s("Camere_Prenotazione"), settimanaDi(settimana), std::nullopt})),
+      prenotazioniSettimana_(archivi.apri(
+          s("Scheda_Prenotazione.mdb"),
+          {s("Scheda_Prenotazione"), std::nullopt,
+           Selezione::In{s("NumeroPrenotazione"), s("Camere_Prenotazione.mdb"), s("Camere_Prenotazione"),
+                         s("NumeroPrenotazione"), settimanaDi(settimana)}})),
+      clientiSettimana_(
+          archivi.apri(s("Scheda_Cliente.mdb"), {s("Scheda_Cliente"), settimanaDi(settimana), std::nullopt})),
+      ditte_(tutta(archivi, "Ditta_Intestataria.mdb", "Ditta_Intestataria")) {
+    Recordset tutteLeCamere = tutta(archivi, "NumeriCamere.mdb", "NumeriCamere");
+    tutteLeCamere.setSort(s("[NumeroCamera]"));
+    Recordset camere = tutteLeCamere.OpenRecordset();
+    const Criterio dellHotel = Campo(s("NumeroHotel")) == Valore(richiesta.hotel);
+    for (camere.FindFirst(dellHotel); !camere.NoMatch(); camere.FindNext(dellHotel)) {
+        const Valore numero = camere.Campo(s("NumeroCamera"));
+        const auto dallaPrima = numero.confronta(Valore(richiesta.primaCamera));
+        const auto allUltima = numero.confronta(Valore(richiesta.ultimaCamera));
+        if (Uguale(camere.Campo(s("NumeroTableau")), Valore(richiesta.tableau)) && dallaPrima && *dallaPrima >= 0 &&
+            allUltima && *allUltima <= 0)
+            camere_.push_back(numero.testo());
+    }
+}
+
+bool TableauDiRiferimento::ospiteConta(int d) const {
+    return Uguale(clientiSettimana_.Campo(s("NumeroHotel")), Valore(richiesta_.hotel)) &&
+           Diverso(clientiSettimana_.Campo(s("Partito")), Valore(s("S"))) &&
+           copre(clientiSettimana_, settimana_.dataGiorno(d));
+}
+
+void TableauDiRiferimento::passo1(const QString& camera, GiorniCamera& giorni) const {
+    const Criterio stanza = Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera));
+    for (int d = 1; d <= 7; ++d) {
+        GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
+        for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch(); clientiSettimana_.FindNext(stanza)) {
+            if (!ospiteConta(d))
+                continue;
+            ++g.personeClienti;
+            if (Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1)))
+                g.numeroGiorno = Intero(clientiSettimana_.Campo(s("NumeroProgressivo")));
+            ditte_.FindFirst(Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
+                             Campo(s("CodiceCliente")) == clientiSettimana_.Campo(s("NumeroProgressivo")));
+            if (!ditte_.NoMatch())
+                g.ditteClienti = Taglia(ditte_.Campo(s("RagioneSociale")), 11);
+        }
+    }
+}
+
+void TableauDiRiferimento::passo2(const QString& camera, GiorniCamera& giorni) const {
+    const Criterio prenotata = Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
+                               Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera)) &&
+                               (Campo(s("TipoPrenotazione")) == Valore(s("C")) ||
+                                Campo(s("TipoPrenotazione")) == Valore(s("O")) ||
+                                Campo(s("TipoPrenotazione")) == Valore(s("D")));
+    for (int d = 1; d <= 7; ++d) {
+        GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
+        for (camereSettimana_.FindFirst(prenotata); !camereSettimana_.NoMatch(); camereSettimana_.FindNext(prenotata)) {
+            if (!Maggiore(camereSettimana_.Campo(s("NumeroPersone")), Valore(0)) ||
+                !copre(camereSettimana_, settimana_.dataGiorno(d)))
+                continue;
+            g.personePrenotazioni = Intero(camereSettimana_.Campo(s("NumeroPersone")));
+            g.numeroGiorno = Intero(camereSettimana_.Campo(s("NumeroPrenotazione")));
+            g.prenotato = true;
+            prenotazioniSettimana_.FindFirst(Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
+                                             Campo(s("NumeroPrenotazione")) ==
+                                                 camereSettimana_.Campo(s("NumeroPrenotazione")));
+            g.dittePrenotazioni =
+                prenotazioniSettimana_.NoMatch() ? s(" ") : Taglia(prenotazioniSettimana_.Campo(s("Ditta")), 12);
+        }
+    }
+}
+
+void TableauDiRiferimento::passo3(const QString& camera, GiorniCamera& giorni) const {
+    const Criterio stanza = Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera));
+    for (int d = 1; d <= 7; ++d) {
+        GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
+        for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch(); clientiSettimana_.FindNext(stanza)) {
+            if (ospiteConta(d) && Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1)))
+                g.nomiClienti = Taglia(clientiSettimana_.Campo(s("NomeCliente")), 14);
+        }
+    }
+}
+
+void TableauDiRiferimento::passo4(const QString& camera, GiorniCamera& giorni) const {
+    for (int d = 1; d <= 7; ++d) {
+        GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
+        const Criterio scheda = Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
+                                Campo(s("NumeroPrenotazione")) == Valore(g.numeroGiorno);
+        prenotazioniSettimana_.FindFirst(scheda);
+        if (prenotazioniSettimana_.NoMatch())
+            continue;
+        const Valore tipo = prenotazioniSettimana_.Campo(s("TipoPrenotazione"));
+        if (!Uguale(tipo, Valore(s("C"))) && !Uguale(tipo, Valore(s("O"))) && !Uguale(tipo, Valore(s("D"))))
+            continue;
+        camereSettimana_.FindFirst(scheda && Campo(s("NumeroCamera")) == Valore(camera));
+        if (camereSettimana_.NoMatch() || !copre(camereSettimana_, settimana_.dataGiorno(d)))
+            continue;
+        g.nomiPrenotazioni = Taglia(prenotazioniSettimana_.Campo(s("NomeCliente")), 14);
+        g.confermato = true;
+    }
+}
+
+GiorniCamera TableauDiRiferimento::giorni(const QString& camera) const {
+    GiorniCamera giorni{};
+    passo1(camera, giorni);
+    passo2(camera, giorni);
+    passo3(camera, giorni);
+    passo4(camera, giorni);
+    return giorni;
+}

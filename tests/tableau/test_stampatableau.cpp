@@ -1,0 +1,124 @@
+#include "print/ErroreStampa.h"
+#include "print/VariabiliDiProva.h"
+#include "tableau/ErroreTableau.h"
+#include "tableau/OccupazioneSettimana.h"
+#include "tableau/StampaTableau.h"
+#include "tableau/SuiteDiProva.h"
+#include "tableau/TestoTableau.h"
+#include "util/CartellaDiProva.h"
+#include "util/StampaQString.h"
+
+#include "front/routines/Orologio.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const RichiestaTableau kPiccola{1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")};
+
+QByteArray atteso(const char* nome) {
+    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/tests/tableau/attesi/") +
+               QString::fromLatin1(nome));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return DaLeggibile(QString::fromUtf8(file.readAll()));
+}
+
+class StampaTableauTest : public ::testing::Test {
+protected:
+    StampaTableauTest() {
+        ambiente_.togli("PCLocal");
+        FissaOrologio(QDateTime(QDate(2026, 1, 5), QTime(8, 30)));
+    }
+    ~StampaTableauTest() override { FissaOrologio(std::nullopt); }
+
+    void scrivi(const RichiestaTableau& richiesta, const SuiteDiProva& suite = SuitePiccola()) {
+        ArchiviInMemoria archivi = suite.inMemoria();
+        ScriviTableau(richiesta, archivi, &OccupazioneSettimana::apri);
+    }
+
+    CartellaDiProva cartella_;
+    VariabiliDiProva ambiente_;
+};
+
+TEST_F(StampaTableauTest, FileStampaScrittoAMano) {
+    ambiente_.imposta("PCLocal", "1");
+    const QByteArray previsto = atteso("piccolo.txt");
+    ASSERT_FALSE(previsto.isEmpty());
+    scrivi(kPiccola);
+    EXPECT_EQ(Differenza(previsto, cartella_.leggi("FD1")), QString());
+    EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{"FD1"});
+}
+
+TEST_F(StampaTableauTest, NomeDelFileDalTestoDiPCLocal) {
+    ambiente_.imposta("PCLocal", "03");
+    scrivi(kPiccola);
+    ambiente_.imposta("PCLocal", "3");
+    scrivi(kPiccola);
+    ambiente_.togli("PCLocal");
+    scrivi(kPiccola);
+    EXPECT_EQ(QDir::current().entryList(QDir::Files, QDir::Name), (QStringList{"FD", "FD03", "FD3"}));
+    // An existing print file is replaced under its own spelling.
+    QFile::rename("FD3", "fd3");
+    ambiente_.imposta("PCLocal", "3");
+    scrivi(kPiccola);
+    EXPECT_EQ(QDir::current().entryList(QDir::Files, QDir::Name), (QStringList{"FD", "FD03", "fd3"}));
+    EXPECT_EQ(cartella_.leggi("fd3"), cartella_.leggi("FD03"));
+}
+
+TEST_F(StampaTableauTest, PCLocalRifiutatoNienteScritto) {
+    ambiente_.imposta("PCLocal", "../fuori");
+    EXPECT_THROW(scrivi(kPiccola), ErroreStampa);
+    EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")),
+                 ErroreStampa);
+    EXPECT_TRUE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(QDir("..").entryList({"fuori*"}).isEmpty());
+}
+
+// A failure half-way through the room walk leaves the previous print file
+// whole and no temporary file behind.
+TEST_F(StampaTableauTest, GuastoDuranteLeCamereLasciaIlFilePrecedente) {
+    ambiente_.imposta("PCLocal", "1");
+    cartella_.scrivi("FD1", "tableau precedente\r\n");
+    struct Guasta : RaccoltaSettimana {
+        std::unique_ptr<RaccoltaSettimana> vera;
+        const std::vector<QString>& camere() const override { return vera->camere(); }
+        GiorniCamera giorni(const QString& camera) const override {
+            if (camera == u"102")
+                throw std::runtime_error("guasto");
+            return vera->giorni(camera);
+        }
+    };
+    ArchiviInMemoria archivi = SuitePiccola().inMemoria();
+    const auto guasta = [](SorgenteArchivi& a, const RichiestaTableau& r, const Settimana& s) {
+        auto raccolta = std::make_unique<Guasta>();
+        raccolta->vera = OccupazioneSettimana::apri(a, r, s);
+        return std::unique_ptr<RaccoltaSettimana>(std::move(raccolta));
+    };
+    EXPECT_THROW(ScriviTableau(kPiccola, archivi, guasta), std::runtime_error);
+    EXPECT_EQ(cartella_.leggi("FD1"), "tableau precedente\r\n");
+    EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{"FD1"});
+}
+
+TEST_F(StampaTableauTest, DataNonValidaNienteScritto) {
+    ambiente_.imposta("PCLocal", "1");
+    for (const char* data : {"31/02/2026", "7/1/2026", "29/02/2100", "28/12/9999"}) {
+        RichiestaTableau richiesta = kPiccola;
+        richiesta.data = QString::fromLatin1(data);
+        EXPECT_THROW(scrivi(richiesta), ErroreTableau) << data;
+    }
+    EXPECT_TRUE(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(StampaTableauTest, ArchivioMancante) {
+    ambiente_.imposta("PCLocal", "1");
+    cartella_.scrivi("FD1", "tableau precedente\r\n");
+    EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")),
+                 std::runtime_error);
+    EXPECT_EQ(cartella_.leggi("FD1"), "tableau precedente\r\n");
+}
+
+} // namespace
