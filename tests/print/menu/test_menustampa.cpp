@@ -281,12 +281,14 @@ void TestMenuStampa::attivazioneRileggeDestinazioniEOpzioni() {
     m.Combo1.setText(QStringLiteral("Stampante PDF"));
     m.Combo2.setText(QStringLiteral("Laser ufficio"));
     m.Chk2.setValue(1);
-    ScriviArchiviDelMenu({{1, "Cassa", "cassa.prn"}, {1, "Ufficio", "ufficio.prn"}}, QStringLiteral("U"));
+    std::vector<DestinazioneDiProva> nuove = kTreDestinazioni;
+    nuove.push_back({1, "Cassa", "cassa.prn"});
+    ScriviArchiviDelMenu(nuove, QStringLiteral("U"));
     QVERIFY(AnteprimaChiusa().contains(QStringLiteral("Hotel Bellavista")));
 
     QVERIFY(m.Caricata());
-    QCOMPARE(Voci(m.Combo1), (QStringList{"Cassa", "Ufficio"}));
-    QCOMPARE(m.Combo1.Text(), QStringLiteral("Cassa"));
+    QCOMPARE(Voci(m.Combo1), (QStringList{"Ufficio", "Archivio PDF", "Stampante PDF", "Cassa"}));
+    QCOMPARE(m.Combo1.Text(), QStringLiteral("Ufficio"));
     QCOMPARE(m.Opzioni().testo(), QStringLiteral("U"));
     QCOMPARE(m.Combo2.Text(), QStringLiteral("Laser ufficio"));
     QCOMPARE(m.Chk2.Value(), 1);
