@@ -152,17 +152,17 @@ void MenuStampa::Form_Load() {
 void MenuStampa::Form_Activate() {
     InPrimoPiano();
     Combo1.Clear();
-    try {
+    // The document, the spreadsheet and the preview need no database: when
+    // one cannot be read the menu says so and stays open for them.
+    bool letti = false;
+    Riferisci(kArchivioNonDisponibile, [&] {
         opzioni_.aggiorna();
         for (const Destinazione& destinazione : DestinazioniDelMenu())
             Combo1.AddItem(destinazione.nome);
-    } catch (const ErroreArchivio& errore) {
-        // The document, the spreadsheet and the preview need no database:
-        // the menu stays open for them.
-        Annota(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, kArchivioNonDisponibile);
+        letti = true;
+    });
+    if (!letti)
         return;
-    }
     if (Combo1.ListCount() == 0) {
         Annota(QStringLiteral("nessuna destinazione di stampa dell'albergo 1 in Stampanti.mdb"));
         Unload();
