@@ -1,0 +1,17 @@
+#pragma once
+
+#include "front/SetDesk.h"
+
+#include <functional>
+
+class MenuStampa;
+
+// What "&Stampa" of the selection window does in the program: the weekly
+// tableau of the request into the workstation's print file, then the print
+// menu, shown modally; the selection window goes on when the menu closes. A
+// request the report refuses raises ErroreStampa with the report's message,
+// which the selection window shows; the menu is then not shown.
+//
+// `primaDelMenu`, for tests, receives the menu before it is shown, to act in
+// the user's place (Finestra::SostituisciUtente).
+SetDesk::AzioneStampa StampaTableauEMenu(std::function<void(MenuStampa&)> primaDelMenu = {});

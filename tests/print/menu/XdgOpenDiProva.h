@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A stand-in for the desktop's opener: while the object lives, the command
+// "xdg-open" found first on PATH only notes what it was asked to open.
+class XdgOpenDiProva {
+  public:
+    XdgOpenDiProva();
+    ~XdgOpenDiProva();
+    XdgOpenDiProva(const XdgOpenDiProva&) = delete;
+    XdgOpenDiProva& operator=(const XdgOpenDiProva&) = delete;
+
+    // The files opened so far, as absolute paths, oldest first. The opener
+    // runs on its own: this waits (at most `secondi`) until `almeno` are noted.
+    QStringList aperti(int almeno = 0, int secondi = 10) const;
+
+  private:
+    QTemporaryDir cartella_;
+    QByteArray path_;
+};
