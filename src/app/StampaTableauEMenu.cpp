@@ -1,19 +1,13 @@
 #include "app/StampaTableauEMenu.h"
 
-#include "print/ErroreStampa.h"
 #include "print/menu/MenuStampa.h"
-#include "tableau/ErroreTableau.h"
 #include "tableau/StampaTableau.h"
 
 SetDesk::AzioneStampa StampaTableauEMenu(std::function<void(MenuStampa&)> primaDelMenu) {
     return [primaDelMenu = std::move(primaDelMenu)](std::int16_t& hotel, std::int16_t& tableau,
                                                     const QString& primaCamera, const QString& ultimaCamera,
                                                     const QString& data) {
-        try {
-            StampaTableau(hotel, tableau, primaCamera, ultimaCamera, data);
-        } catch (const ErroreTableau& errore) {
-            throw ErroreStampa(errore.messaggio());
-        }
+        StampaTableau(hotel, tableau, primaCamera, ultimaCamera, data);
         MenuStampa menu;
         if (primaDelMenu)
             primaDelMenu(menu);

@@ -8,9 +8,9 @@ class MenuStampa;
 
 // What "&Stampa" of the selection window does in the program: the weekly
 // tableau of the request into the workstation's print file, then the print
-// menu, shown modally; the selection window goes on when the menu closes. A
-// request the report refuses raises ErroreStampa with the report's message,
-// which the selection window shows; the menu is then not shown.
+// menu, shown modally; the selection window goes on when the menu closes.
+// The report's failures (ErroreStampa, ErroreArchivio) reach the selection
+// window, which shows them; the menu is then not shown.
 //
 // `primaDelMenu`, for tests, receives the menu before it is shown, to act in
 // the user's place (Finestra::SostituisciUtente).
