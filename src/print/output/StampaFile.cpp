@@ -15,6 +15,26 @@ namespace {
 
 bool Opzione(const RichiestaStampa& richiesta, QChar lettera) { return richiesta.opzioni.contains(lettera); }
 
+[[noreturn]] void DestinazioneMancante(const RichiestaStampa& richiesta) {
+    throw ErroreStampa(QStringLiteral("La destinazione \"%1\" non è nella tabella delle stampanti "
+                                      "(Stampanti.mdb): non è stato stampato nulla.")
+                           .arg(richiesta.destinazione));
+}
+
+[[noreturn]] void FileStampaMancante(const RichiestaStampa& richiesta, const QString& giaInviato = {}) {
+    throw ErroreStampa(QStringLiteral("Il file di stampa %1 non esiste: su \"%2\" non è stato stampato nulla%3.")
+                           .arg(NomeFile(FileDiStampa::Stampa, richiesta.posto), richiesta.destinazione, giaInviato));
+}
+
+ImpostazioniStampa Impostazioni(const RichiestaStampa& richiesta) {
+    std::optional<ImpostazioniStampa> impostazioni = LeggiImpostazioniStampa(richiesta);
+    if (!impostazioni)
+        DestinazioneMancante(richiesta);
+    return *impostazioni;
+}
+
+}  // namespace
+
 ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni) {
     const CodiciStampante& codici = impostazioni.codici;
     ImpostazioniDriver driver;
@@ -41,26 +61,6 @@ ImpostazioniDirette PerLUscitaDiretta(const RichiestaStampa& richiesta, const Im
     diretta.riempiPagina = Opzione(richiesta, u'U');
     return diretta;
 }
-
-[[noreturn]] void DestinazioneMancante(const RichiestaStampa& richiesta) {
-    throw ErroreStampa(QStringLiteral("La destinazione \"%1\" non è nella tabella delle stampanti "
-                                      "(Stampanti.mdb): non è stato stampato nulla.")
-                           .arg(richiesta.destinazione));
-}
-
-[[noreturn]] void FileStampaMancante(const RichiestaStampa& richiesta, const QString& giaInviato = {}) {
-    throw ErroreStampa(QStringLiteral("Il file di stampa %1 non esiste: su \"%2\" non è stato stampato nulla%3.")
-                           .arg(NomeFile(FileDiStampa::Stampa, richiesta.posto), richiesta.destinazione, giaInviato));
-}
-
-ImpostazioniStampa Impostazioni(const RichiestaStampa& richiesta) {
-    std::optional<ImpostazioniStampa> impostazioni = LeggiImpostazioniStampa(richiesta);
-    if (!impostazioni)
-        DestinazioneMancante(richiesta);
-    return *impostazioni;
-}
-
-}  // namespace
 
 QString BersaglioDiStampa(const RichiestaStampa& richiesta, const Destinazione& destinazione) {
     return richiesta.stampante.trimmed().isEmpty() ? destinazione.bersaglio() : richiesta.stampante;
