@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <optional>
@@ -52,12 +53,21 @@ void Digita(Controllo& campo, const QString& testo) {
     // Typing a hundred thousand keys adds nothing to what pasting shows; a
     // control character typed is a key (Enter, Tab, Esc) with its own
     // meaning, so only pasting brings those in.
-    QString tasti;
-    for (const QChar c : testo.left(200)) {
-        if (c.unicode() >= 0x20 && c.unicode() != 0x7f)
-            tasti += c;
+    // QTest types Latin-1 only: other characters go as key events carrying
+    // their text, as an input method delivers them (a pair of surrogates in
+    // one event).
+    const QString testoBreve = testo.left(200);
+    for (qsizetype i = 0; i < testoBreve.size(); ++i) {
+        QString tasto(testoBreve[i]);
+        if (testoBreve[i].isHighSurrogate() && i + 1 < testoBreve.size())
+            tasto += testoBreve[++i];
+        if (tasto.front().unicode() < 0x20 || tasto.front().unicode() == 0x7f)
+            continue;
+        QKeyEvent premuto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, tasto);
+        QKeyEvent lasciato(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, tasto);
+        QApplication::sendEvent(campo.widget(), &premuto);
+        QApplication::sendEvent(campo.widget(), &lasciato);
     }
-    QTest::keyClicks(campo.widget(), tasti);
 }
 
 bool SenzaSurrogatiSpaiati(const QString& testo) {
@@ -135,10 +145,11 @@ void TestTestiDigitati::apri() {
 
 void TestTestiDigitati::stampa() {
     const int prima = richieste;
+    const QByteArray precedente = cartella->leggi("FD1");
     QTest::mouseClick(desk->Tasto(0).widget(), Qt::LeftButton);
     const QByteArray fileStampa = cartella->leggi("FD1");
     if (richieste == prima) {
-        QCOMPARE(fileStampa, kPrecedente);
+        QCOMPARE(fileStampa, precedente);
         return;
     }
     // A tableau: the title with the hotel, then lines ending in CR LF.
@@ -160,7 +171,8 @@ void TestTestiDigitati::campiDelleCamereEDellaData() {
                 const QString dentro = desk->Text1(campo).Text();
                 QVERIFY2(dentro.size() <= lunghezze[campo], qPrintable(dentro.left(20)));
                 QVERIFY(SenzaSurrogatiSpaiati(dentro));
-                QVERIFY(!dentro.contains(u'\n') && !dentro.contains(u'\r'));
+                for (const QChar c : dentro)
+                    QVERIFY(c.category() != QChar::Other_Control);
             }
         }
     }
