@@ -4,6 +4,8 @@
 #include "print/ErroreStampa.h"
 #include "print/LeggiValore.h"
 
+#include <QFile>
+
 namespace {
 
 bool controllo(QChar c) {
@@ -20,18 +22,27 @@ QString motivoRifiuto(const QString& testo) {
     }
     if (testo.contains(QLatin1String("..")))
         return QStringLiteral("«..»");
+    // The longest name made from the value, the document copy "fd" + value +
+    // yyyyMMddhhmm + ".doc", and the temporary name a replacement is first
+    // written under, must stay within the 255 bytes a file name may have.
+    if (QFile::encodeName(testo).size() > PostoDiLavoro::kLunghezzaMassima)
+        return QStringLiteral("troppi caratteri (%1)").arg(testo.size());
     return {};
 }
 
-// The value as it can be shown: control characters written as their code.
+// The value as it can be shown: control characters written as their code,
+// and a value too long for a message cut short.
 QString leggibile(const QString& testo) {
+    constexpr qsizetype mostrati = 40;
     QString risultato;
-    for (const QChar c : testo) {
+    for (const QChar c : testo.left(mostrati)) {
         if (controllo(c))
             risultato += QStringLiteral("[%1]").arg(c.unicode(), 2, 16, QChar(u'0')).toUpper();
         else
             risultato += c;
     }
+    if (testo.size() > mostrati)
+        risultato += QStringLiteral("…");
     return risultato;
 }
 

@@ -6,13 +6,17 @@
 // workstation's print file and the files derived from it, so that
 // workstations sharing one folder keep apart. It must therefore stay a plain
 // name: a value with a folder separator, "..", or a control character would
-// reach outside the current folder or name no file, and is refused.
+// reach outside the current folder or name no file, and is refused; so is
+// a value longer than kLunghezzaMassima bytes, the most that leaves room in
+// a file name for what the names made from it add.
 class PostoDiLavoro {
   public:
     // The workstation of this process, read from PCLocal (the name matched
     // without regard to case); missing, it is the empty text.
     // ErroreStampa, with an Italian message, when the value is refused.
     static PostoDiLavoro corrente();
+
+    static constexpr qsizetype kLunghezzaMassima = 200;
 
     // No workstation number: PCLocal missing.
     PostoDiLavoro() = default;

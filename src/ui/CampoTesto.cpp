@@ -5,9 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 class CampoTesto::Riga : public QLineEdit {
   public:
-    Riga(QWidget* genitore, const CampoTesto& campo) : QLineEdit(genitore), campo_(campo) {}
+    Riga(QWidget* genitore, const CampoTesto& campo) : QLineEdit(genitore), campo_(campo) {
+        connect(this, &QLineEdit::textEdited, this, &Riga::pulisci);
+    }
 
   protected:
     void keyPressEvent(QKeyEvent* evento) override {
@@ -29,6 +33,29 @@ class CampoTesto::Riga : public QLineEdit {
     }
 
   private:
+    // A field holds one line: pasted text that spans lines has each line
+    // break turned into a blank, and control characters (which no key types)
+    // are dropped, so the program never receives a value with either.
+    void pulisci(const QString& testo) {
+        QString pulito;
+        pulito.reserve(testo.size());
+        for (qsizetype i = 0; i < testo.size(); ++i) {
+            const QChar c = testo[i];
+            if (c == u'\r' || c == u'\n') {
+                if (c == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n')
+                    ++i;
+                pulito += u' ';
+            } else if (c.category() != QChar::Other_Control) {
+                pulito += c;
+            }
+        }
+        if (pulito == testo)
+            return;
+        const int cursore = cursorPosition() - static_cast<int>(testo.size() - pulito.size());
+        setText(pulito);
+        setCursorPosition(std::max(0, cursore));
+    }
+
     const CampoTesto& campo_;
 };
 

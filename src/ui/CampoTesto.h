@@ -14,7 +14,8 @@ struct EventiCampoTesto {
     std::function<void(int Index)> GotFocus;
 };
 
-// A single-line text field.
+// A single-line text field. What the user pastes is kept to one line: a
+// line break becomes a blank and control characters are dropped.
 class CampoTesto : public Controllo, public EventiCampoTesto {
   public:
     using Eventi = EventiCampoTesto;

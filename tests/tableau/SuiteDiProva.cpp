@@ -64,26 +64,32 @@ void SuiteDiProva::scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore
     schede.righe.push_back({hotel, prenotazione, tipo, ditta, nome});
 }
 
-void SuiteDiProva::salvaMdb() const {
+void SalvaTabellaMdb(const Tabella& tabella, const QString& file,
+                     const std::map<QString, TipoJet>& tipi) {
     const QStringList interi{"Numero", "NumeroHotel",      "NumeroTableau",
                              "Codice", "NumeroComponente", "NumeroPersone"};
     const QStringList lunghi{"NumeroProgressivo", "NumeroPrenotazione", "CodiceCliente"};
-    for (const Tabella* tabella :
-         {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede}) {
-        ScrittoreMdb scrittore;
-        TabellaMdb& mdb = scrittore.tabella(tabella->nome);
-        for (const QString& campo : tabella->campi) {
-            if (interi.contains(campo))
-                mdb.colonna(campo, TipoJet::Integer);
-            else if (lunghi.contains(campo))
-                mdb.colonna(campo, TipoJet::Long);
-            else
-                mdb.colonna(campo, TipoJet::Text, 60);
-        }
-        for (const auto& riga : tabella->righe)
-            mdb.riga(riga);
-        scrittore.salva(tabella->nome + QStringLiteral(".mdb"));
+    ScrittoreMdb scrittore;
+    TabellaMdb& mdb = scrittore.tabella(tabella.nome);
+    for (const QString& campo : tabella.campi) {
+        if (const auto tipo = tipi.find(campo); tipo != tipi.end())
+            mdb.colonna(campo, tipo->second, tipo->second == TipoJet::Text ? 60 : 0);
+        else if (interi.contains(campo))
+            mdb.colonna(campo, TipoJet::Integer);
+        else if (lunghi.contains(campo))
+            mdb.colonna(campo, TipoJet::Long);
+        else
+            mdb.colonna(campo, TipoJet::Text, 60);
     }
+    for (const auto& riga : tabella.righe)
+        mdb.riga(riga);
+    scrittore.salva(file);
+}
+
+void SuiteDiProva::salvaMdb() const {
+    for (const Tabella* tabella :
+         {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede})
+        SalvaTabellaMdb(*tabella, tabella->nome + QStringLiteral(".mdb"));
 }
 
 ArchiviInMemoria SuiteDiProva::inMemoria() const {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "front/data/Tabella.h"
+#include "mdbwriter/TipoJet.h"
 #include "tableau/ArchiviInMemoria.h"
 
 #include <QDate>
 
 #include <cstdint>
+#include <map>
 
 // The seven tables the tableau reads, with the fields it uses, filled by a
 // test record by record. Values are typed: a number, a text (u"101") or
@@ -36,6 +38,11 @@ struct SuiteDiProva {
 // sort differently as text and as numbers, parties of guests, departed
 // guests, reservations of every kind, cards whose numbers collide with guest
 // numbers, absent values and long names, all around the week from `primo`.
+// Writes one table into `file` as salvaMdb does, save that a field named in
+// `tipi` gets the type given there (a number field written as text, say).
+void SalvaTabellaMdb(const Tabella& tabella, const QString& file,
+                     const std::map<QString, TipoJet>& tipi = {});
+
 SuiteDiProva SuiteCasuale(std::uint32_t seme, const QDate& primo);
 
 // The small suite whose print file tests/tableau/attesi/piccolo.txt holds,

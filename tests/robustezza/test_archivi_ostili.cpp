@@ -1,0 +1,279 @@
+// The suite's database files as a workstation may find them: missing,
+// empty, cut short at any page, without a table or a field, with fields of
+// unexpected types or absent keys, and very large. The report, run as the
+// batch command runs it, gives an Italian message that names the file,
+// table or field, or a correct tableau; the database files are never
+// touched and a print file is only replaced by a correct tableau.
+#include "front/routines/Orologio.h"
+#include "print/VariabiliDiProva.h"
+#include "robustezza/Impronte.h"
+#include "tableau/OccupazioneSettimana.h"
+#include "tableau/SuiteDiProva.h"
+#include "tableau/TableauDiRiferimento.h"
+#include "tableau/TestoTableau.h"
+#include "tableau/batch/EseguiBatch.h"
+#include "util/CartellaDiProva.h"
+#include "util/StampaQString.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QStringList kFileSuite{"AnagraficaHotels.mdb", "Tableau.mdb",
+                             "NumeriCamere.mdb",     "Scheda_Cliente.mdb",
+                             "Ditta_Intestataria.mdb", "Camere_Prenotazione.mdb",
+                             "Scheda_Prenotazione.mdb"};
+const QByteArray kPrecedente = "tableau precedente\r\n";
+constexpr qsizetype kPagina = 4096;
+
+Tabella SenzaCampo(Tabella tabella, const QString& campo) {
+    const auto indice = static_cast<std::size_t>(tabella.indiceCampo(campo));
+    tabella.campi.erase(tabella.campi.begin() + static_cast<std::ptrdiff_t>(indice));
+    for (auto& riga : tabella.righe)
+        riga.erase(riga.begin() + static_cast<std::ptrdiff_t>(indice));
+    return tabella;
+}
+
+class ArchiviOstili : public ::testing::Test {
+  protected:
+    ArchiviOstili() {
+        ambiente_.togli("PCLocal");
+        ambiente_.imposta("PCLocal", "1");
+    }
+    ~ArchiviOstili() override { FissaOrologio(std::nullopt); }
+
+    // The small suite's request through the batch command, the print file
+    // put back to kPrecedente first.
+    int esegui(const QString& dalla = QStringLiteral("100"),
+               const QString& alla = QStringLiteral("200"),
+               const QString& tableau = QStringLiteral("2")) {
+        cartella_.scrivi("FD1", kPrecedente);
+        errori_.clear();
+        QString uscita;
+        QTextStream flussoUscita(&uscita);
+        QTextStream flussoErrori(&errori_);
+        return EseguiBatch({"--hotel", "1", "--tableau", tableau, "--dalla-camera", dalla,
+                            "--alla-camera", alla, "--data", "07/01/2026", "--orologio",
+                            "05/01/2026 08:30"},
+                           flussoUscita, flussoErrori);
+    }
+
+    // The run fails on the database: exit status 4, a message that starts
+    // with `inizio` and names `nome`, the print file and every database
+    // file left as they were.
+    void rifiutato(const QString& inizio, const QString& nome) {
+        const auto archivi = ImpronteArchivi(cartella_.percorso());
+        EXPECT_EQ(esegui(), ArchivioIllegibile) << errori_.toStdString();
+        EXPECT_TRUE(errori_.startsWith(inizio)) << errori_.toStdString();
+        EXPECT_TRUE(errori_.contains(nome)) << errori_.toStdString();
+        EXPECT_EQ(cartella_.leggi("FD1"), kPrecedente);
+        EXPECT_EQ(ImpronteArchivi(cartella_.percorso()), archivi);
+    }
+
+    // The print file the small suite gives on intact files.
+    QByteArray corretto() {
+        ArchiviInMemoria archivi = SuitePiccola().inMemoria();
+        return EseguiTableau(archivi, {1, 2, u"100"_s, u"200"_s, u"07/01/2026"_s},
+                             &OccupazioneSettimana::apri);
+    }
+
+    CartellaDiProva cartella_;
+    VariabiliDiProva ambiente_;
+    QString errori_;
+};
+
+TEST_F(ArchiviOstili, FileMancantiOVuoti) {
+    for (const QString& file : kFileSuite) {
+        SCOPED_TRACE(file.toStdString());
+        SuitePiccola().salvaMdb();
+        QFile::remove(file);
+        rifiutato(u"Archivio non trovato: "_s + file, file);
+        cartella_.scrivi(file, QByteArray());
+        rifiutato(u"Archivio non valido: "_s + file, file);
+    }
+}
+
+// Every file of the suite cut after each of its pages in turn: each cut
+// either names the file as damaged or leaves what the report reads whole,
+// and then the tableau is the correct one.
+TEST_F(ArchiviOstili, TroncatiAdOgniPagina) {
+    const QByteArray atteso = corretto();
+    SuitePiccola().salvaMdb();
+    int rifiuti = 0;
+    for (const QString& file : kFileSuite) {
+        const QByteArray intero = cartella_.leggi(file);
+        ASSERT_EQ(intero.size() % kPagina, 0) << file.toStdString();
+        for (qsizetype pagine = 1; pagine * kPagina < intero.size(); ++pagine) {
+            SCOPED_TRACE(file.toStdString() + " di " + std::to_string(pagine) + " pagine");
+            cartella_.scrivi(file, intero.left(pagine * kPagina));
+            const auto archivi = ImpronteArchivi(cartella_.percorso());
+            const int esito = esegui();
+            EXPECT_EQ(ImpronteArchivi(cartella_.percorso()), archivi);
+            if (esito == Riuscito) {
+                EXPECT_EQ(Differenza(atteso, cartella_.leggi("FD1")), QString());
+                continue;
+            }
+            ++rifiuti;
+            EXPECT_EQ(esito, ArchivioIllegibile) << errori_.toStdString();
+            EXPECT_TRUE(errori_.startsWith(u"Archivio danneggiato: "_s + file) ||
+                        errori_.startsWith(u"Archivio non valido: "_s + file))
+                << errori_.toStdString();
+            EXPECT_EQ(cartella_.leggi("FD1"), kPrecedente);
+        }
+        cartella_.scrivi(file, intero);
+    }
+    EXPECT_GT(rifiuti, 0);
+    ASSERT_EQ(esegui(), Riuscito);
+    EXPECT_EQ(Differenza(atteso, cartella_.leggi("FD1")), QString());
+}
+
+TEST_F(ArchiviOstili, TabellaOCampoMancante) {
+    const SuiteDiProva suite = SuitePiccola();
+    suite.salvaMdb();
+    Tabella altra = suite.camere;
+    altra.nome = u"Camere"_s;
+    SalvaTabellaMdb(altra, u"NumeriCamere.mdb"_s);
+    rifiutato(u"Tabella non trovata: NumeriCamere"_s, u"NumeriCamere.mdb"_s);
+
+    struct Caso {
+        const Tabella* tabella;
+        QString campo;
+    };
+    suite.salvaMdb();
+    for (const Caso& caso :
+         {Caso{&suite.camere, u"NumeroCamera"_s}, Caso{&suite.clienti, u"NomeCliente"_s},
+          Caso{&suite.camerePrenotate, u"NumeroPersone"_s},
+          Caso{&suite.schede, u"TipoPrenotazione"_s}, Caso{&suite.ditte, u"CodiceCliente"_s},
+          Caso{&suite.hotels, u"RagioneSociale"_s}, Caso{&suite.tableaux, u"Descrizione"_s}}) {
+        SCOPED_TRACE(caso.campo.toStdString());
+        const QString file = caso.tabella->nome + u".mdb"_s;
+        SalvaTabellaMdb(SenzaCampo(*caso.tabella, caso.campo), file);
+        rifiutato(u"Campo non trovato: "_s + caso.campo, caso.tabella->nome);
+        SalvaTabellaMdb(*caso.tabella, file);
+    }
+}
+
+// Fields of another type than the suite gives them, and keys left absent:
+// the report never fails but with a message naming the field, never touches
+// the databases, and writes a whole tableau. Numbers kept in a floating
+// type read as the same numbers, so the tableau is the correct one.
+TEST_F(ArchiviOstili, CampiDiTipoInattesoEChiaviNulle) {
+    const QByteArray atteso = corretto();
+    const SuiteDiProva suite = SuitePiccola();
+    struct Caso {
+        const Tabella* tabella;
+        QString campo;
+        TipoJet tipo;
+    };
+    for (const Caso& caso : {Caso{&suite.camere, u"NumeroHotel"_s, TipoJet::Text},
+                             Caso{&suite.camere, u"NumeroTableau"_s, TipoJet::Text},
+                             Caso{&suite.clienti, u"NumeroComponente"_s, TipoJet::Text},
+                             Caso{&suite.camerePrenotate, u"NumeroPrenotazione"_s, TipoJet::Text},
+                             Caso{&suite.camerePrenotate, u"NumeroPersone"_s, TipoJet::Double},
+                             Caso{&suite.schede, u"NumeroPrenotazione"_s, TipoJet::Double},
+                             Caso{&suite.clienti, u"NumeroProgressivo"_s, TipoJet::Double}}) {
+        SCOPED_TRACE(caso.tabella->nome.toStdString() + "." + caso.campo.toStdString());
+        suite.salvaMdb();
+        Tabella tabella = *caso.tabella;
+        const auto indice = static_cast<std::size_t>(tabella.indiceCampo(caso.campo));
+        if (caso.tipo == TipoJet::Text) {
+            for (auto& riga : tabella.righe)
+                riga[indice] = Valore(riga[indice].testo());
+        }
+        SalvaTabellaMdb(tabella, tabella.nome + u".mdb"_s, {{caso.campo, caso.tipo}});
+        const auto archivi = ImpronteArchivi(cartella_.percorso());
+        const int esito = esegui();
+        EXPECT_EQ(ImpronteArchivi(cartella_.percorso()), archivi);
+        if (esito != Riuscito) {
+            EXPECT_EQ(esito, ArchivioIllegibile);
+            EXPECT_TRUE(errori_.startsWith(u"Campo") && errori_.contains(caso.campo))
+                << errori_.toStdString();
+            EXPECT_EQ(cartella_.leggi("FD1"), kPrecedente);
+            continue;
+        }
+        const QByteArray ottenuto = cartella_.leggi("FD1");
+        EXPECT_TRUE(Leggibile(ottenuto).contains(u"Hotel Bellavista"));
+        EXPECT_TRUE(ottenuto.endsWith("\r\n"));
+        if (caso.tipo != TipoJet::Text) {
+            EXPECT_EQ(Differenza(atteso, ottenuto), QString());
+        }
+    }
+
+    // Room numbers given as numbers where the suite keeps text: a whole
+    // tableau (the room range is text, so no room falls in it).
+    SuiteDiProva numeri = SuitePiccola();
+    numeri.salvaMdb();
+    for (auto& riga : numeri.camere.righe)
+        riga[2] = Valore(riga[2].testo().toInt());
+    SalvaTabellaMdb(numeri.camere, u"NumeriCamere.mdb"_s, {{u"NumeroCamera"_s, TipoJet::Long}});
+    const int esito = esegui();
+    EXPECT_TRUE(esito == Riuscito || esito == ArchivioIllegibile) << errori_.toStdString();
+    if (esito == Riuscito) {
+        EXPECT_TRUE(Leggibile(cartella_.leggi("FD1")).contains(u"Hotel Bellavista"));
+    }
+
+    // Absent keys and names: rows that match nothing, blanks in the tableau.
+    SuiteDiProva nulli = SuitePiccola();
+    nulli.camera(Valore(), 2, u"150");
+    nulli.camera(1, Valore(), u"151");
+    nulli.camera(1, 2, Valore());
+    nulli.cliente(Valore(), u"2", u"20260107", u"20260108", u"N", 1, 1, u"SENZA HOTEL");
+    nulli.cliente(1, Valore(), u"20260107", u"20260108", u"N", 1, 2, u"SENZA CAMERA");
+    nulli.cliente(1, u"101", Valore(), Valore(), Valore(), Valore(), Valore(), Valore());
+    nulli.cameraPrenotata(1, u"2", Valore(), u"C", u"20260109", u"20260110", 2);
+    nulli.cameraPrenotata(1, Valore(), 8000, Valore(), Valore(), Valore(), Valore());
+    nulli.scheda(1, Valore(), Valore(), Valore(), Valore());
+    nulli.hotel(Valore(), Valore());
+    nulli.tableau(Valore(), Valore(), Valore());
+    nulli.salvaMdb();
+    ASSERT_EQ(esegui(), Riuscito) << errori_.toStdString();
+    const QString tableau = Leggibile(cartella_.leggi("FD1"));
+    EXPECT_TRUE(tableau.contains(u"ROSSI MARIO"));
+    EXPECT_FALSE(tableau.contains(u"SENZA HOTEL"));
+    EXPECT_FALSE(tableau.contains(u"SENZA CAMERA"));
+    EXPECT_FALSE(tableau.contains(u"150"));
+    EXPECT_FALSE(tableau.contains(u"151"));
+}
+
+// One tableau of 100,000 rooms, guests in the first and the last: the report
+// finishes in little time and both rooms carry their guests.
+TEST_F(ArchiviOstili, CentomilaCamere) {
+    SuiteDiProva suite;
+    suite.hotel(1, u"Hotel Grande");
+    suite.tableau(1, 2, u"Tutte");
+    for (int i = 0; i < 100000; ++i)
+        suite.camera(1, 2, Valore(QStringLiteral("%1").arg(i, 5, 10, QChar(u'0'))));
+    suite.cliente(1, u"00000", u"20260105", u"20260110", u"N", 1, 1, u"PRIMO OSPITE");
+    suite.cliente(1, u"99999", u"20260106", u"20260112", u"N", 1, 2, u"ULTIMO OSPITE");
+    suite.cameraPrenotata(1, u"99999", 9001, u"C", u"20260112", u"20260114", 2);
+    suite.scheda(1, 9001, u"C", Valore(), u"PRENOTATO ULTIMO");
+    suite.salvaMdb();
+
+    QElapsedTimer tempo;
+    tempo.start();
+    ASSERT_EQ(esegui(u"00000"_s, u"99999"_s), Riuscito) << errori_.toStdString();
+    const qint64 durata = tempo.elapsed();
+    const QStringList righe = Leggibile(cartella_.leggi("FD1")).split(u'\n');
+    // Five heading lines, three for each room, and the final line end.
+    ASSERT_EQ(righe.size(), 5 + 3 * 100000 + 1);
+    // The room on the first of its lines, its guests on the second.
+    EXPECT_TRUE(righe[5].startsWith(u"00000")) << righe[5].toStdString();
+    EXPECT_TRUE(righe[6].contains(u"PRIMO OSPITE")) << righe[6].toStdString();
+    const qsizetype ultima = 5 + 3 * 99999;
+    EXPECT_TRUE(righe[ultima].startsWith(u"99999")) << righe[ultima].toStdString();
+    EXPECT_TRUE(righe[ultima + 1].contains(u"ULTIMO OSPITE")) << righe[ultima + 1].toStdString();
+    EXPECT_TRUE(righe[ultima + 1].contains(u"PRENOTATO ULTI"));
+    for (qsizetype riga = 8; riga < ultima; riga += 3)
+        ASSERT_FALSE(righe[riga].contains(u"OSPITE")) << riga;
+    EXPECT_LT(durata, 20000);
+    std::printf("tableau di 100000 camere: %lld ms\n", static_cast<long long>(durata));
+}
+
+} // namespace
