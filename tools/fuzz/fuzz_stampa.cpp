@@ -153,22 +153,37 @@ void esercita(Pezzi& pezzi) {
     }
 }
 
+// Each input is run in a folder of its own, emptied first: files another
+// input left could otherwise be found in place of this one's, whatever their
+// case. The current folder is given back after the run, for libFuzzer's own
+// relative paths.
+class CartellaDellIngresso {
+  public:
+    CartellaDellIngresso() : precedente_(QDir::currentPath()) {
+        static QTemporaryDir cartella;
+        QDir dir(cartella.path());
+        for (const QString& nome : dir.entryList(QDir::Files | QDir::Hidden))
+            dir.remove(nome);
+        QDir::setCurrent(dir.path());
+    }
+    ~CartellaDellIngresso() { QDir::setCurrent(precedente_); }
+    CartellaDellIngresso(const CartellaDellIngresso&) = delete;
+    CartellaDellIngresso& operator=(const CartellaDellIngresso&) = delete;
+
+  private:
+    QString precedente_;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication applicazione(*argc, *argv);
-    static QTemporaryDir cartella;
-    QDir::setCurrent(cartella.path());
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
-    // Each input starts from an empty folder: files another input left could
-    // otherwise be found in place of this one's, whatever their case.
-    QDir cartella = QDir::current();
-    for (const QString& nome : cartella.entryList(QDir::Files | QDir::Hidden))
-        cartella.remove(nome);
+    const CartellaDellIngresso cartella;
     Pezzi pezzi(dati, dimensione);
     esercita(pezzi);
     return 0;
