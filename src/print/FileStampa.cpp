@@ -27,6 +27,7 @@ void ScritturaFileStampa::fallito(const QString& azione) const {
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
     if (file_.write(byte) != byte.size())
         fallito(QStringLiteral("scrivere"));
+    scritti_ += byte;
 }
 
 void ScritturaFileStampa::scriviRiga(const QString& riga) {

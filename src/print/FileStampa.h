@@ -28,10 +28,14 @@ class ScritturaFileStampa {
     // Bytes as they are, with no line end added.
     void scriviByte(const QByteArray& byte);
     void conferma();
+    // The bytes written so far: after conferma(), those of the print file
+    // as it was put in place.
+    const QByteArray& scritti() const { return scritti_; }
 
   private:
     [[noreturn]] void fallito(const QString& azione) const;
     QSaveFile file_;
+    QByteArray scritti_;
 };
 
 // Replaces the print file by `contenuto`, byte for byte, in the same way.

@@ -14,7 +14,11 @@ std::optional<QStringList> LeggiRighe(const QString& percorso) {
     if (!file.open(QIODevice::ReadOnly))
         throw ErroreStampa(QStringLiteral("Impossibile leggere il file %1: %2.")
                                .arg(QDir::toNativeSeparators(percorso), file.errorString()));
-    const QString testo = DaAnsi(file.readAll());
+    return RigheDaByte(file.readAll());
+}
+
+QStringList RigheDaByte(const QByteArray& byte) {
+    const QString testo = DaAnsi(byte);
     QStringList righe;
     qsizetype inizio = 0;
     for (qsizetype i = 0; i < testo.size(); ++i) {

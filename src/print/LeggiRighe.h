@@ -11,3 +11,6 @@
 // same bytes. Empty when the file does not exist; ErroreStampa when it exists
 // and cannot be read.
 std::optional<QStringList> LeggiRighe(const QString& percorso);
+
+// The lines of a file's bytes, read as LeggiRighe reads them.
+QStringList RigheDaByte(const QByteArray& byte);

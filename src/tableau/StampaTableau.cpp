@@ -2,6 +2,7 @@
 
 #include "front/routines/Orologio.h"
 #include "print/FileStampa.h"
+#include "print/LeggiRighe.h"
 #include "tableau/ImpaginazioneTableau.h"
 #include "tableau/Intestazione.h"
 #include "tableau/OccupazioneSettimana.h"
@@ -27,20 +28,21 @@ void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
     }
 }
 
-void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
-                   const ApriRaccolta& apriRaccolta) {
+QStringList ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                          const ApriRaccolta& apriRaccolta) {
     ScritturaFileStampa file(PostoDiLavoro::corrente());
     ComponiTableau(richiesta, archivi, apriRaccolta,
                    [&](const QString& riga) { file.scriviRiga(riga); });
     file.conferma();
+    return RigheDaByte(file.scritti());
 }
 
-void StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
-                   const QString& ultimaCamera, const QString& data) {
+QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
+                          const QString& ultimaCamera, const QString& data) {
     // The workstation number and the date are checked before any database is opened.
     PostoDiLavoro::corrente();
     Settimana::daTesto(data);
     ArchiviDellaSuite archivi;
-    ScriviTableau({hotel, tableau, primaCamera, ultimaCamera, data}, archivi,
-                  &OccupazioneSettimana::apri);
+    return ScriviTableau({hotel, tableau, primaCamera, ultimaCamera, data}, archivi,
+                         &OccupazioneSettimana::apri);
 }

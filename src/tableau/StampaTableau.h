@@ -4,6 +4,7 @@
 #include "tableau/RichiestaTableau.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -19,13 +20,18 @@
 // workstation number that cannot name the print file, a print file that
 // cannot be written), ErroreArchivio (a database file, table or field that
 // is missing or unreadable).
-void StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
-                   const QString& ultimaCamera, const QString& data);
+//
+// Returns the print file's lines as LeggiFileStampa would read them back
+// right after: what comes next in the same run (spreadsheet, PDF, print)
+// takes them from here, since another run on the same workstation may have
+// replaced the file meanwhile.
+QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
+                          const QString& ultimaCamera, const QString& data);
 
 // The same, with the record sets and the collection given: the tests run
 // the report on tables of their own and with other collections.
-void ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
-                   const ApriRaccolta& apriRaccolta);
+QStringList ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                          const ApriRaccolta& apriRaccolta);
 
 // The tableau's lines, in order, each handed to `riga` (without line end),
 // the moment of printing taken from Adesso(). ErroreTableau for a bad date.

@@ -1,4 +1,5 @@
 #include "print/ErroreStampa.h"
+#include "print/LeggiRighe.h"
 #include "print/VariabiliDiProva.h"
 #include "tableau/ErroreTableau.h"
 #include "tableau/OccupazioneSettimana.h"
@@ -28,9 +29,9 @@ class StampaTableauTest : public ::testing::Test {
     }
     ~StampaTableauTest() override { FissaOrologio(std::nullopt); }
 
-    void scrivi(const RichiestaTableau& richiesta, const SuiteDiProva& suite = SuitePiccola()) {
+    QStringList scrivi(const RichiestaTableau& richiesta, const SuiteDiProva& suite = SuitePiccola()) {
         ArchiviInMemoria archivi = suite.inMemoria();
-        ScriviTableau(richiesta, archivi, &OccupazioneSettimana::apri);
+        return ScriviTableau(richiesta, archivi, &OccupazioneSettimana::apri);
     }
 
     CartellaDiProva cartella_;
@@ -41,9 +42,14 @@ TEST_F(StampaTableauTest, FileStampaScrittoAMano) {
     ambiente_.imposta("PCLocal", "1");
     const QByteArray previsto = FileAtteso(QStringLiteral("piccolo.txt"));
     ASSERT_FALSE(previsto.isEmpty());
-    scrivi(kPiccola);
+    const QStringList righe = scrivi(kPiccola);
     EXPECT_EQ(Differenza(previsto, cartella_.leggi("FD1")), QString());
     EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{"FD1"});
+    // The lines handed back are the file's as a reader gets them, frame
+    // bytes included, though the file be replaced later.
+    cartella_.scrivi("FD1", "un altro tableau\r\n");
+    EXPECT_EQ(righe, RigheDaByte(previsto));
+    EXPECT_EQ(righe.size(), previsto.count("\r\n"));
 }
 
 TEST_F(StampaTableauTest, NomeDelFileDalTestoDiPCLocal) {

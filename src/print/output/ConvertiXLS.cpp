@@ -12,15 +12,20 @@
 #include <QSaveFile>
 
 QString ConvertiXLS(const QString& fileStampa, const PostoDiLavoro& posto) {
-    const SeparatoriXLS separatori = LeggiSeparatoriXLS();
     const std::optional<QStringList> righe = LeggiRighe(TrovaFile(fileStampa).percorso());
-    const QString foglio = PercorsoFile(FileDiStampa::FoglioDiCalcolo, posto);
     if (!righe)
         throw ErroreStampa(QStringLiteral("Il file di stampa %1 non esiste: il foglio di calcolo %2 non è stato "
                                           "creato.")
-                               .arg(fileStampa, QFileInfo(foglio).fileName()));
+                               .arg(fileStampa,
+                                    QFileInfo(PercorsoFile(FileDiStampa::FoglioDiCalcolo, posto)).fileName()));
+    return ScriviFoglioXLS(*righe, posto);
+}
+
+QString ScriviFoglioXLS(const QStringList& righe, const PostoDiLavoro& posto) {
+    const SeparatoriXLS separatori = LeggiSeparatoriXLS();
+    const QString foglio = PercorsoFile(FileDiStampa::FoglioDiCalcolo, posto);
     QByteArray contenuto;
-    for (const QString& riga : *righe)
+    for (const QString& riga : righe)
         contenuto += InAnsi(ConvertiRigaXLS(riga, separatori)) + "\r\n";
 
     QSaveFile file(foglio);

@@ -3,6 +3,7 @@
 #include "print/PostoDiLavoro.h"
 
 #include <QString>
+#include <QStringList>
 
 // Turns a print file into the workstation's spreadsheet file "fd" + PCLocal +
 // ".csv", one line for each line of the print file (see ConvertiRigaXLS),
@@ -11,3 +12,6 @@
 // whole or left as it was: a print file that does not exist or a spreadsheet
 // file that cannot be written raises ErroreStampa. Returns the path written.
 QString ConvertiXLS(const QString& fileStampa, const PostoDiLavoro& posto = PostoDiLavoro::corrente());
+
+// The same for the lines of a print file already in hand.
+QString ScriviFoglioXLS(const QStringList& righe, const PostoDiLavoro& posto);

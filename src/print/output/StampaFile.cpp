@@ -26,6 +26,10 @@ bool Opzione(const RichiestaStampa& richiesta, QChar lettera) { return richiesta
                            .arg(NomeFile(FileDiStampa::Stampa, richiesta.posto), richiesta.destinazione, giaInviato));
 }
 
+std::optional<QStringList> RigheDaStampare(const RichiestaStampa& richiesta) {
+    return richiesta.righe ? richiesta.righe : LeggiFileStampa(richiesta.posto);
+}
+
 ImpostazioniStampa Impostazioni(const RichiestaStampa& richiesta) {
     std::optional<ImpostazioniStampa> impostazioni = LeggiImpostazioniStampa(richiesta);
     if (!impostazioni)
@@ -81,7 +85,7 @@ std::optional<ImpostazioniStampa> LeggiImpostazioniStampa(const RichiestaStampa&
 void StampaConImpostazioni(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni) {
     if (impostazioni.codici.driverWindows()) {
         ScegliStampante(impostazioni.bersaglio);
-        const std::optional<QStringList> righe = LeggiFileStampa(richiesta.posto);
+        const std::optional<QStringList> righe = RigheDaStampare(richiesta);
         if (!righe)
             FileStampaMancante(richiesta);
         StampaSuStampante(*righe, PerIlDriver(richiesta, impostazioni), richiesta.fronteRetro,
@@ -90,7 +94,7 @@ void StampaConImpostazioni(const RichiestaStampa& richiesta, const ImpostazioniS
     }
     // All the bytes are laid out before the target is opened, so that a
     // wrong setup code leaves the target untouched.
-    const std::optional<QStringList> righe = LeggiFileStampa(richiesta.posto);
+    const std::optional<QStringList> righe = RigheDaStampare(richiesta);
     InviaABersaglio(impostazioni.bersaglio,
                     FlussoDiretto(righe, PerLUscitaDiretta(richiesta, impostazioni), richiesta.destinazione),
                     richiesta.destinazione);
@@ -107,7 +111,7 @@ void StampaFileInPdf(const RichiestaStampa& richiesta, const QString& percorsoPd
                                           "pagine non si possono comporre in PDF. Scegliere una destinazione che "
                                           "stampi con il driver della stampante.")
                                .arg(richiesta.destinazione, impostazioni.bersaglio));
-    const std::optional<QStringList> righe = LeggiFileStampa(richiesta.posto);
+    const std::optional<QStringList> righe = RigheDaStampare(richiesta);
     if (!righe)
         FileStampaMancante(richiesta);
     StampaSuFilePdf(*righe, PerIlDriver(richiesta, impostazioni), percorsoPdf, richiesta.destinazione);

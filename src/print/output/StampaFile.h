@@ -4,6 +4,7 @@
 #include "print/PostoDiLavoro.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -19,6 +20,9 @@ struct RichiestaStampa {
     QString opzioni;          // the print options ("K", "U")
     std::int16_t hotel = 1;   // the hotel whose page length applies
     PostoDiLavoro posto;      // names the print file
+    // The lines to print when they are already in hand, as the run that
+    // wrote the print file has them; absent, the print file is read.
+    std::optional<QStringList> righe;
 };
 
 // The settings a print works with, read when it starts.

@@ -65,11 +65,11 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
             return rifiuta(
                 errori, QStringLiteral("Data errata!"),
                 QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
-        StampaTableau(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera, *opzioni.ultimaCamera,
-                      data);
+        const QStringList righe = StampaTableau(*opzioni.hotel, *opzioni.tableau,
+                                                *opzioni.primaCamera, *opzioni.ultimaCamera, data);
         scrivi(uscita, QStringLiteral("Tableau scritto nel file di stampa %1")
                            .arg(NomeFile(FileDiStampa::Stampa, posto)));
-        return EseguiUsciteBatch(opzioni, posto, uscita, errori);
+        return EseguiUsciteBatch(opzioni, posto, righe, uscita, errori);
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
         return RichiestaNonValida;

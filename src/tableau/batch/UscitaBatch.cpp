@@ -1,7 +1,6 @@
 #include "tableau/batch/UscitaBatch.h"
 
 #include "print/ErroreStampa.h"
-#include "print/NomiFile.h"
 #include "print/OpzioniStampa.h"
 #include "print/output/ConvertiXLS.h"
 #include "print/output/StampaFile.h"
@@ -11,8 +10,10 @@
 
 namespace {
 
-RichiestaStampa Richiesta(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, const QString& destinazione) {
+RichiestaStampa Richiesta(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, const QStringList& righe,
+                          const QString& destinazione) {
     RichiestaStampa richiesta;
+    richiesta.righe = righe;
     richiesta.destinazione = destinazione;
     richiesta.compressa = opzioni.compressa;
     richiesta.orizzontale = opzioni.orizzontale;
@@ -39,20 +40,20 @@ QString DestinazioneDelPdf(const OpzioniBatch& opzioni) {
 
 }  // namespace
 
-int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, QTextStream& uscita,
-                      QTextStream& errori) {
+int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, const QStringList& righe,
+                      QTextStream& uscita, QTextStream& errori) {
     try {
         if (opzioni.foglio) {
-            const QString foglio = ConvertiXLS(NomeFile(FileDiStampa::Stampa, posto), posto);
+            const QString foglio = ScriviFoglioXLS(righe, posto);
             uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio) << '\n';
         }
         if (opzioni.pdf) {
             const QString destinazione = DestinazioneDelPdf(opzioni);
-            StampaFileInPdf(Richiesta(opzioni, posto, destinazione), *opzioni.pdf);
+            StampaFileInPdf(Richiesta(opzioni, posto, righe, destinazione), *opzioni.pdf);
             uscita << "Pagine della destinazione \"" << destinazione << "\" scritte in " << *opzioni.pdf << '\n';
         }
         if (opzioni.stampa) {
-            StampaFile(Richiesta(opzioni, posto, *opzioni.destinazione));
+            StampaFile(Richiesta(opzioni, posto, righe, *opzioni.destinazione));
             uscita << "Stampato su \"" << *opzioni.destinazione << "\"\n";
         }
         uscita.flush();

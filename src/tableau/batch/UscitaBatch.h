@@ -10,8 +10,11 @@
 // pages (--pdf), the print on a destination (--stampa). Each is reported on
 // `uscita`; the first that fails is reported on `errori` and ends the run
 // with a failure status (the status, or 0 when everything succeeded).
-int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, QTextStream& uscita,
-                      QTextStream& errori);
+// `righe` are the print file's lines as this run wrote them: the outputs are
+// made of them rather than of the file read again, which another run on the
+// same workstation may have replaced in between.
+int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, const QStringList& righe,
+                      QTextStream& uscita, QTextStream& errori);
 
 // Whether the command line asks for an output that sets text in fonts (a
 // PDF file, a print), which needs a GUI application; false for a command

@@ -53,6 +53,14 @@ QString TestoPdf(const QString& pdf, int pagina) {
     return Esegui(QStringLiteral("pdftotext"), argomenti);
 }
 
+QString TestoPdfCompleto(const QString& pdf) {
+    return Esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+bool PdfIntero(const QByteArray& byte) {
+    return byte.startsWith("%PDF-") && byte.trimmed().endsWith("%%EOF");
+}
+
 QStringList FontPdf(const QString& pdf) {
     QStringList nomi;
     const QStringList righe = Esegui(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts);

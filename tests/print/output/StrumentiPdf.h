@@ -14,6 +14,13 @@ QSizeF PaginaPdf(const QString& pdf, int pagina);
 bool StessaPagina(const QSizeF& letta, const QSizeF& attesa);
 // The text of one page laid out as on the page (pdftotext -layout).
 QString TestoPdf(const QString& pdf, int pagina);
+// The text of every page, laid out as on the page, each page ended by a
+// form feed (pdftotext -layout); empty when the file cannot be read as a PDF.
+QString TestoPdfCompleto(const QString& pdf);
+// Whether bytes read from a PDF file form a whole file, as a writer that
+// stopped half-way or a reader that caught it half-written would not: the
+// header at the start and the end-of-file marker at the end.
+bool PdfIntero(const QByteArray& byte);
 // The names of the embedded fonts, without their subset prefixes.
 QStringList FontPdf(const QString& pdf);
 

@@ -3,6 +3,7 @@
 #include "DatiDiProva.h"
 #include "front/routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
+#include "print/LeggiRighe.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -65,6 +66,16 @@ TEST_F(ConvertiXLSTest, TableauFieldByField) {
                                    "                 ", "Lucia Noè      1 ", "Lucia Noè      1 ",
                                    "                 ", ""}));
     EXPECT_EQ(foglio.at(8).at(0), QStringLiteral("  102"));
+}
+
+// Lines already in hand give the spreadsheet file the print file would
+// give, whatever the print file holds by then.
+TEST_F(ConvertiXLSTest, LinesInHandAsThePrintFile) {
+    ConvertiXLS(QStringLiteral("FD7"), posto_);
+    const QByteArray dalFile = cartella_.leggi(QStringLiteral("fd7.csv"));
+    cartella_.scrivi(QStringLiteral("FD7"), QByteArray("un altro tableau\r\n"));
+    EXPECT_EQ(ScriviFoglioXLS(RigheDaByte(TableauDiProva()), posto_), cartella_.percorso(QStringLiteral("fd7.csv")));
+    EXPECT_EQ(cartella_.leggi(QStringLiteral("fd7.csv")), dalFile);
 }
 
 TEST_F(ConvertiXLSTest, SeparatorsFromTheSettingsFile) {
