@@ -201,9 +201,9 @@ TEST_F(ArchiviOstili, CampiDiTipoInattesoEChiaviNulle) {
             if (riga[indice].nullo())
                 continue;
             if (caso.tipo == TipoJet::Text)
-                riga[indice] = Valore(riga[indice].testo().isEmpty()
-                                          ? QString::number(riga[indice].intero())
-                                          : riga[indice].testo());
+                riga[indice] =
+                    Valore(riga[indice].testo().isEmpty() ? QString::number(riga[indice].intero())
+                                                          : riga[indice].testo());
             else if (caso.tipo == TipoJet::Long)
                 riga[indice] = Valore(riga[indice].testo().toInt());
         }
@@ -213,9 +213,10 @@ TEST_F(ArchiviOstili, CampiDiTipoInattesoEChiaviNulle) {
         EXPECT_EQ(ImpronteArchivi(cartella_.percorso()), archivi);
         if (caso.tipo == TipoJet::Text || caso.tipo == TipoJet::Long) {
             EXPECT_EQ(esito, ArchivioIllegibile);
-            EXPECT_TRUE(errori_.startsWith(u"Tipo di dati non corrispondente: il campo "_s + caso.campo +
-                                           u" della tabella "_s + tabella.nome + u" dell'archivio "_s +
-                                           tabella.nome + u".mdb contiene "_s))
+            EXPECT_TRUE(errori_.startsWith(u"Tipo di dati non corrispondente: il campo "_s +
+                                           caso.campo + u" della tabella "_s + tabella.nome +
+                                           u" dell'archivio "_s + tabella.nome +
+                                           u".mdb contiene "_s))
                 << errori_.toStdString();
             EXPECT_EQ(cartella_.leggi("FD1"), kPrecedente);
             continue;

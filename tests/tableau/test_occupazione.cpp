@@ -209,34 +209,37 @@ TEST_P(Occupazione, CampiDiGenereInattesoRifiutati) {
         const char* campo;
         GenereCampo genere;
     };
-    for (const Caso& caso : {Caso{"NumeriCamere", "NumeroHotel", GenereCampo::Testo},
-                             Caso{"NumeriCamere", "NumeroTableau", GenereCampo::Testo},
-                             Caso{"NumeriCamere", "NumeroCamera", GenereCampo::Numero},
-                             Caso{"Scheda_Cliente", "NumeroHotel", GenereCampo::Testo},
-                             Caso{"Scheda_Cliente", "NumeroCamera", GenereCampo::Numero},
-                             Caso{"Scheda_Cliente", "DataArrivo", GenereCampo::Numero},
-                             Caso{"Scheda_Cliente", "Partito", GenereCampo::Binario},
-                             Caso{"Scheda_Cliente", "NumeroComponente", GenereCampo::Testo},
-                             Caso{"Scheda_Cliente", "NumeroProgressivo", GenereCampo::Testo},
-                             Caso{"Ditta_Intestataria", "NumeroHotel", GenereCampo::Testo},
-                             Caso{"Ditta_Intestataria", "CodiceCliente", GenereCampo::Testo},
-                             Caso{"Camere_Prenotazione", "NumeroHotel", GenereCampo::Testo},
-                             Caso{"Camere_Prenotazione", "NumeroCamera", GenereCampo::Numero},
-                             Caso{"Camere_Prenotazione", "NumeroPrenotazione", GenereCampo::Testo},
-                             Caso{"Camere_Prenotazione", "TipoPrenotazione", GenereCampo::Numero},
-                             Caso{"Camere_Prenotazione", "DataPartenza", GenereCampo::Numero},
-                             Caso{"Camere_Prenotazione", "NumeroPersone", GenereCampo::Testo},
-                             Caso{"Scheda_Prenotazione", "NumeroHotel", GenereCampo::Testo},
-                             Caso{"Scheda_Prenotazione", "NumeroPrenotazione", GenereCampo::Testo},
-                             Caso{"Scheda_Prenotazione", "TipoPrenotazione", GenereCampo::Numero}}) {
+    for (const Caso& caso :
+         {Caso{"NumeriCamere", "NumeroHotel", GenereCampo::Testo},
+          Caso{"NumeriCamere", "NumeroTableau", GenereCampo::Testo},
+          Caso{"NumeriCamere", "NumeroCamera", GenereCampo::Numero},
+          Caso{"Scheda_Cliente", "NumeroHotel", GenereCampo::Testo},
+          Caso{"Scheda_Cliente", "NumeroCamera", GenereCampo::Numero},
+          Caso{"Scheda_Cliente", "DataArrivo", GenereCampo::Numero},
+          Caso{"Scheda_Cliente", "Partito", GenereCampo::Binario},
+          Caso{"Scheda_Cliente", "NumeroComponente", GenereCampo::Testo},
+          Caso{"Scheda_Cliente", "NumeroProgressivo", GenereCampo::Testo},
+          Caso{"Ditta_Intestataria", "NumeroHotel", GenereCampo::Testo},
+          Caso{"Ditta_Intestataria", "CodiceCliente", GenereCampo::Testo},
+          Caso{"Camere_Prenotazione", "NumeroHotel", GenereCampo::Testo},
+          Caso{"Camere_Prenotazione", "NumeroCamera", GenereCampo::Numero},
+          Caso{"Camere_Prenotazione", "NumeroPrenotazione", GenereCampo::Testo},
+          Caso{"Camere_Prenotazione", "TipoPrenotazione", GenereCampo::Numero},
+          Caso{"Camere_Prenotazione", "DataPartenza", GenereCampo::Numero},
+          Caso{"Camere_Prenotazione", "NumeroPersone", GenereCampo::Testo},
+          Caso{"Scheda_Prenotazione", "NumeroHotel", GenereCampo::Testo},
+          Caso{"Scheda_Prenotazione", "NumeroPrenotazione", GenereCampo::Testo},
+          Caso{"Scheda_Prenotazione", "TipoPrenotazione", GenereCampo::Numero}}) {
         SCOPED_TRACE(std::string(caso.tabella) + "." + caso.campo);
         ArchiviInMemoria archivi = suite.inMemoria();
         Tabella& tabella = archivi.tabella(QString::fromLatin1(caso.tabella));
-        const auto colonna = static_cast<std::size_t>(tabella.indiceCampo(QString::fromLatin1(caso.campo)));
+        const auto colonna =
+            static_cast<std::size_t>(tabella.indiceCampo(QString::fromLatin1(caso.campo)));
         tabella.generi[colonna] = caso.genere;
         // The whole week, every room's days included.
         const auto settimana = [&] {
-            const auto raccolta = GetParam()(archivi, kSettimana, Settimana::daTesto(kSettimana.data));
+            const auto raccolta =
+                GetParam()(archivi, kSettimana, Settimana::daTesto(kSettimana.data));
             for (const QString& camera : raccolta->camere())
                 (void)raccolta->giorni(camera);
             return raccolta->camere().size();

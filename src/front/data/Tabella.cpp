@@ -21,10 +21,12 @@ void Tabella::verificaConfronto(int campo, GenereCampo valore) const {
     const GenereCampo delCampo = genere(campo);
     if (Confrontabili(delCampo, valore))
         return;
-    const QString dove = archivio.isEmpty() ? QStringLiteral("della tabella %1").arg(nome)
-                                            : QStringLiteral("della tabella %1 dell'archivio %2").arg(nome, archivio);
-    throw ErroreArchivio(QStringLiteral("Tipo di dati non corrispondente: il campo %1 %2 contiene %3 ed è confrontato con %4")
-                             .arg(campi[static_cast<std::size_t>(campo)], dove, ContenutoDi(delCampo), ValoreDi(valore)));
+    const QString dove = archivio.isEmpty()
+                             ? QStringLiteral("della tabella %1").arg(nome)
+                             : QStringLiteral("della tabella %1 dell'archivio %2").arg(nome, archivio);
+    throw ErroreArchivio(
+        QStringLiteral("Tipo di dati non corrispondente: il campo %1 %2 contiene %3 ed è confrontato con %4")
+            .arg(campi[static_cast<std::size_t>(campo)], dove, ContenutoDi(delCampo), ValoreDi(valore)));
 }
 
 void Tabella::verificaCriterio(const Criterio& criterio, const std::vector<int>& colonne) const {

@@ -134,7 +134,8 @@ TEST_F(TipiCampi, ConfrontiTraGeneriDiversiRifiutati) {
 // without rows and for a field that is null in every row. A null value is
 // compared with nothing and is never an error.
 TEST_F(TipiCampi, TabellaVuotaCampoNulloEValoreNullo) {
-    EXPECT_TRUE(erroreLettura(s("Vuota"), Campo(s("Codice")) == Valore(1)).contains(u"il campo Codice della tabella Vuota"));
+    EXPECT_TRUE(erroreLettura(s("Vuota"), Campo(s("Codice")) == Valore(1))
+                    .contains(u"il campo Codice della tabella Vuota"));
     EXPECT_TRUE(erroreLettura(s("Vuota"), Campo(s("Numero")) >= Valore(u"1")).contains(u"il campo Numero"));
     EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("SempreNullo")) == Valore(0)).contains(u"il campo SempreNullo"));
     EXPECT_TRUE(scelti(Campo(s("SempreNullo")) == Valore(u"")).empty());

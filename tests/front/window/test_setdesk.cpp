@@ -391,9 +391,10 @@ void TestSetDesk::tableauDiTipoInattesoSegnalato() {
     apri();
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     const MessaggioMostrato& avviso = risposte->Mostrati().front();
-    QCOMPARE(avviso.testo, QStringLiteral("Tipo di dati non corrispondente: il campo NumeroTableau della "
-                                          "tabella NumeriCamere dell'archivio NumeriCamere.mdb contiene "
-                                          "testo ed è confrontato con un numero"));
+    QCOMPARE(avviso.testo,
+             QStringLiteral("Tipo di dati non corrispondente: il campo NumeroTableau della "
+                            "tabella NumeriCamere dell'archivio NumeriCamere.mdb contiene "
+                            "testo ed è confrontato con un numero"));
     QCOMPARE(avviso.titolo, QStringLiteral("Archivio non disponibile"));
     QVERIFY(errori.testo().contains("NumeroTableau"));
     QVERIFY(desk->Caricata());
