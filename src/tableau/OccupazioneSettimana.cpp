@@ -17,9 +17,10 @@ Criterio dellHotel(const RichiestaTableau& richiesta) {
     return Campo(s("NumeroHotel")) == Valore(richiesta.hotel);
 }
 
-// The values of one field in every record of a record set.
-std::vector<Valore> valoriDi(const Recordset& record, const QString& campo) {
-    const int colonna = record.IndiceCampo(campo);
+// The values of one field in every record of a record set, the key of a
+// join whose values are compared as `genere`.
+std::vector<Valore> valoriDi(const Recordset& record, const QString& campo, GenereCampo genere) {
+    const int colonna = record.IndiceCampo(campo, genere);
     std::vector<Valore> valori;
     valori.reserve(record.RecordCount());
     for (std::size_t r = 0; r < record.RecordCount(); ++r)
@@ -28,10 +29,18 @@ std::vector<Valore> valoriDi(const Recordset& record, const QString& campo) {
 }
 
 // Reads the fields of one record set by name, one record after the other.
+// A field the report compares states the kind it is compared as, and a
+// column of a kind that cannot be compared with it is refused as a search
+// on it would be: both tables of a join must agree, and a key field of
+// another type stops the report instead of leaving its records out.
 class Lettura {
   public:
     explicit Lettura(const Recordset& record) : record_(record) {}
+    // A field only read (a name, a company).
     int colonna(const char* campo) const { return record_.IndiceCampo(s(campo)); }
+    int colonna(const char* campo, GenereCampo confrontatoCome) const {
+        return record_.IndiceCampo(s(campo), confrontatoCome);
+    }
     const Valore& operator()(std::size_t r, int colonna) const {
         return record_.valore(r, colonna);
     }
@@ -74,7 +83,9 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
         s("Scheda_Prenotazione.mdb"),
         {s("Scheda_Prenotazione"),
          dellHotel(richiesta) &&
-             Campo(s("NumeroPrenotazione")).in(valoriDi(camereSettimana, s("NumeroPrenotazione"))),
+             Campo(s("NumeroPrenotazione"))
+                 .in(valoriDi(camereSettimana, s("NumeroPrenotazione"), GenereCampo::Numero),
+                     GenereCampo::Numero),
          {}});
     Recordset camere = archivi.apri(
         s("NumeriCamere.mdb"),
@@ -90,7 +101,9 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
         s("Ditta_Intestataria.mdb"),
         {s("Ditta_Intestataria"),
          dellHotel(richiesta) &&
-             Campo(s("CodiceCliente")).in(valoriDi(clientiSettimana, s("NumeroProgressivo"))),
+             Campo(s("CodiceCliente"))
+                 .in(valoriDi(clientiSettimana, s("NumeroProgressivo"), GenereCampo::Numero),
+                     GenereCampo::Numero),
          {}});
 
     occupazione->leggiPrenotazioni(camereSettimana, prenotazioniSettimana, richiesta, settimana);
@@ -104,8 +117,8 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana,
                                              const RichiestaTableau& richiesta,
                                              const Settimana& settimana) {
     const Lettura schede(prenotazioniSettimana);
-    const int numeroScheda = schede.colonna("NumeroPrenotazione");
-    const int tipoScheda = schede.colonna("TipoPrenotazione");
+    const int numeroScheda = schede.colonna("NumeroPrenotazione", GenereCampo::Numero);
+    const int tipoScheda = schede.colonna("TipoPrenotazione", GenereCampo::Testo);
     const int ditta = schede.colonna("Ditta");
     const int nome = schede.colonna("NomeCliente");
     std::vector<QString> ditteSchede;
@@ -116,13 +129,13 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana,
     }
 
     const Lettura righe(camereSettimana);
-    const int hotel = righe.colonna("NumeroHotel");
-    const int camera = righe.colonna("NumeroCamera");
-    const int numero = righe.colonna("NumeroPrenotazione");
-    const int tipo = righe.colonna("TipoPrenotazione");
-    const int arrivo = righe.colonna("DataArrivo");
-    const int partenza = righe.colonna("DataPartenza");
-    const int persone = righe.colonna("NumeroPersone");
+    const int hotel = righe.colonna("NumeroHotel", GenereCampo::Numero);
+    const int camera = righe.colonna("NumeroCamera", GenereCampo::Testo);
+    const int numero = righe.colonna("NumeroPrenotazione", GenereCampo::Numero);
+    const int tipo = righe.colonna("TipoPrenotazione", GenereCampo::Testo);
+    const int arrivo = righe.colonna("DataArrivo", GenereCampo::Testo);
+    const int partenza = righe.colonna("DataPartenza", GenereCampo::Testo);
+    const int persone = righe.colonna("NumeroPersone", GenereCampo::Numero);
     const Valore numeroHotel(richiesta.hotel);
     for (std::size_t r = 0; r < righe.quanti(); ++r) {
         if (!Uguale(righe(r, hotel), numeroHotel) || righe(r, camera).tipo() != Valore::Tipo::Testo)
@@ -142,19 +155,19 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana,
 void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& ditte,
                                        const Settimana& settimana) {
     const Lettura societa(ditte);
-    const int codice = societa.colonna("CodiceCliente");
+    const int codice = societa.colonna("CodiceCliente", GenereCampo::Numero);
     const int ragioneSociale = societa.colonna("RagioneSociale");
     PrimoPerValore dittaPerCliente;
     for (std::size_t r = 0; r < societa.quanti(); ++r)
         dittaPerCliente.aggiungi(societa(r, codice), r);
 
     const Lettura righe(clientiSettimana);
-    const int camera = righe.colonna("NumeroCamera");
-    const int arrivo = righe.colonna("DataArrivo");
-    const int partenza = righe.colonna("DataPartenza");
-    const int partito = righe.colonna("Partito");
-    const int componente = righe.colonna("NumeroComponente");
-    const int progressivo = righe.colonna("NumeroProgressivo");
+    const int camera = righe.colonna("NumeroCamera", GenereCampo::Testo);
+    const int arrivo = righe.colonna("DataArrivo", GenereCampo::Testo);
+    const int partenza = righe.colonna("DataPartenza", GenereCampo::Testo);
+    const int partito = righe.colonna("Partito", GenereCampo::Testo);
+    const int componente = righe.colonna("NumeroComponente", GenereCampo::Numero);
+    const int progressivo = righe.colonna("NumeroProgressivo", GenereCampo::Numero);
     const int nome = righe.colonna("NomeCliente");
     for (std::size_t r = 0; r < righe.quanti(); ++r) {
         if (righe(r, camera).tipo() != Valore::Tipo::Testo ||
@@ -176,7 +189,7 @@ void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& d
 void OccupazioneSettimana::leggiCamere(Recordset& camere) {
     camere.setSort(s("[NumeroCamera]"));
     const Recordset ordinate = camere.OpenRecordset();
-    for (const Valore& camera : valoriDi(ordinate, s("NumeroCamera")))
+    for (const Valore& camera : valoriDi(ordinate, s("NumeroCamera"), GenereCampo::Testo))
         camere_.push_back(camera.testo());
 }
 

@@ -14,18 +14,21 @@ Tabella& ArchiviInMemoria::tabella(const QString& nome) {
 }
 
 Tabella ArchiviInMemoria::seleziona(const Tabella& tabella, const Criterio* dove) const {
-    Tabella scelte{tabella.nome, tabella.campi, {}};
-    std::vector<std::size_t> colonne;
+    Tabella scelte = tabella.senzaRighe();
+    std::vector<int> colonne;
     if (dove) {
         for (const QString& campo : dove->campi()) {
             const int colonna = tabella.indiceCampo(campo);
             if (colonna < 0)
                 throw ErroreArchivio(QStringLiteral("Campo non trovato: %1").arg(campo));
-            colonne.push_back(static_cast<std::size_t>(colonna));
+            colonne.push_back(colonna);
         }
+        tabella.verificaCriterio(*dove, colonne);
     }
     for (const auto& riga : tabella.righe) {
-        if (!dove || dove->vale([&](std::size_t i) -> const Valore& { return riga[colonne[i]]; }))
+        if (!dove || dove->vale([&](std::size_t i) -> const Valore& {
+                return riga[static_cast<std::size_t>(colonne[i])];
+            }))
             scelte.righe.push_back(riga);
     }
     return scelte;
@@ -42,7 +45,7 @@ Recordset ArchiviInMemoria::apri(const QString&, const Selezione& selezione) {
         std::vector<Valore> chiavi;
         for (const auto& riga : interne.righe)
             chiavi.push_back(riga.at(static_cast<std::size_t>(colonna)));
-        const Criterio in = Criterio::tra(selezione.in->campo, chiavi);
+        const Criterio in = Criterio::tra(selezione.in->campo, chiavi, interne.genere(colonna));
         dove = dove ? *dove && in : in;
     }
     auto scelte = std::make_shared<Tabella>(seleziona(tutte, dove ? &*dove : nullptr));

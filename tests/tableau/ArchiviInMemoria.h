@@ -7,7 +7,8 @@
 
 // Tables built by a test, served as the database files would serve them:
 // a selection keeps the records that meet its condition, in table order,
-// and its "In" part reads the inner table from the same set.
+// and its "In" part reads the inner table from the same set. Comparisons
+// with fields of a kind the table gives are checked as the files check them.
 class ArchiviInMemoria : public SorgenteArchivi {
   public:
     void aggiungi(Tabella tabella);

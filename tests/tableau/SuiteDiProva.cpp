@@ -1,5 +1,6 @@
 #include "tableau/SuiteDiProva.h"
 
+#include "front/data/ValoreJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
 
 #include <QDate>
@@ -14,6 +15,21 @@ Tabella vuota(const char* nome, std::initializer_list<const char*> campi) {
     for (const char* campo : campi)
         tabella.campi.push_back(QString::fromLatin1(campo));
     return tabella;
+}
+
+// The column type a field of the suite is written with: numbers as Integer
+// or Long, texts as Text, save for a type given in `tipi`.
+TipoJet tipoDelCampo(const QString& campo, const std::map<QString, TipoJet>& tipi) {
+    const QStringList interi{"Numero", "NumeroHotel",      "NumeroTableau",
+                             "Codice", "NumeroComponente", "NumeroPersone"};
+    const QStringList lunghi{"NumeroProgressivo", "NumeroPrenotazione", "CodiceCliente"};
+    if (const auto tipo = tipi.find(campo); tipo != tipi.end())
+        return tipo->second;
+    if (interi.contains(campo))
+        return TipoJet::Integer;
+    if (lunghi.contains(campo))
+        return TipoJet::Long;
+    return TipoJet::Text;
 }
 
 } // namespace
@@ -66,20 +82,11 @@ void SuiteDiProva::scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore
 
 void SalvaTabellaMdb(const Tabella& tabella, const QString& file,
                      const std::map<QString, TipoJet>& tipi) {
-    const QStringList interi{"Numero", "NumeroHotel",      "NumeroTableau",
-                             "Codice", "NumeroComponente", "NumeroPersone"};
-    const QStringList lunghi{"NumeroProgressivo", "NumeroPrenotazione", "CodiceCliente"};
     ScrittoreMdb scrittore;
     TabellaMdb& mdb = scrittore.tabella(tabella.nome);
     for (const QString& campo : tabella.campi) {
-        if (const auto tipo = tipi.find(campo); tipo != tipi.end())
-            mdb.colonna(campo, tipo->second, tipo->second == TipoJet::Text ? 60 : 0);
-        else if (interi.contains(campo))
-            mdb.colonna(campo, TipoJet::Integer);
-        else if (lunghi.contains(campo))
-            mdb.colonna(campo, TipoJet::Long);
-        else
-            mdb.colonna(campo, TipoJet::Text, 60);
+        const TipoJet tipo = tipoDelCampo(campo, tipi);
+        mdb.colonna(campo, tipo, tipo == TipoJet::Text ? 60 : 0);
     }
     for (const auto& riga : tabella.righe)
         mdb.riga(riga);
@@ -95,8 +102,16 @@ void SuiteDiProva::salvaMdb() const {
 ArchiviInMemoria SuiteDiProva::inMemoria() const {
     ArchiviInMemoria archivi;
     for (const Tabella* tabella :
-         {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede})
-        archivi.aggiungi(*tabella);
+         {&hotels, &tableaux, &camere, &clienti, &ditte, &camerePrenotate, &schede}) {
+        // The fields' kinds as the files would give them, so that the
+        // report's checks of the kinds it compares run here too.
+        Tabella conGeneri = *tabella;
+        conGeneri.generi.clear();
+        for (const QString& campo : tabella->campi)
+            conGeneri.generi.push_back(
+                jet::GenereColonna(static_cast<jet::TipoColonna>(tipoDelCampo(campo, {}))));
+        archivi.aggiungi(std::move(conGeneri));
+    }
     return archivi;
 }
 

@@ -25,6 +25,7 @@ struct SuiteDiProva {
                          Valore arrivo, Valore partenza, Valore persone);
     void scheda(Valore hotel, Valore prenotazione, Valore tipo, Valore ditta, Valore nome);
 
+    // The tables in memory, each field of the kind salvaMdb writes it with.
     ArchiviInMemoria inMemoria() const;
     // Writes each table into the file of its name ("Tableau.mdb" and so
     // on) in the current folder: numbers as Integer or Long columns, texts

@@ -17,6 +17,15 @@ Recordset tutta(SorgenteArchivi& archivi, const char* file, const char* tabella)
     return archivi.apri(s(file), {s(tabella), std::nullopt, std::nullopt});
 }
 
+// The fields the walk compares record by record, outside its searches, and
+// the kind each is compared as: a column of a kind that cannot be compared
+// with it is refused once, as the production collection refuses it.
+void confrontati(const Recordset& record, GenereCampo genere,
+                 std::initializer_list<const char*> campi) {
+    for (const char* campo : campi)
+        (void)record.IndiceCampo(s(campo), genere);
+}
+
 bool copre(const Recordset& record, const QString& dataGiorno) {
     return CopreIlGiorno(record.Campo(s("DataArrivo")), record.Campo(s("DataPartenza")),
                          dataGiorno);
@@ -47,9 +56,18 @@ TableauDiRiferimento::TableauDiRiferimento(SorgenteArchivi& archivi,
       clientiSettimana_(archivi.apri(s("Scheda_Cliente.mdb"),
                                      {s("Scheda_Cliente"), settimanaDi(settimana), std::nullopt})),
       ditte_(tutta(archivi, "Ditta_Intestataria.mdb", "Ditta_Intestataria")) {
+    confrontati(camereSettimana_, GenereCampo::Numero, {"NumeroPrenotazione", "NumeroPersone"});
+    confrontati(camereSettimana_, GenereCampo::Testo, {"DataArrivo", "DataPartenza"});
+    confrontati(prenotazioniSettimana_, GenereCampo::Testo, {"TipoPrenotazione"});
+    confrontati(clientiSettimana_, GenereCampo::Numero,
+                {"NumeroHotel", "NumeroComponente", "NumeroProgressivo"});
+    confrontati(clientiSettimana_, GenereCampo::Testo, {"Partito", "DataArrivo", "DataPartenza"});
+    confrontati(ditte_, GenereCampo::Numero, {"NumeroHotel", "CodiceCliente"});
     Recordset tutteLeCamere = tutta(archivi, "NumeriCamere.mdb", "NumeriCamere");
     tutteLeCamere.setSort(s("[NumeroCamera]"));
     Recordset camere = tutteLeCamere.OpenRecordset();
+    confrontati(camere, GenereCampo::Numero, {"NumeroTableau"});
+    confrontati(camere, GenereCampo::Testo, {"NumeroCamera"});
     const Criterio dellHotel = Campo(s("NumeroHotel")) == Valore(richiesta.hotel);
     for (camere.FindFirst(dellHotel); !camere.NoMatch(); camere.FindNext(dellHotel)) {
         const Valore numero = camere.Campo(s("NumeroCamera"));

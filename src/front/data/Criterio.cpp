@@ -10,8 +10,10 @@ namespace {
 // same for ten values as for ten thousand.
 class InsiemeValori {
 public:
-    explicit InsiemeValori(const std::vector<Valore>& valori) {
+    InsiemeValori(const std::vector<Valore>& valori, GenereCampo genere) {
+        aggiungiGenere(genere);
         for (const Valore& v : valori) {
+            aggiungiGenere(GenereDi(v));
             if (v.tipo() == Valore::Tipo::Testo)
                 testi_.insert(v.testo());
             else if (v.tipo() == Valore::Tipo::Intero)
@@ -38,7 +40,16 @@ public:
         return false;
     }
 
+    // The kinds of the values, each once.
+    const std::vector<GenereCampo>& generi() const { return generi_; }
+
 private:
+    void aggiungiGenere(GenereCampo genere) {
+        if (genere != GenereCampo::Ignoto && std::find(generi_.begin(), generi_.end(), genere) == generi_.end())
+            generi_.push_back(genere);
+    }
+
+    std::vector<GenereCampo> generi_;
     QSet<QString> testi_;
     QSet<std::int64_t> interi_;
     std::vector<Valore> altri_;
@@ -85,6 +96,24 @@ bool soddisfa(std::strong_ordering ordine, Confronto confronto) {
     return false;
 }
 
+void visitaConfronti(const Nodo& nodo, const std::function<void(std::size_t, GenereCampo)>& visita) {
+    switch (nodo.tipo) {
+    case Nodo::Tipo::E:
+    case Nodo::Tipo::O:
+        visitaConfronti(*nodo.sinistro, visita);
+        visitaConfronti(*nodo.destro, visita);
+        return;
+    case Nodo::Tipo::In:
+        for (GenereCampo genere : nodo.insieme->generi())
+            visita(nodo.campo, genere);
+        return;
+    case Nodo::Tipo::Confronto:
+        if (!nodo.valore.nullo())
+            visita(nodo.campo, GenereDi(nodo.valore));
+        return;
+    }
+}
+
 bool valuta(const Nodo& nodo, const std::function<const Valore&(std::size_t)>& valoreDi) {
     switch (nodo.tipo) {
     case Nodo::Tipo::E: return valuta(*nodo.sinistro, valoreDi) && valuta(*nodo.destro, valoreDi);
@@ -108,11 +137,11 @@ Criterio::Criterio(QString campo, Confronto confronto, Valore valore) : campi_{s
     radice_ = nodo;
 }
 
-Criterio Criterio::tra(QString campo, const std::vector<Valore>& valori) {
+Criterio Criterio::tra(QString campo, const std::vector<Valore>& valori, GenereCampo genere) {
     Criterio criterio(std::move(campo), Confronto::Uguale, Valore());
     auto nodo = std::make_shared<Nodo>(*criterio.radice_);
     nodo->tipo = Nodo::Tipo::In;
-    nodo->insieme = std::make_shared<const InsiemeValori>(valori);
+    nodo->insieme = std::make_shared<const InsiemeValori>(valori, genere);
     criterio.radice_ = std::move(nodo);
     return criterio;
 }
@@ -140,6 +169,10 @@ Criterio operator&&(Criterio a, Criterio b) { return Criterio::unisci(std::move(
 Criterio operator||(Criterio a, Criterio b) { return Criterio::unisci(std::move(a), b, false); }
 
 std::vector<QString> Criterio::campi() const { return campi_; }
+
+void Criterio::perOgniConfronto(const std::function<void(std::size_t, GenereCampo)>& visita) const {
+    visitaConfronti(*radice_, visita);
+}
 
 bool Criterio::vale(const std::function<const Valore&(std::size_t)>& valoreDi) const {
     return valuta(*radice_, valoreDi);

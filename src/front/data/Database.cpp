@@ -40,7 +40,7 @@ Recordset Database::OpenRecordset(const Selezione& selezione) const {
     chiavi.reserve(righeInterne.righe.size());
     for (const auto& riga : righeInterne.righe)
         chiavi.push_back(riga[static_cast<std::size_t>(colonna)]);
-    Criterio condizione = Criterio::tra(in.campo, chiavi);
+    Criterio condizione = Criterio::tra(in.campo, chiavi, righeInterne.genere(colonna));
     if (selezione.dove)
         condizione = *selezione.dove && condizione;
     return Recordset(std::make_shared<const Tabella>(file().leggi(selezione.tabella, &condizione)));

@@ -79,12 +79,16 @@ Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
         const jet::DefinizioneJet definizione = jet::LeggiDefinizione(file, voce.pagina);
         Tabella risultato;
         risultato.nome = voce.nome;
-        for (const jet::ColonnaJet& colonna : definizione.colonne)
+        risultato.archivio = d_->nome;
+        for (const jet::ColonnaJet& colonna : definizione.colonne) {
             risultato.campi.push_back(colonna.nome);
+            risultato.generi.push_back(jet::GenereColonna(colonna.tipo));
+        }
 
         // The fields the condition reads are decoded first; the rest only
         // for the rows that meet it.
         std::vector<std::size_t> colonneCriterio;
+        std::vector<int> colonneDeiCampi;
         std::vector<int> posizioneNelCriterio(definizione.colonne.size(), -1);
         if (dove) {
             for (const QString& campo : dove->campi()) {
@@ -94,7 +98,10 @@ Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
                                              .arg(campo, voce.nome, d_->nome));
                 posizioneNelCriterio[static_cast<std::size_t>(i)] = static_cast<int>(colonneCriterio.size());
                 colonneCriterio.push_back(static_cast<std::size_t>(i));
+                colonneDeiCampi.push_back(i);
             }
+            // A comparison Jet refuses fails the whole read, before any row.
+            risultato.verificaCriterio(*dove, colonneDeiCampi);
         }
         std::vector<Valore> valoriCriterio(colonneCriterio.size());
         const auto valoreCriterio = [&](std::size_t k) -> const Valore& { return valoriCriterio[k]; };

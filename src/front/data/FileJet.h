@@ -26,7 +26,8 @@ public:
     std::vector<QString> campi(const QString& tabella) const;
     // The table's live rows in file order. With `dove`, only the rows that
     // meet it are kept, decided while the pages are scanned. A field that the
-    // condition names and the table lacks raises ErroreArchivio.
+    // condition names and the table lacks, or compares with a value of a kind
+    // its column type cannot be compared with, raises ErroreArchivio.
     Tabella leggi(const QString& tabella, const Criterio* dove = nullptr) const;
 
 private:

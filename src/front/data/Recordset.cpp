@@ -76,9 +76,7 @@ Recordset Recordset::OpenRecordset() const {
         }
         return false;
     });
-    auto ordinata = std::make_shared<Tabella>();
-    ordinata->nome = dati_->nome;
-    ordinata->campi = dati_->campi;
+    auto ordinata = std::make_shared<Tabella>(dati_->senzaRighe());
     ordinata->righe.reserve(posizioni.size());
     for (std::size_t p : posizioni)
         ordinata->righe.push_back(dati_->righe[p]);
@@ -89,6 +87,7 @@ void Recordset::cerca(const Criterio& criterio, std::size_t da) {
     std::vector<int> indici;
     for (const QString& campo : criterio.campi())
         indici.push_back(IndiceCampo(campo));
+    dati_->verificaCriterio(criterio, indici);
     const auto& righe = dati_->righe;
     for (std::size_t r = da; r < righe.size(); ++r) {
         const auto& riga = righe[r];
@@ -123,6 +122,12 @@ int Recordset::IndiceCampo(const QString& campo) const {
     return indice;
 }
 
+int Recordset::IndiceCampo(const QString& campo, GenereCampo confrontatoCome) const {
+    const int indice = IndiceCampo(campo);
+    dati_->verificaConfronto(indice, confrontatoCome);
+    return indice;
+}
+
 const Valore& Recordset::valore(std::size_t record, int campo) const {
     return dati_->righe.at(record).at(static_cast<std::size_t>(campo));
 }
@@ -130,6 +135,6 @@ const Valore& Recordset::valore(std::size_t record, int campo) const {
 QString Recordset::nomeTabella() const { return dati_->nome; }
 
 void Recordset::Close() {
-    dati_ = std::make_shared<const Tabella>(Tabella{dati_->nome, dati_->campi, {}});
+    dati_ = std::make_shared<const Tabella>(dati_->senzaRighe());
     noMatch_ = true;
 }

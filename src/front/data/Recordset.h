@@ -22,6 +22,9 @@ public:
     void setSort(const QString& ordine);
     Recordset OpenRecordset() const;
 
+    // A comparison of a field with a value of a kind its column cannot be
+    // compared with raises ErroreArchivio, as Jet refuses it, whether or not
+    // any record holds a value there.
     void FindFirst(const Criterio& criterio);
     void FindNext(const Criterio& criterio);
     bool NoMatch() const { return noMatch_; }
@@ -34,6 +37,10 @@ public:
     std::size_t RecordCount() const;
     // ErroreArchivio when the field does not exist.
     int IndiceCampo(const QString& campo) const;
+    // The same for a field the caller compares, record by record, with
+    // values of kind `confrontatoCome`: ErroreArchivio as for a search when
+    // the field's kind cannot be compared with it.
+    int IndiceCampo(const QString& campo, GenereCampo confrontatoCome) const;
     const Valore& valore(std::size_t record, int campo) const;
 
     QString nomeTabella() const;

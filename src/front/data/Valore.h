@@ -40,8 +40,10 @@ public:
     QByteArray byte() const;
 
     // Jet comparison: texts by character code, numbers by value. Empty when
-    // either side is null or the kinds cannot be compared: such a comparison
-    // is false whatever the operator.
+    // either side is null, a number is NaN or the kinds cannot be compared:
+    // such a comparison is false whatever the operator. Searches check the
+    // kinds of their fields first (Tabella::verificaCriterio), so that a
+    // comparison of kinds Jet refuses is an error there, not a false.
     std::optional<std::strong_ordering> confronta(const Valore& altro) const;
 
     bool operator==(const Valore& altro) const = default;

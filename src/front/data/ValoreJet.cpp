@@ -121,4 +121,25 @@ Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const C
     }
 }
 
+GenereCampo GenereColonna(TipoColonna tipo) {
+    switch (tipo) {
+    case TipoColonna::Booleano:
+    case TipoColonna::Byte:
+    case TipoColonna::Intero:
+    case TipoColonna::Lungo:
+    case TipoColonna::Grande:
+    case TipoColonna::Valuta:
+    case TipoColonna::Singolo:
+    case TipoColonna::Doppio:
+    case TipoColonna::DataOra:
+    case TipoColonna::Numerico: return GenereCampo::Numero;
+    case TipoColonna::Testo:
+    case TipoColonna::Memo:
+    case TipoColonna::Guid: return GenereCampo::Testo;
+    case TipoColonna::Binario:
+    case TipoColonna::Ole: break;
+    }
+    return GenereCampo::Binario;
+}
+
 } // namespace jet

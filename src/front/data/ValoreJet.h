@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/data/DefinizioneJet.h"
+#include "front/data/GenereCampo.h"
 #include "front/data/PagineJet.h"
 #include "front/data/ScomposizioneRiga.h"
 #include "front/data/Valore.h"
@@ -16,5 +17,10 @@ namespace jet {
 // of the caller's. Damage when the bytes are too short for the type.
 Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const CampoJet& campo,
                        PaginaJet& appoggio);
+
+// The kind of the values DecodificaCampo gives for a column type: booleans,
+// numbers of every size, currency and dates are numbers; texts, memos and
+// replication IDs texts; binary, OLE and unknown types binary data.
+GenereCampo GenereColonna(TipoColonna tipo);
 
 } // namespace jet

@@ -7,6 +7,7 @@
 #include "front/Scelta.h"
 #include "front/SetDesk.h"
 #include "front/routines/Orologio.h"
+#include "mdbwriter/ScrittoreMdb.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
 #include "print/ErroreStampa.h"
@@ -79,6 +80,7 @@ class TestSetDesk : public QObject {
     void senzaAlberghiTerminaDicendoPerche();
     void albergoSenzaTableauTerminaDicendoPerche();
     void archivioMancanteDuranteLaRichiesta();
+    void tableauDiTipoInattesoSegnalato();
     void erroreDellaStampaSegnalato();
 
   private:
@@ -366,6 +368,37 @@ void TestSetDesk::archivioMancanteDuranteLaRichiesta() {
     Clic(desk->Tasto(0));
     QCOMPARE(richieste.size(), std::size_t{1});
     QCOMPARE(richieste.front(), (Richiesta{1, 7, "101", "102", Oggi}));
+}
+
+// The rooms' tableau numbers kept as text: the search for the chosen
+// tableau's rooms is refused with a message naming the field, rather than
+// giving a range of no rooms; the window goes on working.
+void TestSetDesk::tableauDiTipoInattesoSegnalato() {
+    ScriviArchiviDiProva();
+    ScrittoreMdb scrittore;
+    TabellaMdb& camere = scrittore.tabella(QStringLiteral("NumeriCamere"));
+    camere.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
+        .colonna(QStringLiteral("NumeroTableau"), TipoJet::Text, 5)
+        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Text, 10)
+        .colonna(QStringLiteral("TipoCamera"), TipoJet::Text, 5)
+        .colonna(QStringLiteral("PostiLetto"), TipoJet::Integer);
+    camere.riga({1, QString("7"), QString("101"), QString("DBL"), 2});
+    camere.riga({12, QString("3"), QString("12"), QString("DBL"), 2});
+    scrittore.salva(QStringLiteral("NumeriCamere.mdb"));
+
+    CatturaErrori errori;
+    risposte->Accoda(RispostaOk);
+    apri();
+    QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
+    const MessaggioMostrato& avviso = risposte->Mostrati().front();
+    QCOMPARE(avviso.testo,
+             QStringLiteral("Tipo di dati non corrispondente: il campo NumeroTableau della "
+                            "tabella NumeriCamere dell'archivio NumeriCamere.mdb contiene "
+                            "testo ed è confrontato con un numero"));
+    QCOMPARE(avviso.titolo, QStringLiteral("Archivio non disponibile"));
+    QVERIFY(errori.testo().contains("NumeroTableau"));
+    QVERIFY(desk->Caricata());
+    QCOMPARE(Voci(desk->Combo1(1)), (QStringList{"  7 Piano primo", "  2 Appartamenti"}));
 }
 
 void TestSetDesk::erroreDellaStampaSegnalato() {
