@@ -5,6 +5,7 @@
 #include "CampioniAccess.h"
 #include "util/CartellaDiProva.h"
 #include "StampaValore.h"
+#include "ValoriColonna.h"
 #include "util/StampaQString.h"
 
 #include "front/data/DBEngine.h"
@@ -35,13 +36,6 @@ QString errore(const std::function<void()>& azione) {
 void copiaCampione(const CartellaDiProva& cartella, const char* campione, const QString& nome) {
     ASSERT_TRUE(QFile::copy(CampioniAccess::carica().cartella + u'/' + QString::fromLatin1(campione),
                             cartella.percorso(nome)));
-}
-
-std::vector<Valore> colonna(const Recordset& righe, const QString& campo) {
-    std::vector<Valore> valori;
-    for (std::size_t r = 0; r < righe.RecordCount(); ++r)
-        valori.push_back(righe.valore(r, righe.IndiceCampo(campo)));
-    return valori;
 }
 
 } // namespace
@@ -153,7 +147,7 @@ TEST(Selezione, ConSelezioneInternaInUnAltroFile) {
                               Selezione::In{QStringLiteral("row"), QStringLiteral("Interno.mdb"),
                                             QStringLiteral("TableUnique2_temp"), QStringLiteral("row"),
                                             Campo(QStringLiteral("data1")) != Valore(u"stuff")}};
-    EXPECT_EQ(colonna(esterno.OpenRecordset(selezione), QStringLiteral("row")), attese);
+    EXPECT_EQ(ValoriColonna(esterno.OpenRecordset(selezione), QStringLiteral("row")), attese);
 
     // The inner file is found like any database: missing or ambiguous, it is an error.
     QFile::rename(cartella.percorso(QStringLiteral("INTERNO.MDB")), cartella.percorso(QStringLiteral("Altro.mdb")));

@@ -3,6 +3,7 @@
 // null never equal to anything), typed criteria joined by and / or / in.
 
 #include "StampaValore.h"
+#include "ValoriColonna.h"
 #include "util/StampaQString.h"
 
 #include "front/data/Criterio.h"
@@ -37,13 +38,6 @@ std::vector<Valore> percorri(Recordset& righe, const Criterio& criterio, const Q
     for (righe.FindFirst(criterio); !righe.NoMatch(); righe.FindNext(criterio))
         visti.push_back(righe.Campo(campo));
     return visti;
-}
-
-std::vector<Valore> colonna(const Recordset& righe, const QString& campo) {
-    std::vector<Valore> valori;
-    for (std::size_t r = 0; r < righe.RecordCount(); ++r)
-        valori.push_back(righe.valore(r, righe.IndiceCampo(campo)));
-    return valori;
 }
 
 } // namespace
@@ -131,11 +125,11 @@ TEST(Ordinamento, SortPoiOpenRecordsetOrdinaPerTesto) {
     Recordset righe = camere();
     righe.setSort(QStringLiteral("[NumeroCamera]"));
     const Recordset ordinate = righe.OpenRecordset();
-    EXPECT_EQ(colonna(ordinate, QStringLiteral("NumeroCamera")),
+    EXPECT_EQ(ValoriColonna(ordinate, QStringLiteral("NumeroCamera")),
               (std::vector<Valore>{Valore(), Valore(u"100"), Valore(u"1000"), Valore(u"101"), Valore(u"12"),
                                    Valore(u"99"), Valore(u"O'Hara")}));
     // The record set sorted from is left as it was.
-    EXPECT_EQ(colonna(righe, QStringLiteral("NumeroCamera")).front(), Valore(u"99"));
+    EXPECT_EQ(ValoriColonna(righe, QStringLiteral("NumeroCamera")).front(), Valore(u"99"));
     // Searching follows the new order.
     Recordset copia = ordinate;
     EXPECT_EQ(percorri(copia, Campo(QStringLiteral("TipoCamera")) == Valore(u"D"), QStringLiteral("NumeroCamera")),
@@ -146,7 +140,7 @@ TEST(Ordinamento, PiuChiaviDiscendentiEStabile) {
     Recordset righe = camere();
     righe.setSort(QStringLiteral("NumeroHotel DESC, [TipoCamera] asc"));
     const Recordset ordinate = righe.OpenRecordset();
-    EXPECT_EQ(colonna(ordinate, QStringLiteral("NumeroCamera")),
+    EXPECT_EQ(ValoriColonna(ordinate, QStringLiteral("NumeroCamera")),
               (std::vector<Valore>{Valore(u"12"), Valore(u"100"), Valore(u"101"), Valore(u"O'Hara"), Valore(u"99"),
                                    Valore(), Valore(u"1000")}));
     righe.setSort(QStringLiteral("[Piano]"));
@@ -165,7 +159,7 @@ TEST(Ordinamento, NumeriConNaN) {
     t->righe.push_back({Valore()});
     Recordset righe(t);
     righe.setSort(QStringLiteral("Valore"));
-    const std::vector<Valore> ordinati = colonna(righe.OpenRecordset(), QStringLiteral("Valore"));
+    const std::vector<Valore> ordinati = ValoriColonna(righe.OpenRecordset(), QStringLiteral("Valore"));
     ASSERT_EQ(ordinati.size(), 9u);
     EXPECT_TRUE(ordinati[0].nullo());
     const std::vector<double> attesi = {-1.0, 0.5, 1.0, 2.0, 3.0};
