@@ -13,8 +13,9 @@ std::int16_t lunghezza(const Valore& valore) {
     if (!valore.numerico())
         return kPredefinita;
     const double righe = std::nearbyint(valore.numero());
-    if (!(righe >= std::numeric_limits<std::int16_t>::min() &&
-          righe <= std::numeric_limits<std::int16_t>::max()))
+    // A page must hold at least one line: a length of 0 or below would put
+    // every line of the report on a page of its own.
+    if (!(righe >= 1 && righe <= std::numeric_limits<std::int16_t>::max()))
         return kPredefinita;
     return static_cast<std::int16_t>(righe);
 }

@@ -46,6 +46,7 @@ class ImpostazioniArchivi : public ::testing::Test {
             .colonna(QStringLiteral("LungPagNoComp"), TipoJet::Integer);
         pagine.riga({2, 79.5, Valore()});
         pagine.riga({1, 80.0, 64});
+        pagine.riga({3, 0.0, -5});
         contatori.salva(QStringLiteral("Contatori.mdb"));
         hotels(u"KU");
     }
@@ -127,6 +128,9 @@ TEST_F(ImpostazioniArchivi, LunghezzaDellaPagina) {
     EXPECT_EQ(LungPag(2, true), 80);  // 79.5 rounded half to even
     EXPECT_EQ(LungPag(2, false), 60); // absent value
     EXPECT_EQ(LungPag(9, true), 60);  // no record
+    // A page of no lines or fewer cannot be printed on.
+    EXPECT_EQ(LungPag(3, true), 60);
+    EXPECT_EQ(LungPag(3, false), 60);
 }
 
 TEST_F(ImpostazioniArchivi, OpzioniDellHotel1) {

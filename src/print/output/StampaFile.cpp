@@ -15,6 +15,15 @@ namespace {
 
 bool Opzione(const RichiestaStampa& richiesta, QChar lettera) { return richiesta.opzioni.contains(lettera); }
 
+// The top margin of the printer type, when a report line still fits below
+// it on the page; a margin of the whole page or more would leave no room
+// for the report and turn every line into pages of blanks, so it counts as
+// no margin.
+int Margine(const ImpostazioniStampa& impostazioni) {
+    const int margine = impostazioni.codici.margineSuperiore();
+    return margine < impostazioni.lungPag ? margine : 0;
+}
+
 [[noreturn]] void DestinazioneMancante(const RichiestaStampa& richiesta) {
     throw ErroreStampa(QStringLiteral("La destinazione \"%1\" non è nella tabella delle stampanti "
                                       "(Stampanti.mdb): non è stato stampato nulla.")
@@ -45,7 +54,7 @@ ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta, const Impostazi
     driver.font = impostazioni.font;
     driver.puntiSpaziatura = codici.codiceCompresso(1);
     driver.puntiTesto = codici.codiceCompresso(richiesta.compressa ? 1 : 7);
-    driver.margineSuperiore = codici.margineSuperiore();
+    driver.margineSuperiore = Margine(impostazioni);
     driver.lunghezzaPagina = impostazioni.lungPag;
     driver.orizzontale = richiesta.orizzontale;
     driver.corniciInChiaro = Opzione(richiesta, u'K');
@@ -58,7 +67,7 @@ ImpostazioniDirette PerLUscitaDiretta(const RichiestaStampa& richiesta, const Im
     const int primo = richiesta.compressa ? 1 : 7;
     for (int k = 0; k < 5; ++k)
         diretta.codiciImpostazione[static_cast<std::size_t>(k)] = codici.codiceCompresso(primo + k);
-    diretta.margineSuperiore = codici.margineSuperiore();
+    diretta.margineSuperiore = Margine(impostazioni);
     diretta.lunghezzaPagina = impostazioni.lungPag;
     diretta.lunghezzaRiempimento = codici.lunghezzaRiempimento(richiesta.compressa);
     diretta.corniciInChiaro = Opzione(richiesta, u'K');

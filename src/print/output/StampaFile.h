@@ -39,12 +39,13 @@ struct ImpostazioniDirette;
 
 // How a print's settings shape the pages through the printer driver: the
 // font, the spacing line's and the lines' point sizes (CodiciCompresso 1,
-// and 1 or 7 for compressed or normal print), the top margin, the page
-// length, the orientation, option "K".
+// and 1 or 7 for compressed or normal print), the top margin (none when it
+// is not smaller than the page length), the page length, the orientation,
+// option "K".
 ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni);
 // How they shape the bytes sent directly: the five setup codes
-// (CodiciCompresso 1-5 or 7-11), margin, page and fill lengths, options
-// "K" and "U".
+// (CodiciCompresso 1-5 or 7-11), margin (as above), page and fill lengths,
+// options "K" and "U".
 ImpostazioniDirette PerLUscitaDiretta(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni);
 
 // Where the print goes: the request's printer when it is not blank (taken

@@ -3,6 +3,8 @@
 #include "mdbwriter/ScrittoreMdb.h"
 #include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
+#include "print/output/FlussoDiretto.h"
+#include "print/output/StampaDriver.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -134,4 +136,18 @@ TEST_F(ImpostazioniStampaTest, PdfDestinationIsTheLastOfHotelOneWithPdfInCapital
     EXPECT_EQ(DestinazionePdf(), QStringLiteral("Stampante PDF"));
     Archivi({{1, "Ufficio", 1, "Laser"}, {1, "Pdf", 1, "PDF"}, {2, "Portineria PDF", 1, "PDF"}});
     EXPECT_EQ(DestinazionePdf(), std::nullopt);
+}
+
+// A top margin that leaves no room for a report line on the page would
+// print every line after pages of blanks (through the driver) or never end
+// a page (direct output): it counts as no margin. A smaller one is kept.
+TEST(MargineDiStampa, SoloSeLasciaPostoAlleRighe) {
+    RichiestaStampa richiesta;
+    ImpostazioniStampa impostazioni;
+    impostazioni.lungPag = 60;
+    for (const auto& [codice, atteso] : {std::pair{"005", 5}, {"059", 59}, {"060", 0}, {"678", 0}}) {
+        impostazioni.codici = CodiciStampante::decodifica({}, QString(15, u'0') + QString::fromLatin1(codice));
+        EXPECT_EQ(PerIlDriver(richiesta, impostazioni).margineSuperiore, atteso) << codice;
+        EXPECT_EQ(PerLUscitaDiretta(richiesta, impostazioni).margineSuperiore, atteso) << codice;
+    }
 }
