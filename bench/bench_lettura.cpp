@@ -10,9 +10,9 @@
 // (8-digit dates). Without dates, the week starting at the table's median
 // arrival date is used.
 
-#include "front/data/Criterio.h"
-#include "front/data/ErroreArchivio.h"
-#include "front/data/FileJet.h"
+#include "archivi/Criterio.h"
+#include "archivi/ErroreArchivio.h"
+#include "archivi/FileJet.h"
 #include "demo/GeneraDemo.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "front/data/Database.h"
-#include "front/data/Recordset.h"
+#include "archivi/Database.h"
+#include "archivi/Recordset.h"
 #include "ui/CampoTesto.h"
 #include "ui/Cornice.h"
 #include "ui/ElencoATendina.h"

@@ -1,6 +1,6 @@
 #include "front/VoceElenco.h"
 
-#include "front/routines/SetRoutine.h"
+#include "routines/SetRoutine.h"
 
 namespace {
 constexpr int Cifre = 3;

@@ -1,7 +1,7 @@
 #include "preview/BloccoDiStampa.h"
 
-#include "front/routines/SetRoutine.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/SetRoutine.h"
+#include "routines/TestoAnsi.h"
 
 qint64 BloccoDiStampa::Fine() const {
     qint64 fine = inizio;

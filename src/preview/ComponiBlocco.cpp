@@ -2,7 +2,7 @@
 
 #include "preview/BloccoDiStampa.h"
 
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 
 #include <QRegularExpression>
 

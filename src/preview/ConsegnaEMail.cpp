@@ -3,7 +3,7 @@
 #include "preview/ComponiBlocco.h"
 #include "preview/DescriviErrore.h"
 
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 
 #include <QDir>
 #include <QProcess>

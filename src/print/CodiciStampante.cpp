@@ -1,6 +1,6 @@
 #include "print/CodiciStampante.h"
 
-#include "front/data/DBEngine.h"
+#include "archivi/DBEngine.h"
 #include "print/LeggiValore.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "print/Destinazioni.h"
 
-#include "front/data/DBEngine.h"
+#include "archivi/DBEngine.h"
 #include "print/Ambiente.h"
 #include "print/LeggiValore.h"
 

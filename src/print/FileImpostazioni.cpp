@@ -1,6 +1,6 @@
 #include "print/FileImpostazioni.h"
 
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
 

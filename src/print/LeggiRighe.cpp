@@ -1,6 +1,6 @@
 #include "print/LeggiRighe.h"
 
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 
 #include <QDir>

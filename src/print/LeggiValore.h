@@ -1,6 +1,6 @@
 #pragma once
 
-#include "front/data/Valore.h"
+#include "archivi/Valore.h"
 
 #include <QString>
 

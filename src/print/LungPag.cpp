@@ -1,6 +1,6 @@
 #include "print/LungPag.h"
 
-#include "front/data/DBEngine.h"
+#include "archivi/DBEngine.h"
 
 #include <cmath>
 #include <limits>

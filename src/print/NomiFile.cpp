@@ -1,6 +1,6 @@
 #include "print/NomiFile.h"
 
-#include "front/routines/TrovaFile.h"
+#include "routines/TrovaFile.h"
 
 #include <QDir>
 #include <QFileInfo>

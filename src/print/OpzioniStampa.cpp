@@ -1,6 +1,6 @@
 #include "print/OpzioniStampa.h"
 
-#include "front/data/DBEngine.h"
+#include "archivi/DBEngine.h"
 
 void OpzioniStampa::aggiorna() {
     Database archivio = DBEngine::istanza().OpenDatabase(QStringLiteral("AnagraficaHotels.mdb"));

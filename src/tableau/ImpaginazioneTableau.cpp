@@ -1,6 +1,6 @@
 #include "tableau/ImpaginazioneTableau.h"
 
-#include "front/routines/Calendario.h"
+#include "routines/Calendario.h"
 #include "tableau/RegoleCampi.h"
 
 namespace ImpaginazioneTableau {

@@ -1,6 +1,6 @@
 #include "tableau/Settimana.h"
 
-#include "front/routines/SetRoutine.h"
+#include "routines/SetRoutine.h"
 #include "tableau/ErroreTableau.h"
 
 Settimana Settimana::daTesto(const QString& data) {

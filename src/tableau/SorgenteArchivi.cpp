@@ -1,6 +1,6 @@
 #include "tableau/SorgenteArchivi.h"
 
-#include "front/data/DBEngine.h"
+#include "archivi/DBEngine.h"
 
 ArchiviDellaSuite::ArchiviDellaSuite() {
     for (const char* file : {"NumeriCamere.mdb", "Scheda_Cliente.mdb", "Ditta_Intestataria.mdb",

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "front/data/Database.h"
-#include "front/data/Recordset.h"
-#include "front/data/Selezione.h"
+#include "archivi/Database.h"
+#include "archivi/Recordset.h"
+#include "archivi/Selezione.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "tableau/StampaTableau.h"
 
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 #include "print/FileStampa.h"
 #include "print/LeggiRighe.h"
 #include "tableau/ImpaginazioneTableau.h"

@@ -13,7 +13,7 @@
 
 #include "app/StampaTableauEMenu.h"
 #include "demo/GeneraDemo.h"
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 #include "msgbox/RisposteDiProva.h"
 #include "print/menu/MenuStampa.h"
 #include "print/output/StampanteCorrente.h"

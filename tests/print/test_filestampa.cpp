@@ -1,4 +1,4 @@
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
 #include "util/CartellaDiProva.h"

@@ -1,4 +1,4 @@
-#include "front/data/ErroreArchivio.h"
+#include "archivi/ErroreArchivio.h"
 #include "mdbwriter/ScrittoreMdb.h"
 #include "print/CodiciStampante.h"
 #include "print/Destinazioni.h"

@@ -4,7 +4,7 @@
 // batch command runs it, gives an Italian message that names the file,
 // table or field, or a correct tableau; the database files are never
 // touched and a print file is only replaced by a correct tableau.
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 #include "print/VariabiliDiProva.h"
 #include "robustezza/Impronte.h"
 #include "tableau/OccupazioneSettimana.h"

@@ -5,7 +5,7 @@
 // the line reader, the preview (whose save of an unchanged view leaves the
 // file byte for byte), the spreadsheet conversion, the bytes sent to a
 // printer driven directly and the pages of the printer driver.
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "preview/VistaStampa.h"
 #include "print/FileStampa.h"
 #include "print/output/ConvertiXLS.h"

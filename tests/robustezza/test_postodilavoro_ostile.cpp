@@ -4,7 +4,7 @@
 // anything is written, so every file in the folder (databases, earlier print
 // files, spreadsheets, document copies) stays as it was; a value that can
 // gives its own files and leaves every other file alone.
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 #include "print/PostoDiLavoro.h"
 #include "print/VariabiliDiProva.h"
 #include "robustezza/Impronte.h"

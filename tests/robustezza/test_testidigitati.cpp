@@ -5,9 +5,9 @@
 // given without breaking the print file. Nothing crashes, the database files
 // stay byte for byte, and a print file is only ever replaced by a tableau.
 #include "front/SetDesk.h"
-#include "front/routines/Orologio.h"
-#include "front/routines/TestoAnsi.h"
-#include "front/window/ArchiviDiProva.h"
+#include "routines/Orologio.h"
+#include "routines/TestoAnsi.h"
+#include "front/ArchiviDiProva.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
 #include "preview/Anteprima.h"

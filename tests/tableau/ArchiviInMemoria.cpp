@@ -1,6 +1,6 @@
 #include "tableau/ArchiviInMemoria.h"
 
-#include "front/data/ErroreArchivio.h"
+#include "archivi/ErroreArchivio.h"
 
 void ArchiviInMemoria::aggiungi(Tabella tabella) {
     const QString nome = tabella.nome;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "front/data/Tabella.h"
+#include "archivi/Tabella.h"
 #include "tableau/SorgenteArchivi.h"
 
 #include <QHash>

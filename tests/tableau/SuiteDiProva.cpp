@@ -1,6 +1,6 @@
 #include "tableau/SuiteDiProva.h"
 
-#include "front/data/ValoreJet.h"
+#include "archivi/ValoreJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #include "tableau/TestoTableau.h"
 
-#include "front/routines/Orologio.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/Orologio.h"
+#include "routines/TestoAnsi.h"
 #include "tableau/StampaTableau.h"
 
 #include <QFile>

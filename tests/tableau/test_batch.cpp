@@ -1,4 +1,4 @@
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 #include "print/VariabiliDiProva.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TestoTableau.h"

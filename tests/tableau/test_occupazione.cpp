@@ -1,4 +1,4 @@
-#include "front/data/ErroreArchivio.h"
+#include "archivi/ErroreArchivio.h"
 #include "tableau/OccupazioneSettimana.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TableauDiRiferimento.h"

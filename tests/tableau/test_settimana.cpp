@@ -1,4 +1,4 @@
-#include "front/routines/SetRoutine.h"
+#include "routines/SetRoutine.h"
 #include "tableau/ErroreTableau.h"
 #include "tableau/Settimana.h"
 #include "util/StampaQString.h"

@@ -9,7 +9,7 @@
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 
 #include <QDir>
 #include <QFile>

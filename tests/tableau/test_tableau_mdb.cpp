@@ -1,5 +1,5 @@
-#include "front/data/ErroreArchivio.h"
-#include "front/routines/Orologio.h"
+#include "archivi/ErroreArchivio.h"
+#include "routines/Orologio.h"
 #include "print/VariabiliDiProva.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/SuiteDiProva.h"

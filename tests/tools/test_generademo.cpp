@@ -3,8 +3,8 @@
 #include "StrumentiMdb.h"
 
 #include "demo/GeneraDemo.h"
-#include "front/data/DBEngine.h"
-#include "front/data/ErroreArchivio.h"
+#include "archivi/DBEngine.h"
+#include "archivi/ErroreArchivio.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

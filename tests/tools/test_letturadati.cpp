@@ -1,5 +1,5 @@
 // Files made by the writer, read through the program's own database layer.
-#include "front/data/DBEngine.h"
+#include "archivi/DBEngine.h"
 #include "mdbwriter/ScrittoreMdb.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"

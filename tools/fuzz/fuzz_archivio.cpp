@@ -1,9 +1,9 @@
 // libFuzzer target: an arbitrary byte string opened as a database file and
 // put through every operation the program performs on its databases.
 
-#include "front/data/Database.h"
-#include "front/data/ErroreArchivio.h"
-#include "front/data/FileJet.h"
+#include "archivi/Database.h"
+#include "archivi/ErroreArchivio.h"
+#include "archivi/FileJet.h"
 
 #include <QFile>
 #include <QTemporaryDir>

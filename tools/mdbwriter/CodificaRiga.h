@@ -2,7 +2,7 @@
 
 #include "mdbwriter/ColonnaMdb.h"
 
-#include "front/data/Valore.h"
+#include "archivi/Valore.h"
 
 #include <QByteArray>
 #include <QString>

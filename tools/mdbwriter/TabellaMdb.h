@@ -4,7 +4,7 @@
 #include "mdbwriter/ColonnaMdb.h"
 #include "mdbwriter/TipoJet.h"
 
-#include "front/data/Valore.h"
+#include "archivi/Valore.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 //   schermate CARTELLA_IMMAGINI
 
 #include "front/SetDesk.h"
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "preview/Anteprima.h"
 #include "print/PostoDiLavoro.h"

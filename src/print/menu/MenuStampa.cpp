@@ -1,8 +1,8 @@
 #include "print/menu/MenuStampa.h"
 
 #include "front/Scelta.h"
-#include "front/data/ErroreArchivio.h"
-#include "front/routines/Orologio.h"
+#include "archivi/ErroreArchivio.h"
+#include "routines/Orologio.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "preview/Anteprima.h"
 #include "print/Destinazioni.h"

@@ -1,6 +1,6 @@
 #include "print/output/Bersaglio.h"
 
-#include "front/routines/TrovaFile.h"
+#include "routines/TrovaFile.h"
 #include "print/output/CodaCups.h"
 #include "print/ErroreStampa.h"
 #include "print/output/MotivoDiSistema.h"

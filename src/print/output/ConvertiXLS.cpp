@@ -1,7 +1,7 @@
 #include "print/output/ConvertiXLS.h"
 
-#include "front/routines/TestoAnsi.h"
-#include "front/routines/TrovaFile.h"
+#include "routines/TestoAnsi.h"
+#include "routines/TrovaFile.h"
 #include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/LeggiRighe.h"

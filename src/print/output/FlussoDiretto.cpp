@@ -1,7 +1,7 @@
 #include "print/output/FlussoDiretto.h"
 
-#include "front/routines/SetRoutine.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/SetRoutine.h"
+#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "tableau/batch/EseguiBatch.h"
 
-#include "front/data/ErroreArchivio.h"
-#include "front/routines/Orologio.h"
-#include "front/routines/SetRoutine.h"
+#include "archivi/ErroreArchivio.h"
+#include "routines/Orologio.h"
+#include "routines/SetRoutine.h"
 #include "print/ErroreStampa.h"
 #include "print/NomiFile.h"
 #include "tableau/ErroreTableau.h"

@@ -8,7 +8,7 @@
 #include "../output/DatiDiProva.h"
 
 #include "front/Scelta.h"
-#include "front/routines/Orologio.h"
+#include "routines/Orologio.h"
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "print/menu/MenuStampa.h"

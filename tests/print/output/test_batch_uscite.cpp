@@ -3,8 +3,8 @@
 #include "ServerCups.h"
 #include "StrumentiPdf.h"
 #include "demo/GeneraDemo.h"
-#include "front/routines/Orologio.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/Orologio.h"
+#include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -1,7 +1,7 @@
 #include "print/output/Converti2.h"
 
-#include "front/routines/SetRoutine.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/SetRoutine.h"
+#include "routines/TestoAnsi.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "print/output/ConvertiXLS.h"
 
 #include "DatiDiProva.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
 #include "util/CartellaDiProva.h"

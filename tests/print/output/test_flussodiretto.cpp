@@ -1,7 +1,7 @@
 #include "print/output/FlussoDiretto.h"
 
 #include "DatiDiProva.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "util/StampaQString.h"
 

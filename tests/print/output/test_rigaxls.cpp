@@ -1,6 +1,6 @@
 #include "print/output/RigaXLS.h"
 
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>

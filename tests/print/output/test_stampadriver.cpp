@@ -2,7 +2,7 @@
 
 #include "DatiDiProva.h"
 #include "SuperficieRegistrata.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "DatiDiProva.h"
 #include "StrumentiPdf.h"
-#include "front/routines/TestoAnsi.h"
+#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"

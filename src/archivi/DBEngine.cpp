@@ -1,0 +1,13 @@
+#include "archivi/DBEngine.h"
+
+#include "archivi/FileJet.h"
+#include "archivi/TrovaArchivio.h"
+
+DBEngine& DBEngine::istanza() {
+    static DBEngine engine;
+    return engine;
+}
+
+Database DBEngine::OpenDatabase(const QString& nomeFile) {
+    return Database(std::make_shared<FileJet>(TrovaArchivio(nomeFile)));
+}

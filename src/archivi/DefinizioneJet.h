@@ -1,0 +1,64 @@
+#pragma once
+
+#include "archivi/PagineJet.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace jet {
+
+// Column types as the table definition codes them.
+enum class TipoColonna : std::uint8_t {
+    Booleano = 0x01,
+    Byte = 0x02,
+    Intero = 0x03,
+    Lungo = 0x04,
+    Valuta = 0x05,
+    Singolo = 0x06,
+    Doppio = 0x07,
+    DataOra = 0x08,
+    Binario = 0x09,
+    Testo = 0x0A,
+    Ole = 0x0B,
+    Memo = 0x0C,
+    Guid = 0x0F,
+    Numerico = 0x10,
+    Grande = 0x13, // 64-bit integer (Access 2016 and later)
+};
+
+struct ColonnaJet {
+    QString nome;
+    TipoColonna tipo = TipoColonna::Testo;
+    // Position in a row's null mask; counts deleted columns too.
+    std::uint16_t numero = 0;
+    bool fissa = false;
+    // Fixed columns: offset of the value after the row's column count.
+    std::uint16_t posizioneFissa = 0;
+    // Variable columns: index in the row's table of variable-column offsets.
+    std::uint16_t posizioneVariabile = 0;
+    std::uint16_t lunghezza = 0;
+    std::uint8_t scala = 0;
+};
+
+// What the reader needs of a table definition (TDEF) page chain.
+struct DefinizioneJet {
+    std::uint32_t pagina = 0;
+    // In column-number order, which is the order the table shows its fields in.
+    std::vector<ColonnaJet> colonne;
+    std::uint16_t colonneVariabili = 0;
+    // Row (page << 8 | slot) that holds the usage map of the table's pages.
+    std::uint32_t mappa = 0;
+};
+
+// Reads the definition that starts at page `pagina`; damage when it is not a
+// table definition or does not hold together.
+DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina);
+
+// The pages the usage map of a table marks as its own, in ascending order.
+// The map is either a bitmap held in the row (type 0, with its first page)
+// or a list of bitmap pages (type 1, each covering a fixed run of pages).
+std::vector<std::uint32_t> PagineDati(const PagineJet& file, const DefinizioneJet& definizione);
+
+} // namespace jet

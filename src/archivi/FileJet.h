@@ -1,0 +1,36 @@
+#pragma once
+
+#include "archivi/Criterio.h"
+#include "archivi/Tabella.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// One Access (Jet) database file, opened read-only at the operating-system
+// level and decoded from its pages (Jet 3, Jet 4 and the ACE files of later
+// Access versions). A file that is missing, not a Jet database, damaged or
+// truncated raises ErroreArchivio; it never crashes the process.
+class FileJet {
+public:
+    // `percorso` is a path that exists; finding it is the caller's work.
+    explicit FileJet(const QString& percorso);
+    ~FileJet();
+    FileJet(const FileJet&) = delete;
+    FileJet& operator=(const FileJet&) = delete;
+
+    QString nome() const;
+    QStringList tabelle() const;
+    // Field names of a table in column order; ErroreArchivio when the table is absent.
+    std::vector<QString> campi(const QString& tabella) const;
+    // The table's live rows in file order. With `dove`, only the rows that
+    // meet it are kept, decided while the pages are scanned. A field that the
+    // condition names and the table lacks, or compares with a value of a kind
+    // its column type cannot be compared with, raises ErroreArchivio.
+    Tabella leggi(const QString& tabella, const Criterio* dove = nullptr) const;
+
+private:
+    struct Dati;
+    std::unique_ptr<Dati> d_;
+};

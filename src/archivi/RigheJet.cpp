@@ -1,0 +1,92 @@
+#include "archivi/RigheJet.h"
+
+#include "archivi/DefinizioneJet.h"
+
+namespace jet {
+
+namespace righe {
+
+namespace {
+
+// Offset of the owner (table-definition page) in a data page's header.
+constexpr std::size_t kProprietario = 4;
+// How many pointers a relocated row may be followed through.
+constexpr int kRimandiMassimi = 8;
+
+std::size_t fineIntestazione(const FormatoJet& formato, ByteJet pagina) {
+    return formato.numeroRighe + 2 + 2 * std::size_t{numero(formato, pagina)};
+}
+
+void verificaSlot(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
+    if (slot >= numero(formato, pagina) || fineIntestazione(formato, pagina) > pagina.size())
+        throw DannoJet{QStringLiteral("riga %1 assente dalla pagina").arg(slot)};
+}
+
+bool paginaDellaTabella(ByteJet pagina, std::uint32_t tdef) {
+    return pagina.u8(0) == kPaginaDati && pagina.u32(kProprietario) == tdef;
+}
+
+} // namespace
+
+std::uint16_t numero(const FormatoJet& formato, ByteJet pagina) { return pagina.u16(formato.numeroRighe); }
+
+std::uint16_t opzioni(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
+    verificaSlot(formato, pagina, slot);
+    return pagina.u16(formato.numeroRighe + 2 + 2 * std::size_t{slot});
+}
+
+ByteJet dati(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
+    const std::size_t inizio = opzioni(formato, pagina, slot) & kPosizione;
+    const std::size_t fine =
+        slot == 0 ? pagina.size() : pagina.u16(formato.numeroRighe + 2 * std::size_t{slot}) & kPosizione;
+    if (inizio < fineIntestazione(formato, pagina) || inizio > fine || fine > pagina.size())
+        throw DannoJet{QStringLiteral("riga %1 della pagina fuori posto").arg(slot)};
+    return pagina.parte(inizio, fine - inizio);
+}
+
+ByteJet datiA(const PagineJet& file, std::uint32_t pgRiga, PaginaJet& pagina) {
+    file.leggi(pgRiga >> 8, pagina);
+    const ByteJet vista = pagina.vista();
+    if (vista.u8(0) != kPaginaDati)
+        throw DannoJet{QStringLiteral("la pagina %1 non è una pagina di dati").arg(pgRiga >> 8)};
+    return dati(file.formato(), vista, static_cast<std::uint16_t>(pgRiga & 0xFF));
+}
+
+void Percorri(const PagineJet& file, const DefinizioneJet& definizione, const std::function<void(ByteJet)>& fai) {
+    const FormatoJet& formato = file.formato();
+    PaginaJet pagina;
+    PaginaJet altrove;
+    for (const std::uint32_t numeroPagina : PagineDati(file, definizione)) {
+        file.leggi(numeroPagina, pagina);
+        const ByteJet vista = pagina.vista();
+        if (!paginaDellaTabella(vista, definizione.pagina))
+            continue; // the usage map may list pages the table no longer holds rows on
+        const std::uint16_t quante = numero(formato, vista);
+        for (std::uint16_t slot = 0; slot < quante; ++slot) {
+            std::uint16_t bit = opzioni(formato, vista, slot);
+            if (bit & kCancellata)
+                continue;
+            ByteJet riga = dati(formato, vista, slot);
+            for (int rimandi = 0; bit & kRimando; ++rimandi) {
+                if (rimandi == kRimandiMassimi)
+                    throw DannoJet{QStringLiteral("catena di righe spostate troppo lunga")};
+                if (riga.size() < 4)
+                    throw DannoJet{QStringLiteral("puntatore di riga spostata troppo corto")};
+                const std::uint32_t destinazione = riga.u32(0);
+                file.leggi(destinazione >> 8, altrove);
+                const ByteJet vistaAltrove = altrove.vista();
+                if (!paginaDellaTabella(vistaAltrove, definizione.pagina))
+                    throw DannoJet{QStringLiteral("riga spostata su una pagina di un'altra tabella")};
+                const auto slotAltrove = static_cast<std::uint16_t>(destinazione & 0xFF);
+                // The moved copy carries the deleted bit; only a bare pointer is followed again.
+                bit = (opzioni(formato, vistaAltrove, slotAltrove) & (kCancellata | kRimando)) == kRimando ? kRimando : 0;
+                riga = dati(formato, vistaAltrove, slotAltrove);
+            }
+            fai(riga);
+        }
+    }
+}
+
+} // namespace righe
+
+} // namespace jet

@@ -1,0 +1,145 @@
+#include "archivi/ValoreJet.h"
+
+#include "archivi/RigheJet.h"
+#include "archivi/TestoJet.h"
+
+#include <cmath>
+#include <unordered_set>
+
+namespace jet {
+
+namespace {
+
+// A memo or OLE field holds a 12-byte reference: 24 bits of length, a byte
+// of flags, the row of the first page part and 4 unused bytes. Flag 0x80:
+// the value follows the reference in the row; 0x40: it is the whole of one
+// row elsewhere; no flag: a chain of rows, each starting with the next row's
+// pointer.
+constexpr std::size_t kRiferimento = 12;
+constexpr std::uint8_t kInterno = 0x80;
+constexpr std::uint8_t kUnaRiga = 0x40;
+
+DannoJet troppoCorto() { return DannoJet{QStringLiteral("valore più corto del suo tipo")}; }
+
+ByteJet almeno(ByteJet byte, std::size_t n) {
+    if (byte.size() < n)
+        throw troppoCorto();
+    return byte.parte(0, n);
+}
+
+QByteArray valoreLungo(const PagineJet& file, ByteJet campo, PaginaJet& appoggio) {
+    if (campo.empty())
+        return QByteArray("");
+    const ByteJet riferimento = almeno(campo, kRiferimento);
+    const std::size_t lunghezza = riferimento.u24(0);
+    const std::uint8_t opzioni = riferimento.u8(3);
+    const auto copia = [](ByteJet b) {
+        return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+    };
+    if (opzioni & kInterno)
+        return copia(campo.da(kRiferimento).parte(0, lunghezza));
+    std::uint32_t pgRiga = riferimento.u32(4);
+    if (opzioni & kUnaRiga)
+        return copia(righe::datiA(file, pgRiga, appoggio).parte(0, lunghezza));
+    if (opzioni != 0)
+        throw DannoJet{QStringLiteral("riferimento a un valore lungo di tipo sconosciuto")};
+    QByteArray valore;
+    valore.reserve(static_cast<qsizetype>(lunghezza));
+    // A chain that comes back to a part it has read is a loop: without this
+    // check a damaged file could make one value as large as the length field
+    // allows out of a single part.
+    std::unordered_set<std::uint32_t> lette;
+    while (static_cast<std::size_t>(valore.size()) < lunghezza) {
+        if (pgRiga == 0)
+            throw DannoJet{QStringLiteral("valore lungo interrotto")};
+        if (!lette.insert(pgRiga).second)
+            throw DannoJet{QStringLiteral("valore lungo che rimanda a sé stesso")};
+        const ByteJet parte = righe::datiA(file, pgRiga, appoggio);
+        pgRiga = parte.u32(0);
+        const ByteJet contenuto = parte.da(4);
+        const std::size_t manca = lunghezza - static_cast<std::size_t>(valore.size());
+        valore.append(copia(contenuto.parte(0, std::min(manca, contenuto.size()))));
+    }
+    return valore;
+}
+
+QString guid(ByteJet b) {
+    const auto esadecimale = [](std::uint64_t n, int cifre) {
+        return QStringLiteral("%1").arg(n, cifre, 16, QLatin1Char('0')).toUpper();
+    };
+    QString testo = QLatin1Char('{') + esadecimale(b.u32(0), 8) + QLatin1Char('-') + esadecimale(b.u16(4), 4) +
+                    QLatin1Char('-') + esadecimale(b.u16(6), 4) + QLatin1Char('-');
+    for (std::size_t i = 8; i < 16; ++i) {
+        if (i == 10)
+            testo += QLatin1Char('-');
+        testo += esadecimale(b.u8(i), 2);
+    }
+    return testo + QLatin1Char('}');
+}
+
+// Scaled decimal: a sign byte (0x80 negative), then a 128-bit integer as four
+// little-endian 32-bit words, the most significant first.
+double numerico(ByteJet b, int scala) {
+    double valore = 0;
+    for (std::size_t parola = 0; parola < 4; ++parola)
+        valore = valore * 4294967296.0 + b.u32(1 + 4 * parola);
+    valore /= std::pow(10.0, scala);
+    return (b.u8(0) & 0x80) ? -valore : valore;
+}
+
+} // namespace
+
+Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const CampoJet& campo,
+                       PaginaJet& appoggio) {
+    if (colonna.tipo == TipoColonna::Booleano)
+        return Valore(campo.bit ? -1 : 0);
+    if (!campo.bit)
+        return {};
+    const ByteJet b = campo.byte;
+    switch (colonna.tipo) {
+    case TipoColonna::Byte: return Valore(static_cast<int>(almeno(b, 1).u8(0)));
+    case TipoColonna::Intero: return Valore(static_cast<int>(static_cast<std::int16_t>(almeno(b, 2).u16(0))));
+    case TipoColonna::Lungo: return Valore(static_cast<int>(static_cast<std::int32_t>(almeno(b, 4).u32(0))));
+    case TipoColonna::Grande: return Valore(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
+    case TipoColonna::Valuta: return Valore::valuta(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
+    case TipoColonna::Singolo: return Valore(static_cast<double>(almeno(b, 4).f32(0)));
+    case TipoColonna::Doppio: return Valore(almeno(b, 8).f64(0));
+    case TipoColonna::DataOra: return Valore::dataOra(almeno(b, 8).f64(0));
+    case TipoColonna::Guid: return Valore(guid(almeno(b, 16)));
+    case TipoColonna::Numerico: return Valore(numerico(almeno(b, 17), colonna.scala));
+    case TipoColonna::Testo: return Valore(TestoJet(file.formato(), b));
+    case TipoColonna::Memo: {
+        const QByteArray testo = valoreLungo(file, b, appoggio);
+        return Valore(TestoJet(file.formato(), ByteJet(reinterpret_cast<const std::uint8_t*>(testo.constData()),
+                                                       static_cast<std::size_t>(testo.size()))));
+    }
+    case TipoColonna::Ole: return Valore::binario(valoreLungo(file, b, appoggio));
+    case TipoColonna::Binario:
+    default:
+        return Valore::binario(
+            QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size())));
+    }
+}
+
+GenereCampo GenereColonna(TipoColonna tipo) {
+    switch (tipo) {
+    case TipoColonna::Booleano:
+    case TipoColonna::Byte:
+    case TipoColonna::Intero:
+    case TipoColonna::Lungo:
+    case TipoColonna::Grande:
+    case TipoColonna::Valuta:
+    case TipoColonna::Singolo:
+    case TipoColonna::Doppio:
+    case TipoColonna::DataOra:
+    case TipoColonna::Numerico: return GenereCampo::Numero;
+    case TipoColonna::Testo:
+    case TipoColonna::Memo:
+    case TipoColonna::Guid: return GenereCampo::Testo;
+    case TipoColonna::Binario:
+    case TipoColonna::Ole: break;
+    }
+    return GenereCampo::Binario;
+}
+
+} // namespace jet
