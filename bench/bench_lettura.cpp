@@ -16,8 +16,8 @@
 #include "demo/GeneraDemo.h"
 
 #include <QDate>
-#include <QTemporaryDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cerrno>
@@ -86,7 +86,8 @@ Misura esegui(const std::vector<std::string>& argomenti, bool cattura) {
     int stato = 0;
     rusage uso{};
     wait4(figlio, &stato, 0, &uso);
-    misura.secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+    misura.secondi =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
     misura.piccoKiB = uso.ru_maxrss;
     misura.cpu = static_cast<double>(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) +
                  static_cast<double>(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
@@ -112,11 +113,13 @@ Misura migliore(const std::vector<std::string>& argomenti, bool cattura) {
 }
 
 Criterio settimana(const QString& inizio, const QString& fine) {
-    return Campo(QStringLiteral("DataArrivo")) <= Valore(fine) && Campo(QStringLiteral("DataPartenza")) > Valore(inizio);
+    return Campo(QStringLiteral("DataArrivo")) <= Valore(fine) &&
+           Campo(QStringLiteral("DataPartenza")) > Valore(inizio);
 }
 
 // The child's work: the selective scan, printing the rows kept.
-int scansione(const QString& file, const QString& tabella, const QString& inizio, const QString& fine) {
+int scansione(const QString& file, const QString& tabella, const QString& inizio,
+              const QString& fine) {
     const Criterio dove = settimana(inizio, fine);
     const Tabella righe = FileJet(file).leggi(tabella, &dove);
     std::printf("%zu\n", righe.righe.size());
@@ -141,14 +144,17 @@ int descrivi(const QString& file, const QString& tabella) {
         std::nth_element(arrivi.begin(), mezzo, arrivi.end());
         giorno = QDate::fromString(*mezzo, QStringLiteral("yyyyMMdd"));
     }
-    std::printf("%zu %s %s\n", righe.righe.size(), qPrintable(giorno.toString(QStringLiteral("yyyyMMdd"))),
+    std::printf("%zu %s %s\n", righe.righe.size(),
+                qPrintable(giorno.toString(QStringLiteral("yyyyMMdd"))),
                 qPrintable(giorno.addDays(6).toString(QStringLiteral("yyyyMMdd"))));
     return 0;
 }
 
 // Measures one table; `inizio` and `fine` empty for the median week.
-int misura(const char* programma, const QString& file, const QString& tabella, QString inizio, QString fine) {
-    const Misura descrizione = esegui({programma, "--descrivi", file.toStdString(), tabella.toStdString()}, true);
+int misura(const char* programma, const QString& file, const QString& tabella, QString inizio,
+           QString fine) {
+    const Misura descrizione =
+        esegui({programma, "--descrivi", file.toStdString(), tabella.toStdString()}, true);
     unsigned long long totale = 0;
     char primo[16] = {};
     char ultimo[16] = {};
@@ -162,30 +168,35 @@ int misura(const char* programma, const QString& file, const QString& tabella, Q
         fine = QString::fromLatin1(ultimo);
     }
     const Misura conteggio = esegui({"mdb-count", file.toStdString(), tabella.toStdString()}, true);
-    const Misura nostra = migliore({programma, "--scansione", file.toStdString(), tabella.toStdString(),
-                                    inizio.toStdString(), fine.toStdString()},
-                                   true);
-    const Misura esporta = migliore({"mdb-export", file.toStdString(), tabella.toStdString()}, false);
+    const Misura nostra =
+        migliore({programma, "--scansione", file.toStdString(), tabella.toStdString(),
+                  inizio.toStdString(), fine.toStdString()},
+                 true);
+    const Misura esporta =
+        migliore({"mdb-export", file.toStdString(), tabella.toStdString()}, false);
     if (!nostra.riuscita) {
         std::fprintf(stderr, "la scansione non è riuscita\n");
         return 1;
     }
-    const auto primaRiga = [](const std::string& testo) { return testo.substr(0, testo.find('\n')); };
-    std::printf("file %s, tabella %s: %llu righe (mdb-count: %s), %lld KiB\n", qPrintable(file), qPrintable(tabella),
-                totale, conteggio.riuscita ? primaRiga(conteggio.uscita).c_str() : "?",
+    const auto primaRiga = [](const std::string& testo) {
+        return testo.substr(0, testo.find('\n'));
+    };
+    std::printf("file %s, tabella %s: %llu righe (mdb-count: %s), %lld KiB\n", qPrintable(file),
+                qPrintable(tabella), totale,
+                conteggio.riuscita ? primaRiga(conteggio.uscita).c_str() : "?",
                 static_cast<long long>(QFileInfo(file).size() / 1024));
-    std::printf("selezione DataArrivo <= '%s' and DataPartenza > '%s': %s righe scelte\n", qPrintable(fine),
-                qPrintable(inizio), primaRiga(nostra.uscita).c_str());
-    std::printf("lettore del programma: %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n", nostra.secondi,
-                nostra.cpu, static_cast<double>(nostra.piccoKiB) / 1024.0);
+    std::printf("selezione DataArrivo <= '%s' and DataPartenza > '%s': %s righe scelte\n",
+                qPrintable(fine), qPrintable(inizio), primaRiga(nostra.uscita).c_str());
+    std::printf("lettore del programma: %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n",
+                nostra.secondi, nostra.cpu, static_cast<double>(nostra.piccoKiB) / 1024.0);
     if (!esporta.riuscita) {
         std::printf("mdb-export: non eseguibile\n");
         return 1;
     }
-    std::printf("mdb-export:            %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n", esporta.secondi,
-                esporta.cpu, static_cast<double>(esporta.piccoKiB) / 1024.0);
-    std::printf("rapporto mdb-export / lettore: tempo %.1f, CPU %.1f\n\n", esporta.secondi / nostra.secondi,
-                esporta.cpu / std::max(nostra.cpu, 1e-6));
+    std::printf("mdb-export:            %8.3f s (CPU %.3f s), picco di memoria %6.1f MiB\n",
+                esporta.secondi, esporta.cpu, static_cast<double>(esporta.piccoKiB) / 1024.0);
+    std::printf("rapporto mdb-export / lettore: tempo %.1f, CPU %.1f\n\n",
+                esporta.secondi / nostra.secondi, esporta.cpu / std::max(nostra.cpu, 1e-6));
     return 0;
 }
 
@@ -203,14 +214,17 @@ int genera(const QString& cartella) {
 
 int misuraScala(const char* programma) {
     QTemporaryDir cartella;
-    std::printf("genera-demo --camere 500 --anni 10 --data 05/01/2026 in %s\n\n", qPrintable(cartella.path()));
+    std::printf("genera-demo --camere 500 --anni 10 --data 05/01/2026 in %s\n\n",
+                qPrintable(cartella.path()));
     if (!esegui({programma, "--genera", cartella.path().toStdString()}, false).riuscita) {
         std::fprintf(stderr, "generazione non riuscita\n");
         return 1;
     }
     int esito = 0;
-    for (const QString& tabella : {QStringLiteral("Camere_Prenotazione"), QStringLiteral("Scheda_Cliente")})
-        esito |= misura(programma, cartella.filePath(tabella + QStringLiteral(".mdb")), tabella, {}, {});
+    for (const QString& tabella :
+         {QStringLiteral("Camere_Prenotazione"), QStringLiteral("Scheda_Cliente")})
+        esito |=
+            misura(programma, cartella.filePath(tabella + QStringLiteral(".mdb")), tabella, {}, {});
     return esito;
 }
 
@@ -232,7 +246,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         return misura(argv[0], QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(),
-                      argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("Camere_Prenotazione"),
+                      argc >= 3 ? QString::fromLocal8Bit(argv[2])
+                                : QStringLiteral("Camere_Prenotazione"),
                       argc == 5 ? QString::fromLocal8Bit(argv[3]) : QString(),
                       argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString());
     } catch (const std::exception& errore) { // ErroreArchivio, or the generator's ErroreScrittura

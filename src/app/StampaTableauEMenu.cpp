@@ -4,9 +4,9 @@
 #include "tableau/StampaTableau.h"
 
 SetDesk::AzioneStampa StampaTableauEMenu(std::function<void(MenuStampa&)> primaDelMenu) {
-    return [primaDelMenu = std::move(primaDelMenu)](std::int16_t& hotel, std::int16_t& tableau,
-                                                    const QString& primaCamera, const QString& ultimaCamera,
-                                                    const QString& data) {
+    return [primaDelMenu = std::move(primaDelMenu)](
+               std::int16_t& hotel, std::int16_t& tableau, const QString& primaCamera,
+               const QString& ultimaCamera, const QString& data) {
         StampaTableau(hotel, tableau, primaCamera, ultimaCamera, data);
         MenuStampa menu;
         if (primaDelMenu)

@@ -19,7 +19,7 @@ struct DannoJet {
 // checked: a read outside the view is damage, never an out-of-bounds read.
 // Numbers are little-endian, as Jet stores them.
 class ByteJet {
-public:
+  public:
     ByteJet() = default;
     ByteJet(const std::uint8_t* dati, std::size_t lunghezza) : dati_(dati), lunghezza_(lunghezza) {}
 
@@ -59,7 +59,7 @@ public:
         return {dati_ + inizio, lunghezza_ - inizio};
     }
 
-private:
+  private:
     void verifica(std::size_t i, std::size_t n) const {
         if (i > lunghezza_ || n > lunghezza_ - i)
             throw DannoJet{QStringLiteral("dati fuori dai limiti della struttura")};

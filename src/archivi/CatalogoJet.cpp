@@ -14,7 +14,8 @@ constexpr std::int64_t kTipoTabella = 1;
 constexpr std::uint32_t kOpzioniSistema = 0x80000002u;
 
 // Positions of the named columns; damage when one is missing.
-std::vector<std::size_t> colonne(const DefinizioneJet& definizione, std::initializer_list<const char16_t*> nomi) {
+std::vector<std::size_t> colonne(const DefinizioneJet& definizione,
+                                 std::initializer_list<const char16_t*> nomi) {
     std::vector<std::size_t> indici;
     for (const char16_t* nome : nomi) {
         std::size_t i = 0;
@@ -32,7 +33,8 @@ std::vector<std::size_t> colonne(const DefinizioneJet& definizione, std::initial
 
 std::vector<VoceCatalogo> LeggiCatalogo(const PagineJet& file) {
     const DefinizioneJet definizione = LeggiDefinizione(file, kPaginaCatalogo);
-    const std::vector<std::size_t> usate = colonne(definizione, {u"Id", u"Name", u"Type", u"Flags"});
+    const std::vector<std::size_t> usate =
+        colonne(definizione, {u"Id", u"Name", u"Type", u"Flags"});
     ScomposizioneRiga scomposizione(file.formato(), definizione);
     PaginaJet appoggio;
     std::vector<VoceCatalogo> voci;
@@ -44,7 +46,8 @@ std::vector<VoceCatalogo> LeggiCatalogo(const PagineJet& file) {
         if ((valore(2).intero() & 0x7F) != kTipoTabella)
             return;
         const auto opzioni = static_cast<std::uint32_t>(valore(3).intero());
-        voci.push_back({valore(1).testo(), static_cast<std::uint32_t>(valore(0).intero()) & 0x00FFFFFFu,
+        voci.push_back({valore(1).testo(),
+                        static_cast<std::uint32_t>(valore(0).intero()) & 0x00FFFFFFu,
                         (opzioni & kOpzioniSistema) == 0});
     });
     return voci;

@@ -9,7 +9,7 @@ namespace {
 // The values of an "in" condition, hashed by kind so that a test costs the
 // same for ten values as for ten thousand.
 class InsiemeValori {
-public:
+  public:
     InsiemeValori(const std::vector<Valore>& valori, GenereCampo genere) {
         aggiungiGenere(genere);
         for (const Valore& v : valori) {
@@ -43,9 +43,10 @@ public:
     // The kinds of the values, each once.
     const std::vector<GenereCampo>& generi() const { return generi_; }
 
-private:
+  private:
     void aggiungiGenere(GenereCampo genere) {
-        if (genere != GenereCampo::Ignoto && std::find(generi_.begin(), generi_.end(), genere) == generi_.end())
+        if (genere != GenereCampo::Ignoto &&
+            std::find(generi_.begin(), generi_.end(), genere) == generi_.end())
             generi_.push_back(genere);
     }
 
@@ -86,17 +87,24 @@ std::shared_ptr<const Nodo> rinumera(const std::shared_ptr<const Nodo>& nodo,
 
 bool soddisfa(std::strong_ordering ordine, Confronto confronto) {
     switch (confronto) {
-    case Confronto::Uguale: return ordine == 0;
-    case Confronto::Diverso: return ordine != 0;
-    case Confronto::Minore: return ordine < 0;
-    case Confronto::MinoreUguale: return ordine <= 0;
-    case Confronto::Maggiore: return ordine > 0;
-    case Confronto::MaggioreUguale: return ordine >= 0;
+    case Confronto::Uguale:
+        return ordine == 0;
+    case Confronto::Diverso:
+        return ordine != 0;
+    case Confronto::Minore:
+        return ordine < 0;
+    case Confronto::MinoreUguale:
+        return ordine <= 0;
+    case Confronto::Maggiore:
+        return ordine > 0;
+    case Confronto::MaggioreUguale:
+        return ordine >= 0;
     }
     return false;
 }
 
-void visitaConfronti(const Nodo& nodo, const std::function<void(std::size_t, GenereCampo)>& visita) {
+void visitaConfronti(const Nodo& nodo,
+                     const std::function<void(std::size_t, GenereCampo)>& visita) {
     switch (nodo.tipo) {
     case Nodo::Tipo::E:
     case Nodo::Tipo::O:
@@ -116,9 +124,12 @@ void visitaConfronti(const Nodo& nodo, const std::function<void(std::size_t, Gen
 
 bool valuta(const Nodo& nodo, const std::function<const Valore&(std::size_t)>& valoreDi) {
     switch (nodo.tipo) {
-    case Nodo::Tipo::E: return valuta(*nodo.sinistro, valoreDi) && valuta(*nodo.destro, valoreDi);
-    case Nodo::Tipo::O: return valuta(*nodo.sinistro, valoreDi) || valuta(*nodo.destro, valoreDi);
-    case Nodo::Tipo::In: return nodo.insieme->contiene(valoreDi(nodo.campo));
+    case Nodo::Tipo::E:
+        return valuta(*nodo.sinistro, valoreDi) && valuta(*nodo.destro, valoreDi);
+    case Nodo::Tipo::O:
+        return valuta(*nodo.sinistro, valoreDi) || valuta(*nodo.destro, valoreDi);
+    case Nodo::Tipo::In:
+        return nodo.insieme->contiene(valoreDi(nodo.campo));
     case Nodo::Tipo::Confronto: {
         const auto ordine = valoreDi(nodo.campo).confronta(nodo.valore);
         return ordine && soddisfa(*ordine, nodo.confronto);
@@ -164,11 +175,17 @@ Criterio Criterio::unisci(Criterio a, const Criterio& b, bool tutteDue) {
     return a;
 }
 
-Criterio operator&&(Criterio a, Criterio b) { return Criterio::unisci(std::move(a), b, true); }
+Criterio operator&&(Criterio a, Criterio b) {
+    return Criterio::unisci(std::move(a), b, true);
+}
 
-Criterio operator||(Criterio a, Criterio b) { return Criterio::unisci(std::move(a), b, false); }
+Criterio operator||(Criterio a, Criterio b) {
+    return Criterio::unisci(std::move(a), b, false);
+}
 
-std::vector<QString> Criterio::campi() const { return campi_; }
+std::vector<QString> Criterio::campi() const {
+    return campi_;
+}
 
 void Criterio::perOgniConfronto(const std::function<void(std::size_t, GenereCampo)>& visita) const {
     visitaConfronti(*radice_, visita);

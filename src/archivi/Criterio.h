@@ -17,7 +17,7 @@ enum class Confronto { Uguale, Diverso, Minore, MinoreUguale, Maggiore, Maggiore
 //
 //     Campo(u"NumeroHotel") == 1 && Campo(u"Codice") > 0
 class Criterio {
-public:
+  public:
     Criterio(QString campo, Confronto confronto, Valore valore);
     // True when the field equals one of the values. `genere`, when known, is
     // the kind of the values' own field (the key of a join), checked against
@@ -42,7 +42,7 @@ public:
 
     struct Nodo;
 
-private:
+  private:
     static Criterio unisci(Criterio a, const Criterio& b, bool tutteDue);
     std::vector<QString> campi_;
     std::shared_ptr<const Nodo> radice_;
@@ -50,7 +50,7 @@ private:
 
 // The left side of a comparison: Campo(u"Sigla") == Valore(tipo).
 class Campo {
-public:
+  public:
     explicit Campo(QString nome) : nome_(std::move(nome)) {}
     Criterio operator==(const Valore& v) const { return {nome_, Confronto::Uguale, v}; }
     Criterio operator!=(const Valore& v) const { return {nome_, Confronto::Diverso, v}; }
@@ -62,6 +62,6 @@ public:
         return Criterio::tra(nome_, valori, genere);
     }
 
-private:
+  private:
     QString nome_;
 };

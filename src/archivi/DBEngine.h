@@ -6,12 +6,12 @@
 
 // The database engine: one per process, created on first use.
 class DBEngine {
-public:
+  public:
     static DBEngine& istanza();
 
     // Opens a database by its bare file name in the current directory.
     Database OpenDatabase(const QString& nomeFile);
 
-private:
+  private:
     DBEngine() = default;
 };

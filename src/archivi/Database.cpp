@@ -6,7 +6,9 @@
 
 namespace {
 
-const Criterio* oNulla(const std::optional<Criterio>& criterio) { return criterio ? &*criterio : nullptr; }
+const Criterio* oNulla(const std::optional<Criterio>& criterio) {
+    return criterio ? &*criterio : nullptr;
+}
 
 } // namespace
 
@@ -24,7 +26,8 @@ Recordset Database::OpenRecordset(const QString& tabella) const {
 
 Recordset Database::OpenRecordset(const Selezione& selezione) const {
     if (!selezione.in)
-        return Recordset(std::make_shared<const Tabella>(file().leggi(selezione.tabella, oNulla(selezione.dove))));
+        return Recordset(std::make_shared<const Tabella>(
+            file().leggi(selezione.tabella, oNulla(selezione.dove))));
 
     // The inner selection gives the key values; the outer scan keeps the
     // records whose field is one of them.
@@ -46,8 +49,14 @@ Recordset Database::OpenRecordset(const Selezione& selezione) const {
     return Recordset(std::make_shared<const Tabella>(file().leggi(selezione.tabella, &condizione)));
 }
 
-QStringList Database::tabelle() const { return file().tabelle(); }
+QStringList Database::tabelle() const {
+    return file().tabelle();
+}
 
-QString Database::nome() const { return file().nome(); }
+QString Database::nome() const {
+    return file().nome();
+}
 
-void Database::Close() { file_.reset(); }
+void Database::Close() {
+    file_.reset();
+}

@@ -13,7 +13,7 @@ class FileJet;
 // An open database file. Record sets it opens stay valid after Close();
 // the file itself is released then.
 class Database {
-public:
+  public:
     explicit Database(std::shared_ptr<FileJet> file);
 
     Recordset OpenRecordset(const QString& tabella) const;
@@ -22,7 +22,7 @@ public:
     QString nome() const;
     void Close();
 
-private:
+  private:
     const FileJet& file() const;
     std::shared_ptr<FileJet> file_;
 };

@@ -28,32 +28,39 @@ std::vector<std::uint8_t> byteDefinizione(const PagineJet& file, std::uint32_t p
     PaginaJet letta;
     for (std::uint32_t numero = pagina; numero != 0;) {
         if (!viste.insert(numero).second || viste.size() > kPagineDefinizioneMassime)
-            throw DannoJet{QStringLiteral("definizione della tabella alla pagina %1 senza fine").arg(pagina)};
+            throw DannoJet{
+                QStringLiteral("definizione della tabella alla pagina %1 senza fine").arg(pagina)};
         file.leggi(numero, letta);
         const ByteJet vista = letta.vista();
         if (vista.u8(0) != kPaginaDefinizione)
-            throw DannoJet{QStringLiteral("la pagina %1 non è una definizione di tabella").arg(numero)};
+            throw DannoJet{
+                QStringLiteral("la pagina %1 non è una definizione di tabella").arg(numero)};
         const std::size_t da = byte.empty() ? 0 : kContenuto;
-        byte.insert(byte.end(), letta.byte.begin() + static_cast<std::ptrdiff_t>(da), letta.byte.end());
+        byte.insert(byte.end(), letta.byte.begin() + static_cast<std::ptrdiff_t>(da),
+                    letta.byte.end());
         numero = vista.u32(kSeguente);
     }
     return byte;
 }
 
-void aggiungiMappaInterna(const PagineJet& file, ByteJet mappa, std::vector<std::uint32_t>& pagine) {
+void aggiungiMappaInterna(const PagineJet& file, ByteJet mappa,
+                          std::vector<std::uint32_t>& pagine) {
     const std::uint64_t prima = mappa.u32(1);
     const ByteJet bit = mappa.da(5);
     for (std::size_t i = 0; i < bit.size() * 8; ++i) {
         if (bit.u8(i / 8) & (1u << (i % 8))) {
             const std::uint64_t numero = prima + i;
             if (numero >= file.numeroPagine())
-                throw DannoJet{QStringLiteral("la mappa delle pagine indica la pagina %1, fuori dal file").arg(numero)};
+                throw DannoJet{
+                    QStringLiteral("la mappa delle pagine indica la pagina %1, fuori dal file")
+                        .arg(numero)};
             pagine.push_back(static_cast<std::uint32_t>(numero));
         }
     }
 }
 
-void aggiungiMappaEsterna(const PagineJet& file, ByteJet mappa, std::vector<std::uint32_t>& pagine) {
+void aggiungiMappaEsterna(const PagineJet& file, ByteJet mappa,
+                          std::vector<std::uint32_t>& pagine) {
     const std::uint64_t perPagina = (std::uint64_t{file.formato().pagina} - 4) * 8;
     PaginaJet letta;
     for (std::size_t k = 0; 1 + 4 * k + 4 <= mappa.size(); ++k) {
@@ -63,12 +70,15 @@ void aggiungiMappaEsterna(const PagineJet& file, ByteJet mappa, std::vector<std:
         file.leggi(numeroMappa, letta);
         const ByteJet vista = letta.vista();
         if (vista.u8(0) != kPaginaMappa)
-            throw DannoJet{QStringLiteral("la pagina %1 non è una mappa delle pagine").arg(numeroMappa)};
+            throw DannoJet{
+                QStringLiteral("la pagina %1 non è una mappa delle pagine").arg(numeroMappa)};
         for (std::size_t i = 0; i < perPagina; ++i) {
             if (vista.u8(4 + i / 8) & (1u << (i % 8))) {
                 const std::uint64_t numero = k * perPagina + i;
                 if (numero >= file.numeroPagine())
-                    throw DannoJet{QStringLiteral("la mappa delle pagine indica la pagina %1, fuori dal file").arg(numero)};
+                    throw DannoJet{
+                        QStringLiteral("la mappa delle pagine indica la pagina %1, fuori dal file")
+                            .arg(numero)};
                 pagine.push_back(static_cast<std::uint32_t>(numero));
             }
         }
@@ -87,9 +97,11 @@ DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina) {
     definizione.colonneVariabili = byte.u16(f.tdefColonneVariabili);
     definizione.mappa = byte.u32(f.tdefMappa);
     const std::size_t colonne = byte.u16(f.tdefColonne);
-    const std::size_t inizio = f.tdefInizioColonne + std::size_t{byte.u32(f.tdefIndiciReali)} * f.indiceReale;
+    const std::size_t inizio =
+        f.tdefInizioColonne + std::size_t{byte.u32(f.tdefIndiciReali)} * f.indiceReale;
     if (inizio > byte.size())
-        throw DannoJet{QStringLiteral("definizione della tabella alla pagina %1 incompleta").arg(pagina)};
+        throw DannoJet{
+            QStringLiteral("definizione della tabella alla pagina %1 incompleta").arg(pagina)};
 
     std::size_t nome = inizio + colonne * f.colonna;
     for (std::size_t i = 0; i < colonne; ++i) {
@@ -119,9 +131,14 @@ std::vector<std::uint32_t> PagineDati(const PagineJet& file, const DefinizioneJe
     const ByteJet mappa = righe::datiA(file, definizione.mappa, letta);
     std::vector<std::uint32_t> pagine;
     switch (mappa.u8(0)) {
-    case 0: aggiungiMappaInterna(file, mappa, pagine); break;
-    case 1: aggiungiMappaEsterna(file, mappa, pagine); break;
-    default: throw DannoJet{QStringLiteral("mappa delle pagine di tipo sconosciuto")};
+    case 0:
+        aggiungiMappaInterna(file, mappa, pagine);
+        break;
+    case 1:
+        aggiungiMappaEsterna(file, mappa, pagine);
+        break;
+    default:
+        throw DannoJet{QStringLiteral("mappa delle pagine di tipo sconosciuto")};
     }
     return pagine;
 }

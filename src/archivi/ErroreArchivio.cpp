@@ -1,5 +1,8 @@
 #include "archivi/ErroreArchivio.h"
 
-ErroreArchivio::ErroreArchivio(const QString& messaggio) : std::runtime_error(messaggio.toStdString()) {}
+ErroreArchivio::ErroreArchivio(const QString& messaggio)
+    : std::runtime_error(messaggio.toStdString()) {}
 
-QString ErroreArchivio::messaggio() const { return QString::fromStdString(what()); }
+QString ErroreArchivio::messaggio() const {
+    return QString::fromStdString(what());
+}

@@ -8,7 +8,7 @@
 // that is not a readable Jet database, a missing table or field. The message
 // is Italian and names the file, table or field.
 class ErroreArchivio : public std::runtime_error {
-public:
+  public:
     explicit ErroreArchivio(const QString& messaggio);
     QString messaggio() const;
 };

@@ -22,16 +22,15 @@ struct FileJet::Dati {
 
     const jet::VoceCatalogo& voce(const QString& tabella) const;
     // Runs `lavoro`, turning damage found on the way into ErroreArchivio.
-    template <typename F>
-    auto protetto(F lavoro) const -> decltype(lavoro());
+    template <typename F> auto protetto(F lavoro) const -> decltype(lavoro());
 };
 
-template <typename F>
-auto FileJet::Dati::protetto(F lavoro) const -> decltype(lavoro()) {
+template <typename F> auto FileJet::Dati::protetto(F lavoro) const -> decltype(lavoro()) {
     try {
         return lavoro();
     } catch (const jet::DannoJet& danno) {
-        throw ErroreArchivio(QStringLiteral("Archivio danneggiato: %1 (%2)").arg(nome, danno.dettaglio));
+        throw ErroreArchivio(
+            QStringLiteral("Archivio danneggiato: %1 (%2)").arg(nome, danno.dettaglio));
     }
 }
 
@@ -40,7 +39,8 @@ const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
         if (v.nome.compare(tabella, Qt::CaseInsensitive) == 0)
             return v;
     }
-    throw ErroreArchivio(QStringLiteral("Tabella non trovata: %1 nell'archivio %2").arg(tabella, nome));
+    throw ErroreArchivio(
+        QStringLiteral("Tabella non trovata: %1 nell'archivio %2").arg(tabella, nome));
 }
 
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
@@ -51,7 +51,9 @@ FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
 
 FileJet::~FileJet() = default;
 
-QString FileJet::nome() const { return d_->nome; }
+QString FileJet::nome() const {
+    return d_->nome;
+}
 
 QStringList FileJet::tabelle() const {
     QStringList nomi;
@@ -66,7 +68,8 @@ std::vector<QString> FileJet::campi(const QString& tabella) const {
     const jet::VoceCatalogo& voce = d_->voce(tabella);
     return d_->protetto([&] {
         std::vector<QString> nomi;
-        for (const jet::ColonnaJet& colonna : jet::LeggiDefinizione(*d_->pagine, voce.pagina).colonne)
+        for (const jet::ColonnaJet& colonna :
+             jet::LeggiDefinizione(*d_->pagine, voce.pagina).colonne)
             nomi.push_back(colonna.nome);
         return nomi;
     });
@@ -94,9 +97,11 @@ Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
             for (const QString& campo : dove->campi()) {
                 const int i = risultato.indiceCampo(campo);
                 if (i < 0)
-                    throw ErroreArchivio(QStringLiteral("Campo non trovato: %1 nella tabella %2 dell'archivio %3")
-                                             .arg(campo, voce.nome, d_->nome));
-                posizioneNelCriterio[static_cast<std::size_t>(i)] = static_cast<int>(colonneCriterio.size());
+                    throw ErroreArchivio(
+                        QStringLiteral("Campo non trovato: %1 nella tabella %2 dell'archivio %3")
+                            .arg(campo, voce.nome, d_->nome));
+                posizioneNelCriterio[static_cast<std::size_t>(i)] =
+                    static_cast<int>(colonneCriterio.size());
                 colonneCriterio.push_back(static_cast<std::size_t>(i));
                 colonneDeiCampi.push_back(i);
             }
@@ -104,7 +109,9 @@ Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
             risultato.verificaCriterio(*dove, colonneDeiCampi);
         }
         std::vector<Valore> valoriCriterio(colonneCriterio.size());
-        const auto valoreCriterio = [&](std::size_t k) -> const Valore& { return valoriCriterio[k]; };
+        const auto valoreCriterio = [&](std::size_t k) -> const Valore& {
+            return valoriCriterio[k];
+        };
 
         jet::ScomposizioneRiga scomposizione(file.formato(), definizione);
         jet::PaginaJet appoggio;
@@ -123,7 +130,8 @@ Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
             valori.reserve(campi.size());
             for (std::size_t i = 0; i < campi.size(); ++i) {
                 const int k = posizioneNelCriterio[i];
-                valori.push_back(k >= 0 ? std::move(valoriCriterio[static_cast<std::size_t>(k)]) : decodifica(i));
+                valori.push_back(k >= 0 ? std::move(valoriCriterio[static_cast<std::size_t>(k)])
+                                        : decodifica(i));
             }
             risultato.righe.push_back(std::move(valori));
         });

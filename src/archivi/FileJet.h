@@ -13,7 +13,7 @@
 // Access versions). A file that is missing, not a Jet database, damaged or
 // truncated raises ErroreArchivio; it never crashes the process.
 class FileJet {
-public:
+  public:
     // `percorso` is a path that exists; finding it is the caller's work.
     explicit FileJet(const QString& percorso);
     ~FileJet();
@@ -30,7 +30,7 @@ public:
     // its column type cannot be compared with, raises ErroreArchivio.
     Tabella leggi(const QString& tabella, const Criterio* dove = nullptr) const;
 
-private:
+  private:
     struct Dati;
     std::unique_ptr<Dati> d_;
 };

@@ -4,9 +4,12 @@ GenereCampo GenereDi(const Valore& valore) {
     if (valore.numerico())
         return GenereCampo::Numero;
     switch (valore.tipo()) {
-    case Valore::Tipo::Testo: return GenereCampo::Testo;
-    case Valore::Tipo::Binario: return GenereCampo::Binario;
-    default: return GenereCampo::Ignoto;
+    case Valore::Tipo::Testo:
+        return GenereCampo::Testo;
+    case Valore::Tipo::Binario:
+        return GenereCampo::Binario;
+    default:
+        return GenereCampo::Ignoto;
     }
 }
 
@@ -18,20 +21,28 @@ bool Confrontabili(GenereCampo campo, GenereCampo valore) {
 
 QString ContenutoDi(GenereCampo genere) {
     switch (genere) {
-    case GenereCampo::Testo: return QStringLiteral("testo");
-    case GenereCampo::Numero: return QStringLiteral("numeri");
-    case GenereCampo::Binario: return QStringLiteral("dati binari");
-    case GenereCampo::Ignoto: break;
+    case GenereCampo::Testo:
+        return QStringLiteral("testo");
+    case GenereCampo::Numero:
+        return QStringLiteral("numeri");
+    case GenereCampo::Binario:
+        return QStringLiteral("dati binari");
+    case GenereCampo::Ignoto:
+        break;
     }
     return QStringLiteral("valori di tipo sconosciuto");
 }
 
 QString ValoreDi(GenereCampo genere) {
     switch (genere) {
-    case GenereCampo::Testo: return QStringLiteral("un testo");
-    case GenereCampo::Numero: return QStringLiteral("un numero");
-    case GenereCampo::Binario: return QStringLiteral("dati binari");
-    case GenereCampo::Ignoto: break;
+    case GenereCampo::Testo:
+        return QStringLiteral("un testo");
+    case GenereCampo::Numero:
+        return QStringLiteral("un numero");
+    case GenereCampo::Binario:
+        return QStringLiteral("dati binari");
+    case GenereCampo::Ignoto:
+        break;
     }
     return QStringLiteral("un valore di tipo sconosciuto");
 }

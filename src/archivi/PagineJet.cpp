@@ -36,17 +36,19 @@ FormatoJet FormatoJet::jet3Formato() {
     return f;
 }
 
-FormatoJet FormatoJet::jet4Formato() { return FormatoJet{}; }
+FormatoJet FormatoJet::jet4Formato() {
+    return FormatoJet{};
+}
 
 namespace {
 
 // Header of page 0: a fixed signature, then the version byte at 0x14
 // (0 Jet 3, 1 Jet 4, 2 and later the ACE versions of Access 2007 onward).
 constexpr std::size_t kFirma = 0x14 + 1;
-constexpr std::uint8_t kFirmaJet[] = {0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n', 'd', 'a', 'r',
-                                      'd', ' ', 'J', 'e', 't', ' ', 'D', 'B', 0x00};
-constexpr std::uint8_t kFirmaAce[] = {0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n', 'd', 'a', 'r',
-                                      'd', ' ', 'A', 'C', 'E', ' ', 'D', 'B', 0x00};
+constexpr std::uint8_t kFirmaJet[] = {0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n', 'd', 'a',
+                                      'r',  'd',  ' ',  'J',  'e', 't', ' ', 'D', 'B', 0x00};
+constexpr std::uint8_t kFirmaAce[] = {0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n', 'd', 'a',
+                                      'r',  'd',  ' ',  'A',  'C', 'E', ' ', 'D', 'B', 0x00};
 // Page 0 (header), page 1 (global usage map), page 2 (system catalog definition).
 constexpr std::uint32_t kPagineMinime = 3;
 
@@ -102,7 +104,9 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) {
     }
 }
 
-PagineJet::~PagineJet() { ::close(fd_); }
+PagineJet::~PagineJet() {
+    ::close(fd_);
+}
 
 void PagineJet::leggi(std::uint32_t numero, PaginaJet& pagina) const {
     if (pagina.numero == numero && pagina.byte.size() == formato_.pagina)

@@ -52,7 +52,7 @@ struct PaginaJet {
 // in this process can write to it. Pages are copied into caller-owned
 // buffers; a file changed or cut short meanwhile gives damage, not a crash.
 class PagineJet {
-public:
+  public:
     // Raises ErroreArchivio when the file cannot be opened or is not a Jet
     // database (wrong signature, empty, cut inside a page).
     PagineJet(const QString& percorso, const QString& nome);
@@ -68,7 +68,7 @@ public:
     // for a page past the end, is damage.
     void leggi(std::uint32_t numero, PaginaJet& pagina) const;
 
-private:
+  private:
     int fd_ = -1;
     FormatoJet formato_;
     std::uint32_t pagine_ = 0;

@@ -30,8 +30,9 @@ std::vector<Chiave> leggiOrdine(const Tabella& dati, const QString& ordine) {
             parte = parte.mid(1, parte.size() - 2);
         const int campo = dati.indiceCampo(parte);
         if (campo < 0)
-            throw ErroreArchivio(QStringLiteral("Campo di ordinamento non trovato: %1 nella tabella %2")
-                                     .arg(parte, dati.nome));
+            throw ErroreArchivio(
+                QStringLiteral("Campo di ordinamento non trovato: %1 nella tabella %2")
+                    .arg(parte, dati.nome));
         chiavi.push_back({campo, discendente});
     }
     return chiavi;
@@ -61,7 +62,9 @@ int ordina(const Valore& a, const Valore& b) {
 
 Recordset::Recordset(std::shared_ptr<const Tabella> dati) : dati_(std::move(dati)) {}
 
-void Recordset::setSort(const QString& ordine) { ordine_ = ordine; }
+void Recordset::setSort(const QString& ordine) {
+    ordine_ = ordine;
+}
 
 Recordset Recordset::OpenRecordset() const {
     const std::vector<Chiave> chiavi = leggiOrdine(*dati_, ordine_);
@@ -102,23 +105,31 @@ void Recordset::cerca(const Criterio& criterio, std::size_t da) {
     noMatch_ = true;
 }
 
-void Recordset::FindFirst(const Criterio& criterio) { cerca(criterio, 0); }
+void Recordset::FindFirst(const Criterio& criterio) {
+    cerca(criterio, 0);
+}
 
-void Recordset::FindNext(const Criterio& criterio) { cerca(criterio, noMatch_ ? dati_->righe.size() : corrente_ + 1); }
+void Recordset::FindNext(const Criterio& criterio) {
+    cerca(criterio, noMatch_ ? dati_->righe.size() : corrente_ + 1);
+}
 
 Valore Recordset::Campo(const QString& campo) const {
     const int indice = IndiceCampo(campo);
     if (noMatch_ || corrente_ >= dati_->righe.size())
-        throw ErroreArchivio(QStringLiteral("Nessun record corrente nella tabella %1").arg(dati_->nome));
+        throw ErroreArchivio(
+            QStringLiteral("Nessun record corrente nella tabella %1").arg(dati_->nome));
     return dati_->righe[corrente_][static_cast<std::size_t>(indice)];
 }
 
-std::size_t Recordset::RecordCount() const { return dati_->righe.size(); }
+std::size_t Recordset::RecordCount() const {
+    return dati_->righe.size();
+}
 
 int Recordset::IndiceCampo(const QString& campo) const {
     const int indice = dati_->indiceCampo(campo);
     if (indice < 0)
-        throw ErroreArchivio(QStringLiteral("Campo non trovato: %1 nella tabella %2").arg(campo, dati_->nome));
+        throw ErroreArchivio(
+            QStringLiteral("Campo non trovato: %1 nella tabella %2").arg(campo, dati_->nome));
     return indice;
 }
 
@@ -132,7 +143,9 @@ const Valore& Recordset::valore(std::size_t record, int campo) const {
     return dati_->righe.at(record).at(static_cast<std::size_t>(campo));
 }
 
-QString Recordset::nomeTabella() const { return dati_->nome; }
+QString Recordset::nomeTabella() const {
+    return dati_->nome;
+}
 
 void Recordset::Close() {
     dati_ = std::make_shared<const Tabella>(dati_->senzaRighe());

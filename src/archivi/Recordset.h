@@ -13,7 +13,7 @@
 // DAO: FindFirst / FindNext move to the first / next record, in record-set
 // order, that meets the condition, and set NoMatch when there is none.
 class Recordset {
-public:
+  public:
     explicit Recordset(std::shared_ptr<const Tabella> dati);
 
     // Order for the record set that OpenRecordset() makes next: field names,
@@ -46,7 +46,7 @@ public:
     QString nomeTabella() const;
     void Close();
 
-private:
+  private:
     void cerca(const Criterio& criterio, std::size_t da);
 
     std::shared_ptr<const Tabella> dati_;

@@ -28,7 +28,9 @@ bool paginaDellaTabella(ByteJet pagina, std::uint32_t tdef) {
 
 } // namespace
 
-std::uint16_t numero(const FormatoJet& formato, ByteJet pagina) { return pagina.u16(formato.numeroRighe); }
+std::uint16_t numero(const FormatoJet& formato, ByteJet pagina) {
+    return pagina.u16(formato.numeroRighe);
+}
 
 std::uint16_t opzioni(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
     verificaSlot(formato, pagina, slot);
@@ -38,7 +40,8 @@ std::uint16_t opzioni(const FormatoJet& formato, ByteJet pagina, std::uint16_t s
 ByteJet dati(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
     const std::size_t inizio = opzioni(formato, pagina, slot) & kPosizione;
     const std::size_t fine =
-        slot == 0 ? pagina.size() : pagina.u16(formato.numeroRighe + 2 * std::size_t{slot}) & kPosizione;
+        slot == 0 ? pagina.size()
+                  : pagina.u16(formato.numeroRighe + 2 * std::size_t{slot}) & kPosizione;
     if (inizio < fineIntestazione(formato, pagina) || inizio > fine || fine > pagina.size())
         throw DannoJet{QStringLiteral("riga %1 della pagina fuori posto").arg(slot)};
     return pagina.parte(inizio, fine - inizio);
@@ -52,7 +55,8 @@ ByteJet datiA(const PagineJet& file, std::uint32_t pgRiga, PaginaJet& pagina) {
     return dati(file.formato(), vista, static_cast<std::uint16_t>(pgRiga & 0xFF));
 }
 
-void Percorri(const PagineJet& file, const DefinizioneJet& definizione, const std::function<void(ByteJet)>& fai) {
+void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
+              const std::function<void(ByteJet)>& fai) {
     const FormatoJet& formato = file.formato();
     PaginaJet pagina;
     PaginaJet altrove;
@@ -76,10 +80,14 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione, const st
                 file.leggi(destinazione >> 8, altrove);
                 const ByteJet vistaAltrove = altrove.vista();
                 if (!paginaDellaTabella(vistaAltrove, definizione.pagina))
-                    throw DannoJet{QStringLiteral("riga spostata su una pagina di un'altra tabella")};
+                    throw DannoJet{
+                        QStringLiteral("riga spostata su una pagina di un'altra tabella")};
                 const auto slotAltrove = static_cast<std::uint16_t>(destinazione & 0xFF);
                 // The moved copy carries the deleted bit; only a bare pointer is followed again.
-                bit = (opzioni(formato, vistaAltrove, slotAltrove) & (kCancellata | kRimando)) == kRimando ? kRimando : 0;
+                bit = (opzioni(formato, vistaAltrove, slotAltrove) & (kCancellata | kRimando)) ==
+                              kRimando
+                          ? kRimando
+                          : 0;
                 riga = dati(formato, vistaAltrove, slotAltrove);
             }
             fai(riga);

@@ -18,7 +18,7 @@ namespace righe {
 
 constexpr std::uint8_t kPaginaDati = 0x01;
 constexpr std::uint16_t kCancellata = 0x8000; // deleted, or the moved copy of a relocated row
-constexpr std::uint16_t kRimando = 0x4000;    // alone: the row was relocated, this slot points to it
+constexpr std::uint16_t kRimando = 0x4000; // alone: the row was relocated, this slot points to it
 constexpr std::uint16_t kPosizione = 0x1FFF;
 
 std::uint16_t numero(const FormatoJet& formato, ByteJet pagina);
@@ -35,7 +35,8 @@ ByteJet datiA(const PagineJet& file, std::uint32_t pgRiga, PaginaJet& pagina);
 // deleted slots (and moved copies) are skipped, and a relocated row is read
 // where its pointer stands, so it appears once and in its place. The bytes
 // are valid during the call only.
-void Percorri(const PagineJet& file, const DefinizioneJet& definizione, const std::function<void(ByteJet)>& fai);
+void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
+              const std::function<void(ByteJet)>& fai);
 
 } // namespace righe
 

@@ -4,7 +4,9 @@ namespace jet {
 
 namespace {
 
-DannoJet rigaGuasta() { return DannoJet{QStringLiteral("riga di dati incoerente")}; }
+DannoJet rigaGuasta() {
+    return DannoJet{QStringLiteral("riga di dati incoerente")};
+}
 
 } // namespace
 

@@ -25,7 +25,7 @@ struct CampoJet {
 // bytes in Jet 4), the last offset marking the end of the data. A column the
 // row predates (its number not below the row's column count) is null.
 class ScomposizioneRiga {
-public:
+  public:
     ScomposizioneRiga(const FormatoJet& formato, const DefinizioneJet& definizione);
 
     // The fields of `riga` in the definition's column order; they point into
@@ -33,7 +33,7 @@ public:
     // counts and offsets do not fit inside it.
     const std::vector<CampoJet>& scomponi(ByteJet riga);
 
-private:
+  private:
     void leggiPosizioni(ByteJet riga, std::size_t inizioMaschera);
 
     const FormatoJet& formato_;

@@ -11,7 +11,8 @@ QString TrovaArchivio(const QString& nomeFile) {
         throw ErroreArchivio(QStringLiteral("Archivio non trovato: %1 (cartella %2)")
                                  .arg(nomeFile, QDir::toNativeSeparators(QDir::currentPath())));
     if (trovato.ambiguo())
-        throw ErroreArchivio(QStringLiteral("Archivio ambiguo: %1 e %2 differiscono solo per maiuscole")
-                                 .arg(trovato.nomi.at(0), trovato.nomi.at(1)));
+        throw ErroreArchivio(
+            QStringLiteral("Archivio ambiguo: %1 e %2 differiscono solo per maiuscole")
+                .arg(trovato.nomi.at(0), trovato.nomi.at(1)));
     return trovato.percorso();
 }

@@ -2,11 +2,19 @@
 
 #include <cmath>
 
-Valore Valore::valuta(std::int64_t diecimillesimi) { return Valore(Dato(Valuta{diecimillesimi})); }
-Valore Valore::dataOra(double giorniDal1899) { return Valore(Dato(DataOra{giorniDal1899})); }
-Valore Valore::binario(const QByteArray& byte) { return Valore(Dato(byte)); }
+Valore Valore::valuta(std::int64_t diecimillesimi) {
+    return Valore(Dato(Valuta{diecimillesimi}));
+}
+Valore Valore::dataOra(double giorniDal1899) {
+    return Valore(Dato(DataOra{giorniDal1899}));
+}
+Valore Valore::binario(const QByteArray& byte) {
+    return Valore(Dato(byte));
+}
 
-Valore::Tipo Valore::tipo() const { return static_cast<Tipo>(dato_.index()); }
+Valore::Tipo Valore::tipo() const {
+    return static_cast<Tipo>(dato_.index());
+}
 
 bool Valore::numerico() const {
     const Tipo t = tipo();
@@ -20,11 +28,16 @@ QString Valore::testo() const {
 
 double Valore::numero() const {
     switch (tipo()) {
-    case Tipo::Intero: return static_cast<double>(std::get<std::int64_t>(dato_));
-    case Tipo::Reale: return std::get<double>(dato_);
-    case Tipo::Valuta: return static_cast<double>(std::get<Valuta>(dato_).diecimillesimi) / 10000.0;
-    case Tipo::DataOra: return std::get<DataOra>(dato_).giorni;
-    default: return 0.0;
+    case Tipo::Intero:
+        return static_cast<double>(std::get<std::int64_t>(dato_));
+    case Tipo::Reale:
+        return std::get<double>(dato_);
+    case Tipo::Valuta:
+        return static_cast<double>(std::get<Valuta>(dato_).diecimillesimi) / 10000.0;
+    case Tipo::DataOra:
+        return std::get<DataOra>(dato_).giorni;
+    default:
+        return 0.0;
     }
 }
 

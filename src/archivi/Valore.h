@@ -13,7 +13,7 @@
 // ten-thousandths, floating point, dates as days since 30/12/1899) so that
 // nothing is lost between the file and the program.
 class Valore {
-public:
+  public:
     enum class Tipo { Nullo, Testo, Intero, Reale, Valuta, DataOra, Binario };
 
     Valore() = default;
@@ -48,7 +48,7 @@ public:
 
     bool operator==(const Valore& altro) const = default;
 
-private:
+  private:
     struct Valuta {
         std::int64_t diecimillesimi;
         bool operator==(const Valuta&) const = default;
@@ -57,7 +57,8 @@ private:
         double giorni;
         bool operator==(const DataOra&) const = default;
     };
-    using Dato = std::variant<std::monostate, QString, std::int64_t, double, Valuta, DataOra, QByteArray>;
+    using Dato =
+        std::variant<std::monostate, QString, std::int64_t, double, Valuta, DataOra, QByteArray>;
     explicit Valore(Dato dato) : dato_(std::move(dato)) {}
     Dato dato_;
 };

@@ -19,7 +19,9 @@ constexpr std::size_t kRiferimento = 12;
 constexpr std::uint8_t kInterno = 0x80;
 constexpr std::uint8_t kUnaRiga = 0x40;
 
-DannoJet troppoCorto() { return DannoJet{QStringLiteral("valore più corto del suo tipo")}; }
+DannoJet troppoCorto() {
+    return DannoJet{QStringLiteral("valore più corto del suo tipo")};
+}
 
 ByteJet almeno(ByteJet byte, std::size_t n) {
     if (byte.size() < n)
@@ -34,7 +36,8 @@ QByteArray valoreLungo(const PagineJet& file, ByteJet campo, PaginaJet& appoggio
     const std::size_t lunghezza = riferimento.u24(0);
     const std::uint8_t opzioni = riferimento.u8(3);
     const auto copia = [](ByteJet b) {
-        return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+        return QByteArray(reinterpret_cast<const char*>(b.data()),
+                          static_cast<qsizetype>(b.size()));
     };
     if (opzioni & kInterno)
         return copia(campo.da(kRiferimento).parte(0, lunghezza));
@@ -67,8 +70,9 @@ QString guid(ByteJet b) {
     const auto esadecimale = [](std::uint64_t n, int cifre) {
         return QStringLiteral("%1").arg(n, cifre, 16, QLatin1Char('0')).toUpper();
     };
-    QString testo = QLatin1Char('{') + esadecimale(b.u32(0), 8) + QLatin1Char('-') + esadecimale(b.u16(4), 4) +
-                    QLatin1Char('-') + esadecimale(b.u16(6), 4) + QLatin1Char('-');
+    QString testo = QLatin1Char('{') + esadecimale(b.u32(0), 8) + QLatin1Char('-') +
+                    esadecimale(b.u16(4), 4) + QLatin1Char('-') + esadecimale(b.u16(6), 4) +
+                    QLatin1Char('-');
     for (std::size_t i = 8; i < 16; ++i) {
         if (i == 10)
             testo += QLatin1Char('-');
@@ -97,23 +101,36 @@ Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const C
         return {};
     const ByteJet b = campo.byte;
     switch (colonna.tipo) {
-    case TipoColonna::Byte: return Valore(static_cast<int>(almeno(b, 1).u8(0)));
-    case TipoColonna::Intero: return Valore(static_cast<int>(static_cast<std::int16_t>(almeno(b, 2).u16(0))));
-    case TipoColonna::Lungo: return Valore(static_cast<int>(static_cast<std::int32_t>(almeno(b, 4).u32(0))));
-    case TipoColonna::Grande: return Valore(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
-    case TipoColonna::Valuta: return Valore::valuta(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
-    case TipoColonna::Singolo: return Valore(static_cast<double>(almeno(b, 4).f32(0)));
-    case TipoColonna::Doppio: return Valore(almeno(b, 8).f64(0));
-    case TipoColonna::DataOra: return Valore::dataOra(almeno(b, 8).f64(0));
-    case TipoColonna::Guid: return Valore(guid(almeno(b, 16)));
-    case TipoColonna::Numerico: return Valore(numerico(almeno(b, 17), colonna.scala));
-    case TipoColonna::Testo: return Valore(TestoJet(file.formato(), b));
+    case TipoColonna::Byte:
+        return Valore(static_cast<int>(almeno(b, 1).u8(0)));
+    case TipoColonna::Intero:
+        return Valore(static_cast<int>(static_cast<std::int16_t>(almeno(b, 2).u16(0))));
+    case TipoColonna::Lungo:
+        return Valore(static_cast<int>(static_cast<std::int32_t>(almeno(b, 4).u32(0))));
+    case TipoColonna::Grande:
+        return Valore(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
+    case TipoColonna::Valuta:
+        return Valore::valuta(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
+    case TipoColonna::Singolo:
+        return Valore(static_cast<double>(almeno(b, 4).f32(0)));
+    case TipoColonna::Doppio:
+        return Valore(almeno(b, 8).f64(0));
+    case TipoColonna::DataOra:
+        return Valore::dataOra(almeno(b, 8).f64(0));
+    case TipoColonna::Guid:
+        return Valore(guid(almeno(b, 16)));
+    case TipoColonna::Numerico:
+        return Valore(numerico(almeno(b, 17), colonna.scala));
+    case TipoColonna::Testo:
+        return Valore(TestoJet(file.formato(), b));
     case TipoColonna::Memo: {
         const QByteArray testo = valoreLungo(file, b, appoggio);
-        return Valore(TestoJet(file.formato(), ByteJet(reinterpret_cast<const std::uint8_t*>(testo.constData()),
-                                                       static_cast<std::size_t>(testo.size()))));
+        return Valore(TestoJet(file.formato(),
+                               ByteJet(reinterpret_cast<const std::uint8_t*>(testo.constData()),
+                                       static_cast<std::size_t>(testo.size()))));
     }
-    case TipoColonna::Ole: return Valore::binario(valoreLungo(file, b, appoggio));
+    case TipoColonna::Ole:
+        return Valore::binario(valoreLungo(file, b, appoggio));
     case TipoColonna::Binario:
     default:
         return Valore::binario(
@@ -132,12 +149,15 @@ GenereCampo GenereColonna(TipoColonna tipo) {
     case TipoColonna::Singolo:
     case TipoColonna::Doppio:
     case TipoColonna::DataOra:
-    case TipoColonna::Numerico: return GenereCampo::Numero;
+    case TipoColonna::Numerico:
+        return GenereCampo::Numero;
     case TipoColonna::Testo:
     case TipoColonna::Memo:
-    case TipoColonna::Guid: return GenereCampo::Testo;
+    case TipoColonna::Guid:
+        return GenereCampo::Testo;
     case TipoColonna::Binario:
-    case TipoColonna::Ole: break;
+    case TipoColonna::Ole:
+        break;
     }
     return GenereCampo::Binario;
 }

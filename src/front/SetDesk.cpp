@@ -1,13 +1,13 @@
 #include "front/SetDesk.h"
 
-#include "front/Scelta.h"
-#include "front/VoceElenco.h"
 #include "archivi/DBEngine.h"
 #include "archivi/ErroreArchivio.h"
-#include "routines/Orologio.h"
-#include "routines/SetRoutine.h"
+#include "front/Scelta.h"
+#include "front/VoceElenco.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "print/ErroreStampa.h"
+#include "routines/Orologio.h"
+#include "routines/SetRoutine.h"
 #include "ui/Programma.h"
 
 #include <cstdio>

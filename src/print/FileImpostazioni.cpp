@@ -1,8 +1,8 @@
 #include "print/FileImpostazioni.h"
 
-#include "routines/TestoAnsi.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
+#include "routines/TestoAnsi.h"
 
 #include <algorithm>
 
@@ -41,9 +41,8 @@ QString CarattereStampa() {
     const QString nome = righe.front().trimmed();
     // Control characters are no part of a font name: such a line is binary
     // damage.
-    const bool controlli = std::any_of(nome.begin(), nome.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control;
-    });
+    const bool controlli = std::any_of(
+        nome.begin(), nome.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
     if (nome.isEmpty() || controlli || !valoreUsabile(nome))
         return QStringLiteral("Courier New");
     return nome;

@@ -1,9 +1,9 @@
 #include "print/FileStampa.h"
 
-#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
+#include "routines/TestoAnsi.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "print/LeggiRighe.h"
 
-#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
+#include "routines/TestoAnsi.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,6 +7,10 @@ std::optional<QDateTime>& istanteFisso() {
 }
 } // namespace
 
-QDateTime Adesso() { return istanteFisso().value_or(QDateTime::currentDateTime()); }
+QDateTime Adesso() {
+    return istanteFisso().value_or(QDateTime::currentDateTime());
+}
 
-void FissaOrologio(std::optional<QDateTime> istante) { istanteFisso() = std::move(istante); }
+void FissaOrologio(std::optional<QDateTime> istante) {
+    istanteFisso() = std::move(istante);
+}

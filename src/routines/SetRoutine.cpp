@@ -11,7 +11,9 @@ struct DataLetta {
     std::int16_t anno;
 };
 
-void impostaFebbraio(std::int16_t anno) { GiorniMese[1] = AnnoBisestile(anno) ? 29 : 28; }
+void impostaFebbraio(std::int16_t anno) {
+    GiorniMese[1] = AnnoBisestile(anno) ? 29 : 28;
+}
 
 DataLetta leggiData(const QString& data) {
     return {LeggiNumero(data.mid(0, 2)), LeggiNumero(data.mid(3, 2)),
@@ -51,7 +53,9 @@ long LeggiNumero(const QString& testo) {
     return negativo ? -valore : valore;
 }
 
-bool AnnoBisestile(std::int16_t anno) { return anno % 4 == 0; }
+bool AnnoBisestile(std::int16_t anno) {
+    return anno % 4 == 0;
+}
 
 bool ControllaData(QString& testo) {
     const QString pulito = testo.trimmed();
@@ -122,11 +126,29 @@ std::int16_t CalcolaGiornoSettimana(const QString& data) {
 QString ConvertiCornici(QString& riga) {
     for (QChar& c : riga) {
         switch (c.unicode()) {
-        case 179: case 180: case 183: case 186: case 195: case 204:
+        case 179:
+        case 180:
+        case 183:
+        case 186:
+        case 195:
+        case 204:
             c = u'|';
             break;
-        case 187: case 188: case 191: case 192: case 193: case 194: case 196: case 197:
-        case 200: case 201: case 202: case 203: case 206: case 217: case 218:
+        case 187:
+        case 188:
+        case 191:
+        case 192:
+        case 193:
+        case 194:
+        case 196:
+        case 197:
+        case 200:
+        case 201:
+        case 202:
+        case 203:
+        case 206:
+        case 217:
+        case 218:
             c = u'-';
             break;
         default:

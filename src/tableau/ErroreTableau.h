@@ -9,6 +9,6 @@
 // a print error like the others for whoever shows them, so a caller that
 // reports ErroreStampa reports this one too.
 class ErroreTableau : public ErroreStampa {
-public:
+  public:
     explicit ErroreTableau(const QString& messaggio) : ErroreStampa(messaggio) {}
 };

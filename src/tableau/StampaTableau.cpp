@@ -1,8 +1,8 @@
 #include "tableau/StampaTableau.h"
 
-#include "routines/Orologio.h"
 #include "print/FileStampa.h"
 #include "print/LeggiRighe.h"
+#include "routines/Orologio.h"
 #include "tableau/ImpaginazioneTableau.h"
 #include "tableau/Intestazione.h"
 #include "tableau/OccupazioneSettimana.h"

@@ -7,9 +7,17 @@
 // Lets GoogleTest show values readably when an expectation fails.
 inline void PrintTo(const Valore& v, std::ostream* os) {
     switch (v.tipo()) {
-    case Valore::Tipo::Nullo: *os << "Null"; break;
-    case Valore::Tipo::Testo: *os << '"' << v.testo().left(60).toStdString() << "\" (" << v.testo().size() << " car.)"; break;
-    case Valore::Tipo::Binario: *os << "binario di " << v.byte().size() << " byte"; break;
-    default: *os << "numero " << static_cast<int>(v.tipo()) << ": " << v.numero(); break;
+    case Valore::Tipo::Nullo:
+        *os << "Null";
+        break;
+    case Valore::Tipo::Testo:
+        *os << '"' << v.testo().left(60).toStdString() << "\" (" << v.testo().size() << " car.)";
+        break;
+    case Valore::Tipo::Binario:
+        *os << "binario di " << v.byte().size() << " byte";
+        break;
+    default:
+        *os << "numero " << static_cast<int>(v.tipo()) << ": " << v.numero();
+        break;
     }
 }

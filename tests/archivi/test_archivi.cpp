@@ -3,9 +3,9 @@
 // second file.
 
 #include "CampioniAccess.h"
-#include "util/CartellaDiProva.h"
 #include "StampaValore.h"
 #include "ValoriColonna.h"
+#include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
 #include "archivi/DBEngine.h"
@@ -20,9 +20,10 @@
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                  \
-    if (!(campioni).presenti())                                                                      \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente (TS_SHARED_DIR/access-samples)"
+#define RICHIEDI_CAMPIONI(campioni)                                                                \
+    if (!(campioni).presenti())                                                                    \
+    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
+                    "(TS_SHARED_DIR/access-samples)"
 
 QString errore(const std::function<void()>& azione) {
     try {
@@ -34,8 +35,9 @@ QString errore(const std::function<void()>& azione) {
 }
 
 void copiaCampione(const CartellaDiProva& cartella, const char* campione, const QString& nome) {
-    ASSERT_TRUE(QFile::copy(CampioniAccess::carica().cartella + u'/' + QString::fromLatin1(campione),
-                            cartella.percorso(nome)));
+    ASSERT_TRUE(
+        QFile::copy(CampioniAccess::carica().cartella + u'/' + QString::fromLatin1(campione),
+                    cartella.percorso(nome)));
 }
 
 } // namespace
@@ -43,17 +45,22 @@ void copiaCampione(const CartellaDiProva& cartella, const char* campione, const 
 TEST(TrovaArchivio, NomeSenzaRiguardoAlleMaiuscole) {
     CartellaDiProva cartella;
     cartella.scrivi(QStringLiteral("tableau.MDB"), "x");
-    EXPECT_EQ(TrovaArchivio(QStringLiteral("Tableau.mdb")), QDir::current().filePath(QStringLiteral("tableau.MDB")));
-    EXPECT_EQ(TrovaArchivio(QStringLiteral("TABLEAU.MDB")), QDir::current().filePath(QStringLiteral("tableau.MDB")));
+    EXPECT_EQ(TrovaArchivio(QStringLiteral("Tableau.mdb")),
+              QDir::current().filePath(QStringLiteral("tableau.MDB")));
+    EXPECT_EQ(TrovaArchivio(QStringLiteral("TABLEAU.MDB")),
+              QDir::current().filePath(QStringLiteral("tableau.MDB")));
 }
 
 TEST(TrovaArchivio, ArchivioMancante) {
     CartellaDiProva cartella;
     cartella.scrivi(QStringLiteral("Tableau.mdb.bak"), "x");
     const QString messaggio = errore([] { (void)TrovaArchivio(QStringLiteral("Tableau.mdb")); });
-    EXPECT_TRUE(messaggio.startsWith(u"Archivio non trovato: Tableau.mdb")) << messaggio.toStdString();
-    EXPECT_TRUE(messaggio.contains(QDir::toNativeSeparators(QDir::currentPath()))) << messaggio.toStdString();
-    EXPECT_EQ(errore([] { (void)DBEngine::istanza().OpenDatabase(QStringLiteral("Tableau.mdb")); }), messaggio);
+    EXPECT_TRUE(messaggio.startsWith(u"Archivio non trovato: Tableau.mdb"))
+        << messaggio.toStdString();
+    EXPECT_TRUE(messaggio.contains(QDir::toNativeSeparators(QDir::currentPath())))
+        << messaggio.toStdString();
+    EXPECT_EQ(errore([] { (void)DBEngine::istanza().OpenDatabase(QStringLiteral("Tableau.mdb")); }),
+              messaggio);
 }
 
 TEST(TrovaArchivio, DueFileCheDifferisconoSoloPerMaiuscole) {
@@ -61,18 +68,24 @@ TEST(TrovaArchivio, DueFileCheDifferisconoSoloPerMaiuscole) {
     cartella.scrivi(QStringLiteral("Tableau.mdb"), "x");
     cartella.scrivi(QStringLiteral("TABLEAU.mdb"), "y");
     for (const char* cercato : {"Tableau.mdb", "tableau.mdb"}) {
-        const QString messaggio = errore([&] { (void)TrovaArchivio(QString::fromLatin1(cercato)); });
-        EXPECT_TRUE(messaggio.contains(u"Tableau.mdb") && messaggio.contains(u"TABLEAU.mdb")) << messaggio.toStdString();
+        const QString messaggio =
+            errore([&] { (void)TrovaArchivio(QString::fromLatin1(cercato)); });
+        EXPECT_TRUE(messaggio.contains(u"Tableau.mdb") && messaggio.contains(u"TABLEAU.mdb"))
+            << messaggio.toStdString();
     }
 }
 
-TEST(DBEngine, UnoSoloPerProcesso) { EXPECT_EQ(&DBEngine::istanza(), &DBEngine::istanza()); }
+TEST(DBEngine, UnoSoloPerProcesso) {
+    EXPECT_EQ(&DBEngine::istanza(), &DBEngine::istanza());
+}
 
 TEST(DBEngine, FileCheNonEUnArchivio) {
     CartellaDiProva cartella;
     cartella.scrivi(QStringLiteral("Tableau.mdb"), "Nome;Codice\r\nRoma;1\r\n");
-    const QString messaggio = errore([] { (void)DBEngine::istanza().OpenDatabase(QStringLiteral("Tableau.mdb")); });
-    EXPECT_TRUE(messaggio.startsWith(u"Archivio non valido: Tableau.mdb")) << messaggio.toStdString();
+    const QString messaggio =
+        errore([] { (void)DBEngine::istanza().OpenDatabase(QStringLiteral("Tableau.mdb")); });
+    EXPECT_TRUE(messaggio.startsWith(u"Archivio non valido: Tableau.mdb"))
+        << messaggio.toStdString();
 }
 
 TEST(Database, TabelleECampiMancanti) {
@@ -83,7 +96,10 @@ TEST(Database, TabelleECampiMancanti) {
     EXPECT_EQ(archivio.nome(), u"Tableau.mdb");
     EXPECT_EQ(errore([&] { (void)archivio.OpenRecordset(QStringLiteral("Tableau")); }),
               u"Tabella non trovata: Tableau nell'archivio Tableau.mdb");
-    EXPECT_EQ(errore([&] { (void)archivio.OpenRecordset(Selezione{QStringLiteral("Table1"), Campo(QStringLiteral("Codice")) > Valore(0), {}}); }),
+    EXPECT_EQ(errore([&] {
+                  (void)archivio.OpenRecordset(Selezione{
+                      QStringLiteral("Table1"), Campo(QStringLiteral("Codice")) > Valore(0), {}});
+              }),
               u"Campo non trovato: Codice nella tabella Table1 dell'archivio Tableau.mdb");
     // Table names are found without regard to case, as Jet does.
     Recordset righe = archivio.OpenRecordset(QStringLiteral("TABLE1"));
@@ -101,7 +117,9 @@ TEST(Database, ValoriTipizzati) {
     RICHIEDI_CAMPIONI(CampioniAccess::carica());
     CartellaDiProva cartella;
     copiaCampione(cartella, "testV2000.mdb", QStringLiteral("Prova.mdb"));
-    Recordset righe = DBEngine::istanza().OpenDatabase(QStringLiteral("Prova.mdb")).OpenRecordset(QStringLiteral("Table1"));
+    Recordset righe = DBEngine::istanza()
+                          .OpenDatabase(QStringLiteral("Prova.mdb"))
+                          .OpenRecordset(QStringLiteral("Table1"));
     righe.FindFirst(Campo(QStringLiteral("A")) == Valore(u"abcdefg"));
     ASSERT_FALSE(righe.NoMatch());
     EXPECT_EQ(righe.Campo(QStringLiteral("C")), Valore(2));
@@ -137,22 +155,28 @@ TEST(Selezione, ConSelezioneInternaInUnAltroFile) {
     for (std::size_t r = 0; r < tutte.RecordCount(); ++r) {
         const Valore& data2 = tutte.valore(r, tutte.IndiceCampo(QStringLiteral("data2")));
         const Valore& riga = tutte.valore(r, tutte.IndiceCampo(QStringLiteral("row")));
-        if (!data2.nullo() && data2.intero() > 0 && std::find(chiavi.begin(), chiavi.end(), riga) != chiavi.end())
+        if (!data2.nullo() && data2.intero() > 0 &&
+            std::find(chiavi.begin(), chiavi.end(), riga) != chiavi.end())
             attese.push_back(riga);
     }
     ASSERT_FALSE(attese.empty());
     ASSERT_LT(attese.size(), tutte.RecordCount());
 
-    const Selezione selezione{QStringLiteral("TableIgnoreNulls2"), Campo(QStringLiteral("data2")) > Valore(0),
-                              Selezione::In{QStringLiteral("row"), QStringLiteral("Interno.mdb"),
-                                            QStringLiteral("TableUnique2_temp"), QStringLiteral("row"),
-                                            Campo(QStringLiteral("data1")) != Valore(u"stuff")}};
+    const Selezione selezione{
+        QStringLiteral("TableIgnoreNulls2"), Campo(QStringLiteral("data2")) > Valore(0),
+        Selezione::In{QStringLiteral("row"), QStringLiteral("Interno.mdb"),
+                      QStringLiteral("TableUnique2_temp"), QStringLiteral("row"),
+                      Campo(QStringLiteral("data1")) != Valore(u"stuff")}};
     EXPECT_EQ(ValoriColonna(esterno.OpenRecordset(selezione), QStringLiteral("row")), attese);
 
     // The inner file is found like any database: missing or ambiguous, it is an error.
-    QFile::rename(cartella.percorso(QStringLiteral("INTERNO.MDB")), cartella.percorso(QStringLiteral("Altro.mdb")));
-    EXPECT_TRUE(errore([&] { (void)esterno.OpenRecordset(selezione); }).startsWith(u"Archivio non trovato: Interno.mdb"));
+    QFile::rename(cartella.percorso(QStringLiteral("INTERNO.MDB")),
+                  cartella.percorso(QStringLiteral("Altro.mdb")));
+    EXPECT_TRUE(errore([&] {
+                    (void)esterno.OpenRecordset(selezione);
+                }).startsWith(u"Archivio non trovato: Interno.mdb"));
     copiaCampione(cartella, "testIndexPropertiesV2003.mdb", QStringLiteral("interno.mdb"));
     copiaCampione(cartella, "testIndexPropertiesV2003.mdb", QStringLiteral("Interno.MDB"));
-    EXPECT_TRUE(errore([&] { (void)esterno.OpenRecordset(selezione); }).startsWith(u"Archivio ambiguo"));
+    EXPECT_TRUE(
+        errore([&] { (void)esterno.OpenRecordset(selezione); }).startsWith(u"Archivio ambiguo"));
 }

@@ -1,8 +1,8 @@
 // The reader on files made by the project's own Jet 4 writer, where every
 // value, every deleted and every relocated row is known in advance.
 
-#include "util/CartellaDiProva.h"
 #include "StampaValore.h"
+#include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
 #include "archivi/DBEngine.h"
@@ -35,8 +35,9 @@ QByteArray byteLunghi(int quanti) {
 }
 
 class ArchiviScritti : public ::testing::Test {
-protected:
-    QString salva(const ScrittoreMdb& scrittore, const QString& nome = QStringLiteral("Prova.mdb")) {
+  protected:
+    QString salva(const ScrittoreMdb& scrittore,
+                  const QString& nome = QStringLiteral("Prova.mdb")) {
         const QString percorso = cartella_.percorso(nome);
         scrittore.salva(percorso);
         return percorso;
@@ -65,18 +66,22 @@ TEST_F(ArchiviScritti, OgniTipoConIValoriEstremi) {
     // The writer takes amounts through a double: the largest it keeps exact.
     const std::int64_t massimo = (std::int64_t{1} << 53) - 1;
     const std::vector<std::vector<Valore>> righe = {
-        {Valore(u"Città d'Italia — “virgolette” €"), Valore(testoLungo(70000, u'a')), Valore(255), Valore(-32768),
-         Valore(std::numeric_limits<std::int32_t>::min()), Valore(static_cast<double>(3.4028235e38f)),
-         Valore(444.555), Valore::valuta(massimo), Valore(-1), Valore::dataOra(-1.25), Valore::binario(byteLunghi(255)),
+        {Valore(u"Città d'Italia — “virgolette” €"), Valore(testoLungo(70000, u'a')), Valore(255),
+         Valore(-32768), Valore(std::numeric_limits<std::int32_t>::min()),
+         Valore(static_cast<double>(3.4028235e38f)), Valore(444.555), Valore::valuta(massimo),
+         Valore(-1), Valore::dataOra(-1.25), Valore::binario(byteLunghi(255)),
          Valore::binario(byteLunghi(100000))},
-        {Valore(u""), Valore(u""), Valore(0), Valore(32767), Valore(std::numeric_limits<std::int32_t>::max()),
-         Valore(static_cast<double>(-0.00035134f)), Valore(-8540982423.45), Valore::valuta(-massimo), Valore(0), Valore::dataOra(2958465.99999),
+        {Valore(u""), Valore(u""), Valore(0), Valore(32767),
+         Valore(std::numeric_limits<std::int32_t>::max()),
+         Valore(static_cast<double>(-0.00035134f)), Valore(-8540982423.45),
+         Valore::valuta(-massimo), Valore(0), Valore::dataOra(2958465.99999),
          Valore::binario(QByteArray("")), Valore::binario(QByteArray(""))},
-        {Valore(), Valore(), Valore(), Valore(), Valore(), Valore(), Valore(), Valore(), Valore(0), Valore(), Valore(),
-         Valore()},
-        {Valore(testoLungo(255, 0x0410)), Valore(testoLungo(20000, 0x3041)), Valore(1), Valore(-1), Valore(-1),
-         Valore(1.5), Valore(std::nan("")), Valore::valuta(1), Valore(-1), Valore::dataOra(-657434.0),
-         Valore::binario(QByteArray(1, '\0')), Valore::binario(byteLunghi(3000))},
+        {Valore(), Valore(), Valore(), Valore(), Valore(), Valore(), Valore(), Valore(), Valore(0),
+         Valore(), Valore(), Valore()},
+        {Valore(testoLungo(255, 0x0410)), Valore(testoLungo(20000, 0x3041)), Valore(1), Valore(-1),
+         Valore(-1), Valore(1.5), Valore(std::nan("")), Valore::valuta(1), Valore(-1),
+         Valore::dataOra(-657434.0), Valore::binario(QByteArray(1, '\0')),
+         Valore::binario(byteLunghi(3000))},
     };
     for (const auto& riga : righe)
         t.riga(riga);
@@ -179,7 +184,9 @@ TEST_F(ArchiviScritti, TabellaSuMoltePagine) {
     for (int i = 0; i < righe; ++i)
         attese += 1 + i % 1200 >= 100 && 1 + i % 1200 < 110;
     EXPECT_EQ(file.leggi(QStringLiteral("Scheda_Cliente"), &dove).righe.size(), attese);
-    EXPECT_TRUE(FileJet(salva(altro, QStringLiteral("Vuota.mdb"))).leggi(QStringLiteral("Vuota")).righe.empty());
+    EXPECT_TRUE(FileJet(salva(altro, QStringLiteral("Vuota.mdb")))
+                    .leggi(QStringLiteral("Vuota"))
+                    .righe.empty());
 }
 
 // The suite's files as the program opens them: by bare name, in the
@@ -205,6 +212,7 @@ TEST_F(ArchiviScritti, RicercaDaoSuUnArchivioDellaSuite) {
     QStringList visti;
     for (ordinate.FindFirst(tableau); !ordinate.NoMatch(); ordinate.FindNext(tableau))
         visti << ordinate.Campo(QStringLiteral("NumeroCamera")).testo();
-    EXPECT_EQ(visti, QStringList({QStringLiteral("100"), QStringLiteral("101"), QStringLiteral("12"), QStringLiteral("99")}));
+    EXPECT_EQ(visti, QStringList({QStringLiteral("100"), QStringLiteral("101"),
+                                  QStringLiteral("12"), QStringLiteral("99")}));
     archivio.Close();
 }

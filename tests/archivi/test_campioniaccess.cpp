@@ -24,9 +24,10 @@ using namespace jet;
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                  \
-    if (!(campioni).presenti())                                                                      \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente (TS_SHARED_DIR/access-samples)"
+#define RICHIEDI_CAMPIONI(campioni)                                                                \
+    if (!(campioni).presenti())                                                                    \
+    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
+                    "(TS_SHARED_DIR/access-samples)"
 
 QStringList tipiColonne(const QJsonObject& tabella) {
     QStringList tipi;
@@ -61,7 +62,8 @@ void confrontaCella(const QJsonValue& atteso, const Valore& valore, const QStrin
     const QByteArray testo = TestoCanonico(valore, tipo).toUtf8();
     if (atteso.isObject()) {
         EXPECT_EQ(testo.size(), atteso[u"utf8Bytes"].toInt());
-        EXPECT_EQ(QString::fromLatin1(QCryptographicHash::hash(testo, QCryptographicHash::Sha256).toHex()),
+        EXPECT_EQ(QString::fromLatin1(
+                      QCryptographicHash::hash(testo, QCryptographicHash::Sha256).toHex()),
                   atteso[u"sha256"].toString());
     } else {
         EXPECT_EQ(QString::fromUtf8(testo), atteso.toString());
@@ -80,8 +82,9 @@ TEST(CampioniAccess, FileIntegriPrimaDellUso) {
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
         const QByteArray byte = file.readAll();
         EXPECT_EQ(byte.size(), voce[u"size"].toInteger());
-        EXPECT_EQ(QString::fromLatin1(QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex()),
-                  voce[u"sha256"].toString())
+        EXPECT_EQ(
+            QString::fromLatin1(QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex()),
+            voce[u"sha256"].toString())
             << file.fileName().toStdString();
     }
 }
@@ -165,12 +168,15 @@ TEST(CampioniAccess, RigheVerificateUgualiAlManifesto) {
                 const QJsonArray valori = campione[u"values"].toArray();
                 ASSERT_EQ(righe.righe[indice].size(), static_cast<std::size_t>(valori.size()));
                 for (qsizetype i = 0; i < valori.size(); ++i) {
-                    SCOPED_TRACE("riga " + std::to_string(indice) + " colonna " + std::to_string(i));
-                    confrontaCella(valori[i], righe.righe[indice][static_cast<std::size_t>(i)], tipi[i]);
+                    SCOPED_TRACE("riga " + std::to_string(indice) + " colonna " +
+                                 std::to_string(i));
+                    confrontaCella(valori[i], righe.righe[indice][static_cast<std::size_t>(i)],
+                                   tipi[i]);
                 }
             }
-            const QString attesa = tabella[u"verified"].toBool() ? tabella[u"rowsSha256"].toString()
-                                                                 : tabella[u"believedRowsSha256"].toString();
+            const QString attesa = tabella[u"verified"].toBool()
+                                       ? tabella[u"rowsSha256"].toString()
+                                       : tabella[u"believedRowsSha256"].toString();
             EXPECT_EQ(ImprontaCanonica(righe, tipi), attesa);
             ++tabelle;
         }
@@ -246,7 +252,8 @@ TEST(CampioniAccess, CelleContesteSecondoIByteMemorizzati) {
 TEST(CampioniAccess, CriterioApplicatoDuranteLaLettura) {
     const CampioniAccess& campioni = CampioniAccess::carica();
     RICHIEDI_CAMPIONI(campioni);
-    const FileJet file(campioni.percorso(voceFile(campioni, QStringLiteral("compIndexTestV2000.mdb"))));
+    const FileJet file(
+        campioni.percorso(voceFile(campioni, QStringLiteral("compIndexTestV2000.mdb"))));
     const Tabella tutte = file.leggi(QStringLiteral("Table1"));
     ASSERT_FALSE(tutte.campi.empty());
     const QString primo = tutte.campi.front();

@@ -25,9 +25,10 @@ using namespace jet;
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                  \
-    if (!(campioni).presenti())                                                                      \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente (TS_SHARED_DIR/access-samples)"
+#define RICHIEDI_CAMPIONI(campioni)                                                                \
+    if (!(campioni).presenti())                                                                    \
+    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
+                    "(TS_SHARED_DIR/access-samples)"
 
 QByteArray campione(const QString& nome) {
     QFile file(CampioniAccess::carica().cartella + u'/' + nome);
@@ -50,7 +51,7 @@ QString leggiTutto(const QString& percorso) {
 }
 
 class FileDanneggiato : public ::testing::Test {
-protected:
+  protected:
     // Writes `contenuto` as Prova.mdb and reads it; when it fails, the
     // message must name the file.
     QString prova(const QByteArray& contenuto) {
@@ -114,7 +115,8 @@ TEST_F(FileDanneggiato, IntestazioneValidaSeguitaDaByteACaso) {
             QByteArray byte = originale.left(pagina * (3 + prove));
             for (qsizetype i = pagina; i < byte.size(); ++i)
                 byte[i] = static_cast<char>(caso());
-            EXPECT_TRUE(prova(byte).startsWith(u"Archivio danneggiato: Prova.mdb")) << nome << " " << prove;
+            EXPECT_TRUE(prova(byte).startsWith(u"Archivio danneggiato: Prova.mdb"))
+                << nome << " " << prove;
         }
     }
 }
@@ -122,11 +124,13 @@ TEST_F(FileDanneggiato, IntestazioneValidaSeguitaDaByteACaso) {
 TEST_F(FileDanneggiato, FileTroncati) {
     const CampioniAccess& campioni = CampioniAccess::carica();
     RICHIEDI_CAMPIONI(campioni);
-    for (const char* nome : {"testV1997.mdb", "overflowTestV2000.mdb", "test2V2000.mdb", "binIdxTestV2010.accdb"}) {
+    for (const char* nome :
+         {"testV1997.mdb", "overflowTestV2000.mdb", "test2V2000.mdb", "binIdxTestV2010.accdb"}) {
         const QByteArray originale = campione(QString::fromLatin1(nome));
         const qsizetype pagina = originale.at(0x14) == 0 ? 2048 : 4096;
-        for (qsizetype lunghezza : {qsizetype{1}, qsizetype{20}, pagina - 1, pagina, 3 * pagina - 1, 3 * pagina,
-                                    originale.size() / 2, originale.size() - pagina - 1, originale.size() - 1}) {
+        for (qsizetype lunghezza :
+             {qsizetype{1}, qsizetype{20}, pagina - 1, pagina, 3 * pagina - 1, 3 * pagina,
+              originale.size() / 2, originale.size() - pagina - 1, originale.size() - 1}) {
             SCOPED_TRACE(std::string(nome) + " troncato a " + std::to_string(lunghezza));
             EXPECT_FALSE(prova(originale.left(lunghezza)).isEmpty());
         }
@@ -142,7 +146,8 @@ TEST_F(FileDanneggiato, OgniPaginaSostituitaDaByteACaso) {
     const CampioniAccess& campioni = CampioniAccess::carica();
     RICHIEDI_CAMPIONI(campioni);
     std::mt19937 caso(13);
-    for (const char* nome : {"compIndexTestV1997.mdb", "overflowTestV2000.mdb", "test2V1997.mdb", "delTestV2003.mdb"}) {
+    for (const char* nome : {"compIndexTestV1997.mdb", "overflowTestV2000.mdb", "test2V1997.mdb",
+                             "delTestV2003.mdb"}) {
         const QByteArray originale = campione(QString::fromLatin1(nome));
         const qsizetype pagina = originale.at(0x14) == 0 ? 2048 : 4096;
         for (qsizetype inizio = pagina; inizio < originale.size(); inizio += pagina) {
@@ -176,8 +181,9 @@ TEST_F(FileDanneggiato, ByteAlteratiQuaELa) {
     const CampioniAccess& campioni = CampioniAccess::carica();
     RICHIEDI_CAMPIONI(campioni);
     std::mt19937 caso(17);
-    for (const char* nome : {"testV1997.mdb", "overflowTestV2000.mdb", "testUnicodeCompV2003.mdb", "test2V1997.mdb",
-                             "testIndexPropertiesV2003.mdb", "binIdxTestV2010.accdb"}) {
+    for (const char* nome :
+         {"testV1997.mdb", "overflowTestV2000.mdb", "testUnicodeCompV2003.mdb", "test2V1997.mdb",
+          "testIndexPropertiesV2003.mdb", "binIdxTestV2010.accdb"}) {
         const QString file = QString::fromLatin1(nome);
         const QByteArray originale = campione(file);
         const PagineJet pagine(campioni.cartella + u'/' + file, file);
@@ -188,7 +194,8 @@ TEST_F(FileDanneggiato, ByteAlteratiQuaELa) {
             const int alterazioni = 1 + static_cast<int>(caso() % 8);
             for (int k = 0; k < alterazioni; ++k) {
                 const std::uint32_t pagina = lette[caso() % lette.size()];
-                byte[inizioPagina(pagine, pagina) + static_cast<qsizetype>(caso() % pagine.formato().pagina)] =
+                byte[inizioPagina(pagine, pagina) +
+                     static_cast<qsizetype>(caso() % pagine.formato().pagina)] =
                     static_cast<char>(caso());
             }
             errori += !prova(byte).isEmpty();
@@ -215,7 +222,9 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
     const std::vector<std::uint32_t> dati = PagineDati(pagine, definizione);
     ASSERT_FALSE(dati.empty());
     const qsizetype primaDati = inizioPagina(pagine, dati.front());
-    const auto slot = [&](qsizetype pagina, int n) { return pagina + static_cast<qsizetype>(f.numeroRighe) + 2 + 2 * n; };
+    const auto slot = [&](qsizetype pagina, int n) {
+        return pagina + static_cast<qsizetype>(f.numeroRighe) + 2 + 2 * n;
+    };
 
     {
         SCOPED_TRACE("definizione che rimanda a sé stessa");
@@ -228,7 +237,8 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
         PaginaJet pagina;
         const ByteJet mappa = righe::datiA(pagine, definizione.mappa, pagina);
         QByteArray byte = originale;
-        byte[inizioPagina(pagine, definizione.mappa >> 8) + (mappa.data() - pagina.byte.data())] = 7;
+        byte[inizioPagina(pagine, definizione.mappa >> 8) + (mappa.data() - pagina.byte.data())] =
+            7;
         EXPECT_TRUE(prova(byte).contains(u"mappa"));
     }
     {
@@ -259,8 +269,8 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
             for (std::uint16_t s = 0; s < righe::numero(f, vista); ++s) {
                 if ((righe::opzioni(f, vista, s) & 0xC000) != righe::kRimando)
                     continue;
-                const qsizetype puntatore =
-                    inizioPagina(pagine, n) + (righe::dati(f, vista, s).data() - pagina.byte.data());
+                const qsizetype puntatore = inizioPagina(pagine, n) +
+                                            (righe::dati(f, vista, s).data() - pagina.byte.data());
                 for (const std::uint32_t destinazione :
                      {(pagine.numeroPagine() + 5) << 8, tdef << 8, (n << 8) | 0xFE, 0u}) {
                     QByteArray byte = originale;
@@ -296,18 +306,22 @@ TEST_F(FileDanneggiato, CatenaDiUnValoreLungo) {
     righe::Percorri(pagine, definizione, [&](ByteJet riga) {
         const std::vector<CampoJet>& campi = scomposizione.scomponi(riga);
         for (std::size_t i = 0; i < campi.size(); ++i) {
-            if (definizione.colonne[i].tipo == TipoColonna::Ole && campi[i].bit && campi[i].byte.u8(3) == 0)
+            if (definizione.colonne[i].tipo == TipoColonna::Ole && campi[i].bit &&
+                campi[i].byte.u8(3) == 0)
                 primaParte = campi[i].byte.u32(4);
         }
     });
     ASSERT_NE(primaParte, 0u) << "nessun valore lungo a più parti";
     PaginaJet pagina;
     const ByteJet parte = righe::datiA(pagine, primaParte, pagina);
-    const qsizetype seguente = inizioPagina(pagine, primaParte >> 8) + (parte.data() - pagina.byte.data());
+    const qsizetype seguente =
+        inizioPagina(pagine, primaParte >> 8) + (parte.data() - pagina.byte.data());
     const struct {
         std::uint32_t destinazione;
         const char16_t* errore;
-    } casi[] = {{0, u"interrotto"}, {primaParte, u"sé stesso"}, {(pagine.numeroPagine() + 1) << 8, u"fuori dal file"}};
+    } casi[] = {{0, u"interrotto"},
+                {primaParte, u"sé stesso"},
+                {(pagine.numeroPagine() + 1) << 8, u"fuori dal file"}};
     for (const auto& caso : casi) {
         QByteArray byte = originale;
         scriviU32(byte, seguente, caso.destinazione);

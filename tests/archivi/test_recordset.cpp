@@ -21,12 +21,15 @@ namespace {
 Recordset camere() {
     auto t = std::make_shared<Tabella>();
     t->nome = QStringLiteral("NumeriCamere");
-    t->campi = {QStringLiteral("NumeroHotel"), QStringLiteral("NumeroTableau"), QStringLiteral("NumeroCamera"),
-                QStringLiteral("TipoCamera")};
+    t->campi = {QStringLiteral("NumeroHotel"), QStringLiteral("NumeroTableau"),
+                QStringLiteral("NumeroCamera"), QStringLiteral("TipoCamera")};
     t->righe = {
-        {Valore(1), Valore(1), Valore(u"99"), Valore(u"S")},   {Valore(1), Valore(1), Valore(u"101"), Valore(u"D")},
-        {Valore(2), Valore(1), Valore(u"12"), Valore(u"D")},   {Valore(1), Valore(2), Valore(u"100"), Valore()},
-        {Valore(1), Valore(1), Valore(u"1000"), Valore(u"T")}, {Valore(1), Valore(1), Valore(), Valore(u"S")},
+        {Valore(1), Valore(1), Valore(u"99"), Valore(u"S")},
+        {Valore(1), Valore(1), Valore(u"101"), Valore(u"D")},
+        {Valore(2), Valore(1), Valore(u"12"), Valore(u"D")},
+        {Valore(1), Valore(2), Valore(u"100"), Valore()},
+        {Valore(1), Valore(1), Valore(u"1000"), Valore(u"T")},
+        {Valore(1), Valore(1), Valore(), Valore(u"S")},
         {Valore(1), Valore(1), Valore(u"O'Hara"), Valore(u"D")},
     };
     return Recordset(t);
@@ -44,9 +47,11 @@ std::vector<Valore> percorri(Recordset& righe, const Criterio& criterio, const Q
 
 TEST(Ricerca, FindFirstEFindNextInOrdineFinoANoMatch) {
     Recordset righe = camere();
-    const Criterio tableau1 = Campo(QStringLiteral("NumeroHotel")) == Valore(1) && Campo(QStringLiteral("NumeroTableau")) == Valore(1);
+    const Criterio tableau1 = Campo(QStringLiteral("NumeroHotel")) == Valore(1) &&
+                              Campo(QStringLiteral("NumeroTableau")) == Valore(1);
     EXPECT_EQ(percorri(righe, tableau1, QStringLiteral("NumeroCamera")),
-              (std::vector<Valore>{Valore(u"99"), Valore(u"101"), Valore(u"1000"), Valore(), Valore(u"O'Hara")}));
+              (std::vector<Valore>{Valore(u"99"), Valore(u"101"), Valore(u"1000"), Valore(),
+                                   Valore(u"O'Hara")}));
     EXPECT_TRUE(righe.NoMatch());
     righe.FindNext(tableau1); // past the end it stays there
     EXPECT_TRUE(righe.NoMatch());
@@ -61,9 +66,11 @@ TEST(Ricerca, FindFirstEFindNextInOrdineFinoANoMatch) {
 TEST(Ricerca, NullNonSoddisfaNessunConfronto) {
     Recordset righe = camere();
     const QString campo = QStringLiteral("TipoCamera");
-    for (const Criterio& c : {Campo(campo) == Valore(), Campo(campo) != Valore(u"D"), Campo(campo) < Valore(u"Z"),
-                              Campo(campo) >= Valore(u"A"), Campo(campo).in({Valore(u"D"), Valore(u"S"), Valore(u"T")})}) {
-        for (const Valore& v : percorri(righe, c && Campo(QStringLiteral("NumeroTableau")) == Valore(2), campo))
+    for (const Criterio& c : {Campo(campo) == Valore(), Campo(campo) != Valore(u"D"),
+                              Campo(campo) < Valore(u"Z"), Campo(campo) >= Valore(u"A"),
+                              Campo(campo).in({Valore(u"D"), Valore(u"S"), Valore(u"T")})}) {
+        for (const Valore& v :
+             percorri(righe, c && Campo(QStringLiteral("NumeroTableau")) == Valore(2), campo))
             ADD_FAILURE() << "null accettato: " << v.testo().toStdString();
     }
     EXPECT_EQ(percorri(righe, Campo(campo) != Valore(u"D"), QStringLiteral("NumeroCamera")),
@@ -73,11 +80,14 @@ TEST(Ricerca, NullNonSoddisfaNessunConfronto) {
 TEST(Ricerca, TestiPerCodiceDelCarattere) {
     Recordset righe = camere();
     const QString campo = QStringLiteral("NumeroCamera");
-    EXPECT_EQ(percorri(righe, Campo(campo) < Valore(u"99") && Campo(campo) >= Valore(u"100"), campo),
-              (std::vector<Valore>{Valore(u"101"), Valore(u"12"), Valore(u"100"), Valore(u"1000")}));
+    EXPECT_EQ(
+        percorri(righe, Campo(campo) < Valore(u"99") && Campo(campo) >= Valore(u"100"), campo),
+        (std::vector<Valore>{Valore(u"101"), Valore(u"12"), Valore(u"100"), Valore(u"1000")}));
     // Case counts: lower-case letters come after upper-case ones.
-    EXPECT_TRUE(percorri(righe, Campo(QStringLiteral("TipoCamera")) == Valore(u"d"), campo).empty());
-    EXPECT_EQ(percorri(righe, Campo(QStringLiteral("TipoCamera")) > Valore(u"Sa"), campo), (std::vector<Valore>{Valore(u"1000")}));
+    EXPECT_TRUE(
+        percorri(righe, Campo(QStringLiteral("TipoCamera")) == Valore(u"d"), campo).empty());
+    EXPECT_EQ(percorri(righe, Campo(QStringLiteral("TipoCamera")) > Valore(u"Sa"), campo),
+              (std::vector<Valore>{Valore(u"1000")}));
     // Dates are 8-digit texts, compared as text.
     EXPECT_EQ(Valore(u"20260105").confronta(Valore(u"20260110")), std::strong_ordering::less);
 }
@@ -85,7 +95,8 @@ TEST(Ricerca, TestiPerCodiceDelCarattere) {
 TEST(Ricerca, UnApiceNelValoreEUnCarattereQualsiasi) {
     Recordset righe = camere();
     const QString campo = QStringLiteral("NumeroCamera");
-    EXPECT_EQ(percorri(righe, Campo(campo) == Valore(u"O'Hara"), campo), (std::vector<Valore>{Valore(u"O'Hara")}));
+    EXPECT_EQ(percorri(righe, Campo(campo) == Valore(u"O'Hara"), campo),
+              (std::vector<Valore>{Valore(u"O'Hara")}));
     EXPECT_TRUE(percorri(righe, Campo(campo) == Valore(u"O''Hara"), campo).empty());
     EXPECT_TRUE(percorri(righe, Campo(campo) == Valore(u"' or '1'='1"), campo).empty());
 }
@@ -93,19 +104,25 @@ TEST(Ricerca, UnApiceNelValoreEUnCarattereQualsiasi) {
 TEST(Ricerca, EOIn) {
     Recordset righe = camere();
     const QString campo = QStringLiteral("NumeroCamera");
-    const Criterio tipi = Campo(QStringLiteral("TipoCamera")) == Valore(u"S") || Campo(QStringLiteral("TipoCamera")) == Valore(u"T");
+    const Criterio tipi = Campo(QStringLiteral("TipoCamera")) == Valore(u"S") ||
+                          Campo(QStringLiteral("TipoCamera")) == Valore(u"T");
     EXPECT_EQ(percorri(righe, Campo(QStringLiteral("NumeroHotel")) == Valore(1) && tipi, campo),
               (std::vector<Valore>{Valore(u"99"), Valore(u"1000"), Valore()}));
     // The same fields named in several parts, in another case, are one field.
-    const Criterio ripetuto = (Campo(QStringLiteral("numerohotel")) == Valore(2) || Campo(QStringLiteral("NumeroHotel")) == Valore(1)) &&
-                              Campo(QStringLiteral("NumeroCamera")).in({Valore(u"12"), Valore(u"101"), Valore(u"7")});
-    EXPECT_EQ(percorri(righe, ripetuto, campo), (std::vector<Valore>{Valore(u"101"), Valore(u"12")}));
+    const Criterio ripetuto =
+        (Campo(QStringLiteral("numerohotel")) == Valore(2) ||
+         Campo(QStringLiteral("NumeroHotel")) == Valore(1)) &&
+        Campo(QStringLiteral("NumeroCamera")).in({Valore(u"12"), Valore(u"101"), Valore(u"7")});
+    EXPECT_EQ(percorri(righe, ripetuto, campo),
+              (std::vector<Valore>{Valore(u"101"), Valore(u"12")}));
     // Numbers of different kinds meet by value.
-    EXPECT_EQ(percorri(righe, Campo(QStringLiteral("NumeroHotel")).in({Valore(2.0)}), campo), (std::vector<Valore>{Valore(u"12")}));
+    EXPECT_EQ(percorri(righe, Campo(QStringLiteral("NumeroHotel")).in({Valore(2.0)}), campo),
+              (std::vector<Valore>{Valore(u"12")}));
     EXPECT_EQ(percorri(righe, Campo(QStringLiteral("NumeroHotel")) == Valore::valuta(20000), campo),
               (std::vector<Valore>{Valore(u"12")}));
     EXPECT_TRUE(percorri(righe, Campo(QStringLiteral("NumeroHotel")).in({}), campo).empty());
-    EXPECT_TRUE(percorri(righe, Campo(QStringLiteral("NumeroHotel")).in({Valore(u"1")}), campo).empty());
+    EXPECT_TRUE(
+        percorri(righe, Campo(QStringLiteral("NumeroHotel")).in({Valore(u"1")}), campo).empty());
 }
 
 TEST(Ricerca, CampoInesistente) {
@@ -126,13 +143,14 @@ TEST(Ordinamento, SortPoiOpenRecordsetOrdinaPerTesto) {
     righe.setSort(QStringLiteral("[NumeroCamera]"));
     const Recordset ordinate = righe.OpenRecordset();
     EXPECT_EQ(ValoriColonna(ordinate, QStringLiteral("NumeroCamera")),
-              (std::vector<Valore>{Valore(), Valore(u"100"), Valore(u"1000"), Valore(u"101"), Valore(u"12"),
-                                   Valore(u"99"), Valore(u"O'Hara")}));
+              (std::vector<Valore>{Valore(), Valore(u"100"), Valore(u"1000"), Valore(u"101"),
+                                   Valore(u"12"), Valore(u"99"), Valore(u"O'Hara")}));
     // The record set sorted from is left as it was.
     EXPECT_EQ(ValoriColonna(righe, QStringLiteral("NumeroCamera")).front(), Valore(u"99"));
     // Searching follows the new order.
     Recordset copia = ordinate;
-    EXPECT_EQ(percorri(copia, Campo(QStringLiteral("TipoCamera")) == Valore(u"D"), QStringLiteral("NumeroCamera")),
+    EXPECT_EQ(percorri(copia, Campo(QStringLiteral("TipoCamera")) == Valore(u"D"),
+                       QStringLiteral("NumeroCamera")),
               (std::vector<Valore>{Valore(u"101"), Valore(u"12"), Valore(u"O'Hara")}));
 }
 
@@ -141,8 +159,8 @@ TEST(Ordinamento, PiuChiaviDiscendentiEStabile) {
     righe.setSort(QStringLiteral("NumeroHotel DESC, [TipoCamera] asc"));
     const Recordset ordinate = righe.OpenRecordset();
     EXPECT_EQ(ValoriColonna(ordinate, QStringLiteral("NumeroCamera")),
-              (std::vector<Valore>{Valore(u"12"), Valore(u"100"), Valore(u"101"), Valore(u"O'Hara"), Valore(u"99"),
-                                   Valore(), Valore(u"1000")}));
+              (std::vector<Valore>{Valore(u"12"), Valore(u"100"), Valore(u"101"), Valore(u"O'Hara"),
+                                   Valore(u"99"), Valore(), Valore(u"1000")}));
     righe.setSort(QStringLiteral("[Piano]"));
     EXPECT_THROW((void)righe.OpenRecordset(), ErroreArchivio);
 }
@@ -159,7 +177,8 @@ TEST(Ordinamento, NumeriConNaN) {
     t->righe.push_back({Valore()});
     Recordset righe(t);
     righe.setSort(QStringLiteral("Valore"));
-    const std::vector<Valore> ordinati = ValoriColonna(righe.OpenRecordset(), QStringLiteral("Valore"));
+    const std::vector<Valore> ordinati =
+        ValoriColonna(righe.OpenRecordset(), QStringLiteral("Valore"));
     ASSERT_EQ(ordinati.size(), 9u);
     EXPECT_TRUE(ordinati[0].nullo());
     const std::vector<double> attesi = {-1.0, 0.5, 1.0, 2.0, 3.0};
@@ -173,8 +192,9 @@ TEST(Valori, ConfrontiTraTipi) {
     EXPECT_EQ(Valore(1).confronta(Valore::valuta(10000)), std::strong_ordering::equal);
     EXPECT_EQ(Valore::valuta(15000).confronta(Valore(1.5)), std::strong_ordering::equal);
     EXPECT_EQ(Valore::dataOra(2.5).confronta(Valore(2)), std::strong_ordering::greater);
-    EXPECT_EQ(Valore(std::int64_t{9007199254740993}).confronta(Valore(std::int64_t{9007199254740992})),
-              std::strong_ordering::greater);
+    EXPECT_EQ(
+        Valore(std::int64_t{9007199254740993}).confronta(Valore(std::int64_t{9007199254740992})),
+        std::strong_ordering::greater);
     EXPECT_FALSE(Valore(u"1").confronta(Valore(1)).has_value());
     EXPECT_FALSE(Valore().confronta(Valore()).has_value());
     EXPECT_FALSE(Valore(u"").nullo());

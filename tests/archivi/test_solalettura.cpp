@@ -23,9 +23,10 @@
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                  \
-    if (!(campioni).presenti())                                                                      \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente (TS_SHARED_DIR/access-samples)"
+#define RICHIEDI_CAMPIONI(campioni)                                                                \
+    if (!(campioni).presenti())                                                                    \
+    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
+                    "(TS_SHARED_DIR/access-samples)"
 
 struct Stato {
     QByteArray impronta;
@@ -45,7 +46,9 @@ Stato stato(const QString& percorso) {
 std::vector<int> modiDiApertura(const QString& percorso) {
     std::vector<int> modi;
     const QString reale = QFileInfo(percorso).canonicalFilePath();
-    for (const QString& fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
+    for (const QString& fd :
+         QDir(QStringLiteral("/proc/self/fd"))
+             .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
         if (QFileInfo(QStringLiteral("/proc/self/fd/") + fd).symLinkTarget() != reale)
             continue;
         QFile info(QStringLiteral("/proc/self/fdinfo/") + fd);
@@ -53,7 +56,8 @@ std::vector<int> modiDiApertura(const QString& percorso) {
             continue;
         for (const QByteArray& riga : info.readAll().split('\n')) {
             if (riga.startsWith("flags:"))
-                modi.push_back(static_cast<int>(riga.mid(6).trimmed().toInt(nullptr, 8)) & O_ACCMODE);
+                modi.push_back(static_cast<int>(riga.mid(6).trimmed().toInt(nullptr, 8)) &
+                               O_ACCMODE);
         }
     }
     return modi;

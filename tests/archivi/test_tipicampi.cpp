@@ -21,11 +21,12 @@
 
 namespace {
 
-QString s(const char* testo) { return QString::fromUtf8(testo); }
+QString s(const char* testo) {
+    return QString::fromUtf8(testo);
+}
 
 // The message of the ErroreArchivio that `lavoro` raises; empty when none.
-template <typename F>
-QString erroreDi(F lavoro) {
+template <typename F> QString erroreDi(F lavoro) {
     try {
         lavoro();
     } catch (const ErroreArchivio& errore) {
@@ -37,7 +38,7 @@ QString erroreDi(F lavoro) {
 // One table of every kind, one of keys as text, one empty, in Tipi.mdb in
 // the current folder.
 class TipiCampi : public ::testing::Test {
-protected:
+  protected:
     TipiCampi() {
         ScrittoreMdb scrittore;
         TabellaMdb& t = scrittore.tabella(s("Tipi"));
@@ -51,14 +52,18 @@ protected:
             .colonna(s("Binario"), TipoJet::Binary, 10)
             .colonna(s("Ole"), TipoJet::OleObject)
             .colonna(s("SempreNullo"), TipoJet::Text, 10);
-        t.riga({Valore(u"1"), Valore(u"uno"), Valore(1), Valore(1.0), Valore::valuta(10000), Valore::dataOra(1.0),
-                Valore(-1), Valore::binario("\x01"), Valore::binario("\x01"), Valore()});
-        t.riga({Valore(u"2"), Valore(u"due"), Valore(2), Valore(std::nan("")), Valore::valuta(25000),
-                Valore::dataOra(2.5), Valore(0), Valore::binario("\x02"), Valore(), Valore()});
+        t.riga({Valore(u"1"), Valore(u"uno"), Valore(1), Valore(1.0), Valore::valuta(10000),
+                Valore::dataOra(1.0), Valore(-1), Valore::binario("\x01"), Valore::binario("\x01"),
+                Valore()});
+        t.riga({Valore(u"2"), Valore(u"due"), Valore(2), Valore(std::nan("")),
+                Valore::valuta(25000), Valore::dataOra(2.5), Valore(0), Valore::binario("\x02"),
+                Valore(), Valore()});
         TabellaMdb& chiavi = scrittore.tabella(s("Chiavi"));
         chiavi.colonna(s("Codice"), TipoJet::Text, 10).colonna(s("Numero"), TipoJet::Integer);
         chiavi.riga({Valore(u"1"), Valore(1)});
-        scrittore.tabella(s("Vuota")).colonna(s("Codice"), TipoJet::Text, 10).colonna(s("Numero"), TipoJet::Long);
+        scrittore.tabella(s("Vuota"))
+            .colonna(s("Codice"), TipoJet::Text, 10)
+            .colonna(s("Numero"), TipoJet::Long);
         scrittore.salva(cartella_.percorso(s("Tipi.mdb")));
     }
 
@@ -72,7 +77,8 @@ protected:
     }
 
     QString erroreLettura(const QString& tabella, const Criterio& dove) const {
-        return erroreDi([&] { (void)FileJet(cartella_.percorso(s("Tipi.mdb"))).leggi(tabella, &dove); });
+        return erroreDi(
+            [&] { (void)FileJet(cartella_.percorso(s("Tipi.mdb"))).leggi(tabella, &dove); });
     }
 
     CartellaDiProva cartella_;
@@ -82,7 +88,8 @@ protected:
 
 TEST_F(TipiCampi, ConfrontiTraGeneriDiversiRifiutati) {
     EXPECT_EQ(erroreLettura(s("Tipi"), Campo(s("Testo")) == Valore(1)),
-              s("Tipo di dati non corrispondente: il campo Testo della tabella Tipi dell'archivio Tipi.mdb "
+              s("Tipo di dati non corrispondente: il campo Testo della tabella Tipi dell'archivio "
+                "Tipi.mdb "
                 "contiene testo ed è confrontato con un numero"));
     struct Caso {
         Criterio dove;
@@ -99,27 +106,30 @@ TEST_F(TipiCampi, ConfrontiTraGeneriDiversiRifiutati) {
         {Campo(s("Valuta")) > Valore(u""), "Valuta", "contiene numeri", "con un testo"},
         {Campo(s("Data")) <= Valore(u"20260107"), "Data", "contiene numeri", "con un testo"},
         {Campo(s("SiNo")) == Valore(u"S"), "SiNo", "contiene numeri", "con un testo"},
-        {Campo(s("Binario")) == Valore::binario("\x01"), "Binario", "contiene dati binari", "con dati binari"},
+        {Campo(s("Binario")) == Valore::binario("\x01"), "Binario", "contiene dati binari",
+         "con dati binari"},
         {Campo(s("Binario")) == Valore(1), "Binario", "contiene dati binari", "con un numero"},
         {Campo(s("Ole")) == Valore(u"x"), "Ole", "contiene dati binari", "con un testo"},
         {Campo(s("Testo")) == Valore::binario("1"), "Testo", "contiene testo", "con dati binari"},
         // The part that would match does not hide the refused one, in
         // either order: the condition is refused as a whole.
-        {Campo(s("Lungo")) == Valore(1) || Campo(s("Testo")) == Valore(1), "Testo", "contiene testo",
-         "con un numero"},
-        {Campo(s("Lungo")) == Valore(u"1") && Campo(s("Testo")) == Valore(u"1"), "Lungo", "contiene numeri",
-         "con un testo"},
+        {Campo(s("Lungo")) == Valore(1) || Campo(s("Testo")) == Valore(1), "Testo",
+         "contiene testo", "con un numero"},
+        {Campo(s("Lungo")) == Valore(u"1") && Campo(s("Testo")) == Valore(u"1"), "Lungo",
+         "contiene numeri", "con un testo"},
     };
     Database archivio = DBEngine::istanza().OpenDatabase(s("Tipi.mdb"));
     Recordset tutti = archivio.OpenRecordset(s("Tipi"));
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.campo);
         const QString letto = erroreLettura(s("Tipi"), caso.dove);
-        EXPECT_TRUE(letto.startsWith(s("Tipo di dati non corrispondente: il campo %1 della tabella Tipi "
-                                       "dell'archivio Tipi.mdb ")
-                                         .arg(s(caso.campo))))
+        EXPECT_TRUE(
+            letto.startsWith(s("Tipo di dati non corrispondente: il campo %1 della tabella Tipi "
+                               "dell'archivio Tipi.mdb ")
+                                 .arg(s(caso.campo))))
             << letto.toStdString();
-        EXPECT_TRUE(letto.contains(s(caso.contenuto)) && letto.endsWith(s(caso.confrontato))) << letto.toStdString();
+        EXPECT_TRUE(letto.contains(s(caso.contenuto)) && letto.endsWith(s(caso.confrontato)))
+            << letto.toStdString();
         // The same search on the whole table's record set, and on a sorted
         // copy of it, is refused with the same message.
         EXPECT_EQ(erroreDi([&] { tutti.FindFirst(caso.dove); }), letto);
@@ -136,8 +146,10 @@ TEST_F(TipiCampi, ConfrontiTraGeneriDiversiRifiutati) {
 TEST_F(TipiCampi, TabellaVuotaCampoNulloEValoreNullo) {
     EXPECT_TRUE(erroreLettura(s("Vuota"), Campo(s("Codice")) == Valore(1))
                     .contains(u"il campo Codice della tabella Vuota"));
-    EXPECT_TRUE(erroreLettura(s("Vuota"), Campo(s("Numero")) >= Valore(u"1")).contains(u"il campo Numero"));
-    EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("SempreNullo")) == Valore(0)).contains(u"il campo SempreNullo"));
+    EXPECT_TRUE(
+        erroreLettura(s("Vuota"), Campo(s("Numero")) >= Valore(u"1")).contains(u"il campo Numero"));
+    EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("SempreNullo")) == Valore(0))
+                    .contains(u"il campo SempreNullo"));
     EXPECT_TRUE(scelti(Campo(s("SempreNullo")) == Valore(u"")).empty());
     for (const char* campo : {"Testo", "Lungo", "Binario", "SempreNullo"}) {
         SCOPED_TRACE(campo);
@@ -147,7 +159,9 @@ TEST_F(TipiCampi, TabellaVuotaCampoNulloEValoreNullo) {
     }
     Database archivio = DBEngine::istanza().OpenDatabase(s("Tipi.mdb"));
     Recordset vuota = archivio.OpenRecordset(s("Vuota"));
-    EXPECT_TRUE(erroreDi([&] { vuota.FindFirst(Campo(s("Numero")) == Valore(u"7")); }).contains(u"il campo Numero"));
+    EXPECT_TRUE(erroreDi([&] {
+                    vuota.FindFirst(Campo(s("Numero")) == Valore(u"7"));
+                }).contains(u"il campo Numero"));
     vuota.FindFirst(Campo(s("Numero")) == Valore(7) && Campo(s("Codice")) == Valore());
     EXPECT_TRUE(vuota.NoMatch());
     archivio.Close();
@@ -176,28 +190,38 @@ TEST_F(TipiCampi, NumeriDiOgniGenereETesti) {
 TEST_F(TipiCampi, InsiemiIn) {
     EXPECT_EQ(scelti(Campo(s("Lungo")).in({Valore(2.0), Valore(), Valore::valuta(10000)})),
               (std::vector<Valore>{Valore(1), Valore(2)}));
-    EXPECT_EQ(scelti(Campo(s("Testo")).in({Valore(u"2"), Valore()})), std::vector<Valore>{Valore(2)});
+    EXPECT_EQ(scelti(Campo(s("Testo")).in({Valore(u"2"), Valore()})),
+              std::vector<Valore>{Valore(2)});
     EXPECT_TRUE(scelti(Campo(s("Lungo")).in({})).empty());
-    EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("Lungo")).in({Valore(u"1")})).contains(u"il campo Lungo"));
-    EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("Testo")).in({Valore(u"1"), Valore(2)})).contains(u"il campo Testo"));
-    EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("Lungo")).in({}, GenereCampo::Testo)).contains(u"il campo Lungo"));
+    EXPECT_TRUE(
+        erroreLettura(s("Tipi"), Campo(s("Lungo")).in({Valore(u"1")})).contains(u"il campo Lungo"));
+    EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("Testo")).in({Valore(u"1"), Valore(2)}))
+                    .contains(u"il campo Testo"));
+    EXPECT_TRUE(erroreLettura(s("Tipi"), Campo(s("Lungo")).in({}, GenereCampo::Testo))
+                    .contains(u"il campo Lungo"));
     EXPECT_TRUE(scelti(Campo(s("Lungo")).in({}, GenereCampo::Numero)).empty());
 
     Database archivio = DBEngine::istanza().OpenDatabase(s("Tipi.mdb"));
-    const auto dentro = [&](const char* campo, const char* campoInterno, std::optional<Criterio> doveInterno) {
+    const auto dentro = [&](const char* campo, const char* campoInterno,
+                            std::optional<Criterio> doveInterno) {
         return archivio.OpenRecordset(
             Selezione{s("Tipi"), std::nullopt,
-                      Selezione::In{s(campo), s("Tipi.mdb"), s("Chiavi"), s(campoInterno), std::move(doveInterno)}});
+                      Selezione::In{s(campo), s("Tipi.mdb"), s("Chiavi"), s(campoInterno),
+                                    std::move(doveInterno)}});
     };
     EXPECT_EQ(dentro("Lungo", "Numero", std::nullopt).RecordCount(), 1u);
     EXPECT_EQ(dentro("Testo", "Codice", std::nullopt).RecordCount(), 1u);
     // Text keys against a number field: refused, even when the inner
     // selection keeps no key at all.
-    EXPECT_TRUE(erroreDi([&] { (void)dentro("Lungo", "Codice", std::nullopt); }).contains(u"il campo Lungo"));
-    EXPECT_TRUE(erroreDi([&] { (void)dentro("Lungo", "Codice", Campo(s("Numero")) == Valore(99)); })
-                    .contains(u"il campo Lungo"));
-    EXPECT_TRUE(erroreDi([&] { (void)dentro("Testo", "Numero", Campo(s("Numero")) == Valore(99)); })
-                    .contains(u"il campo Testo"));
+    EXPECT_TRUE(erroreDi([&] {
+                    (void)dentro("Lungo", "Codice", std::nullopt);
+                }).contains(u"il campo Lungo"));
+    EXPECT_TRUE(erroreDi([&] {
+                    (void)dentro("Lungo", "Codice", Campo(s("Numero")) == Valore(99));
+                }).contains(u"il campo Lungo"));
+    EXPECT_TRUE(erroreDi([&] {
+                    (void)dentro("Testo", "Numero", Campo(s("Numero")) == Valore(99));
+                }).contains(u"il campo Testo"));
     archivio.Close();
 }
 
@@ -211,9 +235,12 @@ TEST(TipiCampiInMemoria, SoloICampiDiGenereNoto) {
     t->generi = {GenereCampo::Numero, GenereCampo::Testo};
     Recordset camere(t);
     EXPECT_EQ(erroreDi([&] { camere.FindFirst(Campo(s("NumeroHotel")) == Valore(u"1")); }),
-              s("Tipo di dati non corrispondente: il campo NumeroHotel della tabella Camere contiene numeri "
+              s("Tipo di dati non corrispondente: il campo NumeroHotel della tabella Camere "
+                "contiene numeri "
                 "ed è confrontato con un testo"));
-    EXPECT_TRUE(erroreDi([&] { camere.FindFirst(Campo(s("NumeroCamera")) == Valore(101)); }).contains(u"NumeroCamera"));
+    EXPECT_TRUE(erroreDi([&] {
+                    camere.FindFirst(Campo(s("NumeroCamera")) == Valore(101));
+                }).contains(u"NumeroCamera"));
     camere.FindFirst(Campo(s("Note")) == Valore(1) || Campo(s("Note")) == Valore(u"1"));
     EXPECT_TRUE(camere.NoMatch());
     camere.FindFirst(Campo(s("NumeroHotel")) == Valore(2.0));
@@ -225,8 +252,11 @@ TEST(TipiCampiInMemoria, SoloICampiDiGenereNoto) {
     EXPECT_EQ(camere.IndiceCampo(s("NumeroCamera"), GenereCampo::Testo), 1);
     EXPECT_EQ(camere.IndiceCampo(s("Note"), GenereCampo::Binario), 2);
     EXPECT_EQ(camere.IndiceCampo(s("NumeroHotel"), GenereCampo::Ignoto), 0);
-    EXPECT_TRUE(erroreDi([&] { (void)camere.IndiceCampo(s("NumeroCamera"), GenereCampo::Numero); })
-                    .contains(u"il campo NumeroCamera della tabella Camere contiene testo"));
+    EXPECT_TRUE(erroreDi([&] {
+                    (void)camere.IndiceCampo(s("NumeroCamera"), GenereCampo::Numero);
+                }).contains(u"il campo NumeroCamera della tabella Camere contiene testo"));
     camere.Close();
-    EXPECT_TRUE(erroreDi([&] { camere.FindFirst(Campo(s("NumeroHotel")) == Valore(u"1")); }).contains(u"NumeroHotel"));
+    EXPECT_TRUE(erroreDi([&] {
+                    camere.FindFirst(Campo(s("NumeroHotel")) == Valore(u"1"));
+                }).contains(u"NumeroHotel"));
 }

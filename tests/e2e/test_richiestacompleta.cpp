@@ -5,18 +5,18 @@
 // destination through a real CUPS server), back to the selection window,
 // and "&Esci". The desktop's opener is a stand-in on PATH that notes what
 // it was asked to open.
+#include "print/VariabiliDiProva.h"
 #include "print/menu/AllApparire.h"
 #include "print/menu/XdgOpenDiProva.h"
 #include "print/output/ServerCups.h"
 #include "print/output/StrumentiPdf.h"
-#include "print/VariabiliDiProva.h"
 
 #include "app/StampaTableauEMenu.h"
 #include "demo/GeneraDemo.h"
-#include "routines/Orologio.h"
 #include "msgbox/RisposteDiProva.h"
 #include "print/menu/MenuStampa.h"
 #include "print/output/StampanteCorrente.h"
+#include "routines/Orologio.h"
 #include "ui/Programma.h"
 #include "util/CartellaDiProva.h"
 
@@ -47,7 +47,8 @@ void Clic(Controllo& controllo) {
 }
 
 QSet<QString> PdfDellaDestinazione(const QString& cartella) {
-    const QStringList nomi = QDir(cartella).entryList({QStringLiteral("*Stampante_PDF*.pdf")}, QDir::Files);
+    const QStringList nomi =
+        QDir(cartella).entryList({QStringLiteral("*Stampante_PDF*.pdf")}, QDir::Files);
     return {nomi.begin(), nomi.end()};
 }
 
@@ -160,7 +161,8 @@ class TestRichiestaCompleta : public QObject {
         const QString copia = cartella->percorso(QStringLiteral("doc/fd5202603091030.doc"));
         QCOMPARE(cartella->leggi(QStringLiteral("doc/fd5202603091030.doc")), tableau);
         QVERIFY(cartella->leggi(QStringLiteral("fd5.csv")).contains("Hotel Bellavista Riviera"));
-        QCOMPARE(opener->aperti(2), (QStringList{cartella->percorso(QStringLiteral("fd5.csv")), copia}));
+        QCOMPARE(opener->aperti(2),
+                 (QStringList{cartella->percorso(QStringLiteral("fd5.csv")), copia}));
     }
 
     void pdfSulServerCups() {

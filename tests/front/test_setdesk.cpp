@@ -6,11 +6,11 @@
 #include "demo/ArchiviDemo.h"
 #include "front/Scelta.h"
 #include "front/SetDesk.h"
-#include "routines/Orologio.h"
 #include "mdbwriter/ScrittoreMdb.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
 #include "print/ErroreStampa.h"
+#include "routines/Orologio.h"
 #include "ui/Programma.h"
 #include "util/CartellaDiProva.h"
 

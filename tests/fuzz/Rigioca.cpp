@@ -17,7 +17,8 @@ namespace {
 
 void rigioca(const std::filesystem::path& file) {
     std::ifstream ingresso(file, std::ios::binary);
-    const std::vector<char> dati{std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
+    const std::vector<char> dati{std::istreambuf_iterator<char>(ingresso),
+                                 std::istreambuf_iterator<char>()};
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(dati.data()), dati.size());
 }
 

@@ -1,6 +1,6 @@
-#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
+#include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -4,9 +4,9 @@
 // batch command runs it, gives an Italian message that names the file,
 // table or field, or a correct tableau; the database files are never
 // touched and a print file is only replaced by a correct tableau.
-#include "routines/Orologio.h"
 #include "print/VariabiliDiProva.h"
 #include "robustezza/Impronte.h"
+#include "routines/Orologio.h"
 #include "tableau/OccupazioneSettimana.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TableauDiRiferimento.h"
@@ -26,8 +26,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QStringList kFileSuite{"AnagraficaHotels.mdb", "Tableau.mdb",
-                             "NumeriCamere.mdb",     "Scheda_Cliente.mdb",
+const QStringList kFileSuite{"AnagraficaHotels.mdb",   "Tableau.mdb",
+                             "NumeriCamere.mdb",       "Scheda_Cliente.mdb",
                              "Ditta_Intestataria.mdb", "Camere_Prenotazione.mdb",
                              "Scheda_Prenotazione.mdb"};
 const QByteArray kPrecedente = "tableau precedente\r\n";

@@ -5,13 +5,13 @@
 // the line reader, the preview (whose save of an unchanged view leaves the
 // file byte for byte), the spreadsheet conversion, the bytes sent to a
 // printer driven directly and the pages of the printer driver.
-#include "routines/TestoAnsi.h"
 #include "preview/VistaStampa.h"
 #include "print/FileStampa.h"
 #include "print/output/ConvertiXLS.h"
 #include "print/output/FlussoDiretto.h"
 #include "print/output/StampaPdf.h"
 #include "robustezza/Impronte.h"
+#include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -75,8 +75,7 @@ qsizetype Righe(const QByteArray& byte) {
         if (byte[i] == '\r' || byte[i] == '\n')
             ++righe;
     }
-    const bool ultimaSenzaFine =
-        !byte.isEmpty() && byte.back() != '\r' && byte.back() != '\n';
+    const bool ultimaSenzaFine = !byte.isEmpty() && byte.back() != '\r' && byte.back() != '\n';
     return righe + (ultimaSenzaFine ? 1 : 0);
 }
 

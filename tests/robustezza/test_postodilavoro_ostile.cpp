@@ -4,10 +4,10 @@
 // anything is written, so every file in the folder (databases, earlier print
 // files, spreadsheets, document copies) stays as it was; a value that can
 // gives its own files and leaves every other file alone.
-#include "routines/Orologio.h"
 #include "print/PostoDiLavoro.h"
 #include "print/VariabiliDiProva.h"
 #include "robustezza/Impronte.h"
+#include "routines/Orologio.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
@@ -19,10 +19,9 @@
 
 namespace {
 
-const QStringList kRichiesta{"--hotel",        "1",          "--tableau",     "2",
-                             "--dalla-camera", "100",        "--alla-camera", "200",
-                             "--data",         "07/01/2026", "--orologio",    "05/01/2026 08:30",
-                             "--csv"};
+const QStringList kRichiesta{
+    "--hotel", "1",      "--tableau",  "2",          "--dalla-camera",   "100",  "--alla-camera",
+    "200",     "--data", "07/01/2026", "--orologio", "05/01/2026 08:30", "--csv"};
 
 class PCLocalOstile : public ::testing::Test {
   protected:
@@ -62,7 +61,8 @@ TEST_F(PCLocalOstile, ValoriRifiutatiPrimaDiScrivere) {
         SCOPED_TRACE(valore.left(20).toHex().toStdString());
         const auto prima = Impronte(cartella_.percorso());
         EXPECT_EQ(esegui(valore), RichiestaNonValida);
-        EXPECT_TRUE(errori_.startsWith(u"Il numero di postazione PCLocal")) << errori_.left(300).toStdString();
+        EXPECT_TRUE(errori_.startsWith(u"Il numero di postazione PCLocal"))
+            << errori_.left(300).toStdString();
         EXPECT_TRUE(errori_.contains(u"Nessun file è stato scritto"));
         // The message stays readable however long the value is.
         EXPECT_LT(errori_.size(), 400);
@@ -88,9 +88,9 @@ TEST_F(PCLocalOstile, VuotoComeNonImpostato) {
 // Letters outside Latin-1, blanks and dots on their own make ordinary names:
 // the files are named after the value, and no other file changes.
 TEST_F(PCLocalOstile, NomiInsolitiMaUsabili) {
-    for (const QString& valore : {QStringLiteral("東京"), QStringLiteral("😀"),
-                                  QStringLiteral(" 3 "), QStringLiteral("3.1"),
-                                  QString(PostoDiLavoro::kLunghezzaMassima, u'7')}) {
+    for (const QString& valore :
+         {QStringLiteral("東京"), QStringLiteral("😀"), QStringLiteral(" 3 "), QStringLiteral("3.1"),
+          QString(PostoDiLavoro::kLunghezzaMassima, u'7')}) {
         SCOPED_TRACE(valore.left(20).toStdString());
         auto prima = Impronte(cartella_.percorso());
         ASSERT_EQ(esegui(valore.toUtf8()), Riuscito) << errori_.toStdString();

@@ -4,16 +4,16 @@
 // it cannot take with its Italian message; the preview saves what it was
 // given without breaking the print file. Nothing crashes, the database files
 // stay byte for byte, and a print file is only ever replaced by a tableau.
-#include "front/SetDesk.h"
-#include "routines/Orologio.h"
-#include "routines/TestoAnsi.h"
 #include "front/ArchiviDiProva.h"
+#include "front/SetDesk.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
 #include "preview/Anteprima.h"
 #include "print/FileStampa.h"
 #include "print/VariabiliDiProva.h"
 #include "robustezza/Impronte.h"
+#include "routines/Orologio.h"
+#include "routines/TestoAnsi.h"
 #include "tableau/StampaTableau.h"
 #include "ui/Programma.h"
 #include "util/CartellaDiProva.h"
@@ -265,7 +265,8 @@ void TestTestiDigitati::testoDellAnteprima() {
         Incolla(anteprima.Text1, testo);
         const QString mostrato = anteprima.Text1.Text();
         QTest::mouseClick(anteprima.Tasto(6).widget(), Qt::LeftButton);
-        const std::optional<QStringList> righe = LeggiFileStampa(PostoDiLavoro(QStringLiteral("1")));
+        const std::optional<QStringList> righe =
+            LeggiFileStampa(PostoDiLavoro(QStringLiteral("1")));
         QVERIFY(righe);
         QByteArray atteso;
         for (const QChar c : mostrato) {

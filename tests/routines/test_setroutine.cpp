@@ -8,12 +8,16 @@
 
 namespace {
 
-bool valida(QString testo) { return ControllaData(testo); }
+bool valida(QString testo) {
+    return ControllaData(testo);
+}
 
-QString completa(QString testo) { return CompletaData(testo); }
+QString completa(QString testo) {
+    return CompletaData(testo);
+}
 
 class OrologioFisso : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { FissaOrologio(QDateTime(QDate(2026, 12, 8), QTime(10, 30))); }
     void TearDown() override { FissaOrologio(std::nullopt); }
 };
@@ -21,14 +25,15 @@ protected:
 } // namespace
 
 TEST(ControllaData, AcceptsCalendarDatesAndAnySeparator) {
-    for (const char* data : {"  31/12/2026 ", "29/02/2024", "29/02/1900", "01-02-2026", "01.02.2026",
-                             "1//2//2026", "01/01/1900"})
+    for (const char* data : {"  31/12/2026 ", "29/02/2024", "29/02/1900", "01-02-2026",
+                             "01.02.2026", "1//2//2026", "01/01/1900"})
         EXPECT_TRUE(valida(QString::fromUtf8(data))) << data;
 }
 
 TEST(ControllaData, RejectsImpossibleOrShortDates) {
-    for (const char* data : {"29/02/2026", "31/04/2026", "00/01/2026", "01/13/2026", "01/00/2026",
-                             "01/01/1899", "1/2/2026", "", "          ", "aa/bb/cccc", "32/01/2026"})
+    for (const char* data :
+         {"29/02/2026", "31/04/2026", "00/01/2026", "01/13/2026", "01/00/2026", "01/01/1899",
+          "1/2/2026", "", "          ", "aa/bb/cccc", "32/01/2026"})
         EXPECT_FALSE(valida(QString::fromUtf8(data))) << data;
 }
 
@@ -125,7 +130,8 @@ TEST(LeggiNumero, SkipsBlanksStopsAtTheFirstNonDigit) {
 TEST(ConvertiCornici, ReplacesOnlyTheSingleLineFrameCodes) {
     QString riga(40, QChar(196));
     EXPECT_EQ(ConvertiCornici(riga), QString(40, u'-'));
-    const QString vert = QString(QChar(179)) + QChar(180) + QChar(183) + QChar(186) + QChar(195) + QChar(204);
+    const QString vert =
+        QString(QChar(179)) + QChar(180) + QChar(183) + QChar(186) + QChar(195) + QChar(204);
     QString copia = vert;
     EXPECT_EQ(ConvertiCornici(copia), QStringLiteral("||||||"));
     for (int codice : {181, 182, 184, 185, 189, 190, 198, 199, 205, 207, 216, 65}) {

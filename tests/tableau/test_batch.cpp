@@ -1,5 +1,5 @@
-#include "routines/Orologio.h"
 #include "print/VariabiliDiProva.h"
+#include "routines/Orologio.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TestoTableau.h"
 #include "tableau/batch/EseguiBatch.h"

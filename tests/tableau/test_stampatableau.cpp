@@ -29,7 +29,8 @@ class StampaTableauTest : public ::testing::Test {
     }
     ~StampaTableauTest() override { FissaOrologio(std::nullopt); }
 
-    QStringList scrivi(const RichiestaTableau& richiesta, const SuiteDiProva& suite = SuitePiccola()) {
+    QStringList scrivi(const RichiestaTableau& richiesta,
+                       const SuiteDiProva& suite = SuitePiccola()) {
         ArchiviInMemoria archivi = suite.inMemoria();
         return ScriviTableau(richiesta, archivi, &OccupazioneSettimana::apri);
     }

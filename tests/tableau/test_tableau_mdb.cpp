@@ -1,6 +1,6 @@
 #include "archivi/ErroreArchivio.h"
-#include "routines/Orologio.h"
 #include "print/VariabiliDiProva.h"
+#include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TableauDiRiferimento.h"

@@ -2,9 +2,9 @@
 // cases the program has to handle, and the same for the same seed and day.
 #include "StrumentiMdb.h"
 
-#include "demo/GeneraDemo.h"
 #include "archivi/DBEngine.h"
 #include "archivi/ErroreArchivio.h"
+#include "demo/GeneraDemo.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

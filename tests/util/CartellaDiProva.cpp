@@ -7,7 +7,9 @@ CartellaDiProva::CartellaDiProva() : precedente_(QDir::currentPath()) {
     QDir::setCurrent(cartella_.path());
 }
 
-CartellaDiProva::~CartellaDiProva() { QDir::setCurrent(precedente_); }
+CartellaDiProva::~CartellaDiProva() {
+    QDir::setCurrent(precedente_);
+}
 
 QString CartellaDiProva::percorso(const QString& nome) const {
     return nome.isEmpty() ? cartella_.path() : cartella_.filePath(nome);
@@ -15,7 +17,8 @@ QString CartellaDiProva::percorso(const QString& nome) const {
 
 void CartellaDiProva::scrivi(const QString& nome, const QByteArray& contenuto) const {
     QFile file(percorso(nome));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contenuto) != contenuto.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(contenuto) != contenuto.size())
         qFatal("cannot write test file %s", qPrintable(file.fileName()));
 }
 
@@ -26,5 +29,6 @@ QByteArray CartellaDiProva::leggi(const QString& nome) const {
 
 QString CartellaCondivisa() {
     const QString cartella = qEnvironmentVariable("TS_SHARED_DIR");
-    return (!cartella.isEmpty() && QDir(cartella).exists()) ? QDir(cartella).canonicalPath() : QString();
+    return (!cartella.isEmpty() && QDir(cartella).exists()) ? QDir(cartella).canonicalPath()
+                                                            : QString();
 }

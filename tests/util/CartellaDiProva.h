@@ -7,7 +7,7 @@
 // A temporary folder that is also the process's current directory while the
 // object lives, since the program finds all its files in the current folder.
 class CartellaDiProva {
-public:
+  public:
     CartellaDiProva();
     ~CartellaDiProva();
     CartellaDiProva(const CartellaDiProva&) = delete;
@@ -17,7 +17,7 @@ public:
     void scrivi(const QString& nome, const QByteArray& contenuto) const;
     QByteArray leggi(const QString& nome) const;
 
-private:
+  private:
     QTemporaryDir cartella_;
     QString precedente_;
 };

@@ -14,15 +14,19 @@
 namespace {
 
 const char* const kTabelleSuite[] = {
-    "AnagraficaHotels", "Tableau", "NumeriCamere", "TipiCamere", "Camere_Prenotazione",
-    "Scheda_Prenotazione", "Scheda_Cliente", "Ditta_Intestataria", "Stampanti", "SetStampa",
+    "AnagraficaHotels",    "Tableau",
+    "NumeriCamere",        "TipiCamere",
+    "Camere_Prenotazione", "Scheda_Prenotazione",
+    "Scheda_Cliente",      "Ditta_Intestataria",
+    "Stampanti",           "SetStampa",
     "Contatori",
 };
 
 void esercita(Recordset righe) {
     if (righe.RecordCount() == 0)
         return;
-    const Criterio tutti = Campo(QStringLiteral("NumeroHotel")) == Valore(1) || Campo(QStringLiteral("NumeroCamera")) >= Valore(QStringLiteral("1"));
+    const Criterio tutti = Campo(QStringLiteral("NumeroHotel")) == Valore(1) ||
+                           Campo(QStringLiteral("NumeroCamera")) >= Valore(QStringLiteral("1"));
     try {
         righe.FindFirst(tutti);
         for (int passi = 0; !righe.NoMatch() && passi < 1000; ++passi) {
@@ -58,10 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         for (const QString& tabella : tabelle) {
             try {
                 esercita(archivio.OpenRecordset(tabella));
-                Selezione settimana{tabella,
-                                    Campo(QStringLiteral("DataArrivo")) <= Valore(QStringLiteral("20261214")) &&
-                                        Campo(QStringLiteral("DataPartenza")) > Valore(QStringLiteral("20261208")),
-                                    std::nullopt};
+                Selezione settimana{
+                    tabella,
+                    Campo(QStringLiteral("DataArrivo")) <= Valore(QStringLiteral("20261214")) &&
+                        Campo(QStringLiteral("DataPartenza")) > Valore(QStringLiteral("20261208")),
+                    std::nullopt};
                 esercita(archivio.OpenRecordset(settimana));
             } catch (const ErroreArchivio&) {
             }

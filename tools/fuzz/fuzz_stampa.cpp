@@ -28,9 +28,9 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -91,7 +91,8 @@ void anteprima(const QString& fileStampa, const QByteArray& modifica) {
     if (vista.Inizio() || modifica.isEmpty())
         return;
     QString testo = vista.Testo();
-    const auto dove = std::min<qsizetype>(static_cast<std::uint8_t>(modifica[0]) * 64, testo.size());
+    const auto dove =
+        std::min<qsizetype>(static_cast<std::uint8_t>(modifica[0]) * 64, testo.size());
     testo.insert(dove, QString::fromUtf8(modifica.mid(1)));
     (void)vista.Salva(testo);
 }
@@ -114,7 +115,9 @@ void esercita(Pezzi& pezzi) {
     } catch (const ErroreStampa&) {
         return;
     }
-    const auto scelta = [&scelte](int i) { return i < scelte.size() ? static_cast<std::uint8_t>(scelte[i]) : 0; };
+    const auto scelta = [&scelte](int i) {
+        return i < scelte.size() ? static_cast<std::uint8_t>(scelte[i]) : 0;
+    };
     richiesta.compressa = scelta(0) & 1;
     richiesta.orizzontale = scelta(0) & 2;
     richiesta.opzioni = QString::fromLatin1(opzioniEModifica.left(2));
@@ -140,14 +143,15 @@ void esercita(Pezzi& pezzi) {
     for (const QString& riga : *righe)
         (void)ConvertiRigaXLS(riga, separatori);
     try {
-        (void)FlussoDiretto(righe, PerLUscitaDiretta(richiesta, impostazioni), QStringLiteral("Fuzz"));
+        (void)FlussoDiretto(righe, PerLUscitaDiretta(richiesta, impostazioni),
+                            QStringLiteral("Fuzz"));
     } catch (const ErroreStampa&) {
     }
     // Pages are slow to make: only a print file's first lines go to the PDF.
     if (scelta(3) & 1) {
         try {
-            StampaSuFilePdf(righe->mid(0, 150), PerIlDriver(richiesta, impostazioni), QStringLiteral("Prova.pdf"),
-                            QStringLiteral("Fuzz"));
+            StampaSuFilePdf(righe->mid(0, 150), PerIlDriver(richiesta, impostazioni),
+                            QStringLiteral("Prova.pdf"), QStringLiteral("Fuzz"));
         } catch (const ErroreStampa&) {
         }
     }

@@ -4,11 +4,11 @@
 //   schermate CARTELLA_IMMAGINI
 
 #include "front/SetDesk.h"
-#include "routines/Orologio.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "preview/Anteprima.h"
 #include "print/PostoDiLavoro.h"
 #include "print/menu/MenuStampa.h"
+#include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
 
 #include <QApplication>

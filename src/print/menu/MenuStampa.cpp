@@ -1,8 +1,7 @@
 #include "print/menu/MenuStampa.h"
 
-#include "front/Scelta.h"
 #include "archivi/ErroreArchivio.h"
-#include "routines/Orologio.h"
+#include "front/Scelta.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "preview/Anteprima.h"
 #include "print/Destinazioni.h"
@@ -10,6 +9,7 @@
 #include "print/NomiFile.h"
 #include "print/output/ConvertiXLS.h"
 #include "print/output/StampaFile.h"
+#include "routines/Orologio.h"
 #include "ui/Schermo.h"
 
 #include <QDir>
@@ -22,8 +22,8 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <cstdio>
+#include <utility>
 
 const QString MenuStampa::NessunaStampante = QStringLiteral("<nessuna stampante>");
 
@@ -121,7 +121,8 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
 
     // The tab order follows the row of buttons from left to right.
     for (const Disegno& disegno : kFila) {
-        Pulsante& tasto = Tst.Aggiungi(*this, disegno.indice, {disegno.left, kAltoTasti, kLatoTasto, kLatoTasto});
+        Pulsante& tasto =
+            Tst.Aggiungi(*this, disegno.indice, {disegno.left, kAltoTasti, kLatoTasto, kLatoTasto});
         tasto.setPicture(QString::fromUtf16(disegno.immagine));
         tasto.widget()->setToolTip(QString::fromUtf16(disegno.suggerimento));
         tasto.setTabIndex(tab++);
@@ -239,7 +240,8 @@ void MenuStampa::stampaSuPdf() {
     if (trovata)
         stampa();
     else
-        servizi_.avviso(widget(), QStringLiteral("Nessuna stampante PDF impostata!"), QStringLiteral("Stampa"));
+        servizi_.avviso(widget(), QStringLiteral("Nessuna stampante PDF impostata!"),
+                        QStringLiteral("Stampa"));
 }
 
 void MenuStampa::stampa() {

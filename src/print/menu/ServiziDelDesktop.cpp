@@ -14,9 +14,11 @@ void ApriConProgrammaAssociato(const QString& percorso) {
         return;
     // Window systems without desktop services (a display-less platform, a
     // bare frame buffer) still have the desktop's opener on most systems.
-    if (QProcess::startDetached(QStringLiteral("xdg-open"), {indirizzo.toString(QUrl::FullyEncoded)}))
+    if (QProcess::startDetached(QStringLiteral("xdg-open"),
+                                {indirizzo.toString(QUrl::FullyEncoded)}))
         return;
-    std::fprintf(stderr, "tableau-settimanale: nessun programma ha aperto %s\n", qUtf8Printable(percorso));
+    std::fprintf(stderr, "tableau-settimanale: nessun programma ha aperto %s\n",
+                 qUtf8Printable(percorso));
 }
 
 void AvvisoDiSistema(QWidget* sopra, const QString& testo, const QString& titolo) {

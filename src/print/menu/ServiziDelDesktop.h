@@ -26,5 +26,6 @@ struct ServiziDelDesktop {
     // Device names of the installed printers, in the print system's order.
     std::function<QStringList()> stampanti = StampantiInstallate;
     std::function<void(const QString& percorso)> apri = ApriConProgrammaAssociato;
-    std::function<void(QWidget* sopra, const QString& testo, const QString& titolo)> avviso = AvvisoDiSistema;
+    std::function<void(QWidget* sopra, const QString& testo, const QString& titolo)> avviso =
+        AvvisoDiSistema;
 };

@@ -1,9 +1,9 @@
 #include "print/output/Bersaglio.h"
 
-#include "routines/TrovaFile.h"
-#include "print/output/CodaCups.h"
 #include "print/ErroreStampa.h"
+#include "print/output/CodaCups.h"
 #include "print/output/MotivoDiSistema.h"
+#include "routines/TrovaFile.h"
 
 #include <QFile>
 
@@ -15,7 +15,8 @@
 
 namespace {
 
-[[noreturn]] void Fallito(const QString& azione, const QString& bersaglio, const QString& destinazione, int errore) {
+[[noreturn]] void Fallito(const QString& azione, const QString& bersaglio,
+                          const QString& destinazione, int errore) {
     throw ErroreStampa(QStringLiteral("Stampa su \"%1\" non eseguita: impossibile %2 \"%3\" (%4).")
                            .arg(destinazione, azione, bersaglio, MotivoDiSistema(errore)));
 }
@@ -24,12 +25,14 @@ namespace {
 // (a printer switched off, a full disk) reaches the user with its reason.
 void ScriviFile(const QString& percorso, const QString& bersaglio, const QByteArray& dati,
                 const QString& destinazione) {
-    const int fd = ::open(QFile::encodeName(percorso).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(QFile::encodeName(percorso).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         Fallito(QStringLiteral("aprire in scrittura"), bersaglio, destinazione, errno);
     qsizetype scritti = 0;
     while (scritti < dati.size()) {
-        const ssize_t n = ::write(fd, dati.constData() + scritti, static_cast<size_t>(dati.size() - scritti));
+        const ssize_t n =
+            ::write(fd, dati.constData() + scritti, static_cast<size_t>(dati.size() - scritti));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -43,13 +46,15 @@ void ScriviFile(const QString& percorso, const QString& bersaglio, const QByteAr
         Fallito(QStringLiteral("completare la scrittura su"), bersaglio, destinazione, errno);
 }
 
-}  // namespace
+} // namespace
 
-void InviaABersaglio(const QString& bersaglio, const QByteArray& dati, const QString& destinazione) {
+void InviaABersaglio(const QString& bersaglio, const QByteArray& dati,
+                     const QString& destinazione) {
     if (bersaglio.trimmed().isEmpty())
-        throw ErroreStampa(QStringLiteral("Stampa su \"%1\" non eseguita: la destinazione non indica "
-                                          "né una stampante né un file su cui stampare.")
-                               .arg(destinazione));
+        throw ErroreStampa(
+            QStringLiteral("Stampa su \"%1\" non eseguita: la destinazione non indica "
+                           "né una stampante né un file su cui stampare.")
+                .arg(destinazione));
     const bool nomeSemplice = !bersaglio.contains(u'/');
     if (nomeSemplice && EsisteCodaCups(bersaglio)) {
         InviaLavoroCups(bersaglio, destinazione, CUPS_FORMAT_RAW, dati, {}, destinazione);

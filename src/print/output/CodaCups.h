@@ -16,5 +16,6 @@ bool EsisteCodaCups(const QString& coda);
 // Sends the bytes to the queue as one job of the given document format
 // (CUPS_FORMAT_RAW, CUPS_FORMAT_PDF). A queue that does not take the job
 // raises ErroreStampa with the server's reason and the destination's name.
-void InviaLavoroCups(const QString& coda, const QString& titolo, const char* formato, const QByteArray& dati,
-                     const OpzioniCups& opzioni, const QString& destinazione);
+void InviaLavoroCups(const QString& coda, const QString& titolo, const char* formato,
+                     const QByteArray& dati, const OpzioniCups& opzioni,
+                     const QString& destinazione);

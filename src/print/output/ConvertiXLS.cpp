@@ -1,12 +1,12 @@
 #include "print/output/ConvertiXLS.h"
 
-#include "routines/TestoAnsi.h"
-#include "routines/TrovaFile.h"
 #include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
 #include "print/output/RigaXLS.h"
+#include "routines/TestoAnsi.h"
+#include "routines/TrovaFile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,10 +14,11 @@
 QString ConvertiXLS(const QString& fileStampa, const PostoDiLavoro& posto) {
     const std::optional<QStringList> righe = LeggiRighe(TrovaFile(fileStampa).percorso());
     if (!righe)
-        throw ErroreStampa(QStringLiteral("Il file di stampa %1 non esiste: il foglio di calcolo %2 non è stato "
-                                          "creato.")
-                               .arg(fileStampa,
-                                    QFileInfo(PercorsoFile(FileDiStampa::FoglioDiCalcolo, posto)).fileName()));
+        throw ErroreStampa(
+            QStringLiteral("Il file di stampa %1 non esiste: il foglio di calcolo %2 non è stato "
+                           "creato.")
+                .arg(fileStampa,
+                     QFileInfo(PercorsoFile(FileDiStampa::FoglioDiCalcolo, posto)).fileName()));
     return ScriviFoglioXLS(*righe, posto);
 }
 
@@ -29,9 +30,11 @@ QString ScriviFoglioXLS(const QStringList& righe, const PostoDiLavoro& posto) {
         contenuto += InAnsi(ConvertiRigaXLS(riga, separatori)) + "\r\n";
 
     QSaveFile file(foglio);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size() || !file.commit())
-        throw ErroreStampa(QStringLiteral("Impossibile scrivere il foglio di calcolo %1 (%2); se è aperto in un "
-                                          "altro programma, chiuderlo e riprovare.")
-                               .arg(QFileInfo(foglio).fileName(), file.errorString()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size() ||
+        !file.commit())
+        throw ErroreStampa(
+            QStringLiteral("Impossibile scrivere il foglio di calcolo %1 (%2); se è aperto in un "
+                           "altro programma, chiuderlo e riprovare.")
+                .arg(QFileInfo(foglio).fileName(), file.errorString()));
     return foglio;
 }

@@ -11,7 +11,8 @@
 // current folder without regard to case. The spreadsheet file is replaced
 // whole or left as it was: a print file that does not exist or a spreadsheet
 // file that cannot be written raises ErroreStampa. Returns the path written.
-QString ConvertiXLS(const QString& fileStampa, const PostoDiLavoro& posto = PostoDiLavoro::corrente());
+QString ConvertiXLS(const QString& fileStampa,
+                    const PostoDiLavoro& posto = PostoDiLavoro::corrente());
 
 // The same for the lines of a print file already in hand.
 QString ScriviFoglioXLS(const QStringList& righe, const PostoDiLavoro& posto);

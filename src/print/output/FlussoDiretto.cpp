@@ -1,8 +1,8 @@
 #include "print/output/FlussoDiretto.h"
 
+#include "print/ErroreStampa.h"
 #include "routines/SetRoutine.h"
 #include "routines/TestoAnsi.h"
-#include "print/ErroreStampa.h"
 
 #include <cmath>
 
@@ -13,7 +13,7 @@ constexpr char SaltoPagina = '\f';
 
 // Lays out the pages of one direct print.
 class Impaginatore {
-public:
+  public:
     explicit Impaginatore(const ImpostazioniDirette& impostazioni) : imp_(impostazioni) {}
 
     QByteArray& flusso() { return flusso_; }
@@ -55,13 +55,13 @@ public:
             chiudiPagina();
     }
 
-private:
+  private:
     const ImpostazioniDirette& imp_;
     QByteArray flusso_;
     int contatore_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 QByteArray SequenzaImpostazione(const std::array<double, 5>& codici, const QString& destinazione) {
     QByteArray sequenza;
@@ -69,18 +69,19 @@ QByteArray SequenzaImpostazione(const std::array<double, 5>& codici, const QStri
         // Fractional codes round half to even, as the suite's number conversion does.
         const double valore = std::nearbyint(codici[k]);
         if (!(valore >= 0 && valore <= 255))
-            throw ErroreStampa(QStringLiteral("Stampa su \"%1\" non eseguita: il byte %2 della sequenza di "
-                                              "impostazione della stampante vale %3, ma deve essere tra 0 e 255.")
-                                   .arg(destinazione)
-                                   .arg(k + 1)
-                                   .arg(codici[k]));
+            throw ErroreStampa(
+                QStringLiteral("Stampa su \"%1\" non eseguita: il byte %2 della sequenza di "
+                               "impostazione della stampante vale %3, ma deve essere tra 0 e 255.")
+                    .arg(destinazione)
+                    .arg(k + 1)
+                    .arg(codici[k]));
         sequenza += static_cast<char>(static_cast<unsigned char>(valore));
     }
     return sequenza;
 }
 
-QByteArray FlussoDiretto(const std::optional<QStringList>& righe, const ImpostazioniDirette& impostazioni,
-                         const QString& destinazione) {
+QByteArray FlussoDiretto(const std::optional<QStringList>& righe,
+                         const ImpostazioniDirette& impostazioni, const QString& destinazione) {
     Impaginatore pagine(impostazioni);
     pagine.flusso() = SequenzaImpostazione(impostazioni.codiciImpostazione, destinazione);
     if (!righe)

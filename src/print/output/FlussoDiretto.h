@@ -11,11 +11,11 @@
 struct ImpostazioniDirette {
     // The five setup codes sent before the report (compressed or normal set).
     std::array<double, 5> codiciImpostazione{};
-    int margineSuperiore = 0;       // blank lines at the top of every page
-    int lunghezzaPagina = 60;       // lines counted on a page, margin included
-    int lunghezzaRiempimento = 66;  // lines a page is filled to with option "U"
+    int margineSuperiore = 0;      // blank lines at the top of every page
+    int lunghezzaPagina = 60;      // lines counted on a page, margin included
+    int lunghezzaRiempimento = 66; // lines a page is filled to with option "U"
     bool corniciInChiaro = false;  // option "K": frame bytes go out unconverted
-    bool riempiPagina = false;      // option "U": empty lines instead of a form feed
+    bool riempiPagina = false;     // option "U": empty lines instead of a form feed
 };
 
 // The setup sequence: one byte per code. A code that is no byte value (below
@@ -27,5 +27,5 @@ QByteArray SequenzaImpostazione(const std::array<double, 5>& codici, const QStri
 // sequence, then page by page the top margin, the lines with their frames
 // converted (unless option "K") and the page ends. Without a print file
 // (nullopt) the target receives the setup sequence alone.
-QByteArray FlussoDiretto(const std::optional<QStringList>& righe, const ImpostazioniDirette& impostazioni,
-                         const QString& destinazione);
+QByteArray FlussoDiretto(const std::optional<QStringList>& righe,
+                         const ImpostazioniDirette& impostazioni, const QString& destinazione);

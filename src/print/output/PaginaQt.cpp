@@ -31,9 +31,13 @@ void PaginaQt::impostaOrientamento(Orientamento orientamento) {
         dispositivo_.setPageOrientation(voluto);
 }
 
-void PaginaQt::impostaNomeFont(const QString& nome) { font_.setFamily(nome); }
+void PaginaQt::impostaNomeFont(const QString& nome) {
+    font_.setFamily(nome);
+}
 
-double PaginaQt::dimensioneFont() const { return font_.pointSizeF(); }
+double PaginaQt::dimensioneFont() const {
+    return font_.pointSizeF();
+}
 
 void PaginaQt::impostaDimensioneFont(double punti) {
     // A size the device cannot set leaves the font as it was, as printers do.
@@ -41,7 +45,9 @@ void PaginaQt::impostaDimensioneFont(double punti) {
         font_.setPointSizeF(punti);
 }
 
-void PaginaQt::impostaGrassetto(bool grassetto) { font_.setBold(grassetto); }
+void PaginaQt::impostaGrassetto(bool grassetto) {
+    font_.setBold(grassetto);
+}
 
 void PaginaQt::stampa(const QString& testo, bool aCapo) {
     avvia();

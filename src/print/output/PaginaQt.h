@@ -18,7 +18,7 @@ constexpr int RisoluzioneStampa = 7200;
 // moves to a new page first, as a printer does. The font names the suite uses
 // are found on a machine without them through metric-compatible fonts.
 class PaginaQt : public SuperficieStampa {
-public:
+  public:
     explicit PaginaQt(QPagedPaintDevice& dispositivo);
     ~PaginaQt() override;
     PaginaQt(const PaginaQt&) = delete;
@@ -37,7 +37,7 @@ public:
     // that cannot be written, a printer that refused to start).
     bool riuscita() const { return riuscita_; }
 
-private:
+  private:
     void avvia();
 
     QPagedPaintDevice& dispositivo_;

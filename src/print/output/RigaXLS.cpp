@@ -12,7 +12,7 @@ bool DentroUnNumero(const QString& riga, qsizetype i) {
     return Cifra(riga, i - 1) && Cifra(riga, i + 1) && Cifra(riga, i + 2);
 }
 
-}  // namespace
+} // namespace
 
 QString ConvertiRigaXLS(const QString& riga, const SeparatoriXLS& separatori) {
     QString uscita;
@@ -20,8 +20,17 @@ QString ConvertiRigaXLS(const QString& riga, const SeparatoriXLS& separatori) {
     for (qsizetype i = 0; i < riga.size(); ++i) {
         const QChar c = riga.at(i);
         switch (c.unicode()) {
-        case 179: case 191: case 192: case 193: case 194: case 195: case 197: case 217: case 218:
-        case u'|': case u'+':
+        case 179:
+        case 191:
+        case 192:
+        case 193:
+        case 194:
+        case 195:
+        case 197:
+        case 217:
+        case 218:
+        case u'|':
+        case u'+':
             uscita += separatori.campo;
             break;
         case 180:

@@ -4,11 +4,11 @@
 
 namespace {
 
-constexpr QChar MarcaGrassetto(231);  // ç
+constexpr QChar MarcaGrassetto(231); // ç
 constexpr double PassoGrassetto = 0.4;
 
 class Impaginatore {
-public:
+  public:
     Impaginatore(const ImpostazioniDriver& impostazioni, SuperficieStampa& stampante)
         : imp_(impostazioni), stampante_(stampante) {}
 
@@ -55,7 +55,7 @@ public:
             paginaSeguente();
     }
 
-private:
+  private:
     SuperficieStampa::Orientamento orientamento() const {
         return imp_.orizzontale ? SuperficieStampa::Orientamento::Orizzontale
                                 : SuperficieStampa::Orientamento::Verticale;
@@ -66,7 +66,7 @@ private:
     int contatore_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 void StampaLaser(const QString& riga, SuperficieStampa& stampante) {
     bool grassetto = false;
@@ -79,13 +79,15 @@ void StampaLaser(const QString& riga, SuperficieStampa& stampante) {
         stampante.stampa(sospeso, false);
         sospeso.clear();
         grassetto = !grassetto;
-        stampante.impostaDimensioneFont(stampante.dimensioneFont() + (grassetto ? -PassoGrassetto : PassoGrassetto));
+        stampante.impostaDimensioneFont(stampante.dimensioneFont() +
+                                        (grassetto ? -PassoGrassetto : PassoGrassetto));
         stampante.impostaGrassetto(grassetto);
     }
     stampante.stampa(sospeso, true);
 }
 
-void StampaSuDriver(const QStringList& righe, const ImpostazioniDriver& impostazioni, SuperficieStampa& stampante) {
+void StampaSuDriver(const QStringList& righe, const ImpostazioniDriver& impostazioni,
+                    SuperficieStampa& stampante) {
     Impaginatore pagine(impostazioni, stampante);
     pagine.primaPagina();
     for (const QString& riga : righe)

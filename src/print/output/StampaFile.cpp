@@ -13,7 +13,9 @@
 
 namespace {
 
-bool Opzione(const RichiestaStampa& richiesta, QChar lettera) { return richiesta.opzioni.contains(lettera); }
+bool Opzione(const RichiestaStampa& richiesta, QChar lettera) {
+    return richiesta.opzioni.contains(lettera);
+}
 
 // The top margin of the printer type, when a report line still fits below
 // it on the page; a margin of the whole page or more would leave no room
@@ -30,9 +32,12 @@ int Margine(const ImpostazioniStampa& impostazioni) {
                            .arg(richiesta.destinazione));
 }
 
-[[noreturn]] void FileStampaMancante(const RichiestaStampa& richiesta, const QString& giaInviato = {}) {
-    throw ErroreStampa(QStringLiteral("Il file di stampa %1 non esiste: su \"%2\" non è stato stampato nulla%3.")
-                           .arg(NomeFile(FileDiStampa::Stampa, richiesta.posto), richiesta.destinazione, giaInviato));
+[[noreturn]] void FileStampaMancante(const RichiestaStampa& richiesta,
+                                     const QString& giaInviato = {}) {
+    throw ErroreStampa(
+        QStringLiteral("Il file di stampa %1 non esiste: su \"%2\" non è stato stampato nulla%3.")
+            .arg(NomeFile(FileDiStampa::Stampa, richiesta.posto), richiesta.destinazione,
+                 giaInviato));
 }
 
 std::optional<QStringList> RigheDaStampare(const RichiestaStampa& richiesta) {
@@ -46,9 +51,10 @@ ImpostazioniStampa Impostazioni(const RichiestaStampa& richiesta) {
     return *impostazioni;
 }
 
-}  // namespace
+} // namespace
 
-ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni) {
+ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta,
+                               const ImpostazioniStampa& impostazioni) {
     const CodiciStampante& codici = impostazioni.codici;
     ImpostazioniDriver driver;
     driver.font = impostazioni.font;
@@ -61,7 +67,8 @@ ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta, const Impostazi
     return driver;
 }
 
-ImpostazioniDirette PerLUscitaDiretta(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni) {
+ImpostazioniDirette PerLUscitaDiretta(const RichiestaStampa& richiesta,
+                                      const ImpostazioniStampa& impostazioni) {
     const CodiciStampante& codici = impostazioni.codici;
     ImpostazioniDirette diretta;
     const int primo = richiesta.compressa ? 1 : 7;
@@ -91,7 +98,8 @@ std::optional<ImpostazioniStampa> LeggiImpostazioniStampa(const RichiestaStampa&
     return impostazioni;
 }
 
-void StampaConImpostazioni(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni) {
+void StampaConImpostazioni(const RichiestaStampa& richiesta,
+                           const ImpostazioniStampa& impostazioni) {
     if (impostazioni.codici.driverWindows()) {
         ScegliStampante(impostazioni.bersaglio);
         const std::optional<QStringList> righe = RigheDaStampare(richiesta);
@@ -104,26 +112,32 @@ void StampaConImpostazioni(const RichiestaStampa& richiesta, const ImpostazioniS
     // All the bytes are laid out before the target is opened, so that a
     // wrong setup code leaves the target untouched.
     const std::optional<QStringList> righe = RigheDaStampare(richiesta);
-    InviaABersaglio(impostazioni.bersaglio,
-                    FlussoDiretto(righe, PerLUscitaDiretta(richiesta, impostazioni), richiesta.destinazione),
-                    richiesta.destinazione);
+    InviaABersaglio(
+        impostazioni.bersaglio,
+        FlussoDiretto(righe, PerLUscitaDiretta(richiesta, impostazioni), richiesta.destinazione),
+        richiesta.destinazione);
     if (!righe)
         FileStampaMancante(richiesta, QStringLiteral(" oltre alla sequenza di impostazione"));
 }
 
-void StampaFile(const RichiestaStampa& richiesta) { StampaConImpostazioni(richiesta, Impostazioni(richiesta)); }
+void StampaFile(const RichiestaStampa& richiesta) {
+    StampaConImpostazioni(richiesta, Impostazioni(richiesta));
+}
 
 void StampaFileInPdf(const RichiestaStampa& richiesta, const QString& percorsoPdf) {
     const ImpostazioniStampa impostazioni = Impostazioni(richiesta);
     if (!impostazioni.codici.driverWindows())
-        throw ErroreStampa(QStringLiteral("La destinazione \"%1\" stampa direttamente sul dispositivo \"%2\": le sue "
-                                          "pagine non si possono comporre in PDF. Scegliere una destinazione che "
-                                          "stampi con il driver della stampante.")
-                               .arg(richiesta.destinazione, impostazioni.bersaglio));
+        throw ErroreStampa(
+            QStringLiteral(
+                "La destinazione \"%1\" stampa direttamente sul dispositivo \"%2\": le sue "
+                "pagine non si possono comporre in PDF. Scegliere una destinazione che "
+                "stampi con il driver della stampante.")
+                .arg(richiesta.destinazione, impostazioni.bersaglio));
     const std::optional<QStringList> righe = RigheDaStampare(richiesta);
     if (!righe)
         FileStampaMancante(richiesta);
-    StampaSuFilePdf(*righe, PerIlDriver(richiesta, impostazioni), percorsoPdf, richiesta.destinazione);
+    StampaSuFilePdf(*righe, PerIlDriver(richiesta, impostazioni), percorsoPdf,
+                    richiesta.destinazione);
 }
 
 std::optional<QString> DestinazionePdf() {

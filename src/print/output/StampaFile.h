@@ -27,10 +27,10 @@ struct RichiestaStampa {
 
 // The settings a print works with, read when it starts.
 struct ImpostazioniStampa {
-    QString font;            // "FontStp.txt"
+    QString font; // "FontStp.txt"
     std::int16_t lungPag = 60;
-    CodiciStampante codici;  // of the destination's printer type
-    QString bersaglio;       // device, file, CUPS queue or printer name
+    CodiciStampante codici; // of the destination's printer type
+    QString bersaglio;      // device, file, CUPS queue or printer name
 };
 
 struct Destinazione;
@@ -42,11 +42,13 @@ struct ImpostazioniDirette;
 // and 1 or 7 for compressed or normal print), the top margin (none when it
 // is not smaller than the page length), the page length, the orientation,
 // option "K".
-ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni);
+ImpostazioniDriver PerIlDriver(const RichiestaStampa& richiesta,
+                               const ImpostazioniStampa& impostazioni);
 // How they shape the bytes sent directly: the five setup codes
 // (CodiciCompresso 1-5 or 7-11), margin (as above), page and fill lengths,
 // options "K" and "U".
-ImpostazioniDirette PerLUscitaDiretta(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni);
+ImpostazioniDirette PerLUscitaDiretta(const RichiestaStampa& richiesta,
+                                      const ImpostazioniStampa& impostazioni);
 
 // Where the print goes: the request's printer when it is not blank (taken
 // as it is, blanks included), else the destination's target.
@@ -62,7 +64,8 @@ std::optional<ImpostazioniStampa> LeggiImpostazioniStampa(const RichiestaStampa&
 // the codes say so, otherwise as bytes sent to the target. Raises
 // ErroreStampa when nothing or not everything could be printed, also when
 // the print file does not exist.
-void StampaConImpostazioni(const RichiestaStampa& richiesta, const ImpostazioniStampa& impostazioni);
+void StampaConImpostazioni(const RichiestaStampa& richiesta,
+                           const ImpostazioniStampa& impostazioni);
 
 // The print menu's print action: both of the above. A destination that
 // Stampanti does not hold raises ErroreStampa.

@@ -13,15 +13,18 @@ namespace {
 
 constexpr double BordoMillimetri = 6.35;
 
-[[noreturn]] void Fallito(const QString& destinazione, const QString& percorso, const QString& motivo) {
-    throw ErroreStampa(QStringLiteral("Stampa su \"%1\" non eseguita: impossibile scrivere il file PDF \"%2\" (%3).")
-                           .arg(destinazione, percorso, motivo));
+[[noreturn]] void Fallito(const QString& destinazione, const QString& percorso,
+                          const QString& motivo) {
+    throw ErroreStampa(
+        QStringLiteral(
+            "Stampa su \"%1\" non eseguita: impossibile scrivere il file PDF \"%2\" (%3).")
+            .arg(destinazione, percorso, motivo));
 }
 
-}  // namespace
+} // namespace
 
-void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& impostazioni, const QString& percorso,
-                     const QString& destinazione) {
+void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& impostazioni,
+                     const QString& percorso, const QString& destinazione) {
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
         Fallito(destinazione, percorso, file.errorString());
@@ -30,9 +33,10 @@ void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& imposta
         pdf.setCreator(QStringLiteral("Tableau Settimanale"));
         pdf.setTitle(destinazione);
         pdf.setResolution(RisoluzioneStampa);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(BordoMillimetri, BordoMillimetri, BordoMillimetri, BordoMillimetri),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(BordoMillimetri, BordoMillimetri, BordoMillimetri, BordoMillimetri),
+            QPageLayout::Millimeter));
         PaginaQt pagina(pdf);
         StampaSuDriver(righe, impostazioni, pagina);
         if (!pagina.riuscita())

@@ -9,5 +9,5 @@
 // driver, with no printer: A4 paper with the quarter-inch unprintable border
 // of a common laser printer. The file is written whole or not at all; a file
 // that cannot be written raises ErroreStampa naming the destination.
-void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& impostazioni, const QString& percorso,
-                     const QString& destinazione);
+void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& impostazioni,
+                     const QString& percorso, const QString& destinazione);

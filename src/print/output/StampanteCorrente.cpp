@@ -1,7 +1,7 @@
 #include "print/output/StampanteCorrente.h"
 
-#include "print/output/CodaCups.h"
 #include "print/ErroreStampa.h"
+#include "print/output/CodaCups.h"
 #include "print/output/PaginaQt.h"
 
 #include <QDir>
@@ -27,12 +27,15 @@ StatoStampante& Stato() {
 }
 
 [[noreturn]] void Fallito(const QString& destinazione, const QString& motivo) {
-    throw ErroreStampa(QStringLiteral("Stampa su \"%1\" non eseguita: %2.").arg(destinazione, motivo));
+    throw ErroreStampa(
+        QStringLiteral("Stampa su \"%1\" non eseguita: %2.").arg(destinazione, motivo));
 }
 
-}  // namespace
+} // namespace
 
-QStringList StampantiInstallate() { return QPrinterInfo::availablePrinterNames(); }
+QStringList StampantiInstallate() {
+    return QPrinterInfo::availablePrinterNames();
+}
 
 QString StampanteCorrente() {
     if (Stato().scelta)
@@ -49,8 +52,8 @@ void ScegliStampante(const QString& bersaglio) {
         Stato().scelta = bersaglio;
 }
 
-void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impostazioni, bool fronteRetro,
-                       const QString& destinazione) {
+void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impostazioni,
+                       bool fronteRetro, const QString& destinazione) {
     const QString nome = StampanteCorrente();
     const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
     if (nome.isEmpty() || info.isNull())
@@ -79,7 +82,8 @@ void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impos
     }
     QFile composto(lavoro.fileName());
     if (!composta || !composto.open(QIODevice::ReadOnly))
-        Fallito(destinazione, QStringLiteral("impossibile comporre le pagine per la stampante \"%1\"").arg(nome));
+        Fallito(destinazione,
+                QStringLiteral("impossibile comporre le pagine per la stampante \"%1\"").arg(nome));
     const QByteArray pdf = composto.readAll();
 
     const OpzioniCups opzioni{

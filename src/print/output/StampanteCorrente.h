@@ -23,5 +23,5 @@ void ScegliStampante(const QString& bersaglio);
 // stays on for the later prints of the run, as the printer keeps it. The job
 // goes to the print system whole; a missing printer, a page that cannot be
 // composed or a queue that refuses the job raises ErroreStampa.
-void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impostazioni, bool fronteRetro,
-                       const QString& destinazione);
+void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impostazioni,
+                       bool fronteRetro, const QString& destinazione);

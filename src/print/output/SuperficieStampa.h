@@ -7,7 +7,7 @@
 // and page and document ends. Implemented over Qt's paged devices (a printer,
 // a PDF file); tests can record the calls.
 class SuperficieStampa {
-public:
+  public:
     enum class Orientamento { Verticale = 1, Orizzontale = 2 };
 
     virtual ~SuperficieStampa() = default;

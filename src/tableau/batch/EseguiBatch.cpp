@@ -1,10 +1,10 @@
 #include "tableau/batch/EseguiBatch.h"
 
 #include "archivi/ErroreArchivio.h"
-#include "routines/Orologio.h"
-#include "routines/SetRoutine.h"
 #include "print/ErroreStampa.h"
 #include "print/NomiFile.h"
+#include "routines/Orologio.h"
+#include "routines/SetRoutine.h"
 #include "tableau/ErroreTableau.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/batch/OpzioniBatch.h"

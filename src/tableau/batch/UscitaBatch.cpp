@@ -10,8 +10,8 @@
 
 namespace {
 
-RichiestaStampa Richiesta(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, const QStringList& righe,
-                          const QString& destinazione) {
+RichiestaStampa Richiesta(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
+                          const QStringList& righe, const QString& destinazione) {
     RichiestaStampa richiesta;
     richiesta.righe = righe;
     richiesta.destinazione = destinazione;
@@ -35,22 +35,25 @@ QString DestinazioneDelPdf(const OpzioniBatch& opzioni) {
         return *opzioni.destinazione;
     if (const std::optional<QString> pdf = DestinazionePdf())
         return *pdf;
-    throw ErroreStampa(QStringLiteral("Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));
+    throw ErroreStampa(QStringLiteral(
+        "Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));
 }
 
-}  // namespace
+} // namespace
 
-int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, const QStringList& righe,
-                      QTextStream& uscita, QTextStream& errori) {
+int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
+                      const QStringList& righe, QTextStream& uscita, QTextStream& errori) {
     try {
         if (opzioni.foglio) {
             const QString foglio = ScriviFoglioXLS(righe, posto);
-            uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio) << '\n';
+            uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio)
+                   << '\n';
         }
         if (opzioni.pdf) {
             const QString destinazione = DestinazioneDelPdf(opzioni);
             StampaFileInPdf(Richiesta(opzioni, posto, righe, destinazione), *opzioni.pdf);
-            uscita << "Pagine della destinazione \"" << destinazione << "\" scritte in " << *opzioni.pdf << '\n';
+            uscita << "Pagine della destinazione \"" << destinazione << "\" scritte in "
+                   << *opzioni.pdf << '\n';
         }
         if (opzioni.stampa) {
             StampaFile(Richiesta(opzioni, posto, righe, *opzioni.destinazione));
@@ -81,10 +84,12 @@ std::vector<OpzioneBatch> OpzioniUscitaBatch() {
          QStringLiteral("scrive anche il foglio di calcolo \"fd\" + PCLocal + \".csv\""),
          [](OpzioniBatch& o, const QString&) { o.foglio = true; }},
         {QStringLiteral("pdf"), QStringLiteral("FILE"),
-         QStringLiteral("scrive in FILE le pagine che la destinazione stamperebbe (senza --destinazione, "
-                        "quella PDF del menu di stampa)"),
+         QStringLiteral(
+             "scrive in FILE le pagine che la destinazione stamperebbe (senza --destinazione, "
+             "quella PDF del menu di stampa)"),
          [](OpzioniBatch& o, const QString& v) { o.pdf = v; }},
-        {QStringLiteral("stampa"), QString(), QStringLiteral("stampa sulla destinazione indicata con --destinazione"),
+        {QStringLiteral("stampa"), QString(),
+         QStringLiteral("stampa sulla destinazione indicata con --destinazione"),
          [](OpzioniBatch& o, const QString&) { o.stampa = true; }},
         {QStringLiteral("destinazione"), QStringLiteral("NOME"),
          QStringLiteral("destinazione della tabella Stampanti per --stampa e --pdf"),

@@ -13,8 +13,8 @@
 // `righe` are the print file's lines as this run wrote them: the outputs are
 // made of them rather than of the file read again, which another run on the
 // same workstation may have replaced in between.
-int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto, const QStringList& righe,
-                      QTextStream& uscita, QTextStream& errori);
+int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
+                      const QStringList& righe, QTextStream& uscita, QTextStream& errori);
 
 // Whether the command line asks for an output that sets text in fonts (a
 // PDF file, a print), which needs a GUI application; false for a command

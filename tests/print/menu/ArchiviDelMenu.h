@@ -17,7 +17,8 @@ struct DestinazioneDiProva {
 // record order, all of one printer type that prints directly (setup bytes
 // ESC SI for compressed print, ESC DC2 for normal print, no top margin), and
 // pages of 60 lines for hotel 1.
-void ScriviArchiviDelMenu(const std::vector<DestinazioneDiProva>& destinazioni, const QString& opzioni = {});
+void ScriviArchiviDelMenu(const std::vector<DestinazioneDiProva>& destinazioni,
+                          const QString& opzioni = {});
 
 // The setup bytes that start a direct print of that printer type.
 inline const QByteArray kAvvioCompresso("\x1b\x0f\0\0\0", 5);

@@ -13,7 +13,8 @@ XdgOpenDiProva::XdgOpenDiProva() : path_(qgetenv("PATH")) {
     QFile comando(cartella_.filePath(QStringLiteral("xdg-open")));
     if (!comando.open(QIODevice::WriteOnly))
         qFatal("cannot write the stand-in xdg-open");
-    comando.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + cartella_.filePath(kElenco).toUtf8() + "'\n");
+    comando.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + cartella_.filePath(kElenco).toUtf8() +
+                  "'\n");
     comando.close();
     comando.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", cartella_.path().toUtf8() + ':' + path_);
@@ -34,7 +35,8 @@ QStringList XdgOpenDiProva::aperti(int almeno, int secondi) const {
                 if (riga.isEmpty())
                     continue;
                 const QUrl indirizzo(QString::fromUtf8(riga));
-                percorsi << (indirizzo.isLocalFile() ? indirizzo.toLocalFile() : QString::fromUtf8(riga));
+                percorsi << (indirizzo.isLocalFile() ? indirizzo.toLocalFile()
+                                                     : QString::fromUtf8(riga));
             }
         }
         if (percorsi.size() >= almeno || scadenza.hasExpired())

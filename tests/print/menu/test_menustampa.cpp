@@ -8,10 +8,10 @@
 #include "../output/DatiDiProva.h"
 
 #include "front/Scelta.h"
-#include "routines/Orologio.h"
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "print/menu/MenuStampa.h"
+#include "routines/Orologio.h"
 #include "ui/Schermo.h"
 #include "util/CartellaDiProva.h"
 
@@ -174,7 +174,9 @@ void TestMenuStampa::aspettoComeDisegnato() {
     QCOMPARE(m.Combo2.Top(), 1320);
 
     const std::vector<std::pair<const Casella*, QString>> caselle = {
-        {&m.Chk, "Stampa Compressa"}, {&m.Chk2, "Stampa orizzontale"}, {&m.Chk3, "Stampa fronte / retro"}};
+        {&m.Chk, "Stampa Compressa"},
+        {&m.Chk2, "Stampa orizzontale"},
+        {&m.Chk3, "Stampa fronte / retro"}};
     for (const auto& [casella, caption] : caselle) {
         QCOMPARE(casella->Caption(), caption);
         QCOMPARE(casella->Value(), 0);
@@ -250,7 +252,8 @@ void TestMenuStampa::copieDelDocumentoAlMinuto() {
     FissaOrologio(QDateTime(QDate(2026, 3, 7), QTime(14, 5, 50)));
     Apri();
     QCOMPARE(CopieDelDocumento(), QStringList{"fd2202603071405.doc"});
-    QCOMPARE(cartella->leggi(QStringLiteral("doc/fd2202603071405.doc")), QByteArray("seconda stampa\r\n"));
+    QCOMPARE(cartella->leggi(QStringLiteral("doc/fd2202603071405.doc")),
+             QByteArray("seconda stampa\r\n"));
 
     FissaOrologio(QDateTime(QDate(2026, 3, 7), QTime(14, 6, 0)));
     Apri();
@@ -317,7 +320,8 @@ void TestMenuStampa::pdfUltimaDestinazioneInMaiuscolo() {
 }
 
 void TestMenuStampa::pdfNonTrovatoSenzaMaiuscole() {
-    ScriviArchiviDelMenu({{1, "Ufficio", "ufficio.prn"}, {1, "Stampante Pdf", "pdf.prn"}, {2, "PDF", "altro.prn"}});
+    ScriviArchiviDelMenu(
+        {{1, "Ufficio", "ufficio.prn"}, {1, "Stampante Pdf", "pdf.prn"}, {2, "PDF", "altro.prn"}});
     MenuStampa& m = Apri();
     m.Combo1.setText(QStringLiteral("Stampante Pdf"));
     m.Tst(2).Premi();
@@ -353,7 +357,8 @@ void TestMenuStampa::stampaConCaselleEOpzioni_data() {
     QTest::addColumn<QByteArray>("avvio");
     QTest::addColumn<bool>("corniciIntatte");
     QTest::newRow("normale, cornici convertite") << QString() << false << kAvvioNormale << false;
-    QTest::newRow("compressa, cornici della stampante") << QStringLiteral("K") << true << kAvvioCompresso << true;
+    QTest::newRow("compressa, cornici della stampante")
+        << QStringLiteral("K") << true << kAvvioCompresso << true;
 }
 
 void TestMenuStampa::stampaConCaselleEOpzioni() {

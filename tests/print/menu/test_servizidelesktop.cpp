@@ -33,7 +33,8 @@ void TestServiziDelDesktop::avvisoConIconaETastoOk() {
             tasti << tasto->text();
         scatola.button(QMessageBox::Ok)->click();
     });
-    AvvisoDiSistema(nullptr, QStringLiteral("Nessuna stampante PDF impostata!"), QStringLiteral("Stampa"));
+    AvvisoDiSistema(nullptr, QStringLiteral("Nessuna stampante PDF impostata!"),
+                    QStringLiteral("Stampa"));
     QCOMPARE(testo, QStringLiteral("Nessuna stampante PDF impostata!"));
     QCOMPARE(titolo, QStringLiteral("Stampa"));
     QCOMPARE(icona, QMessageBox::Warning);

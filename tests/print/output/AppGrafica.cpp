@@ -9,7 +9,7 @@
 namespace {
 
 class AppGrafica : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         static int argc = 1;
         static char nome[] = "test";
@@ -18,10 +18,10 @@ public:
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
 const auto* const registrata = ::testing::AddGlobalTestEnvironment(new AppGrafica);
 
-}  // namespace
+} // namespace

@@ -5,8 +5,7 @@
 #include <QString>
 
 // The message of the ErroreStampa that `azione` raises; empty when it raises none.
-template <typename Azione>
-QString ErroreDi(Azione&& azione) {
+template <typename Azione> QString ErroreDi(Azione&& azione) {
     try {
         azione();
     } catch (const ErroreStampa& errore) {

@@ -32,12 +32,13 @@ bool ServerAttivo() {
            uscita.contains(QStringLiteral("is running"));
 }
 
-}  // namespace
+} // namespace
 
 bool ServerCupsPronto(QString& motivo) {
     if (ServerAttivo())
         return true;
-    const QString script = qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/scripts/start-cups");
+    const QString script =
+        qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/scripts/start-cups");
     QString uscita;
     if (QFile::exists(script))
         Esegui(QStringLiteral("sh"), {script}, &uscita);
@@ -49,7 +50,8 @@ bool ServerCupsPronto(QString& motivo) {
 }
 
 CodaDiProva::CodaDiProva(const QString& nome, const QString& uri) : nome_(nome) {
-    creata_ = Esegui(QStringLiteral("lpadmin"), {QStringLiteral("-p"), nome, QStringLiteral("-E"), QStringLiteral("-v"), uri});
+    creata_ = Esegui(QStringLiteral("lpadmin"),
+                     {QStringLiteral("-p"), nome, QStringLiteral("-E"), QStringLiteral("-v"), uri});
 }
 
 CodaDiProva::~CodaDiProva() {
@@ -57,7 +59,9 @@ CodaDiProva::~CodaDiProva() {
         Esegui(QStringLiteral("lpadmin"), {QStringLiteral("-x"), nome_});
 }
 
-bool CodaDiProva::rifiuta() const { return Esegui(QStringLiteral("cupsreject"), {nome_}); }
+bool CodaDiProva::rifiuta() const {
+    return Esegui(QStringLiteral("cupsreject"), {nome_});
+}
 
 PortaDiStampa::PortaDiStampa() {
     ascolto_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -65,7 +69,8 @@ PortaDiStampa::PortaDiStampa() {
     indirizzo.sin_family = AF_INET;
     indirizzo.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t lunghezza = sizeof indirizzo;
-    if (ascolto_ < 0 || ::bind(ascolto_, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) != 0 ||
+    if (ascolto_ < 0 ||
+        ::bind(ascolto_, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) != 0 ||
         ::listen(ascolto_, 1) != 0 ||
         ::getsockname(ascolto_, reinterpret_cast<sockaddr*>(&indirizzo), &lunghezza) != 0)
         return;
@@ -104,7 +109,8 @@ QString CartellaCupsPdf() {
     QFile configurazione(QStringLiteral("/etc/cups/cups-pdf.conf"));
     QString cartella = QStringLiteral("${HOME}/PDF");
     if (configurazione.open(QIODevice::ReadOnly)) {
-        const auto trovato = QRegularExpression(QStringLiteral("^Out\\s+(\\S.*)$"), QRegularExpression::MultilineOption)
+        const auto trovato = QRegularExpression(QStringLiteral("^Out\\s+(\\S.*)$"),
+                                                QRegularExpression::MultilineOption)
                                  .match(QString::fromLocal8Bit(configurazione.readAll()));
         if (trovato.hasMatch())
             cartella = trovato.captured(1).trimmed();
@@ -116,7 +122,8 @@ QString CartellaCupsPdf() {
 QString AttendiPdf(const QString& cartella, const QString& titolo, int secondi) {
     const QDeadlineTimer scadenza(secondi * 1000);
     do {
-        const QStringList trovati = QDir(cartella).entryList({QStringLiteral("*%1*.pdf").arg(titolo)}, QDir::Files);
+        const QStringList trovati =
+            QDir(cartella).entryList({QStringLiteral("*%1*.pdf").arg(titolo)}, QDir::Files);
         if (!trovati.isEmpty()) {
             // cups-pdf writes the file in place: wait until it stops growing.
             const QString percorso = QDir(cartella).filePath(trovati.first());

@@ -14,7 +14,7 @@ bool ServerCupsPronto(QString& motivo);
 
 // A print queue made for one test with lpadmin and removed afterwards.
 class CodaDiProva {
-public:
+  public:
     // `uri` is the queue's device; without a model the queue is raw.
     CodaDiProva(const QString& nome, const QString& uri);
     ~CodaDiProva();
@@ -26,7 +26,7 @@ public:
     // Makes the queue refuse new jobs.
     bool rifiuta() const;
 
-private:
+  private:
     QString nome_;
     bool creata_ = false;
 };
@@ -34,7 +34,7 @@ private:
 // A printer on a local TCP port, as a network printer listens on 9100: it
 // takes one connection and keeps what arrives until the sender closes it.
 class PortaDiStampa {
-public:
+  public:
     PortaDiStampa();
     ~PortaDiStampa();
     PortaDiStampa(const PortaDiStampa&) = delete;
@@ -44,7 +44,7 @@ public:
     // Waits for the job (at most `secondi`) and gives its bytes; empty if none came.
     QByteArray ricevuti(int secondi);
 
-private:
+  private:
     int ascolto_ = -1;
     int porta_ = 0;
 };

@@ -18,10 +18,11 @@ QString Esegui(const QString& programma, const QStringList& argomenti) {
 }
 
 QStringList Pagina(const QString& pdf, int pagina) {
-    return {QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"), QString::number(pagina), pdf};
+    return {QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
+            QString::number(pagina), pdf};
 }
 
-}  // namespace
+} // namespace
 
 bool StrumentiPdfPresenti() {
     for (const char* nome : {"pdfinfo", "pdftotext", "pdffonts"})
@@ -31,8 +32,9 @@ bool StrumentiPdfPresenti() {
 }
 
 int PaginePdf(const QString& pdf) {
-    const auto trovato = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-                             .match(Esegui(QStringLiteral("pdfinfo"), {pdf}));
+    const auto trovato =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+            .match(Esegui(QStringLiteral("pdfinfo"), {pdf}));
     return trovato.hasMatch() ? trovato.captured(1).toInt() : -1;
 }
 
@@ -40,11 +42,14 @@ QSizeF PaginaPdf(const QString& pdf, int pagina) {
     const auto trovato =
         QRegularExpression(QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"))
             .match(Esegui(QStringLiteral("pdfinfo"), Pagina(pdf, pagina)));
-    return trovato.hasMatch() ? QSizeF(trovato.captured(1).toDouble(), trovato.captured(2).toDouble()) : QSizeF();
+    return trovato.hasMatch()
+               ? QSizeF(trovato.captured(1).toDouble(), trovato.captured(2).toDouble())
+               : QSizeF();
 }
 
 bool StessaPagina(const QSizeF& letta, const QSizeF& attesa) {
-    return std::abs(letta.width() - attesa.width()) < 1 && std::abs(letta.height() - attesa.height()) < 1;
+    return std::abs(letta.width() - attesa.width()) < 1 &&
+           std::abs(letta.height() - attesa.height()) < 1;
 }
 
 QString TestoPdf(const QString& pdf, int pagina) {
@@ -54,7 +59,8 @@ QString TestoPdf(const QString& pdf, int pagina) {
 }
 
 QString TestoPdfCompleto(const QString& pdf) {
-    return Esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return Esegui(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 bool PdfIntero(const QByteArray& byte) {
@@ -63,7 +69,8 @@ bool PdfIntero(const QByteArray& byte) {
 
 QStringList FontPdf(const QString& pdf) {
     QStringList nomi;
-    const QStringList righe = Esegui(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList righe =
+        Esegui(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts);
     // Two heading lines, then one font per line, its name first.
     for (qsizetype i = 2; i < righe.size(); ++i) {
         QString nome = righe.at(i).section(u' ', 0, 0);

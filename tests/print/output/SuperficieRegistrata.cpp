@@ -23,4 +23,6 @@ void SuperficieRegistrata::stampa(const QString& testo, bool aCapo) {
     }
 }
 
-void SuperficieRegistrata::nuovaPagina() { pagine.append(Pagina{prossimo_, {}}); }
+void SuperficieRegistrata::nuovaPagina() {
+    pagine.append(Pagina{prossimo_, {}});
+}

@@ -8,7 +8,7 @@
 // Printer services that keep what was printed: pages of lines, each line a
 // list of runs with the font they were printed in.
 class SuperficieRegistrata : public SuperficieStampa {
-public:
+  public:
     struct Tratto {
         QString testo;
         QString font;
@@ -36,7 +36,7 @@ public:
     QList<Pagina> pagine{Pagina{}};
     int fini = 0;
 
-private:
+  private:
     Riga inCorso_;
     QString font_;
     double punti_ = 12;

@@ -21,7 +21,7 @@ namespace {
 const QDate Riferimento(2026, 3, 2);
 
 class BatchUscite : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         OpzioniDemo demo;
         demo.cartella = cartella_.percorso();
@@ -35,8 +35,12 @@ protected:
     }
 
     int Esegui(const QStringList& uscite) {
-        QStringList argomenti{"--hotel", "1", "--tableau", "1", "--dalla-camera", "100", "--alla-camera", "199",
-                              "--data", Riferimento.toString("dd/MM/yyyy"), "--orologio", "02/03/2026 08:00"};
+        QStringList argomenti{"--hotel",        "1",
+                              "--tableau",      "1",
+                              "--dalla-camera", "100",
+                              "--alla-camera",  "199",
+                              "--data",         Riferimento.toString("dd/MM/yyyy"),
+                              "--orologio",     "02/03/2026 08:00"};
         argomenti << uscite;
         uscita_.clear();
         errori_.clear();
@@ -46,20 +50,21 @@ protected:
 
     // The report's lines, as the tableau wrote them.
     QStringList Tableau() const {
-        return DaAnsi(cartella_.leggi(QStringLiteral("FD5"))).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        return DaAnsi(cartella_.leggi(QStringLiteral("FD5")))
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     }
 
     CartellaDiProva cartella_;
     QString uscita_, errori_;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(BatchUscite, SpreadsheetFileLineForLine) {
     ASSERT_EQ(Esegui({"--csv"}), Riuscito) << errori_.toStdString();
     const QStringList tableau = Tableau();
-    const QStringList foglio =
-        DaAnsi(cartella_.leggi(QStringLiteral("fd5.csv"))).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList foglio = DaAnsi(cartella_.leggi(QStringLiteral("fd5.csv")))
+                                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(foglio.size(), tableau.size());
     ASSERT_GT(tableau.size(), 5);
     // Eight frame columns give eight field ends on every framed line.
@@ -83,7 +88,8 @@ TEST_F(BatchUscite, PdfFileOfThePdfDestination) {
 }
 
 TEST_F(BatchUscite, DeviceFileOfADirectDestination) {
-    ASSERT_EQ(Esegui({"--stampa", "--destinazione", "Aghi ricevimento"}), Riuscito) << errori_.toStdString();
+    ASSERT_EQ(Esegui({"--stampa", "--destinazione", "Aghi ricevimento"}), Riuscito)
+        << errori_.toStdString();
     const QByteArray flusso = cartella_.leggi(QStringLiteral("ricevimento.prn"));
     // Normal print: ESC DC2 and three zero bytes, a top margin of one line,
     // pages of 60 lines ended by form feeds, frames as "|" and "-".
@@ -102,11 +108,13 @@ TEST_F(BatchUscite, CupsQueueOfADriverDestination) {
     QString motivo;
     if (!ServerCupsPronto(motivo))
         GTEST_SKIP() << "Prova saltata: " << motivo.toStdString();
-    if (!StrumentiPdfPresenti() || !QDir(QStringLiteral("/")).exists(QStringLiteral("etc/cups/cups-pdf.conf")))
+    if (!StrumentiPdfPresenti() ||
+        !QDir(QStringLiteral("/")).exists(QStringLiteral("etc/cups/cups-pdf.conf")))
         GTEST_SKIP() << "Prova saltata: cups-pdf o poppler-utils non installati";
     QFile::remove(QDir(CartellaCupsPdf()).filePath(QStringLiteral("Ufficio.pdf")));
     // "Ufficio" prints through the driver on the cups-pdf queue "PDF".
-    ASSERT_EQ(Esegui({"--stampa", "--destinazione", "Ufficio", "--compressa"}), Riuscito) << errori_.toStdString();
+    ASSERT_EQ(Esegui({"--stampa", "--destinazione", "Ufficio", "--compressa"}), Riuscito)
+        << errori_.toStdString();
     const QString pdf = AttendiPdf(CartellaCupsPdf(), QStringLiteral("Ufficio"), 90);
     ASSERT_FALSE(pdf.isEmpty());
     // Compressed pages count 80 lines, a margin of two included; a full
@@ -119,7 +127,8 @@ TEST_F(BatchUscite, FailedOutputEndsWithItsOwnStatus) {
     EXPECT_EQ(Esegui({"--stampa", "--destinazione", "Cucina"}), UscitaNonRiuscita);
     EXPECT_TRUE(errori_.contains(QStringLiteral("\"Cucina\""))) << errori_.toStdString();
     EXPECT_EQ(Esegui({"--stampa"}), RigaDiComandoErrata);
-    EXPECT_EQ(Esegui({"--stampa", "--destinazione", "Aghi ricevimento", "--stampante", "manca/x.prn"}),
-              UscitaNonRiuscita);
+    EXPECT_EQ(
+        Esegui({"--stampa", "--destinazione", "Aghi ricevimento", "--stampante", "manca/x.prn"}),
+        UscitaNonRiuscita);
     EXPECT_TRUE(errori_.contains(QStringLiteral("manca/x.prn"))) << errori_.toStdString();
 }

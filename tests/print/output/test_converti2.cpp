@@ -15,7 +15,7 @@ QString Byte(std::initializer_list<int> codici) {
     return DaAnsi(byte);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Converti2, AccentedCapitalsAndAcuteAccentWinOverTheFrameRules) {
     QString riga = Byte({180, 192, 200, 201, 204, 217, 210});

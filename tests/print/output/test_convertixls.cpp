@@ -1,9 +1,9 @@
 #include "print/output/ConvertiXLS.h"
 
 #include "DatiDiProva.h"
-#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
+#include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -14,7 +14,7 @@
 namespace {
 
 class ConvertiXLSTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { cartella_.scrivi(QStringLiteral("FD7"), TableauDiProva()); }
 
     // The spreadsheet file's lines, each split into its fields.
@@ -40,31 +40,33 @@ QStringList Campi(std::initializer_list<const char*> campi) {
 
 const QString Vuoto(17, u' ');
 
-}  // namespace
+} // namespace
 
 TEST_F(ConvertiXLSTest, TableauFieldByField) {
-    EXPECT_EQ(ConvertiXLS(QStringLiteral("fd7"), posto_), cartella_.percorso(QStringLiteral("fd7.csv")));
+    EXPECT_EQ(ConvertiXLS(QStringLiteral("fd7"), posto_),
+              cartella_.percorso(QStringLiteral("fd7.csv")));
     const QList<QStringList> foglio = Foglio();
     ASSERT_EQ(foglio.size(), 11);
     // The title has no frame, comma, point or dash: it passes unchanged.
     ASSERT_EQ(foglio.at(0).size(), 1);
     EXPECT_EQ(foglio.at(0).at(0), DaAnsi(TableauDiProva().left(132)));
     // Top border and separators: blanks and one field end per frame column.
-    const QStringList bordo{QString(5, u' '), Vuoto, Vuoto, Vuoto, Vuoto, Vuoto, Vuoto, Vuoto, QString()};
+    const QStringList bordo{QString(5, u' '), Vuoto, Vuoto, Vuoto, Vuoto, Vuoto, Vuoto, Vuoto,
+                            QString()};
     for (int riga : {1, 4, 7, 10})
         EXPECT_EQ(foglio.at(riga), bordo) << "riga " << riga + 1;
-    EXPECT_EQ(foglio.at(2), Campi({"     ", " Lunedì          ", " Martedì         ", " Mercoledì       ",
-                                   " Giovedì         ", " Venerdì         ", " Sabato          ",
-                                   " Domenica        ", ""}));
+    EXPECT_EQ(foglio.at(2), Campi({"     ", " Lunedì          ", " Martedì         ",
+                                   " Mercoledì       ", " Giovedì         ", " Venerdì         ",
+                                   " Sabato          ", " Domenica        ", ""}));
     EXPECT_EQ(foglio.at(3).at(1), QStringLiteral(" 07/12/2026      "));
     EXPECT_EQ(foglio.at(3).at(7), QStringLiteral(" 13/12/2026      "));
     // The comma inside a company name is text: it becomes a blank.
-    EXPECT_EQ(foglio.at(5), Campi({"  101", " 1234 Rossi  Bian", " 1234 Rossi  Bian", "                 ",
-                                   "                 ", "   87 Città Viagg", "   87 Città Viagg",
-                                   "                 ", ""}));
-    EXPECT_EQ(foglio.at(6), Campi({"     ", "Mario Rossi    2 ", "Mario Rossi    2 ", "                 ",
-                                   "                 ", "Lucia Noè      1 ", "Lucia Noè      1 ",
-                                   "                 ", ""}));
+    EXPECT_EQ(foglio.at(5), Campi({"  101", " 1234 Rossi  Bian", " 1234 Rossi  Bian",
+                                   "                 ", "                 ", "   87 Città Viagg",
+                                   "   87 Città Viagg", "                 ", ""}));
+    EXPECT_EQ(foglio.at(6), Campi({"     ", "Mario Rossi    2 ", "Mario Rossi    2 ",
+                                   "                 ", "                 ", "Lucia Noè      1 ",
+                                   "Lucia Noè      1 ", "                 ", ""}));
     EXPECT_EQ(foglio.at(8).at(0), QStringLiteral("  102"));
 }
 
@@ -74,7 +76,8 @@ TEST_F(ConvertiXLSTest, LinesInHandAsThePrintFile) {
     ConvertiXLS(QStringLiteral("FD7"), posto_);
     const QByteArray dalFile = cartella_.leggi(QStringLiteral("fd7.csv"));
     cartella_.scrivi(QStringLiteral("FD7"), QByteArray("un altro tableau\r\n"));
-    EXPECT_EQ(ScriviFoglioXLS(RigheDaByte(TableauDiProva()), posto_), cartella_.percorso(QStringLiteral("fd7.csv")));
+    EXPECT_EQ(ScriviFoglioXLS(RigheDaByte(TableauDiProva()), posto_),
+              cartella_.percorso(QStringLiteral("fd7.csv")));
     EXPECT_EQ(cartella_.leggi(QStringLiteral("fd7.csv")), dalFile);
 }
 
@@ -82,7 +85,8 @@ TEST_F(ConvertiXLSTest, SeparatorsFromTheSettingsFile) {
     cartella_.scrivi(QStringLiteral("SeparatoreXLS.txt"), QByteArray(";\r\n,\r\n\x80\r\n"));
     cartella_.scrivi(QStringLiteral("FD7"), QByteArray("\xB3 Totale \xB3 1.234,50 \xB3\r\n"));
     ConvertiXLS(QStringLiteral("FD7"), posto_);
-    EXPECT_EQ(cartella_.leggi(QStringLiteral("fd7.csv")), QByteArray("; Totale ;\x80" "1234,50 ;\r\n"));
+    EXPECT_EQ(cartella_.leggi(QStringLiteral("fd7.csv")), QByteArray("; Totale ;\x80"
+                                                                     "1234,50 ;\r\n"));
 }
 
 TEST_F(ConvertiXLSTest, MissingPrintFileLeavesThePreviousSpreadsheet) {

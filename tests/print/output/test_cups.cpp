@@ -1,9 +1,9 @@
 #include "print/output/StampaFile.h"
 
 #include "DatiDiProva.h"
+#include "ErroreDi.h"
 #include "ServerCups.h"
 #include "StrumentiPdf.h"
-#include "ErroreDi.h"
 #include "print/FileStampa.h"
 #include "print/output/StampanteCorrente.h"
 #include "util/CartellaDiProva.h"
@@ -21,7 +21,7 @@
 namespace {
 
 class StampaCups : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         QString motivo;
         if (!ServerCupsPronto(motivo))
@@ -32,8 +32,10 @@ protected:
 
     // A name of its own for every run, so that jobs and files of earlier runs do not count.
     static QString Unico(const char* prefisso) {
-        return QStringLiteral("%1%2x%3").arg(QLatin1String(prefisso)).arg(QCoreApplication::applicationPid()).arg(
-            QDateTime::currentMSecsSinceEpoch() % 100000000);
+        return QStringLiteral("%1%2x%3")
+            .arg(QLatin1String(prefisso))
+            .arg(QCoreApplication::applicationPid())
+            .arg(QDateTime::currentMSecsSinceEpoch() % 100000000);
     }
 
     // The message of the print's failure, empty when it succeeded.
@@ -52,7 +54,8 @@ ImpostazioniStampa Driver(const QString& coda, int lungPag) {
     impostazioni.font = QStringLiteral("Courier New");
     impostazioni.lungPag = static_cast<std::int16_t>(lungPag);
     // 7 points compressed, 10 points normal, through the driver.
-    impostazioni.codici = CodiciStampante::decodifica(QStringLiteral("007000000000000001010"), QString());
+    impostazioni.codici =
+        CodiciStampante::decodifica(QStringLiteral("007000000000000001010"), QString());
     impostazioni.bersaglio = coda;
     return impostazioni;
 }
@@ -60,13 +63,14 @@ ImpostazioniStampa Driver(const QString& coda, int lungPag) {
 ImpostazioniStampa Diretta(const QString& coda) {
     ImpostazioniStampa impostazioni;
     impostazioni.lungPag = 4;
-    impostazioni.codici = CodiciStampante::decodifica(QStringLiteral("027015000000000000027018000000000000"),
-                                                      QStringLiteral("000000000000000001"));
+    impostazioni.codici =
+        CodiciStampante::decodifica(QStringLiteral("027015000000000000027018000000000000"),
+                                    QStringLiteral("000000000000000001"));
     impostazioni.bersaglio = coda;
     return impostazioni;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(StampaCups, TableauOnTheCupsPdfQueue) {
     if (!StrumentiPdfPresenti())
@@ -97,9 +101,11 @@ TEST_F(StampaCups, DriverJobAsItReachesThePrinter) {
         GTEST_SKIP() << "Prova saltata: poppler-utils non installati";
     PortaDiStampa stampante;
     ASSERT_NE(stampante.porta(), 0);
-    const CodaDiProva coda(Unico("TS_Laser"), QStringLiteral("socket://127.0.0.1:%1").arg(stampante.porta()));
+    const CodaDiProva coda(Unico("TS_Laser"),
+                           QStringLiteral("socket://127.0.0.1:%1").arg(stampante.porta()));
     if (!coda.creata())
-        GTEST_SKIP() << "Prova saltata: lpadmin non può creare code di stampa (servono i diritti di amministratore)";
+        GTEST_SKIP() << "Prova saltata: lpadmin non può creare code di stampa (servono i diritti "
+                        "di amministratore)";
     richiesta_.destinazione = QStringLiteral("Ufficio");
     richiesta_.orizzontale = true;
     ASSERT_EQ(Errore(Driver(coda.nome(), 5)), QString());
@@ -111,9 +117,11 @@ TEST_F(StampaCups, DriverJobAsItReachesThePrinter) {
     ASSERT_EQ(PaginePdf(pdf), 3);
     EXPECT_TRUE(StessaPagina(PaginaPdf(pdf, 1), A4.transposed()));
     const QString seconda = TestoPdf(pdf, 2);
-    EXPECT_TRUE(seconda.contains(QStringLiteral("101| 1234 Rossi, Bian|"))) << seconda.toStdString();
+    EXPECT_TRUE(seconda.contains(QStringLiteral("101| 1234 Rossi, Bian|")))
+        << seconda.toStdString();
     EXPECT_TRUE(seconda.contains(QString::fromUtf8("Lucia Noè      1 |"))) << seconda.toStdString();
-    EXPECT_TRUE(TestoPdf(pdf, 1).contains(QString::fromUtf8("Lunedì"))) << TestoPdf(pdf, 1).toStdString();
+    EXPECT_TRUE(TestoPdf(pdf, 1).contains(QString::fromUtf8("Lunedì")))
+        << TestoPdf(pdf, 1).toStdString();
     EXPECT_TRUE(FontPdf(pdf).contains(QStringLiteral("LiberationMono")));
     EXPECT_TRUE(FontPdf(pdf).contains(QStringLiteral("LiberationSerif")));
 }
@@ -121,9 +129,11 @@ TEST_F(StampaCups, DriverJobAsItReachesThePrinter) {
 TEST_F(StampaCups, DirectOutputIsARawJobArrivingByteForByte) {
     PortaDiStampa stampante;
     ASSERT_NE(stampante.porta(), 0);
-    const CodaDiProva coda(Unico("TS_Grezza"), QStringLiteral("socket://127.0.0.1:%1").arg(stampante.porta()));
+    const CodaDiProva coda(Unico("TS_Grezza"),
+                           QStringLiteral("socket://127.0.0.1:%1").arg(stampante.porta()));
     if (!coda.creata())
-        GTEST_SKIP() << "Prova saltata: lpadmin non può creare code di stampa (servono i diritti di amministratore)";
+        GTEST_SKIP() << "Prova saltata: lpadmin non può creare code di stampa (servono i diritti "
+                        "di amministratore)";
     ScriviFileStampa(richiesta_.posto, QByteArray("\xB3uno\xC4\r\ndue\r\ntre\r\n"));
     richiesta_.destinazione = QStringLiteral("Ufficio");
     ASSERT_EQ(Errore(Diretta(coda.nome())), QString());
@@ -134,7 +144,8 @@ TEST_F(StampaCups, DirectOutputIsARawJobArrivingByteForByte) {
 TEST_F(StampaCups, QueueThatRefusesJobsIsReported) {
     const CodaDiProva coda(Unico("TS_Rifiuta"), QStringLiteral("socket://127.0.0.1:9"));
     if (!coda.creata() || !coda.rifiuta())
-        GTEST_SKIP() << "Prova saltata: lpadmin non può creare code di stampa (servono i diritti di amministratore)";
+        GTEST_SKIP() << "Prova saltata: lpadmin non può creare code di stampa (servono i diritti "
+                        "di amministratore)";
     richiesta_.destinazione = QStringLiteral("Magazzino");
     for (const ImpostazioniStampa& impostazioni : {Diretta(coda.nome()), Driver(coda.nome(), 60)}) {
         const QString messaggio = Errore(impostazioni);

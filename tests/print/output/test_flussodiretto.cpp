@@ -1,8 +1,8 @@
 #include "print/output/FlussoDiretto.h"
 
 #include "DatiDiProva.h"
-#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
+#include "routines/TestoAnsi.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ QByteArray Flusso(const QStringList& righe, const ImpostazioniDirette& imp) {
     return FlussoDiretto(righe, imp, QStringLiteral("Ufficio"));
 }
 
-}  // namespace
+} // namespace
 
 TEST(FlussoDiretto, SmallFileWithMarginAndPageLength) {
     EXPECT_EQ(Flusso(RigheNumerate(5), Impostazioni(4, 1)),
@@ -43,8 +43,8 @@ TEST(FlussoDiretto, SmallFileWithMarginAndPageLength) {
 TEST(FlussoDiretto, HundredThirtyLinesOnPagesOfSixty) {
     const QByteArray margine(" \r\n \r\n");
     EXPECT_EQ(Flusso(RigheNumerate(130), Impostazioni(60, 2)),
-              Compresso + margine + Righe(1, 58) + "\f" + margine + Righe(59, 116) + "\f" + margine +
-                  Righe(117, 130) + "\f");
+              Compresso + margine + Righe(1, 58) + "\f" + margine + Righe(59, 116) + "\f" +
+                  margine + Righe(117, 130) + "\f");
 }
 
 TEST(FlussoDiretto, OptionUFillsEveryPageToTheFillLength) {
@@ -58,16 +58,18 @@ TEST(FlussoDiretto, OptionUFillsEveryPageToTheFillLength) {
     for (int i = 0; i < 50; ++i)
         cinquanta += "\r\n";
     const QByteArray flusso = Flusso(RigheNumerate(130), imp);
-    EXPECT_EQ(flusso, Compresso + margine + Righe(1, 58) + sei + margine + Righe(59, 116) + sei + margine +
-                          Righe(117, 130) + cinquanta);
+    EXPECT_EQ(flusso, Compresso + margine + Righe(1, 58) + sei + margine + Righe(59, 116) + sei +
+                          margine + Righe(117, 130) + cinquanta);
     EXPECT_FALSE(flusso.contains('\f'));
 }
 
 TEST(FlussoDiretto, EndExactlyAtAPageBoundary) {
     // No margin: the page already ended, nothing is added.
-    EXPECT_EQ(Flusso(RigheNumerate(4), Impostazioni(2, 0)), Compresso + "r1\r\nr2\r\n\fr3\r\nr4\r\n\f");
+    EXPECT_EQ(Flusso(RigheNumerate(4), Impostazioni(2, 0)),
+              Compresso + "r1\r\nr2\r\n\fr3\r\nr4\r\n\f");
     // A margin of two: the last page holds the margin lines alone.
-    EXPECT_EQ(Flusso(RigheNumerate(2), Impostazioni(4, 2)), Compresso + " \r\n \r\nr1\r\nr2\r\n\f \r\n \r\n\f");
+    EXPECT_EQ(Flusso(RigheNumerate(2), Impostazioni(4, 2)),
+              Compresso + " \r\n \r\nr1\r\nr2\r\n\f \r\n \r\n\f");
 }
 
 TEST(FlussoDiretto, PageBreakLineEndsThePageAndIsNotPrinted) {
@@ -82,21 +84,24 @@ TEST(FlussoDiretto, PageBreakLineEndsThePageAndIsNotPrinted) {
 TEST(FlussoDiretto, EmptyOrMissingPrintFile) {
     EXPECT_EQ(Flusso({}, Impostazioni(60, 0)), Compresso);
     EXPECT_EQ(Flusso({}, Impostazioni(60, 2)), Compresso + " \r\n \r\n\f");
-    EXPECT_EQ(FlussoDiretto(std::nullopt, Impostazioni(60, 2), QStringLiteral("Ufficio")), Compresso);
+    EXPECT_EQ(FlussoDiretto(std::nullopt, Impostazioni(60, 2), QStringLiteral("Ufficio")),
+              Compresso);
 }
 
 TEST(FlussoDiretto, FramesConvertedUnlessOptionK) {
     const QString riga = DaAnsi(QByteArray("\xC4\xC5\xB3\xB4 Luned\xEC \xE7x"));
     ImpostazioniDirette imp = Impostazioni(60, 0);
     imp.codiciImpostazione = {27, 18, 0, 0, 0};
-    EXPECT_EQ(Flusso({riga}, imp), QByteArray("\x1b\x12\x00\x00\x00", 5) + "--|| Luned\xEC \xE7x\r\n\f");
-    imp.corniciInChiaro = true;
     EXPECT_EQ(Flusso({riga}, imp),
-              QByteArray("\x1b\x12\x00\x00\x00", 5) + QByteArray("\xC4\xC5\xB3\xB4 Luned\xEC \xE7x\r\n\f"));
+              QByteArray("\x1b\x12\x00\x00\x00", 5) + "--|| Luned\xEC \xE7x\r\n\f");
+    imp.corniciInChiaro = true;
+    EXPECT_EQ(Flusso({riga}, imp), QByteArray("\x1b\x12\x00\x00\x00", 5) +
+                                       QByteArray("\xC4\xC5\xB3\xB4 Luned\xEC \xE7x\r\n\f"));
 }
 
 TEST(FlussoDiretto, SetupCodesMustBeByteValues) {
-    EXPECT_EQ(SequenzaImpostazione({255, 0, 1.4, 2.5, 3.5}, {}), QByteArray("\xff\x00\x01\x02\x04", 5));
+    EXPECT_EQ(SequenzaImpostazione({255, 0, 1.4, 2.5, 3.5}, {}),
+              QByteArray("\xff\x00\x01\x02\x04", 5));
     ImpostazioniDirette imp = Impostazioni(60, 0);
     imp.codiciImpostazione = {27, 256, 0, 0, 0};
     try {

@@ -25,7 +25,7 @@ struct Dest {
 };
 
 class ImpostazioniStampaTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Archivi({{1, "Ufficio", 1, "Laser"},
                  {1, "Archivio PDF", 1, "PDF"},
@@ -46,13 +46,16 @@ protected:
             .colonna(QStringLiteral("TipoStampa"), TipoJet::Text, 5)
             .colonna(QStringLiteral("Linea"), TipoJet::Text, 100);
         for (const Dest& d : destinazioni)
-            tabella.riga({d.hotel, QString::fromUtf8(d.nome), QString::number(d.tipo), QString::fromUtf8(d.linea)});
+            tabella.riga({d.hotel, QString::fromUtf8(d.nome), QString::number(d.tipo),
+                          QString::fromUtf8(d.linea)});
         TabellaMdb& tipi = stampanti.tabella(QStringLiteral("SetStampa"));
         tipi.colonna(QStringLiteral("TipoStampa"), TipoJet::Integer)
             .colonna(QStringLiteral("Compresso"), TipoJet::Text, 36)
             .colonna(QStringLiteral("Grassetto"), TipoJet::Text, 36);
-        tipi.riga({1, QString("007000000000000001010000000000000000"), QString("000000000000000002080066000000000000")});
-        tipi.riga({2, QString("027015000000000000027018000000000000"), QString("000000000000000001003004000000000000")});
+        tipi.riga({1, QString("007000000000000001010000000000000000"),
+                   QString("000000000000000002080066000000000000")});
+        tipi.riga({2, QString("027015000000000000027018000000000000"),
+                   QString("000000000000000001003004000000000000")});
         stampanti.salva(cartella_.percorso(QStringLiteral("Stampanti.mdb")));
 
         ScrittoreMdb contatori;
@@ -75,7 +78,7 @@ protected:
     RichiestaStampa richiesta_;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ImpostazioniStampaTest, FontPageLengthCodesAndTarget) {
     ImpostazioniStampa ufficio = Leggi("Ufficio");
@@ -113,7 +116,8 @@ TEST_F(ImpostazioniStampaTest, DirectPrintFromTheDestinationName) {
     // and the printer of the request takes the place of both.
     qputenv("Aghi", "variabile.prn");
     StampaFile(richiesta_);
-    EXPECT_EQ(cartella_.leggi(QStringLiteral("variabile.prn")), QByteArray(atteso, sizeof atteso - 1));
+    EXPECT_EQ(cartella_.leggi(QStringLiteral("variabile.prn")),
+              QByteArray(atteso, sizeof atteso - 1));
     richiesta_.stampante = QStringLiteral("scelta.prn");
     StampaFile(richiesta_);
     EXPECT_EQ(cartella_.leggi(QStringLiteral("scelta.prn")), QByteArray(atteso, sizeof atteso - 1));
@@ -128,7 +132,8 @@ TEST_F(ImpostazioniStampaTest, UnknownDestinationIsToldAndNothingPrinted) {
     } catch (const ErroreStampa& errore) {
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Cucina\""))) << errore.what();
     }
-    EXPECT_THROW(StampaFileInPdf(richiesta_, cartella_.percorso(QStringLiteral("x.pdf"))), ErroreStampa);
+    EXPECT_THROW(StampaFileInPdf(richiesta_, cartella_.percorso(QStringLiteral("x.pdf"))),
+                 ErroreStampa);
     EXPECT_FALSE(QFileInfo::exists(cartella_.percorso(QStringLiteral("x.pdf"))));
 }
 
@@ -145,8 +150,10 @@ TEST(MargineDiStampa, SoloSeLasciaPostoAlleRighe) {
     RichiestaStampa richiesta;
     ImpostazioniStampa impostazioni;
     impostazioni.lungPag = 60;
-    for (const auto& [codice, atteso] : {std::pair{"005", 5}, {"059", 59}, {"060", 0}, {"678", 0}}) {
-        impostazioni.codici = CodiciStampante::decodifica({}, QString(15, u'0') + QString::fromLatin1(codice));
+    for (const auto& [codice, atteso] :
+         {std::pair{"005", 5}, {"059", 59}, {"060", 0}, {"678", 0}}) {
+        impostazioni.codici =
+            CodiciStampante::decodifica({}, QString(15, u'0') + QString::fromLatin1(codice));
         EXPECT_EQ(PerIlDriver(richiesta, impostazioni).margineSuperiore, atteso) << codice;
         EXPECT_EQ(PerLUscitaDiretta(richiesta, impostazioni).margineSuperiore, atteso) << codice;
     }

@@ -10,12 +10,15 @@ namespace {
 const QChar Verticale(179);
 const QString Euro(QChar(0x20AC));
 
-QString Xls(const QString& riga, const SeparatoriXLS& separatori = {}) { return ConvertiRigaXLS(riga, separatori); }
+QString Xls(const QString& riga, const SeparatoriXLS& separatori = {}) {
+    return ConvertiRigaXLS(riga, separatori);
+}
 
-}  // namespace
+} // namespace
 
 TEST(RigaXLS, FramedAmountBecomesANumberWithTheCurrencyInFront) {
-    const QString riga = Verticale + QStringLiteral(" Totale ") + Verticale + QStringLiteral(" 1.234,50 ") + Verticale;
+    const QString riga = Verticale + QStringLiteral(" Totale ") + Verticale +
+                         QStringLiteral(" 1.234,50 ") + Verticale;
     EXPECT_EQ(Xls(riga), QStringLiteral(", Totale ,") + Euro + QStringLiteral("1234.50 ,"));
 }
 
@@ -23,8 +26,10 @@ TEST(RigaXLS, SemicolonFieldsWithDecimalCommas) {
     SeparatoriXLS italiani;
     italiani.campo = QStringLiteral(";");
     italiani.decimale = QStringLiteral(",");
-    const QString riga = Verticale + QStringLiteral(" 1.234,50 ") + Verticale + QStringLiteral("Roma, Italia|");
-    EXPECT_EQ(Xls(riga, italiani), QStringLiteral(";") + Euro + QStringLiteral("1234,50 ;Roma  Italia;"));
+    const QString riga =
+        Verticale + QStringLiteral(" 1.234,50 ") + Verticale + QStringLiteral("Roma, Italia|");
+    EXPECT_EQ(Xls(riga, italiani),
+              QStringLiteral(";") + Euro + QStringLiteral("1234,50 ;Roma  Italia;"));
 }
 
 TEST(RigaXLS, PointsAndCommasOutsideAmounts) {
@@ -52,7 +57,8 @@ TEST(RigaXLS, CurrencySymbolCases) {
     // An amount with no blank before it in the output gets no symbol.
     EXPECT_EQ(Xls(QStringLiteral("12,50")), QStringLiteral("12.50"));
     // The symbol takes the last blank of the output, which may be before a field separator.
-    EXPECT_EQ(Xls(QStringLiteral("a |12,50")), QStringLiteral("a") + Euro + QStringLiteral(",12.50"));
+    EXPECT_EQ(Xls(QStringLiteral("a |12,50")),
+              QStringLiteral("a") + Euro + QStringLiteral(",12.50"));
 }
 
 TEST(RigaXLS, TableauSeparatorLineAndFrameBytes) {
@@ -77,5 +83,6 @@ TEST(RigaXLS, MultiCharacterSeparatorsAreWrittenWhole) {
     SeparatoriXLS separatori;
     separatori.campo = QStringLiteral("\";\"");
     separatori.decimale = QStringLiteral("<>");
-    EXPECT_EQ(Xls(QStringLiteral("a|b 2,75"), separatori), QStringLiteral("a\";\"b") + Euro + QStringLiteral("2<>75"));
+    EXPECT_EQ(Xls(QStringLiteral("a|b 2,75"), separatori),
+              QStringLiteral("a\";\"b") + Euro + QStringLiteral("2<>75"));
 }

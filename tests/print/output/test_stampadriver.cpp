@@ -27,7 +27,8 @@ SuperficieRegistrata Stampa(const QStringList& righe, const ImpostazioniDriver& 
 }
 
 // The spacing line in Times New Roman at the spacing size, then the margin.
-void ControllaTestaDiPagina(const SuperficieRegistrata::Pagina& pagina, int margine, const char* dove) {
+void ControllaTestaDiPagina(const SuperficieRegistrata::Pagina& pagina, int margine,
+                            const char* dove) {
     SCOPED_TRACE(dove);
     ASSERT_GE(pagina.righe.size(), margine + 1);
     const auto& spaziatura = pagina.righe.at(0).tratti;
@@ -49,7 +50,7 @@ QStringList TestiDa(const SuperficieRegistrata::Pagina& pagina, int prima) {
     return testi;
 }
 
-}  // namespace
+} // namespace
 
 TEST(StampaDriver, PagesOfSixtyLinesEachOpeningWithTheSpacingLine) {
     const auto stampante = Stampa(RigheNumerate(130), Impostazioni(60, 0));
@@ -139,7 +140,8 @@ TEST(StampaDriver, OddMarkerLeavesTheFontBoldAndSmallerForLaterLines) {
 TEST(StampaDriver, LinesConvertedForTheWindowsFontUnlessOptionK) {
     const QString riga = DaAnsi(QByteArray("\xB3 Luned\xEC \xC0 \xC4\xB4"));
     ImpostazioniDriver imp = Impostazioni(60, 0);
-    EXPECT_EQ(Stampa({riga}, imp).pagine.at(0).righe.at(1).testo(), QString::fromUtf8("| Lunedì à -'"));
+    EXPECT_EQ(Stampa({riga}, imp).pagine.at(0).righe.at(1).testo(),
+              QString::fromUtf8("| Lunedì à -'"));
     imp.corniciInChiaro = true;
     EXPECT_EQ(Stampa({riga}, imp).pagine.at(0).righe.at(1).testo(), riga);
 }
@@ -151,5 +153,6 @@ TEST(StampaDriver, LandscapeOnEveryPage) {
     ASSERT_EQ(stampante.pagine.size(), 2);
     for (const auto& pagina : stampante.pagine)
         EXPECT_EQ(pagina.orientamento, Orientamento::Orizzontale);
-    EXPECT_EQ(Stampa(RigheNumerate(3), Impostazioni(2, 0)).pagine.at(1).orientamento, Orientamento::Verticale);
+    EXPECT_EQ(Stampa(RigheNumerate(3), Impostazioni(2, 0)).pagine.at(1).orientamento,
+              Orientamento::Verticale);
 }

@@ -1,7 +1,7 @@
 #include "print/output/StampaFile.h"
 
-#include "print/Destinazioni.h"
 #include "ErroreDi.h"
+#include "print/Destinazioni.h"
 #include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
 #include "util/CartellaDiProva.h"
@@ -21,13 +21,12 @@ const QString CompressoDiretto = QStringLiteral("0270150000000000000270180000000
 const QString Grassetto = QStringLiteral("000000000000000001004005000000000000");
 
 // A literal with its zero bytes, without the final terminator.
-template <std::size_t N>
-QByteArray Byte(const char (&testo)[N]) {
+template <std::size_t N> QByteArray Byte(const char (&testo)[N]) {
     return QByteArray(testo, N - 1);
 }
 
 class StampaFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         richiesta_.destinazione = QStringLiteral("Ufficio");
         richiesta_.posto = PostoDiLavoro(QStringLiteral("7"));
@@ -36,7 +35,9 @@ protected:
         impostazioni_.codici = CodiciStampante::decodifica(CompressoDiretto, Grassetto);
         impostazioni_.bersaglio = QStringLiteral("uscita.prn");
         // A frame line, a page-break line, an accented letter and a bold marker.
-        ScriviFileStampa(richiesta_.posto, QByteArray("\xC4\xC5\xB3\xB4\r\nuno\r\n\f\r\nLuned\xEC \xE7" "due\r\n"));
+        ScriviFileStampa(richiesta_.posto,
+                         QByteArray("\xC4\xC5\xB3\xB4\r\nuno\r\n\f\r\nLuned\xEC \xE7"
+                                    "due\r\n"));
     }
 
     // The message of the print's failure, empty when it succeeded.
@@ -49,15 +50,15 @@ protected:
     ImpostazioniStampa impostazioni_;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(StampaFileTest, DirectOutputNormalPrint) {
     EXPECT_EQ(Errore(), QString());
-    EXPECT_EQ(cartella_.leggi(QStringLiteral("uscita.prn")),
-              Byte("\x1b\x12\0\0\0"
-                   " \r\n--||\r\nuno\r\n\f"
-                   " \r\n\f"
-                   " \r\nLuned\xEC \xE7" "due\r\n\f"));
+    EXPECT_EQ(cartella_.leggi(QStringLiteral("uscita.prn")), Byte("\x1b\x12\0\0\0"
+                                                                  " \r\n--||\r\nuno\r\n\f"
+                                                                  " \r\n\f"
+                                                                  " \r\nLuned\xEC \xE7"
+                                                                  "due\r\n\f"));
 }
 
 TEST_F(StampaFileTest, DirectOutputCompressedWithOptionsKAndU) {
@@ -68,7 +69,8 @@ TEST_F(StampaFileTest, DirectOutputCompressedWithOptionsKAndU) {
               Byte("\x1b\x0f\0\0\0"
                    " \r\n\xC4\xC5\xB3\xB4\r\nuno\r\n\r\n"
                    " \r\n\r\n\r\n\r\n"
-                   " \r\nLuned\xEC \xE7" "due\r\n\r\n\r\n"));
+                   " \r\nLuned\xEC \xE7"
+                   "due\r\n\r\n\r\n"));
 }
 
 TEST_F(StampaFileTest, TargetFoundWithoutRegardToCaseAndDevicesWritten) {
@@ -84,8 +86,10 @@ TEST_F(StampaFileTest, TargetThatCannotBeOpenedOrWritten) {
     impostazioni_.bersaglio = QStringLiteral("manca/uscita.prn");
     const QString messaggio = Errore();
     EXPECT_TRUE(messaggio.contains(QStringLiteral("\"Ufficio\""))) << messaggio.toStdString();
-    EXPECT_TRUE(messaggio.contains(QStringLiteral("\"manca/uscita.prn\""))) << messaggio.toStdString();
-    EXPECT_TRUE(messaggio.contains(QStringLiteral("il percorso non esiste"))) << messaggio.toStdString();
+    EXPECT_TRUE(messaggio.contains(QStringLiteral("\"manca/uscita.prn\"")))
+        << messaggio.toStdString();
+    EXPECT_TRUE(messaggio.contains(QStringLiteral("il percorso non esiste")))
+        << messaggio.toStdString();
     if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
         impostazioni_.bersaglio = QStringLiteral("/dev/full");
         EXPECT_TRUE(Errore().contains(QStringLiteral("spazio esaurito"))) << Errore().toStdString();
@@ -95,7 +99,8 @@ TEST_F(StampaFileTest, TargetThatCannotBeOpenedOrWritten) {
 }
 
 TEST_F(StampaFileTest, SetupCodeAboveAByteLeavesTheTargetUntouched) {
-    impostazioni_.codici = CodiciStampante::decodifica(QStringLiteral("027015000000000000027300000000000000"), Grassetto);
+    impostazioni_.codici = CodiciStampante::decodifica(
+        QStringLiteral("027015000000000000027300000000000000"), Grassetto);
     const QString messaggio = Errore();
     EXPECT_TRUE(messaggio.contains(QStringLiteral("300"))) << messaggio.toStdString();
     EXPECT_FALSE(QFileInfo::exists(cartella_.percorso(QStringLiteral("uscita.prn"))));
@@ -110,7 +115,8 @@ TEST_F(StampaFileTest, MissingPrintFileIsToldAfterTheSetupSequence) {
 }
 
 TEST_F(StampaFileTest, MissingPrintFileThroughTheDriverPrintsNothing) {
-    impostazioni_.codici = CodiciStampante::decodifica(QStringLiteral("007000000000000001010"), Grassetto);
+    impostazioni_.codici =
+        CodiciStampante::decodifica(QStringLiteral("007000000000000001010"), Grassetto);
     impostazioni_.bersaglio = QStringLiteral("nessuna stampante con questo nome");
     richiesta_.posto = PostoDiLavoro(QStringLiteral("8"));
     EXPECT_TRUE(Errore().contains(QStringLiteral("FD8"))) << Errore().toStdString();
@@ -118,11 +124,13 @@ TEST_F(StampaFileTest, MissingPrintFileThroughTheDriverPrintsNothing) {
 
 TEST_F(StampaFileTest, PdfFileOnlyForDriverDestinations) {
     // The settings of a direct destination are setup bytes, not point sizes.
-    EXPECT_THROW(StampaFileInPdf(richiesta_, cartella_.percorso(QStringLiteral("x.pdf"))), std::exception);
+    EXPECT_THROW(StampaFileInPdf(richiesta_, cartella_.percorso(QStringLiteral("x.pdf"))),
+                 std::exception);
 }
 
 TEST(BersaglioDiStampa, ThePrinterOfTheRequestReplacesTheTargetUntrimmed) {
-    const Destinazione ufficio{QStringLiteral("TS_Prova_Ufficio"), QStringLiteral("/dev/usb/lp0"), 1};
+    const Destinazione ufficio{QStringLiteral("TS_Prova_Ufficio"), QStringLiteral("/dev/usb/lp0"),
+                               1};
     RichiestaStampa richiesta;
     EXPECT_EQ(BersaglioDiStampa(richiesta, ufficio), QStringLiteral("/dev/usb/lp0"));
     richiesta.stampante = QStringLiteral("   ");

@@ -2,8 +2,8 @@
 
 #include "DatiDiProva.h"
 #include "StrumentiPdf.h"
-#include "routines/TestoAnsi.h"
 #include "print/ErroreStampa.h"
+#include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double A4Corto = 595.28, A4Lungo = 841.89, Bordo = 18.0;  // points
+constexpr double A4Corto = 595.28, A4Lungo = 841.89, Bordo = 18.0; // points
 
 ImpostazioniDriver Impostazioni(int lungPag, int margine, double punti = 7) {
     ImpostazioniDriver imp;
@@ -26,7 +26,9 @@ ImpostazioniDriver Impostazioni(int lungPag, int margine, double punti = 7) {
     return imp;
 }
 
-QStringList Numerate(int quante) { return RigheNumerate(quante, QStringLiteral("riga%1 testo"), 3); }
+QStringList Numerate(int quante) {
+    return RigheNumerate(quante, QStringLiteral("riga%1 testo"), 3);
+}
 
 // A 132-column line of the tableau's kind: frame columns every 18.
 QString RigaCornice(char riempimento, char incrocio, char fine) {
@@ -46,7 +48,7 @@ const ParolaPdf* Parola(const QList<ParolaPdf>& parole, const QString& testo) {
 }
 
 class StampaPdf : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!StrumentiPdfPresenti())
             GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdffonts) non installati";
@@ -59,7 +61,7 @@ protected:
     CartellaDiProva cartella_;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(StampaPdf, PagesHoldTheirLinesInOrder) {
     const QString pdf = Stampa(Numerate(130), Impostazioni(60, 0));
@@ -79,15 +81,18 @@ TEST_F(StampaPdf, PagesHoldTheirLinesInOrder) {
 }
 
 TEST_F(StampaPdf, FontsAreTheMetricCompatibleOnes) {
-    const QString pdf = Stampa({QString::fromUtf8("normale çgrassettoç normale")}, Impostazioni(60, 0));
+    const QString pdf =
+        Stampa({QString::fromUtf8("normale çgrassettoç normale")}, Impostazioni(60, 0));
     const QStringList font = FontPdf(pdf);
     EXPECT_TRUE(font.contains(QStringLiteral("LiberationMono"))) << font.join(u',').toStdString();
-    EXPECT_TRUE(font.contains(QStringLiteral("LiberationMono-Bold"))) << font.join(u',').toStdString();
+    EXPECT_TRUE(font.contains(QStringLiteral("LiberationMono-Bold")))
+        << font.join(u',').toStdString();
     EXPECT_FALSE(TestoPdf(pdf, 1).contains(QChar(231)));
 }
 
 TEST_F(StampaPdf, BoldRunIsSmallerAndTheLineContinues) {
-    const QString pdf = Stampa({QString::fromUtf8("aaaaaaaaaa çbbbbbbbbbbç cccccccccc")}, Impostazioni(60, 0, 10));
+    const QString pdf =
+        Stampa({QString::fromUtf8("aaaaaaaaaa çbbbbbbbbbbç cccccccccc")}, Impostazioni(60, 0, 10));
     const auto parole = ParolePdf(pdf, 1);
     const ParolaPdf* prima = Parola(parole, QStringLiteral("aaaaaaaaaa"));
     const ParolaPdf* grassetto = Parola(parole, QStringLiteral("bbbbbbbbbb"));
@@ -129,7 +134,8 @@ TEST_F(StampaPdf, TableauWidthFitsPortraitCompressedAndLandscapeNormal) {
         imp.orizzontale = orizzontale;
         const QString pdf = Stampa(tableau, imp);
         const QSizeF pagina = PaginaPdf(pdf, 1);
-        EXPECT_TRUE(StessaPagina(pagina, orizzontale ? QSizeF(A4Lungo, A4Corto) : QSizeF(A4Corto, A4Lungo)));
+        EXPECT_TRUE(StessaPagina(pagina, orizzontale ? QSizeF(A4Lungo, A4Corto)
+                                                     : QSizeF(A4Corto, A4Lungo)));
         double destra = 0;
         for (const ParolaPdf& parola : ParolePdf(pdf, 1))
             destra = std::max(destra, parola.xMax);
@@ -159,10 +165,12 @@ TEST_F(StampaPdf, LinesThatDoNotFitMoveToANewPage) {
 TEST_F(StampaPdf, UnwritableFileIsReportedAndNothingIsLeft) {
     const QString pdf = cartella_.percorso(QStringLiteral("manca/prova.pdf"));
     try {
-        StampaSuFilePdf({QStringLiteral("x")}, Impostazioni(60, 0), pdf, QStringLiteral("Archivio PDF"));
+        StampaSuFilePdf({QStringLiteral("x")}, Impostazioni(60, 0), pdf,
+                        QStringLiteral("Archivio PDF"));
         FAIL() << "no error for an unwritable file";
     } catch (const ErroreStampa& errore) {
-        EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Archivio PDF\""))) << errore.what();
+        EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Archivio PDF\"")))
+            << errore.what();
         EXPECT_TRUE(errore.messaggio().contains(pdf)) << errore.what();
     }
 }
