@@ -2,7 +2,9 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -13,12 +15,20 @@ constexpr std::chrono::milliseconds kModificaRecente{50};
 // server whose clock differs; their age cannot be told.
 constexpr std::chrono::seconds kScartoOrologi{1};
 
-std::int64_t nanosecondi(const timespec& t) {
+std::int64_t nanosecondi(const statx_timestamp& t) {
     return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec;
 }
 
-IdentitaFile daStato(const struct stat& s) {
-    return {s.st_dev, s.st_ino, s.st_size, nanosecondi(s.st_mtim), nanosecondi(s.st_ctim)};
+// A network file system may answer from attributes it keeps for a while;
+// the file's identity must be the server's of this moment, so they are
+// asked for afresh.
+std::optional<IdentitaFile> identita(int cartella, const char* percorso, int opzioni) {
+    struct statx s {};
+    if (::statx(cartella, percorso, opzioni | AT_STATX_FORCE_SYNC, STATX_BASIC_STATS, &s) != 0)
+        return std::nullopt;
+    return IdentitaFile{makedev(s.stx_dev_major, s.stx_dev_minor), s.stx_ino,
+                        static_cast<std::int64_t>(s.stx_size), nanosecondi(s.stx_mtime),
+                        nanosecondi(s.stx_ctime)};
 }
 
 } // namespace
@@ -31,15 +41,9 @@ std::chrono::nanoseconds IdentitaFile::attesaDopoModifica(std::chrono::nanosecon
 }
 
 std::optional<IdentitaFile> IdentitaDi(const QString& percorso) {
-    struct stat s {};
-    if (::stat(QFile::encodeName(percorso).constData(), &s) != 0)
-        return std::nullopt;
-    return daStato(s);
+    return identita(AT_FDCWD, QFile::encodeName(percorso).constData(), 0);
 }
 
 std::optional<IdentitaFile> IdentitaDi(int fd) {
-    struct stat s {};
-    if (::fstat(fd, &s) != 0)
-        return std::nullopt;
-    return daStato(s);
+    return identita(fd, "", AT_EMPTY_PATH);
 }

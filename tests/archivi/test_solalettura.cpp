@@ -1,6 +1,8 @@
 // The database files belong to the suite: reading them must leave every byte
 // and the modification time as they were, and the file is opened read-only
-// by the operating system, so no code path could write to it.
+// by the operating system, so no code path could write to it. Nor may the
+// reading take a lock or leave a lock file that the suite's programs, which
+// write the files meanwhile, could trip over.
 
 #include "CampioniAccess.h"
 #include "util/CartellaDiProva.h"
@@ -10,6 +12,7 @@
 #include "archivi/Database.h"
 #include "archivi/FileJet.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -86,6 +89,13 @@ TEST(SolaLettura, IlFileEApertoInSolaLetturaDalSistema) {
     const std::vector<int> modi = modiDiApertura(copia);
     ASSERT_EQ(modi.size(), 1u);
     EXPECT_EQ(modi.front(), O_RDONLY);
+
+    QFile blocchi(QStringLiteral("/proc/locks"));
+    ASSERT_TRUE(blocchi.open(QIODevice::ReadOnly));
+    const QByteArray processo = ' ' + QByteArray::number(QCoreApplication::applicationPid()) + ' ';
+    for (const QByteArray& blocco : blocchi.readAll().split('\n'))
+        EXPECT_FALSE(blocco.contains(processo)) << blocco.toStdString();
+    EXPECT_EQ(QDir(cartella.percorso()).entryList(QDir::Files), QStringList{"Tableau.mdb"});
 }
 
 // On writable copies, so that a write would succeed if anything attempted it.
