@@ -83,8 +83,8 @@ bool leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
 
 } // namespace
 
-bool PagineJet::Tratto::contiene(std::uint32_t numero, std::uint32_t dimensionePagina) const {
-    return numero >= prima && numero - prima < byte.size() / dimensionePagina;
+bool PagineJet::Tratto::contiene(std::uint32_t numero) const {
+    return numero >= prima && numero - prima < quante;
 }
 
 ByteJet PagineJet::Tratto::vista(std::uint32_t numero, std::uint32_t dimensionePagina) const {
@@ -125,7 +125,7 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome)
             throw danneggiato(QStringLiteral("file troppo grande"));
         pagine_ = static_cast<std::uint32_t>(dimensione / formato_.pagina);
         // Whole pages only: a large file's start is a multiple of both page sizes.
-        inizio_.byte.resize(inizio_.byte.size() / formato_.pagina * formato_.pagina);
+        inizio_.quante = static_cast<std::uint32_t>(inizio_.byte.size() / formato_.pagina);
     } catch (...) {
         ::close(fd_);
         throw;
@@ -142,18 +142,21 @@ void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) cons
 }
 
 void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const {
-    tratto.byte.clear();
-    tratto.byte.resize(std::size_t{quante} * formato_.pagina);
-    leggiByte(tratto.byte.data(), tratto.byte.size(), std::uint64_t{prima} * formato_.pagina);
+    const std::size_t byte = std::size_t{quante} * formato_.pagina;
+    if (tratto.byte.size() < byte)
+        tratto.byte.resize(byte);
+    tratto.quante = 0;
+    leggiByte(tratto.byte.data(), byte, std::uint64_t{prima} * formato_.pagina);
     tratto.prima = prima;
+    tratto.quante = quante;
 }
 
 ByteJet PagineJet::pagina(std::uint32_t numero, PaginaJet& appoggio) const {
     if (numero == 0 || numero >= pagine_)
         throw DannoJet{QStringLiteral("riferimento alla pagina %1, fuori dal file").arg(numero)};
-    if (inizio_.contiene(numero, formato_.pagina))
+    if (inizio_.contiene(numero))
         return inizio_.vista(numero, formato_.pagina);
-    if (corrente_.contiene(numero, formato_.pagina))
+    if (corrente_.contiene(numero))
         return corrente_.vista(numero, formato_.pagina);
     if (appoggio.numero == numero && appoggio.byte.size() == formato_.pagina)
         return appoggio.vista();
@@ -178,7 +181,7 @@ PagineJet::raggruppa(const std::vector<std::uint32_t>& numeri) const {
     std::vector<Richiesta> richieste;
     for (std::size_t i = 0; i < numeri.size(); ++i) {
         const std::uint32_t prima = numeri[i];
-        if (prima == 0 || prima >= pagine_ || inizio_.contiene(prima, formato_.pagina) ||
+        if (prima == 0 || prima >= pagine_ || inizio_.contiene(prima) ||
             (!richieste.empty() && prima >= richieste.back().prima &&
              prima - richieste.back().prima < richieste.back().quante))
             continue;
@@ -203,23 +206,22 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
     // so that the time of the round trips and of the decoding overlap.
     const std::vector<Richiesta> richieste = raggruppa(numeri);
     std::size_t seguente = 0;
-    std::future<Tratto> inArrivo;
+    std::future<void> inArrivo;
     const auto richiedi = [&] {
         if (seguente == richieste.size())
             return;
         inArrivo = std::async(std::launch::async, [this, richiesta = richieste[seguente]] {
-            Tratto tratto;
-            leggiTratto(richiesta.prima, richiesta.quante, tratto);
-            return tratto;
+            leggiTratto(richiesta.prima, richiesta.quante, seguente_);
         });
         ++seguente;
     };
-    corrente_ = {};
+    corrente_.quante = 0;
     richiedi();
     PaginaJet appoggio;
     for (const std::uint32_t numero : numeri) {
         if (inArrivo.valid() && numero == richieste[seguente - 1].prima) {
-            corrente_ = inArrivo.get();
+            inArrivo.get();
+            std::swap(corrente_, seguente_);
             richiedi();
         }
         fai(numero, pagina(numero, appoggio));
@@ -228,6 +230,7 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
 
 void PagineJet::rilascia() const {
     corrente_ = {};
+    seguente_ = {};
     singole_.clear();
 }
 

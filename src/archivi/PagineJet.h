@@ -93,11 +93,14 @@ class PagineJet {
     void rilascia() const;
 
   private:
-    // Pages read together: `prima` and the ones after it.
+    // Pages read together: `quante` pages from `prima`. The buffer keeps
+    // its size from one request to the next, so that it is not allocated and
+    // cleared again each time.
     struct Tratto {
         std::uint32_t prima = 0;
+        std::uint32_t quante = 0;
         std::vector<std::uint8_t> byte;
-        bool contiene(std::uint32_t numero, std::uint32_t dimensionePagina) const;
+        bool contiene(std::uint32_t numero) const;
         ByteJet vista(std::uint32_t numero, std::uint32_t dimensionePagina) const;
     };
     struct Richiesta {
@@ -116,7 +119,9 @@ class PagineJet {
     std::uint32_t pagine_ = 0;
     IdentitaFile identita_;
     Tratto inizio_;
+    // The run whose pages percorri() hands over, and the one being read.
     mutable Tratto corrente_;
+    mutable Tratto seguente_;
     mutable std::unordered_map<std::uint32_t, std::vector<std::uint8_t>> singole_;
 };
 
