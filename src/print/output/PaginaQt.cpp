@@ -70,18 +70,19 @@ void PaginaQt::disegna(const QString& testo, const QPointF& origine, const QFont
     pittore_.setFont(font_);
     // Blanks are left as room and not drawn: Qt draws a tab with the blank's
     // glyph and, in the text map of a PDF, gives that glyph the lowest code
-    // drawn with it, the tab's, so text copied from the page held tabs.
-    qsizetype inizio = 0;
-    while (inizio < testo.size()) {
-        if (testo.at(inizio).isSpace()) {
-            ++inizio;
-            continue;
-        }
+    // drawn with it, the tab's, so text copied from the page would hold tabs.
+    // Runs of blanks and of other characters alternate, each moving the pen
+    // by its own width.
+    double avanzamento = 0;
+    for (qsizetype inizio = 0; inizio < testo.size();) {
+        const bool bianco = testo.at(inizio).isSpace();
         qsizetype fine = inizio;
-        while (fine < testo.size() && !testo.at(fine).isSpace())
+        while (fine < testo.size() && testo.at(fine).isSpace() == bianco)
             ++fine;
-        pittore_.drawText(origine + QPointF(misure.horizontalAdvance(testo.left(inizio)), 0),
-                          testo.mid(inizio, fine - inizio));
+        const QString tratto = testo.mid(inizio, fine - inizio);
+        if (!bianco)
+            pittore_.drawText(origine + QPointF(avanzamento, 0), tratto);
+        avanzamento += misure.horizontalAdvance(tratto);
         inizio = fine;
     }
 }
