@@ -79,7 +79,7 @@ class TestMenuStampa : public QObject {
     ServiziDelDesktop Servizi() {
         ServiziDelDesktop servizi;
         servizi.stampanti = [this] { return stampanti; };
-        servizi.apri = [this](const QString& percorso) { aperti << percorso; };
+        servizi.apri = [this](const QString& percorso, const SeNonAperto&) { aperti << percorso; };
         servizi.avviso = [this](QWidget*, const QString& testo, const QString& titolo) {
             avvisi.push_back({testo, titolo});
         };
