@@ -46,6 +46,7 @@ MsgBox_Form::MsgBox_Form()
     for (int i = 0; i < 3; ++i) {
         Pulsante& pulsante = T.Aggiungi(*this, i, {120 + 1080 * i, 2400, 975, 615});
         pulsante.setCaption(captions[i]);
+        pulsante.setFont({QStringLiteral("Arial"), 9});
         pulsante.setTabIndex(i);
     }
     T.Click = [this](int Index) { T_Click(Index); };

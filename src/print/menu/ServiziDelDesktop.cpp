@@ -12,6 +12,16 @@ namespace {
 // opener still running after this long has found a program, and how it ends
 // later says nothing about the opening.
 constexpr qint64 kAttesaEsitoMs = 5000;
+// Why xdg-open did not open a file; it ends with 3 when it finds no program
+// for the file's type.
+QString Motivo(QProcess::ExitStatus stato, int codice) {
+    if (stato != QProcess::NormalExit)
+        return QStringLiteral("xdg-open si è interrotto");
+    if (codice == 3)
+        return QStringLiteral("nessun programma adatto a questo tipo di file");
+    return QStringLiteral("xdg-open è terminato con il codice %1").arg(codice);
+}
+
 } // namespace
 
 void ApriConProgrammaAssociato(const QString& percorso, const SeNonAperto& nonAperto) {
@@ -31,16 +41,13 @@ void ApriConProgrammaAssociato(const QString& percorso, const SeNonAperto& nonAp
                          nonAperto(QStringLiteral("il comando xdg-open non si avvia"));
                          opener->deleteLater();
                      });
-    QObject::connect(
-        opener, &QProcess::finished,
-        [opener, nonAperto, trascorso](int codice, QProcess::ExitStatus stato) {
-            const bool riuscito = stato == QProcess::NormalExit && codice == 0;
-            if (!riuscito && !trascorso.hasExpired(kAttesaEsitoMs))
-                nonAperto(stato == QProcess::NormalExit
-                              ? QStringLiteral("xdg-open è terminato con il codice %1").arg(codice)
-                              : QStringLiteral("xdg-open si è interrotto"));
-            opener->deleteLater();
-        });
+    QObject::connect(opener, &QProcess::finished,
+                     [opener, nonAperto, trascorso](int codice, QProcess::ExitStatus stato) {
+                         if ((stato != QProcess::NormalExit || codice != 0) &&
+                             !trascorso.hasExpired(kAttesaEsitoMs))
+                             nonAperto(Motivo(stato, codice));
+                         opener->deleteLater();
+                     });
     opener->start();
 }
 

@@ -59,7 +59,9 @@ void TestServiziDelDesktop::fileApertiDalProgrammaAssociato_data() {
     QTest::addColumn<QStringList>("motivi");
     QTest::newRow("aperto") << 0 << QStringList();
     QTest::newRow("nessun programma per il tipo")
-        << 3 << QStringList{QStringLiteral("xdg-open è terminato con il codice 3")};
+        << 3 << QStringList{QStringLiteral("nessun programma adatto a questo tipo di file")};
+    QTest::newRow("opener fallito")
+        << 4 << QStringList{QStringLiteral("xdg-open è terminato con il codice 4")};
 }
 
 void TestServiziDelDesktop::fileApertiDalProgrammaAssociato() {
