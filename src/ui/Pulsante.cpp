@@ -11,7 +11,7 @@
 // The style's own focus mark on a button is a faint line, lost on a picture;
 // a ring in the highlight colour inside the button's edge says where the
 // focus is on any background.
-class Pulsante::Tasto : public QPushButton {
+class Pulsante::Comando : public QPushButton {
   public:
     using QPushButton::QPushButton;
 
@@ -38,7 +38,7 @@ QPushButton* Bottone(QWidget* widget) {
 } // namespace
 
 Pulsante::Pulsante(Finestra& finestra, const Riquadro& riquadro, int Index, const Eventi* eventi)
-    : Controllo(finestra, new Tasto(finestra.widget()), riquadro, Index),
+    : Controllo(finestra, new Comando(finestra.widget()), riquadro, Index),
       eventi_(eventi ? *eventi : *this) {
     Bottone(widget())->setAutoDefault(true);
     QObject::connect(Bottone(widget()), &QPushButton::clicked, [this] { Premi(); });

@@ -36,7 +36,7 @@ class Pulsante : public Controllo, public EventiPulsante {
     void Premi();
 
   private:
-    class Tasto;
+    class Comando;
     const Eventi& eventi_;
     bool cancel_ = false;
 };
