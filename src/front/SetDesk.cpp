@@ -46,19 +46,32 @@ void ScriviErrore(const QString& testo) {
 }
 } // namespace
 
+// The lists are wide enough for a "  1 " and some 32 letters of a name in
+// their fixed-pitch font; a longer name ends in "…" there and shows whole in
+// the open list. The window is as wide as the lists need. Every control has
+// a font of its own, so that the layout fits its text whatever font the
+// desktop gives windows; larger text on the desktop's side comes through its
+// resolution, which enlarges the whole window.
 SetDesk::SetDesk(AzioneStampa stampa)
-    : Finestra(u"Tableau Settimanale"_s, 4125, 3870), stampa_(std::move(stampa)) {
+    : Finestra(u"Tableau Settimanale"_s, 5520, 3870), stampa_(std::move(stampa)) {
     const Carattere elenchi{u"Courier New"_s, 9};
+    const Carattere scritte{u"Arial"_s, 9};
     const QString etichette[] = {u"N. Hotel "_s, u"N. Tableau "_s, u"Dalla Camera "_s,
                                  u"Alla Camera "_s, u"Data inizio "_s};
+    const QString nomi[] = {u"Albergo"_s, u"Tableau"_s, u"Dalla camera"_s, u"Alla camera"_s,
+                            u"Data inizio, gg/mm/aaaa"_s};
     const int righe[] = {300, 840, 1500, 2040, 2580};
-    for (int i = 0; i < 5; ++i)
-        Label1.Aggiungi(*this, i, {180, righe[i], 1260, 375}).setCaption(etichette[i]);
+    for (int i = 0; i < 5; ++i) {
+        Etichetta& etichetta = Label1.Aggiungi(*this, i, {180, righe[i], 1260, 375});
+        etichetta.setCaption(etichette[i]);
+        etichetta.setFont(scritte);
+    }
 
     for (int i = 0; i < 2; ++i) {
-        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1440, righe[i], 2565, 375});
+        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1440, righe[i], 3900, 375});
         elenco.setFont(elenchi);
         elenco.setTabIndex(6 - i);
+        elenco.setNomeAccessibile(nomi[i]);
     }
 
     const int lunghezze[] = {6, 6, 10};
@@ -69,13 +82,17 @@ SetDesk::SetDesk(AzioneStampa stampa)
                         {campo.Left - 60, campo.Top - 60, campo.Width + 120, campo.Height + 120});
         CampoTesto& testo = Text1.Aggiungi(*this, i, campo);
         testo.setMaxLength(lunghezze[i]);
+        testo.setFont(scritte);
         testo.setTabIndex(i);
+        testo.setNomeAccessibile(nomi[2 + i]);
     }
 
+    // The two buttons side by side, in the middle of the window's width.
     const QString captions[] = {u"&Stampa"_s, u"&Esci"_s};
     for (int i = 0; i < 2; ++i) {
-        Pulsante& tasto = Tasto.Aggiungi(*this, i, {360 + i * 1845, 3180, 1560, 435});
+        Pulsante& tasto = Tasto.Aggiungi(*this, i, {1065 + i * 1830, 3180, 1560, 435});
         tasto.setCaption(captions[i]);
+        tasto.setFont(scritte);
         tasto.setTabIndex(3 + i);
     }
 

@@ -13,6 +13,7 @@
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
 #include "util/CartellaDiProva.h"
+#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QDir>
@@ -179,6 +180,7 @@ void TestSetDesk::ordineDiTabulazione() {
     }
     // Entering a field by Tab selects its whole text.
     QCOMPARE(desk->Text1(0).SelLength(), 3);
+    QCOMPARE(SenzaNomeAccessibile(*desk->widget()), QStringList());
 }
 
 void TestSetDesk::intervalloPredefinitoAccettatoDaStampa() {

@@ -86,6 +86,20 @@ template <class Azione> void Riferisci(const QString& titolo, Azione azione) {
     }
 }
 
+// What the user is told when no program opened a file the menu wrote: the
+// file is there all the same, and where. The menu may have closed by then.
+SeNonAperto NonAperto(const QString& percorso) {
+    return [percorso](const QString& motivo) {
+        const QFileInfo file(percorso);
+        const QString testo =
+            QStringLiteral("Nessun programma ha aperto il file %1\r\n"
+                           "scritto nella cartella %2\r\n(%3).")
+                .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()), motivo);
+        Annota(testo.simplified());
+        Messaggio(testo, StileAvviso, QStringLiteral("File non aperto"));
+    };
+}
+
 } // namespace
 
 MenuStampa::MenuStampa(ServiziDelDesktop servizi)
@@ -103,9 +117,24 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
         elenco->setBackColor(kSfondoElenchi);
     }
     Combo1.setTabIndex(tab++);
+    Combo2.setSegnaposto(QStringLiteral("Quella della destinazione, o sceglierne una"));
 
     PreparaCorbel();
     const Carattere caselle{QStringLiteral("Corbel"), 9.75};
+    // Each list is named beside it, in the check boxes' lettering.
+    const std::array<std::pair<ElencoATendina*, QString>, 2> elenchiNominati = {{
+        {&Combo1, QStringLiteral("Destinazione")},
+        {&Combo2, QStringLiteral("Stampante")},
+    }};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [elenco, nome] = elenchiNominati[static_cast<std::size_t>(i)];
+        Etichetta& etichetta =
+            Label1.Aggiungi(*this, i, {120, elenco->Top(), 1170, elenco->Height()});
+        etichetta.setCaption(nome);
+        etichetta.setFont(caselle);
+        etichetta.setForeColor(kBianco);
+        elenco->setNomeAccessibile(nome);
+    }
     const std::array<std::pair<Casella*, QString>, 3> spunte = {{
         {&Chk, QStringLiteral("Stampa Compressa")},
         {&Chk2, QStringLiteral("Stampa orizzontale")},
@@ -125,8 +154,11 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
             Tst.Aggiungi(*this, disegno.indice, {disegno.left, kAltoTasti, kLatoTasto, kLatoTasto});
         tasto.setPicture(QString::fromUtf16(disegno.immagine));
         tasto.widget()->setToolTip(QString::fromUtf16(disegno.suggerimento));
+        tasto.setNomeAccessibile(QString::fromUtf16(disegno.suggerimento));
         tasto.setTabIndex(tab++);
     }
+    // Esc closes the menu as its exit button does.
+    Tst(5).setCancel(true);
     Tst.Click = [this](int Index) { Tst_Click(static_cast<std::int16_t>(Index)); };
 }
 
@@ -177,7 +209,7 @@ void MenuStampa::Tst_Click(std::int16_t Index) {
     case 0:
         // A copy that could not be made has nothing to open.
         if (QFileInfo(nomeDocumento_).isFile())
-            servizi_.apri(nomeDocumento_);
+            servizi_.apri(nomeDocumento_, NonAperto(nomeDocumento_));
         else
             Annota(QStringLiteral("la copia del documento %1 non esiste").arg(nomeDocumento_));
         break;
@@ -221,7 +253,8 @@ void MenuStampa::copiaDocumento() {
 void MenuStampa::apriFoglioDiCalcolo() {
     Riferisci(QStringLiteral("Foglio di calcolo non creato"), [this] {
         const PostoDiLavoro posto = PostoDiLavoro::corrente();
-        servizi_.apri(ConvertiXLS(NomeFile(FileDiStampa::Stampa, posto), posto));
+        const QString foglio = ConvertiXLS(NomeFile(FileDiStampa::Stampa, posto), posto);
+        servizi_.apri(foglio, NonAperto(foglio));
     });
 }
 
