@@ -165,8 +165,7 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
 QString TestoAiuto() {
     QString testo = QStringLiteral(
         "Uso: tableau-settimanale-batch --hotel N --tableau N --dalla-camera CAMERA --alla-camera "
-        "CAMERA\n"
-        "                               [--data GG/MM/AAAA] [altre opzioni]\n"
+        "CAMERA [--data GG/MM/AAAA] [altre opzioni]\n"
         "\n"
         "Scrive il tableau settimanale delle camere nel file di stampa della postazione\n"
         "(\"FD\" seguito dal valore di PCLocal), senza finestre, leggendo gli archivi della\n"
