@@ -3,6 +3,7 @@
 #include "ServerCups.h"
 #include "StrumentiPdf.h"
 #include "demo/GeneraDemo.h"
+#include "print/output/StampanteCorrente.h"
 #include "routines/Orologio.h"
 #include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
@@ -75,7 +76,7 @@ TEST_F(BatchUscite, SpreadsheetFileLineForLine) {
 
 TEST_F(BatchUscite, PdfFileOfThePdfDestination) {
     if (!StrumentiPdfPresenti())
-        GTEST_SKIP() << "poppler-utils non installati";
+        GTEST_SKIP() << "Prova saltata: poppler-utils non installati";
     // The pages of "Stampante PDF": 7 and 10 points, pages of 60 lines with
     // a margin of 2; landscape, so that the 132 columns of normal print fit.
     ASSERT_EQ(Esegui({"--pdf", "tableau.pdf", "--orizzontale"}), Riuscito) << errori_.toStdString();
@@ -108,8 +109,7 @@ TEST_F(BatchUscite, CupsQueueOfADriverDestination) {
     QString motivo;
     if (!ServerCupsPronto(motivo))
         GTEST_SKIP() << "Prova saltata: " << motivo.toStdString();
-    if (!StrumentiPdfPresenti() ||
-        !QDir(QStringLiteral("/")).exists(QStringLiteral("etc/cups/cups-pdf.conf")))
+    if (!StrumentiPdfPresenti() || !StampantiInstallate().contains(QStringLiteral("PDF")))
         GTEST_SKIP() << "Prova saltata: cups-pdf o poppler-utils non installati";
     QFile::remove(QDir(CartellaCupsPdf()).filePath(QStringLiteral("Ufficio.pdf")));
     // "Ufficio" prints through the driver on the cups-pdf queue "PDF".

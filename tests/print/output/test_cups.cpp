@@ -76,7 +76,8 @@ TEST_F(StampaCups, TableauOnTheCupsPdfQueue) {
     if (!StrumentiPdfPresenti())
         GTEST_SKIP() << "Prova saltata: poppler-utils non installati";
     if (!StampantiInstallate().contains(QStringLiteral("PDF")))
-        GTEST_SKIP() << "Prova saltata: nessuna coda cups-pdf \"PDF\" (scripts/start-cups la crea)";
+        GTEST_SKIP()
+            << "Prova saltata: nessuna coda cups-pdf \"PDF\" (scripts/cups-privato la crea)";
     richiesta_.destinazione = Unico("TableauPdf");
     richiesta_.compressa = true;
     // Eleven lines on pages of five: three pages.

@@ -51,7 +51,8 @@ class StampaPdf : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!StrumentiPdfPresenti())
-            GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdffonts) non installati";
+            GTEST_SKIP()
+                << "Prova saltata: poppler-utils (pdfinfo, pdftotext, pdffonts) non installati";
     }
     QString Stampa(const QStringList& righe, const ImpostazioniDriver& imp) {
         const QString pdf = cartella_.percorso(QStringLiteral("prova.pdf"));
