@@ -8,6 +8,7 @@
 #include "print/ErroreStampa.h"
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
+#include "tableau/ControlloRichiesta.h"
 #include "ui/Programma.h"
 
 #include <cstdio>
@@ -32,13 +33,8 @@ QString Oggi() {
     return Adesso().date().toString(u"dd/MM/yyyy"_s);
 }
 
-void AvvisoCamere() {
-    Messaggio(u"Controllare l'intervallo di camere richiesto!"_s, StileAvviso, u"Camere errate!"_s);
-}
-
-void AvvisoData() {
-    Messaggio(u"La data deve essere inserita \r\nnel formato gg/mm/aaaa"_s, StileAvviso,
-              u"Data errata!"_s);
+void Avvisa(Rifiuto rifiuto) {
+    Messaggio(TestoRifiuto(rifiuto), StileAvviso, TitoloRifiuto(rifiuto));
 }
 
 void ScriviErrore(const QString& testo) {
@@ -178,23 +174,21 @@ void SetDesk::Text1_KeyPress(int Index, int KeyAscii) {
         Text1(1).SetFocus();
         break;
     case 1:
+        // Enter asks more than "&Stampa": the last room strictly after the first.
         if (Text1(1).Text() > Text1(0).Text())
             Text1(2).SetFocus();
         else
-            AvvisoCamere();
+            Avvisa(Rifiuto::CamereErrate);
         break;
-    default: {
-        QString data = Text1(2).Text();
-        Text1(2).setText(CompletaData(data));
-        QString copia = Text1(2).Text();
-        if (ControllaData(copia)) {
+    default:
+        Text1(2).setText(CompletaDataInizio(Text1(2).Text()));
+        if (DataInizioValida(Text1(2).Text())) {
             Tasto(0).SetFocus();
         } else {
-            AvvisoData();
+            Avvisa(Rifiuto::DataErrata);
             Text1(2).setText(Oggi());
         }
         break;
-    }
     }
 }
 
@@ -251,17 +245,16 @@ void SetDesk::sceltaTableau() {
 }
 
 void SetDesk::stampa() {
-    if (Text1(1).Text() < Text1(0).Text()) {
-        AvvisoCamere();
-        Text1(0).SetFocus();
-        return;
-    }
     // Only a date completed by Enter passes: the button itself does not complete it.
-    QString copia = Text1(2).Text();
-    if (!ControllaData(copia)) {
-        AvvisoData();
-        Text1(2).setText(Oggi());
-        Text1(2).SetFocus();
+    if (const std::optional<Rifiuto> rifiuto =
+            ControllaRichiesta(Text1(0).Text(), Text1(1).Text(), Text1(2).Text())) {
+        Avvisa(*rifiuto);
+        if (*rifiuto == Rifiuto::CamereErrate) {
+            Text1(0).SetFocus();
+        } else {
+            Text1(2).setText(Oggi());
+            Text1(2).SetFocus();
+        }
         return;
     }
     if (!stampa_)

@@ -6,6 +6,7 @@
 #include "preview/Anteprima.h"
 #include "print/Destinazioni.h"
 #include "print/ErroreStampa.h"
+#include "print/HotelDiStampa.h"
 #include "print/NomiFile.h"
 #include "print/output/ConvertiXLS.h"
 #include "print/output/StampaFile.h"
@@ -167,8 +168,7 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
 void MenuStampa::Form_Load() {
     setTop(std::max(0, (Schermo::Height() - Height()) / 2));
     setLeft(std::max(0, (Schermo::Width() - Width()) / 2));
-    if (HotelScelto == 0)
-        HotelScelto = 1;
+    HotelScelto = HotelDiStampa(HotelScelto);
     QDir().mkdir(QStringLiteral("doc"));
     copiaDocumento();
 
