@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archivi/PagineJet.h"
+#include "archivi/TipoColonna.h"
 
 #include <QString>
 
@@ -8,25 +9,6 @@
 #include <vector>
 
 namespace jet {
-
-// Column types as the table definition codes them.
-enum class TipoColonna : std::uint8_t {
-    Booleano = 0x01,
-    Byte = 0x02,
-    Intero = 0x03,
-    Lungo = 0x04,
-    Valuta = 0x05,
-    Singolo = 0x06,
-    Doppio = 0x07,
-    DataOra = 0x08,
-    Binario = 0x09,
-    Testo = 0x0A,
-    Ole = 0x0B,
-    Memo = 0x0C,
-    Guid = 0x0F,
-    Numerico = 0x10,
-    Grande = 0x13, // 64-bit integer (Access 2016 and later)
-};
 
 struct ColonnaJet {
     QString nome;

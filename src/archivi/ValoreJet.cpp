@@ -157,6 +157,7 @@ GenereCampo GenereColonna(TipoColonna tipo) {
         return GenereCampo::Testo;
     case TipoColonna::Binario:
     case TipoColonna::Ole:
+    case TipoColonna::DataOraEstesa:
         break;
     }
     return GenereCampo::Binario;
