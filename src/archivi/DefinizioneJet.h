@@ -22,6 +22,9 @@ struct ColonnaJet {
     std::uint16_t posizioneVariabile = 0;
     std::uint16_t lunghezza = 0;
     std::uint8_t scala = 0;
+    // A calculated column (Access 2010 and later): its value is the stored
+    // result of its expression, and `tipo` is the type of that result.
+    bool calcolata = false;
 };
 
 // What the reader needs of a table definition (TDEF) page chain.
