@@ -11,7 +11,6 @@ namespace jet {
 
 namespace {
 
-constexpr std::uint32_t kPaginaCatalogo = 2;
 constexpr std::int64_t kTipoTabella = 1;
 constexpr std::uint32_t kOpzioniSistema = 0x80000002u;
 

@@ -10,6 +10,9 @@
 
 namespace jet {
 
+// The definition of the catalog itself.
+constexpr std::uint32_t kPaginaCatalogo = 2;
+
 struct VoceCatalogo {
     QString nome;
     // First page of the table's definition.

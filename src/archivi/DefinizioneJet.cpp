@@ -94,8 +94,12 @@ void aggiungiMappaEsterna(const PagineJet& file, ByteJet mappa,
 // A calculated column takes the type of its result, which the table's
 // properties give.
 void applicaTipiRisultato(const PagineJet& file, DefinizioneJet& definizione) {
+    // The catalog's own columns are never calculated; reading the
+    // properties reads the catalog, so a damaged catalog that marked one
+    // would otherwise have no end.
     const auto calcolata = [](const ColonnaJet& c) { return c.calcolata; };
-    if (std::none_of(definizione.colonne.begin(), definizione.colonne.end(), calcolata))
+    if (definizione.pagina == kPaginaCatalogo ||
+        std::none_of(definizione.colonne.begin(), definizione.colonne.end(), calcolata))
         return;
     const QByteArray proprieta = ProprietaTabella(file, definizione.pagina);
     const std::map<QString, TipoColonna> tipi = TipiRisultato(
