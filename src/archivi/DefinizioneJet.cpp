@@ -102,9 +102,7 @@ void applicaTipiRisultato(const PagineJet& file, DefinizioneJet& definizione) {
         std::none_of(definizione.colonne.begin(), definizione.colonne.end(), calcolata))
         return;
     const QByteArray proprieta = ProprietaTabella(file, definizione.pagina);
-    const std::map<QString, TipoColonna> tipi = TipiRisultato(
-        file.formato(), ByteJet(reinterpret_cast<const std::uint8_t*>(proprieta.constData()),
-                                static_cast<std::size_t>(proprieta.size())));
+    const std::map<QString, TipoColonna> tipi = TipiRisultato(file.formato(), VistaDi(proprieta));
     for (ColonnaJet& colonna : definizione.colonne) {
         const auto tipo = tipi.find(colonna.nome);
         if (colonna.calcolata && tipo != tipi.end())

@@ -152,11 +152,6 @@ Valore numericoCalcolato(ByteJet b) {
     return Valore::decimale(b.u8(3) != 0, cifre, scala(b.u8(2)));
 }
 
-ByteJet vista(const QByteArray& byte) {
-    return {reinterpret_cast<const std::uint8_t*>(byte.constData()),
-            static_cast<std::size_t>(byte.size())};
-}
-
 // The value of a column from its bytes `b` (a calculated column's result
 // already taken out of its header; a memo's bytes are its reference).
 Valore valore(const PagineJet& file, const ColonnaJet& colonna, ByteJet b, PaginaJet& appoggio) {
@@ -189,8 +184,8 @@ Valore valore(const PagineJet& file, const ColonnaJet& colonna, ByteJet b, Pagin
         return Valore(TestoJet(file.formato(), b));
     case TipoColonna::Memo: {
         const QByteArray testo = valoreLungo(file, b, appoggio);
-        return Valore(
-            TestoJet(file.formato(), colonna.calcolata ? risultato(vista(testo)) : vista(testo)));
+        return Valore(TestoJet(file.formato(),
+                               colonna.calcolata ? risultato(VistaDi(testo)) : VistaDi(testo)));
     }
     case TipoColonna::Ole:
         return Valore::binario(valoreLungo(file, b, appoggio));
