@@ -1,6 +1,7 @@
 #include "archivi/PagineJet.h"
 
 #include "archivi/ErroreArchivio.h"
+#include "archivi/IntestazioneJet.h"
 
 #include <QFile>
 
@@ -98,6 +99,15 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) {
         if (dimensione / formato_.pagina > 0xFFFFFFu)
             throw danneggiato(QStringLiteral("file troppo grande"));
         pagine_ = static_cast<std::uint32_t>(dimensione / formato_.pagina);
+        char testa[kFineMaschera];
+        if (!leggiTutto(fd_, testa, sizeof testa, 0))
+            throw danneggiato(QStringLiteral("intestazione illeggibile"));
+        const IntestazioneJet letta = LeggiIntestazione(testa, formato_.jet3);
+        if (letta.cifrata)
+            throw ErroreArchivio(QStringLiteral("Archivio protetto: %1 (il database è cifrato o "
+                                                "protetto da password e non può essere letto)")
+                                     .arg(nome));
+        formato_.codePage = letta.codePage;
     } catch (...) {
         ::close(fd_);
         throw;

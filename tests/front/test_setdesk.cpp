@@ -379,11 +379,11 @@ void TestSetDesk::tableauDiTipoInattesoSegnalato() {
     ScriviArchiviDiProva();
     ScrittoreMdb scrittore;
     TabellaMdb& camere = scrittore.tabella(QStringLiteral("NumeriCamere"));
-    camere.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
-        .colonna(QStringLiteral("NumeroTableau"), TipoJet::Text, 5)
-        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Text, 10)
-        .colonna(QStringLiteral("TipoCamera"), TipoJet::Text, 5)
-        .colonna(QStringLiteral("PostiLetto"), TipoJet::Integer);
+    camere.colonna(QStringLiteral("NumeroHotel"), TipoJet::Intero)
+        .colonna(QStringLiteral("NumeroTableau"), TipoJet::Testo, 5)
+        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Testo, 10)
+        .colonna(QStringLiteral("TipoCamera"), TipoJet::Testo, 5)
+        .colonna(QStringLiteral("PostiLetto"), TipoJet::Intero);
     camere.riga({1, QString("7"), QString("101"), QString("DBL"), 2});
     camere.riga({12, QString("3"), QString("12"), QString("DBL"), 2});
     scrittore.salva(QStringLiteral("NumeriCamere.mdb"));
