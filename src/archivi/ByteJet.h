@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
@@ -75,5 +76,11 @@ class ByteJet {
     const std::uint8_t* dati_ = nullptr;
     std::size_t lunghezza_ = 0;
 };
+
+// The bytes of `byte`, which must outlive the view.
+inline ByteJet VistaDi(const QByteArray& byte) {
+    return {reinterpret_cast<const std::uint8_t*>(byte.constData()),
+            static_cast<std::size_t>(byte.size())};
+}
 
 } // namespace jet

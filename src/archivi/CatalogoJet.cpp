@@ -5,11 +5,12 @@
 #include "archivi/ScomposizioneRiga.h"
 #include "archivi/ValoreJet.h"
 
+#include <functional>
+
 namespace jet {
 
 namespace {
 
-constexpr std::uint32_t kPaginaCatalogo = 2;
 constexpr std::int64_t kTipoTabella = 1;
 constexpr std::uint32_t kOpzioniSistema = 0x80000002u;
 
@@ -29,28 +30,47 @@ std::vector<std::size_t> colonne(const DefinizioneJet& definizione,
     return indici;
 }
 
+// Calls `fai` for every table of the catalog with a reader of the fields
+// `nomi` of its row, by their place in `nomi`; the third must be Type.
+void percorriTabelle(const PagineJet& file, std::initializer_list<const char16_t*> nomi,
+                     const std::function<void(const std::function<Valore(std::size_t)>&)>& fai) {
+    const DefinizioneJet definizione = LeggiDefinizione(file, kPaginaCatalogo);
+    const std::vector<std::size_t> usate = colonne(definizione, nomi);
+    ScomposizioneRiga scomposizione(file.formato(), definizione);
+    PaginaJet appoggio;
+    righe::Percorri(file, definizione, [&](ByteJet riga) {
+        const std::vector<CampoJet>& campi = scomposizione.scomponi(riga);
+        const std::function<Valore(std::size_t)> valore = [&](std::size_t k) {
+            return DecodificaCampo(file, definizione.colonne[usate[k]], campi[usate[k]], appoggio);
+        };
+        if ((valore(2).intero() & 0x7F) == kTipoTabella)
+            fai(valore);
+    });
+}
+
+std::uint32_t paginaDefinizione(const Valore& id) {
+    return static_cast<std::uint32_t>(id.intero()) & 0x00FFFFFFu;
+}
+
 } // namespace
 
 std::vector<VoceCatalogo> LeggiCatalogo(const PagineJet& file) {
-    const DefinizioneJet definizione = LeggiDefinizione(file, kPaginaCatalogo);
-    const std::vector<std::size_t> usate =
-        colonne(definizione, {u"Id", u"Name", u"Type", u"Flags"});
-    ScomposizioneRiga scomposizione(file.formato(), definizione);
-    PaginaJet appoggio;
     std::vector<VoceCatalogo> voci;
-    righe::Percorri(file, definizione, [&](ByteJet riga) {
-        const std::vector<CampoJet>& campi = scomposizione.scomponi(riga);
-        const auto valore = [&](std::size_t k) {
-            return DecodificaCampo(file, definizione.colonne[usate[k]], campi[usate[k]], appoggio);
-        };
-        if ((valore(2).intero() & 0x7F) != kTipoTabella)
-            return;
+    percorriTabelle(file, {u"Id", u"Name", u"Type", u"Flags"}, [&](const auto& valore) {
         const auto opzioni = static_cast<std::uint32_t>(valore(3).intero());
-        voci.push_back({valore(1).testo(),
-                        static_cast<std::uint32_t>(valore(0).intero()) & 0x00FFFFFFu,
-                        (opzioni & kOpzioniSistema) == 0});
+        voci.push_back(
+            {valore(1).testo(), paginaDefinizione(valore(0)), (opzioni & kOpzioniSistema) == 0});
     });
     return voci;
+}
+
+QByteArray ProprietaTabella(const PagineJet& file, std::uint32_t pagina) {
+    QByteArray proprieta;
+    percorriTabelle(file, {u"Id", u"Name", u"Type", u"LvProp"}, [&](const auto& valore) {
+        if (paginaDefinizione(valore(0)) == pagina)
+            proprieta = valore(3).byte();
+    });
+    return proprieta;
 }
 
 } // namespace jet

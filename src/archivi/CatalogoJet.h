@@ -2,12 +2,16 @@
 
 #include "archivi/PagineJet.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 #include <vector>
 
 namespace jet {
+
+// The definition of the catalog itself.
+constexpr std::uint32_t kPaginaCatalogo = 2;
 
 struct VoceCatalogo {
     QString nome;
@@ -21,5 +25,9 @@ struct VoceCatalogo {
 // whose definition is always page 2 and whose rows describe every object
 // (tables have type 1; the low 24 bits of Id are the definition page).
 std::vector<VoceCatalogo> LeggiCatalogo(const PagineJet& file);
+
+// The properties Access keeps for the table whose definition starts at
+// `pagina` (the LvProp field of its catalog row); empty when it has none.
+QByteArray ProprietaTabella(const PagineJet& file, std::uint32_t pagina);
 
 } // namespace jet

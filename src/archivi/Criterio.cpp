@@ -30,7 +30,8 @@ class InsiemeValori {
             return false;
         if (v.tipo() == Valore::Tipo::Intero && interi_.contains(v.intero()))
             return true;
-        if (v.tipo() != Valore::Tipo::Intero && static_cast<double>(v.intero()) == v.numero() &&
+        if (v.tipo() != Valore::Tipo::Intero &&
+            v.confronta(Valore(v.intero())) == std::strong_ordering::equal &&
             interi_.contains(v.intero()))
             return true;
         for (const Valore& altro : altri_) {

@@ -1,5 +1,7 @@
 #include "archivi/DefinizioneJet.h"
 
+#include "archivi/CatalogoJet.h"
+#include "archivi/ProprietaJet.h"
 #include "archivi/RigheJet.h"
 #include "archivi/TestoJet.h"
 
@@ -19,6 +21,10 @@ constexpr std::size_t kContenuto = 8;
 // handful of pages; a longer chain is a loop or garbage.
 constexpr std::size_t kPagineDefinizioneMassime = 64;
 constexpr std::uint8_t kColonnaFissa = 0x01;
+// Jet 4 and later: the byte after the column's flags; both bits mark a
+// calculated column.
+constexpr std::size_t kOpzioniEstese = 1;
+constexpr std::uint8_t kCalcolata = 0xC0;
 
 // The definition's bytes: the first page whole, then the content of each
 // page of the chain.
@@ -82,6 +88,25 @@ void aggiungiMappaEsterna(const PagineJet& file, ByteJet mappa,
     }
 }
 
+// A calculated column takes the type of its result, which the table's
+// properties give.
+void applicaTipiRisultato(const PagineJet& file, DefinizioneJet& definizione) {
+    // The catalog's own columns are never calculated; reading the
+    // properties reads the catalog, so a damaged catalog that marked one
+    // would otherwise have no end.
+    const auto calcolata = [](const ColonnaJet& c) { return c.calcolata; };
+    if (definizione.pagina == kPaginaCatalogo ||
+        std::none_of(definizione.colonne.begin(), definizione.colonne.end(), calcolata))
+        return;
+    const QByteArray proprieta = ProprietaTabella(file, definizione.pagina);
+    const std::map<QString, TipoColonna> tipi = TipiRisultato(file.formato(), VistaDi(proprieta));
+    for (ColonnaJet& colonna : definizione.colonne) {
+        const auto tipo = tipi.find(colonna.nome);
+        if (colonna.calcolata && tipo != tipi.end())
+            colonna.tipo = tipo->second;
+    }
+}
+
 } // namespace
 
 DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina) {
@@ -111,6 +136,8 @@ DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina) {
         colonna.posizioneFissa = voce.u16(f.colonnaFissa);
         colonna.lunghezza = voce.u16(f.colonnaLunghezza);
         colonna.scala = voce.u8(f.colonnaScala);
+        colonna.calcolata =
+            !f.jet3 && (voce.u8(f.colonnaOpzioni + kOpzioniEstese) & kCalcolata) == kCalcolata;
 
         const std::size_t lunghezzaNome = f.jet3 ? byte.u8(nome) : byte.u16(nome);
         nome += f.jet3 ? 1 : 2;
@@ -118,6 +145,7 @@ DefinizioneJet LeggiDefinizione(const PagineJet& file, std::uint32_t pagina) {
         nome += lunghezzaNome;
         definizione.colonne.push_back(std::move(colonna));
     }
+    applicaTipiRisultato(file, definizione);
     std::stable_sort(definizione.colonne.begin(), definizione.colonne.end(),
                      [](const ColonnaJet& a, const ColonnaJet& b) { return a.numero < b.numero; });
     return definizione;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archivi/PagineJet.h"
+#include "archivi/TipoColonna.h"
 
 #include <QString>
 
@@ -8,25 +9,6 @@
 #include <vector>
 
 namespace jet {
-
-// Column types as the table definition codes them.
-enum class TipoColonna : std::uint8_t {
-    Booleano = 0x01,
-    Byte = 0x02,
-    Intero = 0x03,
-    Lungo = 0x04,
-    Valuta = 0x05,
-    Singolo = 0x06,
-    Doppio = 0x07,
-    DataOra = 0x08,
-    Binario = 0x09,
-    Testo = 0x0A,
-    Ole = 0x0B,
-    Memo = 0x0C,
-    Guid = 0x0F,
-    Numerico = 0x10,
-    Grande = 0x13, // 64-bit integer (Access 2016 and later)
-};
 
 struct ColonnaJet {
     QString nome;
@@ -40,6 +22,9 @@ struct ColonnaJet {
     std::uint16_t posizioneVariabile = 0;
     std::uint16_t lunghezza = 0;
     std::uint8_t scala = 0;
+    // A calculated column (Access 2010 and later): its value is the stored
+    // result of its expression, and `tipo` is the type of that result.
+    bool calcolata = false;
 };
 
 // What the reader needs of a table definition (TDEF) page chain.

@@ -1,6 +1,7 @@
 #include "archivi/PagineJet.h"
 
 #include "archivi/ErroreArchivio.h"
+#include "archivi/IntestazioneJet.h"
 
 #include <QFile>
 
@@ -126,6 +127,14 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome)
         pagine_ = static_cast<std::uint32_t>(dimensione / formato_.pagina);
         // Whole pages only: a large file's start is a multiple of both page sizes.
         inizio_.quante = static_cast<std::uint32_t>(inizio_.byte.size() / formato_.pagina);
+        // The header lies within the first page, read already.
+        const IntestazioneJet letta =
+            LeggiIntestazione(reinterpret_cast<const char*>(intestazione), formato_.jet3);
+        if (letta.cifrata)
+            throw ErroreArchivio(QStringLiteral("Archivio protetto: %1 (il database è cifrato o "
+                                                "protetto da password e non può essere letto)")
+                                     .arg(nome));
+        formato_.codePage = letta.codePage;
     } catch (...) {
         ::close(fd_);
         throw;

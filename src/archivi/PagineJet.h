@@ -38,6 +38,8 @@ struct FormatoJet {
     // Rows: the width of the column count, of the variable-column count and
     // of each variable-column offset.
     std::size_t conteggio = 2;
+    // The Windows code page the header declares for Jet 3 texts.
+    std::uint16_t codePage = 1252;
 
     static FormatoJet jet3Formato();
     static FormatoJet jet4Formato();
@@ -61,8 +63,8 @@ struct PaginaJet {
 // damage is the caller's work (see FileJet).
 class PagineJet {
   public:
-    // Raises ErroreArchivio when the file cannot be opened or is not a Jet
-    // database (wrong signature, empty, cut inside a page).
+    // Raises ErroreArchivio when the file cannot be opened, is not a Jet
+    // database (wrong signature, empty, cut inside a page) or is encrypted.
     PagineJet(const QString& percorso, const QString& nome);
     ~PagineJet();
     PagineJet(const PagineJet&) = delete;

@@ -69,7 +69,7 @@ const std::vector<CampoJet>& ScomposizioneRiga::scomponi(ByteJet riga) {
         if (colonna.numero >= colonneRiga)
             continue;
         campo.bit = (riga.u8(inizioMaschera + colonna.numero / 8) >> (colonna.numero % 8)) & 1;
-        if (!campo.bit || colonna.tipo == TipoColonna::Booleano)
+        if (!campo.bit || (colonna.tipo == TipoColonna::Booleano && !colonna.calcolata))
             continue;
         std::size_t da = 0;
         std::size_t a = 0;

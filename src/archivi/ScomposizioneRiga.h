@@ -10,7 +10,8 @@
 namespace jet {
 
 // One field of a row as stored: its null-mask bit (set when the field has a
-// value; for a boolean column the bit is the value) and its bytes.
+// value; for a boolean column the bit is the value, except for a calculated
+// one, whose value is in the row) and its bytes.
 struct CampoJet {
     bool bit = false;
     ByteJet byte;

@@ -2,9 +2,21 @@
 
 #include "routines/TestoAnsi.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <iterator>
+
 namespace jet {
 
 namespace {
+
+// The code pages of Jet 3 texts other than Western European (1252, the
+// default): Thai, Japanese, Simplified Chinese, Korean, Traditional Chinese,
+// Central European, Cyrillic, Greek, Turkish, Hebrew, Arabic, Baltic and
+// Vietnamese.
+constexpr std::uint16_t kCodePage[] = {874,  932,  936,  949,  950,  1250, 1251,
+                                       1253, 1254, 1255, 1256, 1257, 1258};
 
 QString testoJet4(ByteJet byte) {
     const std::uint8_t* p = byte.data();
@@ -42,10 +54,15 @@ QString testoJet4(ByteJet byte) {
 } // namespace
 
 QString TestoJet(const FormatoJet& formato, ByteJet byte) {
-    if (formato.jet3)
-        return DaAnsi(QByteArray::fromRawData(reinterpret_cast<const char*>(byte.data()),
-                                              static_cast<qsizetype>(byte.size())));
-    return testoJet4(byte);
+    if (!formato.jet3)
+        return testoJet4(byte);
+    const QByteArray testo = QByteArray::fromRawData(reinterpret_cast<const char*>(byte.data()),
+                                                     static_cast<qsizetype>(byte.size()));
+    if (std::find(std::begin(kCodePage), std::end(kCodePage), formato.codePage) ==
+        std::end(kCodePage))
+        return DaAnsi(testo);
+    QStringDecoder decodifica(QByteArray("windows-" + QByteArray::number(formato.codePage)));
+    return decodifica(testo);
 }
 
 } // namespace jet

@@ -8,10 +8,11 @@
 namespace jet {
 
 // The text stored in a text or memo field, or in a name of the table
-// definition. Jet 3 stores one byte per character in the Windows-1252 code
-// page. Jet 4 stores UTF-16LE; a value that begins with FF FE is compressed:
-// it starts with one byte per character (the low byte, the high one being
-// zero) and every 0x00 byte switches between one and two bytes per character.
+// definition. Jet 3 stores one or, in the East Asian code pages, two bytes
+// per character in the Windows code page its header declares (Windows-1252
+// when it declares none Jet 3 knows). Jet 4 stores UTF-16LE; a value that begins with FF FE is
+// compressed: it starts with one byte per character (the low byte, the high one being zero) and
+// every 0x00 byte switches between one and two bytes per character.
 QString TestoJet(const FormatoJet& formato, ByteJet byte);
 
 } // namespace jet

@@ -3,7 +3,7 @@
 #include "archivi/RigheJet.h"
 #include "archivi/TestoJet.h"
 
-#include <cmath>
+#include <algorithm>
 #include <unordered_set>
 
 namespace jet {
@@ -81,26 +81,83 @@ QString guid(ByteJet b) {
     return testo + QLatin1Char('}');
 }
 
-// Scaled decimal: a sign byte (0x80 negative), then a 128-bit integer as four
-// little-endian 32-bit words, the most significant first.
-double numerico(ByteJet b, int scala) {
-    double valore = 0;
-    for (std::size_t parola = 0; parola < 4; ++parola)
-        valore = valore * 4294967296.0 + b.u32(1 + 4 * parola);
-    valore /= std::pow(10.0, scala);
-    return (b.u8(0) & 0x80) ? -valore : valore;
+// Jet keeps at most 28 digits after the point.
+constexpr int kScalaMassima = 28;
+
+int scala(int scala) {
+    if (scala > kScalaMassima)
+        throw DannoJet{QStringLiteral("decimale con %1 cifre dopo la virgola").arg(scala)};
+    return scala;
 }
 
-} // namespace
+// Decimal: a sign byte (0x80 negative), then a 128-bit integer as four
+// little-endian 32-bit words, the most significant first; the scale is the
+// column's.
+Valore numerico(ByteJet b, int cifreDecimali) {
+    Valore::Cifre cifre = 0;
+    for (std::size_t parola = 0; parola < 4; ++parola)
+        cifre = (cifre << 32) | b.u32(1 + 4 * parola);
+    return Valore::decimale((b.u8(0) & 0x80) != 0, cifre, scala(cifreDecimali));
+}
 
-Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const CampoJet& campo,
-                       PaginaJet& appoggio) {
-    if (colonna.tipo == TipoColonna::Booleano)
-        return Valore(campo.bit ? -1 : 0);
-    if (!campo.bit)
-        return {};
-    const ByteJet b = campo.byte;
+// Date/Time Extended: ASCII digits of the days since 1/1/0001, a colon, the
+// digits of the 100 ns ticks since midnight, then the precision (":7") and
+// zero bytes up to the column's length.
+Valore dataOraEstesa(ByteJet b) {
+    const auto guasta = [] { return DannoJet{QStringLiteral("data estesa illeggibile")}; };
+    std::uint64_t parti[2] = {};
+    std::size_t i = 0;
+    for (std::uint64_t& parte : parti) {
+        const std::size_t inizio = i;
+        while (i < b.size() && i - inizio < 19 && b.u8(i) >= '0' && b.u8(i) <= '9')
+            parte = parte * 10 + (b.u8(i++) - '0');
+        if (i == inizio)
+            throw guasta();
+        if (&parte == parti && (i >= b.size() || b.u8(i++) != ':'))
+            throw guasta();
+    }
+    if (parti[0] >= static_cast<std::uint64_t>(Valore::kGiorniEstesi) ||
+        parti[1] >= static_cast<std::uint64_t>(Valore::kTickGiorno))
+        throw guasta();
+    return Valore::dataOraEstesa(static_cast<std::int64_t>(parti[0]) * Valore::kTickGiorno +
+                                 static_cast<std::int64_t>(parti[1]));
+}
+
+// A calculated column (Access 2010 and later) stores its result behind 16
+// bytes of header and the result's length in 4 bytes; a few bytes may follow.
+ByteJet risultato(ByteJet b) {
+    const std::size_t lunghezza = almeno(b, 20).u32(16);
+    return b.da(20).parte(0, lunghezza);
+}
+
+// A calculated decimal keeps its own layout: the count of the bytes that
+// follow (0: all of them), the scale, a sign byte (non-zero negative), then
+// the digits as little-endian words, the most significant first: a 32-bit
+// word when their count is not a multiple of 8, then 64-bit words.
+Valore numericoCalcolato(ByteJet b) {
+    const std::size_t dichiarati = almeno(b, 4).u16(0);
+    const std::size_t disponibili = dichiarati > 0 ? dichiarati : b.size() - 2;
+    if (disponibili < 2)
+        throw troppoCorto();
+    const std::size_t n = std::min<std::size_t>((disponibili - 2) / 4 * 4, 16);
+    const ByteJet byte = almeno(b.da(4), n);
+    Valore::Cifre cifre = 0;
+    std::size_t i = 0;
+    if (n % 8 != 0) {
+        cifre = byte.u32(0);
+        i = 4;
+    }
+    for (; i < n; i += 8)
+        cifre = (cifre << 64) | byte.u64(i);
+    return Valore::decimale(b.u8(3) != 0, cifre, scala(b.u8(2)));
+}
+
+// The value of a column from its bytes `b` (a calculated column's result
+// already taken out of its header; a memo's bytes are its reference).
+Valore valore(const PagineJet& file, const ColonnaJet& colonna, ByteJet b, PaginaJet& appoggio) {
     switch (colonna.tipo) {
+    case TipoColonna::Booleano:
+        return Valore(almeno(b, 1).u8(0) != 0 ? -1 : 0);
     case TipoColonna::Byte:
         return Valore(static_cast<int>(almeno(b, 1).u8(0)));
     case TipoColonna::Intero:
@@ -117,17 +174,18 @@ Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const C
         return Valore(almeno(b, 8).f64(0));
     case TipoColonna::DataOra:
         return Valore::dataOra(almeno(b, 8).f64(0));
+    case TipoColonna::DataOraEstesa:
+        return dataOraEstesa(b);
     case TipoColonna::Guid:
         return Valore(guid(almeno(b, 16)));
     case TipoColonna::Numerico:
-        return Valore(numerico(almeno(b, 17), colonna.scala));
+        return colonna.calcolata ? numericoCalcolato(b) : numerico(almeno(b, 17), colonna.scala);
     case TipoColonna::Testo:
         return Valore(TestoJet(file.formato(), b));
     case TipoColonna::Memo: {
         const QByteArray testo = valoreLungo(file, b, appoggio);
         return Valore(TestoJet(file.formato(),
-                               ByteJet(reinterpret_cast<const std::uint8_t*>(testo.constData()),
-                                       static_cast<std::size_t>(testo.size()))));
+                               colonna.calcolata ? risultato(VistaDi(testo)) : VistaDi(testo)));
     }
     case TipoColonna::Ole:
         return Valore::binario(valoreLungo(file, b, appoggio));
@@ -136,6 +194,25 @@ Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const C
         return Valore::binario(
             QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size())));
     }
+}
+
+} // namespace
+
+Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const CampoJet& campo,
+                       PaginaJet& appoggio) {
+    if (colonna.tipo == TipoColonna::Booleano && !colonna.calcolata)
+        return Valore(campo.bit ? -1 : 0);
+    if (!campo.bit)
+        return {};
+    // A calculated memo wraps the text its reference leads to, not the
+    // reference. An empty result is what Access stores for a null one; for
+    // a text it is the empty text, as for any text.
+    if (!colonna.calcolata || colonna.tipo == TipoColonna::Memo)
+        return valore(file, colonna, campo.byte, appoggio);
+    const ByteJet calcolato = risultato(campo.byte);
+    if (calcolato.empty() && colonna.tipo != TipoColonna::Testo)
+        return {};
+    return valore(file, colonna, calcolato, appoggio);
 }
 
 GenereCampo GenereColonna(TipoColonna tipo) {
@@ -149,6 +226,7 @@ GenereCampo GenereColonna(TipoColonna tipo) {
     case TipoColonna::Singolo:
     case TipoColonna::Doppio:
     case TipoColonna::DataOra:
+    case TipoColonna::DataOraEstesa:
     case TipoColonna::Numerico:
         return GenereCampo::Numero;
     case TipoColonna::Testo:

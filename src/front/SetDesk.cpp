@@ -8,6 +8,7 @@
 #include "print/ErroreStampa.h"
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
+#include "tableau/ControlloRichiesta.h"
 #include "ui/Programma.h"
 
 #include <cstdio>
@@ -38,13 +39,8 @@ QString Oggi() {
     return Adesso().date().toString(u"dd/MM/yyyy"_s);
 }
 
-void AvvisoCamere() {
-    Messaggio(u"Controllare l'intervallo di camere richiesto!"_s, StileAvviso, u"Camere errate!"_s);
-}
-
-void AvvisoData() {
-    Messaggio(u"La data deve essere inserita \r\nnel formato gg/mm/aaaa"_s, StileAvviso,
-              u"Data errata!"_s);
+void Avvisa(Rifiuto rifiuto) {
+    Messaggio(TestoRifiuto(rifiuto), StileAvviso, TitoloRifiuto(rifiuto));
 }
 
 void ScriviErrore(const QString& testo) {
@@ -52,19 +48,32 @@ void ScriviErrore(const QString& testo) {
 }
 } // namespace
 
+// The lists are wide enough for a "  1 " and some 32 letters of a name in
+// their fixed-pitch font; a longer name ends in "…" there and shows whole in
+// the open list. The window is as wide as the lists need. Every control has
+// a font of its own, so that the layout fits its text whatever font the
+// desktop gives windows; larger text on the desktop's side comes through its
+// resolution, which enlarges the whole window.
 SetDesk::SetDesk(AzioneStampa stampa)
-    : Finestra(u"Tableau Settimanale"_s, 4125, 3870), stampa_(std::move(stampa)) {
+    : Finestra(u"Tableau Settimanale"_s, 5520, 3870), stampa_(std::move(stampa)) {
     const Carattere elenchi{u"Courier New"_s, 9};
+    const Carattere scritte{u"Arial"_s, 9};
     const QString etichette[] = {u"N. Hotel "_s, u"N. Tableau "_s, u"Dalla Camera "_s,
                                  u"Alla Camera "_s, u"Data inizio "_s};
+    const QString nomi[] = {u"Albergo"_s, u"Tableau"_s, u"Dalla camera"_s, u"Alla camera"_s,
+                            u"Data inizio, gg/mm/aaaa"_s};
     const int righe[] = {300, 840, 1500, 2040, 2580};
-    for (int i = 0; i < 5; ++i)
-        Label1.Aggiungi(*this, i, {180, righe[i], 1260, 375}).setCaption(etichette[i]);
+    for (int i = 0; i < 5; ++i) {
+        Etichetta& etichetta = Label1.Aggiungi(*this, i, {180, righe[i], 1260, 375});
+        etichetta.setCaption(etichette[i]);
+        etichetta.setFont(scritte);
+    }
 
     for (int i = 0; i < 2; ++i) {
-        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1440, righe[i], 2565, 375});
+        ElencoATendina& elenco = Combo1.Aggiungi(*this, i, {1440, righe[i], 3900, 375});
         elenco.setFont(elenchi);
         elenco.setTabIndex(6 - i);
+        elenco.setNomeAccessibile(nomi[i]);
     }
 
     const int lunghezze[] = {6, 6, 10};
@@ -75,13 +84,17 @@ SetDesk::SetDesk(AzioneStampa stampa)
                         {campo.Left - 60, campo.Top - 60, campo.Width + 120, campo.Height + 120});
         CampoTesto& testo = Text1.Aggiungi(*this, i, campo);
         testo.setMaxLength(lunghezze[i]);
+        testo.setFont(scritte);
         testo.setTabIndex(i);
+        testo.setNomeAccessibile(nomi[2 + i]);
     }
 
+    // The two buttons side by side, in the middle of the window's width.
     const QString captions[] = {u"&Stampa"_s, u"&Esci"_s};
     for (int i = 0; i < 2; ++i) {
-        Pulsante& tasto = Tasto.Aggiungi(*this, i, {360 + i * 1845, 3180, 1560, 435});
+        Pulsante& tasto = Tasto.Aggiungi(*this, i, {1065 + i * 1830, 3180, 1560, 435});
         tasto.setCaption(captions[i]);
+        tasto.setFont(scritte);
         tasto.setTabIndex(3 + i);
     }
 
@@ -171,23 +184,21 @@ void SetDesk::Text1_KeyPress(int Index, int KeyAscii) {
         Text1(1).SetFocus();
         break;
     case 1:
+        // Enter asks more than "&Stampa": the last room strictly after the first.
         if (Text1(1).Text() > Text1(0).Text())
             Text1(2).SetFocus();
         else
-            AvvisoCamere();
+            Avvisa(Rifiuto::CamereErrate);
         break;
-    default: {
-        QString data = Text1(2).Text();
-        Text1(2).setText(CompletaData(data));
-        QString copia = Text1(2).Text();
-        if (ControllaData(copia)) {
+    default:
+        Text1(2).setText(CompletaDataInizio(Text1(2).Text()));
+        if (DataInizioValida(Text1(2).Text())) {
             Tasto(0).SetFocus();
         } else {
-            AvvisoData();
+            Avvisa(Rifiuto::DataErrata);
             Text1(2).setText(Oggi());
         }
         break;
-    }
     }
 }
 
@@ -244,17 +255,16 @@ void SetDesk::sceltaTableau() {
 }
 
 void SetDesk::stampa() {
-    if (Text1(1).Text() < Text1(0).Text()) {
-        AvvisoCamere();
-        Text1(0).SetFocus();
-        return;
-    }
     // Only a date completed by Enter passes: the button itself does not complete it.
-    QString copia = Text1(2).Text();
-    if (!ControllaData(copia)) {
-        AvvisoData();
-        Text1(2).setText(Oggi());
-        Text1(2).SetFocus();
+    if (const std::optional<Rifiuto> rifiuto =
+            ControllaRichiesta(Text1(0).Text(), Text1(1).Text(), Text1(2).Text())) {
+        Avvisa(*rifiuto);
+        if (*rifiuto == Rifiuto::CamereErrate) {
+            Text1(0).SetFocus();
+        } else {
+            Text1(2).setText(Oggi());
+            Text1(2).SetFocus();
+        }
         return;
     }
     if (!stampa_)

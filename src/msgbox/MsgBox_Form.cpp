@@ -40,11 +40,13 @@ MsgBox_Form::MsgBox_Form()
     Text1.setLocked(true);
     Text1.setScrollBars(BarreScorrimento::Verticale);
     Text1.setTabIndex(3);
+    Text1.setNomeAccessibile(QStringLiteral("Testo del messaggio"));
     const QString captions[] = {QStringLiteral("Ok"), QStringLiteral("Ok"),
                                 QStringLiteral("Annulla")};
     for (int i = 0; i < 3; ++i) {
         Pulsante& pulsante = T.Aggiungi(*this, i, {120 + 1080 * i, 2400, 975, 615});
         pulsante.setCaption(captions[i]);
+        pulsante.setFont({QStringLiteral("Arial"), 9});
         pulsante.setTabIndex(i);
     }
     T.Click = [this](int Index) { T_Click(Index); };
@@ -53,6 +55,9 @@ MsgBox_Form::MsgBox_Form()
 void MsgBox_Form::Prepara(const QString& testo, std::int16_t stile, const QString& titolo) {
     Text1.setText(testo);
     Label1.setCaption(titolo);
+    // The window has no title bar; its title still names it to the desktop
+    // and to screen readers.
+    setCaption(titolo);
     StileMsg = stile;
     const auto mostra = [this](const QString& si, bool no, bool annulla) {
         T(0).setCaption(si);
@@ -149,6 +154,16 @@ void MsgBox_Form::disponiPulsanti() {
     }
 }
 
+// The buttons were placed on the design width. A window that a long line
+// has made wider moves them along, so that they stay in its middle.
+void MsgBox_Form::centraPulsanti(int larghezza) {
+    const int spostamento = Meta(larghezza - LarghezzaProgetto);
+    if (spostamento <= 0)
+        return;
+    for (int i = 0; i < T.Count(); ++i)
+        T(i).setLeft(T(i).Left() + spostamento);
+}
+
 // The window grows by 90 twips a column and 300 a line of the message. The
 // sizes are worked out in full width and held within the screen, so that a
 // long message scrolls instead of overflowing.
@@ -168,6 +183,7 @@ void MsgBox_Form::adattaAlTesto() {
     Shape1.setHeight(Height());
     for (int i = 0; i < T.Count(); ++i)
         T(i).setTop(Text1.Top() + Text1.Height() + 100);
+    centraPulsanti(larghezza);
 
     // A window that has grown past the right or bottom edge of the screen
     // moves back onto it.

@@ -46,4 +46,5 @@ class MsgBox_Form : public Finestra {
     void T_Click(int Index);
     void disponiPulsanti();
     void adattaAlTesto();
+    void centraPulsanti(int larghezza);
 };

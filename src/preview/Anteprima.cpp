@@ -50,6 +50,7 @@ Anteprima::Anteprima(PostoDiLavoro posto)
     Text1.setScrollBars(BarreScorrimento::Entrambe);
     Text1.setFont({QStringLiteral("Courier New"), 11.25});
     Text1.setTabIndex(0);
+    Text1.setNomeAccessibile(QStringLiteral("Testo della stampa"));
     for (std::size_t i = 0; i < kTasti.size(); ++i) {
         const Disegno& disegno = kTasti[i];
         Pulsante& tasto = Tasto.Aggiungi(*this, static_cast<int>(i),
@@ -58,6 +59,8 @@ Anteprima::Anteprima(PostoDiLavoro posto)
         tasto.setFont({QStringLiteral("Corbel"), 12, i == 0});
         tasto.setTabIndex(disegno.tabIndex);
     }
+    // Esc closes the preview as "&Esci" does.
+    Tasto(0).setCancel(true);
     Tasto.Click = [this](int Index) { Tasto_Click(static_cast<std::int16_t>(Index)); };
 }
 

@@ -2,20 +2,16 @@
 
 #include "tableau/RegoleCampi.h"
 
-#include <cmath>
-
 namespace {
 
 // The whole number a numeric value equals, if it equals one.
 std::optional<std::int64_t> interoEsatto(const Valore& v) {
     if (v.tipo() == Valore::Tipo::Intero)
         return v.intero();
-    if (!v.numerico())
+    const std::int64_t n = v.intero();
+    if (v.confronta(Valore(n)) != std::strong_ordering::equal)
         return std::nullopt;
-    const double n = v.numero();
-    if (!std::isfinite(n) || std::trunc(n) != n || std::fabs(n) >= 9.2e18)
-        return std::nullopt;
-    return static_cast<std::int64_t>(n);
+    return n;
 }
 
 } // namespace

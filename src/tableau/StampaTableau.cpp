@@ -3,9 +3,26 @@
 #include "print/FileStampa.h"
 #include "print/LeggiRighe.h"
 #include "routines/Orologio.h"
+#include "tableau/ErroreTableau.h"
 #include "tableau/ImpaginazioneTableau.h"
 #include "tableau/Intestazione.h"
 #include "tableau/OccupazioneSettimana.h"
+
+namespace {
+
+void RichiediHotelETableau(SorgenteArchivi& archivi, std::int16_t hotel, std::int16_t tableau) {
+    const Intestazione trovati = Intestazione::leggi(archivi, hotel, tableau);
+    if (!trovati.hotel)
+        throw ErroreTableau(
+            QStringLiteral("L'hotel %1 non è nell'archivio AnagraficaHotels.mdb.").arg(hotel));
+    if (!trovati.tableau)
+        throw ErroreTableau(
+            QStringLiteral("Il tableau %1 dell'hotel %2 non è nell'archivio Tableau.mdb.")
+                .arg(tableau)
+                .arg(hotel));
+}
+
+} // namespace
 
 void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
                     const ApriRaccolta& apriRaccolta,
@@ -38,11 +55,14 @@ QStringList ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& ar
 }
 
 QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
-                          const QString& ultimaCamera, const QString& data) {
+                          const QString& ultimaCamera, const QString& data,
+                          HotelETableau richiesti) {
     // The workstation number and the date are checked before any database is opened.
     PostoDiLavoro::corrente();
     Settimana::daTesto(data);
     ArchiviDellaSuite archivi;
+    if (richiesti == HotelETableau::SoloEsistenti)
+        RichiediHotelETableau(archivi, hotel, tableau);
     return ScriviTableau({hotel, tableau, primaCamera, ultimaCamera, data}, archivi,
                          &OccupazioneSettimana::apri);
 }

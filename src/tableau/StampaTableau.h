@@ -21,12 +21,18 @@
 // cannot be written), ErroreArchivio (a database file, table or field that
 // is missing or unreadable).
 //
+// A hotel or tableau that the databases do not hold gives a tableau with a
+// bare title, as the window has it; with HotelETableau::SoloEsistenti it is
+// refused instead with an ErroreTableau that names it.
+//
 // Returns the print file's lines as LeggiFileStampa would read them back
 // right after: what comes next in the same run (spreadsheet, PDF, print)
 // takes them from here, since another run on the same workstation may have
 // replaced the file meanwhile.
+enum class HotelETableau { AncheMancanti, SoloEsistenti };
 QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
-                          const QString& ultimaCamera, const QString& data);
+                          const QString& ultimaCamera, const QString& data,
+                          HotelETableau richiesti = HotelETableau::AncheMancanti);
 
 // The same, with the record sets and the collection given: the tests run
 // the report on tables of their own and with other collections.

@@ -1,5 +1,6 @@
 #include "ui/Casella.h"
 
+#include "ui/Colora.h"
 #include "ui/Finestra.h"
 
 #include <QCheckBox>
@@ -24,4 +25,8 @@ int Casella::Value() const {
 }
 void Casella::setValue(int valore) {
     Spunta(widget())->setChecked(valore != 0);
+}
+
+void Casella::setForeColor(Colore colore) {
+    Colora(*widget(), {QPalette::WindowText}, colore);
 }

@@ -16,4 +16,7 @@ class Casella : public Controllo {
     void setCaption(const QString& caption);
     int Value() const;
     void setValue(int valore);
+    // Colours the caption only: the box and its tick keep the colours of the
+    // desktop's style, so that a tick stays plain to see on any caption colour.
+    void setForeColor(Colore colore) override;
 };

@@ -60,6 +60,10 @@ bool Controllo::HaIlFuoco() const {
     return widget_->window()->focusWidget() == widget_;
 }
 
+void Controllo::setNomeAccessibile(const QString& nome) {
+    widget_->setAccessibleName(nome);
+}
+
 void Controllo::setFont(const Carattere& carattere) {
     QFont font = widget_->font();
     if (!carattere.nome.isEmpty())

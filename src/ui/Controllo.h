@@ -2,6 +2,8 @@
 
 #include "ui/Aspetto.h"
 
+#include <QString>
+
 class Finestra;
 class QWidget;
 
@@ -52,10 +54,15 @@ class Controllo {
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int posizione) { tabIndex_ = posizione; }
 
+    // The name a screen reader gives the control; a control with a caption
+    // is known by its caption unless given another.
+    void setNomeAccessibile(const QString& nome);
+
     void setFont(const Carattere& carattere);
     double FontSize() const;
     void setFontSize(double punti);
-    void setForeColor(Colore colore);
+    // The colour of the control's text.
+    virtual void setForeColor(Colore colore);
     void setBackColor(Colore colore);
 
     // The toolkit's widget, for tests that drive the control as a user does.

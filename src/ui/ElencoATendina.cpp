@@ -5,11 +5,12 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStylePainter>
 
 #include <algorithm>
 
 // The list drops down as wide as its longest entry needs, however narrow the
-// field is.
+// field is; in the field itself an entry too long for it ends in "…".
 class ElencoATendina::Tendina : public QComboBox {
   public:
     using QComboBox::QComboBox;
@@ -20,6 +21,25 @@ class ElencoATendina::Tendina : public QComboBox {
             larghezza = std::max(larghezza, fontMetrics().horizontalAdvance(itemText(i)));
         view()->setMinimumWidth(larghezza + 4 * fontMetrics().averageCharWidth() + 20);
         QComboBox::showPopup();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter pittore(this);
+        pittore.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox opzioni;
+        initStyleOption(&opzioni);
+        pittore.drawComplexControl(QStyle::CC_ComboBox, opzioni);
+        if (currentIndex() < 0 && !placeholderText().isEmpty()) {
+            opzioni.palette.setBrush(QPalette::ButtonText, opzioni.palette.placeholderText());
+            opzioni.currentText = placeholderText();
+        }
+        const QRect campo = style()->subControlRect(QStyle::CC_ComboBox, &opzioni,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        // The style leaves a pixel free on either side of the text.
+        opzioni.currentText = fontMetrics().elidedText(opzioni.currentText, Qt::ElideRight,
+                                                       std::max(0, campo.width() - 2));
+        pittore.drawControl(QStyle::CE_ComboBoxLabel, opzioni);
     }
 };
 
@@ -34,6 +54,10 @@ ElencoATendina::ElencoATendina(Finestra& finestra, const Riquadro& riquadro, int
     : Controllo(finestra, new Tendina(finestra.widget()), riquadro, Index),
       eventi_(eventi ? *eventi : *this) {
     QObject::connect(Combo(widget()), &QComboBox::activated, [this] { scelta(); });
+}
+
+void ElencoATendina::setSegnaposto(const QString& testo) {
+    Combo(widget())->setPlaceholderText(testo);
 }
 
 void ElencoATendina::Clear() {

@@ -11,13 +11,17 @@ struct EventiElenco {
     std::function<void(int Index)> Click;
 };
 
-// A drop-down list whose text can only be one of its entries.
+// A drop-down list whose text can only be one of its entries. An entry too
+// long for the field shows its beginning and "…"; the open list shows it whole.
 class ElencoATendina : public Controllo, public EventiElenco {
   public:
     using Eventi = EventiElenco;
 
     ElencoATendina(Finestra& finestra, const Riquadro& riquadro, int Index = 0,
                    const Eventi* eventi = nullptr);
+
+    // Shown, dimmed, while no entry is chosen: what the list is for.
+    void setSegnaposto(const QString& testo);
 
     void Clear();
     // Adds an entry at the end; the chosen entry does not change.

@@ -4,9 +4,11 @@
 #include "ui/Controllo.h"
 #include "ui/Misure.h"
 #include "ui/Programma.h"
+#include "ui/Pulsante.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,7 +16,8 @@
 #include <set>
 
 // The toolkit's window: a close request from the window system (title bar,
-// Alt+F4) unloads the window as the program's own Unload does.
+// Alt+F4) unloads the window as the program's own Unload does; Esc, when no
+// control has used it, presses the window's cancel button.
 class Finestra::Widget : public QWidget {
   public:
     explicit Widget(Finestra& finestra) : finestra_(finestra) {}
@@ -23,6 +26,19 @@ class Finestra::Widget : public QWidget {
     void closeEvent(QCloseEvent* evento) override {
         evento->ignore();
         finestra_.Unload();
+    }
+
+    void keyPressEvent(QKeyEvent* evento) override {
+        if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+            for (Controllo* controllo : finestra_.controlli_) {
+                auto* pulsante = dynamic_cast<Pulsante*>(controllo);
+                if (pulsante && pulsante->Cancel() && pulsante->Visible() && pulsante->Enabled()) {
+                    pulsante->Premi();
+                    return;
+                }
+            }
+        }
+        QWidget::keyPressEvent(evento);
     }
 
   private:

@@ -11,7 +11,9 @@ struct EventiPulsante {
 };
 
 // A push button with a caption ("&" marks its access key) or a picture.
-// Enter or the space bar presses the button that has the focus.
+// Enter or the space bar presses the button that has the focus, which shows
+// a ring in the desktop's highlight colour. The Esc key presses the window's
+// cancel button.
 class Pulsante : public Controllo, public EventiPulsante {
   public:
     using Eventi = EventiPulsante;
@@ -26,9 +28,15 @@ class Pulsante : public Controllo, public EventiPulsante {
     // A picture file or resource (":/..."), shown as large as the button allows.
     void setPicture(const QString& immagine);
 
+    // The button that Esc presses, wherever the focus is in its window.
+    bool Cancel() const { return cancel_; }
+    void setCancel(bool annulla) { cancel_ = annulla; }
+
     // Presses the button as a click does: raises Click.
     void Premi();
 
   private:
+    class Comando;
     const Eventi& eventi_;
+    bool cancel_ = false;
 };

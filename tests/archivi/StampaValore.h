@@ -16,6 +16,12 @@ inline void PrintTo(const Valore& v, std::ostream* os) {
     case Valore::Tipo::Binario:
         *os << "binario di " << v.byte().size() << " byte";
         break;
+    case Valore::Tipo::Decimale:
+        *os << "decimale " << v.decimale().toStdString();
+        break;
+    case Valore::Tipo::DataOraEstesa:
+        *os << "data estesa " << v.dataOraEstesa().toStdString();
+        break;
     default:
         *os << "numero " << static_cast<int>(v.tipo()) << ": " << v.numero();
         break;

@@ -51,18 +51,18 @@ class ArchiviScritti : public ::testing::Test {
 TEST_F(ArchiviScritti, OgniTipoConIValoriEstremi) {
     ScrittoreMdb scrittore;
     TabellaMdb& t = scrittore.tabella(QStringLiteral("Tipi"));
-    t.colonna(QStringLiteral("Testo"), TipoJet::Text, 255)
+    t.colonna(QStringLiteral("Testo"), TipoJet::Testo, 255)
         .colonna(QStringLiteral("Memo"), TipoJet::Memo)
         .colonna(QStringLiteral("Byte"), TipoJet::Byte)
-        .colonna(QStringLiteral("Intero"), TipoJet::Integer)
-        .colonna(QStringLiteral("Lungo"), TipoJet::Long)
-        .colonna(QStringLiteral("Singolo"), TipoJet::Single)
-        .colonna(QStringLiteral("Doppio"), TipoJet::Double)
-        .colonna(QStringLiteral("Valuta"), TipoJet::Currency)
-        .colonna(QStringLiteral("SiNo"), TipoJet::Boolean)
-        .colonna(QStringLiteral("Data"), TipoJet::DateTime)
-        .colonna(QStringLiteral("Binario"), TipoJet::Binary, 255)
-        .colonna(QStringLiteral("Ole"), TipoJet::OleObject);
+        .colonna(QStringLiteral("Intero"), TipoJet::Intero)
+        .colonna(QStringLiteral("Lungo"), TipoJet::Lungo)
+        .colonna(QStringLiteral("Singolo"), TipoJet::Singolo)
+        .colonna(QStringLiteral("Doppio"), TipoJet::Doppio)
+        .colonna(QStringLiteral("Valuta"), TipoJet::Valuta)
+        .colonna(QStringLiteral("SiNo"), TipoJet::Booleano)
+        .colonna(QStringLiteral("Data"), TipoJet::DataOra)
+        .colonna(QStringLiteral("Binario"), TipoJet::Binario, 255)
+        .colonna(QStringLiteral("Ole"), TipoJet::Ole);
     // The writer takes amounts through a double: the largest it keeps exact.
     const std::int64_t massimo = (std::int64_t{1} << 53) - 1;
     const std::vector<std::vector<Valore>> righe = {
@@ -111,8 +111,8 @@ TEST_F(ArchiviScritti, OgniTipoConIValoriEstremi) {
 TEST_F(ArchiviScritti, RigheCancellateESpostate) {
     ScrittoreMdb scrittore;
     TabellaMdb& t = scrittore.tabella(QStringLiteral("Camere_Prenotazione"));
-    t.colonna(QStringLiteral("NumeroPrenotazione"), TipoJet::Long)
-        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Text, 10)
+    t.colonna(QStringLiteral("NumeroPrenotazione"), TipoJet::Lungo)
+        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Testo, 10)
         .colonna(QStringLiteral("Note"), TipoJet::Memo);
     std::vector<int> vive;
     for (int i = 1; i <= 3000; ++i) {
@@ -161,15 +161,15 @@ TEST_F(ArchiviScritti, RigheCancellateESpostate) {
 TEST_F(ArchiviScritti, TabellaSuMoltePagine) {
     ScrittoreMdb scrittore;
     TabellaMdb& t = scrittore.tabella(QStringLiteral("Scheda_Cliente"));
-    t.colonna(QStringLiteral("NumeroProgressivo"), TipoJet::Long)
-        .colonna(QStringLiteral("NomeCliente"), TipoJet::Text, 60)
-        .colonna(QStringLiteral("DataArrivo"), TipoJet::Text, 8);
+    t.colonna(QStringLiteral("NumeroProgressivo"), TipoJet::Lungo)
+        .colonna(QStringLiteral("NomeCliente"), TipoJet::Testo, 60)
+        .colonna(QStringLiteral("DataArrivo"), TipoJet::Testo, 8);
     const int righe = 40000;
     for (int i = 0; i < righe; ++i)
         t.riga({Valore(i), Valore(QStringLiteral("Cliente numero %1 della prova").arg(i)),
                 Valore(QStringLiteral("2026%1").arg(1 + i % 1200, 4, 10, QLatin1Char('0')))});
     ScrittoreMdb altro;
-    altro.tabella(QStringLiteral("Vuota")).colonna(QStringLiteral("X"), TipoJet::Long);
+    altro.tabella(QStringLiteral("Vuota")).colonna(QStringLiteral("X"), TipoJet::Lungo);
     const QString percorso = salva(scrittore);
     ASSERT_GT(QFileInfo(percorso).size(), 600 * 4096);
     const FileJet file(percorso);
@@ -194,10 +194,10 @@ TEST_F(ArchiviScritti, TabellaSuMoltePagine) {
 TEST_F(ArchiviScritti, RicercaDaoSuUnArchivioDellaSuite) {
     ScrittoreMdb scrittore;
     TabellaMdb& t = scrittore.tabella(QStringLiteral("NumeriCamere"));
-    t.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
-        .colonna(QStringLiteral("NumeroTableau"), TipoJet::Integer)
-        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Text, 10)
-        .colonna(QStringLiteral("TipoCamera"), TipoJet::Text, 5);
+    t.colonna(QStringLiteral("NumeroHotel"), TipoJet::Intero)
+        .colonna(QStringLiteral("NumeroTableau"), TipoJet::Intero)
+        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Testo, 10)
+        .colonna(QStringLiteral("TipoCamera"), TipoJet::Testo, 5);
     for (const char* camera : {"99", "101", "12", "100"})
         t.riga({Valore(1), Valore(1), Valore(QString::fromLatin1(camera)), Valore(u"D")});
     t.riga({Valore(1), Valore(2), Valore(u"7"), Valore()});

@@ -3,15 +3,19 @@
 
 #include "CampioniAccess.h"
 #include "RigaCanonica.h"
+#include "StampaValore.h"
+#include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
 #include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
+#include "archivi/IntestazioneJet.h"
 #include "archivi/PagineJet.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -20,14 +24,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
+#include <map>
+
 using namespace jet;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-#define RICHIEDI_CAMPIONI(campioni)                                                                \
-    if (!(campioni).presenti())                                                                    \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
-                    "(TS_SHARED_DIR/access-samples)"
 
 QStringList tipiColonne(const QJsonObject& tabella) {
     QStringList tipi;
@@ -267,4 +271,178 @@ TEST(CampioniAccess, CriterioApplicatoDuranteLaLettura) {
     EXPECT_FALSE(attese.empty());
     EXPECT_EQ(scelte.righe, attese);
     EXPECT_EQ(scelte.campi, tutte.campi);
+}
+
+// The three files of the "extra" folder, described by its README rather
+// than by the manifest: exact decimals and calculated columns, Date/Time
+// Extended values, and a database protected with a password.
+namespace {
+
+struct Aggiuntivo {
+    const char* file;
+    qint64 byte;
+    const char* sha256;
+};
+
+constexpr Aggiuntivo kCalcolati{"calcFieldTestV2010.accdb", 712704,
+                                "bf95642c1e661b7fb7f615124bbb8dcc614c539fff080947ae24a1e3d6ea07dd"};
+constexpr Aggiuntivo kDateEstese{
+    "extDateTestV2019.accdb", 557056,
+    "bb6d7af8e5275c1143b5f68447b2f96bd11e460fbec6856de7b3e339ccb53cf6"};
+constexpr Aggiuntivo kCifrato{"encryptedAgile.accdb", 315392,
+                              "bbabd68b6cd9c581348fe1c967a9e55bdd3cde893229c83c2198d822fd4069d2"};
+
+QString percorsoAggiuntivo(const CampioniAccess& campioni, const Aggiuntivo& aggiuntivo) {
+    return QDir(campioni.cartella).filePath(QStringLiteral("extra/") + aggiuntivo.file);
+}
+
+// A copy of a sample whose header has been changed in clear by `cambia`.
+QString copiaConIntestazione(const CartellaDiProva& cartella, const QString& campione,
+                             const std::function<void(char*)>& cambia) {
+    QFile file(campione);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray byte = file.readAll();
+    const bool jet3 = byte.at(0x14) == 0;
+    MascheraIntestazione(byte.data(), jet3);
+    cambia(byte.data());
+    MascheraIntestazione(byte.data(), jet3);
+    const QString nome = QFileInfo(campione).fileName();
+    cartella.scrivi(nome, byte);
+    return cartella.percorso(nome);
+}
+
+std::vector<Valore> colonna(const Tabella& tabella, const char16_t* nome) {
+    const int i = tabella.indiceCampo(QString::fromUtf16(nome));
+    EXPECT_GE(i, 0) << QString::fromUtf16(nome).toStdString();
+    std::vector<Valore> valori;
+    for (const auto& riga : tabella.righe)
+        valori.push_back(i >= 0 ? riga[static_cast<std::size_t>(i)] : Valore());
+    return valori;
+}
+
+} // namespace
+
+TEST(CampioniAccessAggiuntivi, FileIntegriPrimaDellUso) {
+    const CampioniAccess& campioni = CampioniAccess::carica();
+    RICHIEDI_CAMPIONI(campioni);
+    for (const Aggiuntivo& aggiuntivo : {kCalcolati, kDateEstese, kCifrato}) {
+        QFile file(percorsoAggiuntivo(campioni, aggiuntivo));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+        const QByteArray byte = file.readAll();
+        EXPECT_EQ(byte.size(), aggiuntivo.byte);
+        EXPECT_EQ(QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex(),
+                  QByteArray(aggiuntivo.sha256))
+            << aggiuntivo.file;
+    }
+}
+
+// A decimal of 18 significant digits keeps its last ones (through a double
+// it would end in ...654327), and a calculated column gives its result in
+// the type the table's properties name: LastFirst is [LastName] & ", " &
+// [FirstName], LastFirstLen its length, and MonthlySalary a currency
+// although its definition codes a double.
+TEST(CampioniAccessAggiuntivi, DecimaliEsattiECampiCalcolati) {
+    const CampioniAccess& campioni = CampioniAccess::carica();
+    RICHIEDI_CAMPIONI(campioni);
+    const FileJet file(percorsoAggiuntivo(campioni, kCalcolati));
+    EXPECT_EQ(file.tabelle(), QStringList{QStringLiteral("Table1")});
+    const Tabella righe = file.leggi(QStringLiteral("Table1"));
+    ASSERT_EQ(righe.righe.size(), 4u);
+    EXPECT_EQ(righe.campi.size(), 17u);
+
+    QStringList decimali;
+    for (const Valore& v : colonna(righe, u"Popularity"))
+        decimali << v.decimale();
+    EXPECT_EQ(decimali, (QStringList{u"50.325000"_s, u"-36.222200"_s, u"0.012300"_s,
+                                     u"102030405060.654321"_s}));
+    const Valore piuGrande = colonna(righe, u"Popularity")[3];
+    EXPECT_EQ(piuGrande.confronta(Valore::decimale(false, 102030405060654327u, 6)),
+              std::strong_ordering::less);
+    EXPECT_EQ(piuGrande.intero(), 102030405060);
+
+    EXPECT_EQ(colonna(righe, u"LastFirst"), (std::vector<Valore>{u"Wayne, Bruce", u"Simpson, Bart",
+                                                                 u"Doe, John", u"User, Test"}));
+    EXPECT_EQ(colonna(righe, u"LastFirstLen"), (std::vector<Valore>{12, 13, 9, 10}));
+    const std::vector<Valore> stipendi = colonna(righe, u"Salary");
+    const std::vector<Valore> mensili = colonna(righe, u"MonthlySalary");
+    for (std::size_t i = 0; i < stipendi.size(); ++i) {
+        ASSERT_EQ(mensili[i].tipo(), Valore::Tipo::Valuta);
+        EXPECT_NEAR(mensili[i].numero(), stipendi[i].numero() / 12, 0.00005);
+    }
+    EXPECT_EQ(righe.generi[static_cast<std::size_t>(righe.indiceCampo(u"LastFirst"_s))],
+              GenereCampo::Testo);
+}
+
+// Date/Time Extended keeps its 100 ns and the years before 1000; an
+// instant without a fraction of a second is the one the ordinary date of
+// the same row holds.
+TEST(CampioniAccessAggiuntivi, DateEstese) {
+    const CampioniAccess& campioni = CampioniAccess::carica();
+    RICHIEDI_CAMPIONI(campioni);
+    const Tabella righe =
+        FileJet(percorsoAggiuntivo(campioni, kDateEstese)).leggi(QStringLiteral("Table1"));
+    const std::map<std::int64_t, QString> attese = {{1, u"2020-06-17 00:00:00.0000000"_s},
+                                                    {2, u"2021-06-14 00:00:00.0000000"_s},
+                                                    {3, u"2021-06-14 12:45:00.0000000"_s},
+                                                    {4, u"2021-06-14 01:45:00.0000000"_s},
+                                                    {5, QString()},
+                                                    {6, u"2021-06-14 22:45:12.3456789"_s},
+                                                    {7, u"1765-06-14 12:45:00.0000000"_s},
+                                                    {8, u"0100-06-14 12:45:00.1234567"_s},
+                                                    {9, u"1265-06-14 12:45:00.0000000"_s}};
+    ASSERT_EQ(righe.righe.size(), attese.size());
+    const std::vector<Valore> id = colonna(righe, u"ID");
+    const std::vector<Valore> estese = colonna(righe, u"DateExt");
+    const std::vector<Valore> ordinarie = colonna(righe, u"DateNormal");
+    for (std::size_t i = 0; i < id.size(); ++i) {
+        SCOPED_TRACE("ID " + std::to_string(id[i].intero()));
+        const QString attesa = attese.at(id[i].intero());
+        EXPECT_EQ(estese[i].nullo(), attesa.isNull());
+        EXPECT_EQ(estese[i].dataOraEstesa(), attesa);
+        if (attesa.endsWith(u".0000000")) {
+            EXPECT_EQ(estese[i].confronta(ordinarie[i]), std::strong_ordering::equal);
+        }
+    }
+    EXPECT_EQ(righe.generi[static_cast<std::size_t>(righe.indiceCampo(u"DateExt"_s))],
+              GenereCampo::Numero);
+}
+
+// An encrypted database is refused as protected, not as damaged; a Jet 4
+// file with only a database password reads as without it. The Jet 3 code
+// page the header declares decodes the texts.
+TEST(CampioniAccessAggiuntivi, ProtezioneECodePage) {
+    const CampioniAccess& campioni = CampioniAccess::carica();
+    RICHIEDI_CAMPIONI(campioni);
+    const auto messaggio = [](const QString& percorso) {
+        try {
+            FileJet file(percorso);
+        } catch (const ErroreArchivio& errore) {
+            return errore.messaggio();
+        }
+        return QString();
+    };
+    EXPECT_EQ(messaggio(percorsoAggiuntivo(campioni, kCifrato)),
+              u"Archivio protetto: encryptedAgile.accdb (il database è cifrato o protetto da "
+              u"password e non può essere letto)"_s);
+
+    CartellaDiProva cartella;
+    const QString jet4 = campioni.percorso(voceFile(campioni, QStringLiteral("testV2000.mdb")));
+    const QString conPassword = copiaConIntestazione(
+        cartella, jet4, [](char* intestazione) { std::memcpy(intestazione + 0x42, "segreta", 7); });
+    EXPECT_EQ(FileJet(conPassword).leggi(QStringLiteral("Table1")).righe,
+              FileJet(jet4).leggi(QStringLiteral("Table1")).righe);
+    const QString codificato = copiaConIntestazione(
+        cartella, jet4, [](char* intestazione) { intestazione[kChiaveCifratura] = 0x5A; });
+    EXPECT_TRUE(messaggio(codificato).startsWith(u"Archivio protetto: testV2000.mdb"));
+
+    const QString jet3 = copiaConIntestazione(
+        cartella, campioni.percorso(voceFile(campioni, QStringLiteral("testIndexCodesV1997.mdb"))),
+        [](char* intestazione) {
+            intestazione[kCodePage] = static_cast<char>(1251 & 0xFF);
+            intestazione[kCodePage + 1] = static_cast<char>(1251 >> 8);
+        });
+    const Tabella cirillico = FileJet(jet3).leggi(QStringLiteral("Table11"));
+    ASSERT_GT(cirillico.righe.size(), 51u);
+    // In Windows-1252 the same bytes read "aäaaÓaaƒaaäaaÛa".
+    EXPECT_EQ(cirillico.righe[51][1], Valore(u"a\u0434aa\u0423aa\u0453aa\u0434aa\u042Ba"));
 }

@@ -33,8 +33,8 @@ constexpr qsizetype kPagina = 4096;
 QByteArray stato(char lettera) {
     ScrittoreMdb scrittore;
     TabellaMdb& t = scrittore.tabella(QStringLiteral("Camere"));
-    t.colonna(QStringLiteral("NumeroCamera"), TipoJet::Text, 10)
-        .colonna(QStringLiteral("Nome"), TipoJet::Text, 40);
+    t.colonna(QStringLiteral("NumeroCamera"), TipoJet::Testo, 10)
+        .colonna(QStringLiteral("Nome"), TipoJet::Testo, 40);
     for (int i = 0; i < kRighe; ++i)
         t.riga({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
                 QStringLiteral("%1 camera numero %2").arg(QLatin1Char(lettera)).arg(i, 5)});

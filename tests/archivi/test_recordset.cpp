@@ -10,6 +10,8 @@
 #include "archivi/ErroreArchivio.h"
 #include "archivi/Recordset.h"
 
+#include <QDate>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -200,4 +202,45 @@ TEST(Valori, ConfrontiTraTipi) {
     EXPECT_FALSE(Valore(u"").nullo());
     EXPECT_EQ(Valore(u"").confronta(Valore(u"")), std::strong_ordering::equal);
     EXPECT_FALSE(Valore(u"").confronta(Valore()).has_value());
+}
+
+// Decimals keep every digit and compare exactly with whole numbers and
+// currency at any scale; extended dates keep their 100 ns and meet the
+// ordinary date of the same instant, before 1899 too, where an ordinary
+// date counts its days back and adds the time of day.
+TEST(Valori, DecimaliEDateEstesiEsatti) {
+    const Valore::Cifre cifre = 102030405060654321u;
+    const Valore decimale = Valore::decimale(false, cifre, 6);
+    EXPECT_EQ(decimale.decimale(), QStringLiteral("102030405060.654321"));
+    EXPECT_EQ(Valore::decimale(true, 12300, 6).decimale(), QStringLiteral("-0.012300"));
+    EXPECT_EQ(decimale.confronta(Valore::decimale(false, cifre + 6, 6)),
+              std::strong_ordering::less);
+    EXPECT_EQ(decimale.numero(), 102030405060.654321);
+    EXPECT_EQ(Valore::decimale(true, cifre, 6).intero(), -102030405060);
+    EXPECT_EQ(Valore::decimale(false, 15000, 4).confronta(Valore::valuta(15000)),
+              std::strong_ordering::equal);
+    EXPECT_EQ(Valore::decimale(true, 25, 1).confronta(Valore(-3)), std::strong_ordering::greater);
+    EXPECT_EQ(Valore::decimale(true, 1, 28).confronta(Valore(0)), std::strong_ordering::less);
+    const Valore::Cifre massimo = Valore::Cifre{9999999999999999999u} * 1000000000u + 999999999u;
+    EXPECT_EQ(Valore::decimale(false, massimo, 0).confronta(Valore::decimale(false, massimo, 28)),
+              std::strong_ordering::greater);
+    EXPECT_EQ(Valore::decimale(true, Valore::Cifre{1} << 63, 0)
+                  .confronta(Valore(std::numeric_limits<std::int64_t>::min())),
+              std::strong_ordering::equal);
+
+    const auto tick = [](int anno, int mese, int giorno, std::int64_t secondi) {
+        return QDate(1, 1, 1).daysTo(QDate(anno, mese, giorno)) * Valore::kTickGiorno +
+               secondi * 10'000'000;
+    };
+    const Valore prima = Valore::dataOraEstesa(tick(1765, 6, 14, 45900));
+    EXPECT_EQ(prima.dataOraEstesa(), QStringLiteral("1765-06-14 12:45:00.0000000"));
+    EXPECT_EQ(prima.numero(), -49141.53125);
+    EXPECT_EQ(prima.confronta(Valore::dataOra(-49141.53125)), std::strong_ordering::equal);
+    EXPECT_EQ(Valore::dataOraEstesa(tick(1765, 6, 14, 45900) + 1)
+                  .confronta(Valore::dataOra(-49141.53125)),
+              std::strong_ordering::greater);
+    EXPECT_EQ(Valore::dataOraEstesa(tick(2021, 6, 14, 0) + 1234567).dataOraEstesa(),
+              QStringLiteral("2021-06-14 00:00:00.1234567"));
+    EXPECT_EQ(Valore::dataOraEstesa(tick(2021, 6, 14, 45900)).confronta(Valore(44361.53125)),
+              std::strong_ordering::equal);
 }

@@ -42,16 +42,16 @@ class TipiCampi : public ::testing::Test {
     TipiCampi() {
         ScrittoreMdb scrittore;
         TabellaMdb& t = scrittore.tabella(s("Tipi"));
-        t.colonna(s("Testo"), TipoJet::Text, 20)
+        t.colonna(s("Testo"), TipoJet::Testo, 20)
             .colonna(s("Memo"), TipoJet::Memo)
-            .colonna(s("Lungo"), TipoJet::Long)
-            .colonna(s("Doppio"), TipoJet::Double)
-            .colonna(s("Valuta"), TipoJet::Currency)
-            .colonna(s("Data"), TipoJet::DateTime)
-            .colonna(s("SiNo"), TipoJet::Boolean)
-            .colonna(s("Binario"), TipoJet::Binary, 10)
-            .colonna(s("Ole"), TipoJet::OleObject)
-            .colonna(s("SempreNullo"), TipoJet::Text, 10);
+            .colonna(s("Lungo"), TipoJet::Lungo)
+            .colonna(s("Doppio"), TipoJet::Doppio)
+            .colonna(s("Valuta"), TipoJet::Valuta)
+            .colonna(s("Data"), TipoJet::DataOra)
+            .colonna(s("SiNo"), TipoJet::Booleano)
+            .colonna(s("Binario"), TipoJet::Binario, 10)
+            .colonna(s("Ole"), TipoJet::Ole)
+            .colonna(s("SempreNullo"), TipoJet::Testo, 10);
         t.riga({Valore(u"1"), Valore(u"uno"), Valore(1), Valore(1.0), Valore::valuta(10000),
                 Valore::dataOra(1.0), Valore(-1), Valore::binario("\x01"), Valore::binario("\x01"),
                 Valore()});
@@ -59,11 +59,11 @@ class TipiCampi : public ::testing::Test {
                 Valore::valuta(25000), Valore::dataOra(2.5), Valore(0), Valore::binario("\x02"),
                 Valore(), Valore()});
         TabellaMdb& chiavi = scrittore.tabella(s("Chiavi"));
-        chiavi.colonna(s("Codice"), TipoJet::Text, 10).colonna(s("Numero"), TipoJet::Integer);
+        chiavi.colonna(s("Codice"), TipoJet::Testo, 10).colonna(s("Numero"), TipoJet::Intero);
         chiavi.riga({Valore(u"1"), Valore(1)});
         scrittore.tabella(s("Vuota"))
-            .colonna(s("Codice"), TipoJet::Text, 10)
-            .colonna(s("Numero"), TipoJet::Long);
+            .colonna(s("Codice"), TipoJet::Testo, 10)
+            .colonna(s("Numero"), TipoJet::Lungo);
         scrittore.salva(cartella_.percorso(s("Tipi.mdb")));
     }
 

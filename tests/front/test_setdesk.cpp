@@ -13,6 +13,7 @@
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
 #include "util/CartellaDiProva.h"
+#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QDir>
@@ -180,6 +181,7 @@ void TestSetDesk::ordineDiTabulazione() {
     }
     // Entering a field by Tab selects its whole text.
     QCOMPARE(desk->Text1(0).SelLength(), 3);
+    QCOMPARE(SenzaNomeAccessibile(*desk->widget()), QStringList());
 }
 
 void TestSetDesk::intervalloPredefinitoAccettatoDaStampa() {
@@ -403,11 +405,11 @@ void TestSetDesk::tableauDiTipoInattesoSegnalato() {
     ScriviArchiviDiProva();
     ScrittoreMdb scrittore;
     TabellaMdb& camere = scrittore.tabella(QStringLiteral("NumeriCamere"));
-    camere.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
-        .colonna(QStringLiteral("NumeroTableau"), TipoJet::Text, 5)
-        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Text, 10)
-        .colonna(QStringLiteral("TipoCamera"), TipoJet::Text, 5)
-        .colonna(QStringLiteral("PostiLetto"), TipoJet::Integer);
+    camere.colonna(QStringLiteral("NumeroHotel"), TipoJet::Intero)
+        .colonna(QStringLiteral("NumeroTableau"), TipoJet::Testo, 5)
+        .colonna(QStringLiteral("NumeroCamera"), TipoJet::Testo, 10)
+        .colonna(QStringLiteral("TipoCamera"), TipoJet::Testo, 5)
+        .colonna(QStringLiteral("PostiLetto"), TipoJet::Intero);
     camere.riga({1, QString("7"), QString("101"), QString("DBL"), 2});
     camere.riga({12, QString("3"), QString("12"), QString("DBL"), 2});
     scrittore.salva(QStringLiteral("NumeriCamere.mdb"));

@@ -4,6 +4,7 @@
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
 #include "ui/Schermo.h"
+#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -56,6 +57,8 @@ class TestMessaggio : public QObject {
     void dimensioniPerTestiNoti();
     void pulsantiERisposte_data();
     void pulsantiERisposte();
+    void pulsantiAlCentroDiUnaFinestraAllargata_data();
+    void pulsantiAlCentroDiUnaFinestraAllargata();
     void messaggioEnormeStaNelloSchermoEScorre();
     void conteggiOltreISedicibitSiFermano();
     void finestraVeraSenzaBordoInPrimoPiano();
@@ -202,11 +205,14 @@ void TestMessaggio::conteggiOltreISedicibitSiFermano() {
 void TestMessaggio::finestraVeraSenzaBordoInPrimoPiano() {
     // Read while the window is on the screen: it is gone once Messaggio returns.
     std::optional<Qt::WindowFlags> aspetto;
+    QStringList senzaNome;
     QMetaObject::invokeMethod(
         qApp,
         [&] {
-            if (const QWidget* vista = QApplication::activeModalWidget())
+            if (QWidget* vista = QApplication::activeModalWidget()) {
                 aspetto = vista->windowFlags();
+                senzaNome = SenzaNomeAccessibile(*vista);
+            }
         },
         Qt::QueuedConnection);
     PremiNellaFinestraModale(QStringLiteral("No"));
@@ -214,7 +220,34 @@ void TestMessaggio::finestraVeraSenzaBordoInPrimoPiano() {
     QVERIFY(aspetto);
     QVERIFY(aspetto->testFlag(Qt::FramelessWindowHint));
     QVERIFY(aspetto->testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(senzaNome, QStringList());
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestMessaggio::pulsantiAlCentroDiUnaFinestraAllargata_data() {
+    QTest::addColumn<int>("stile");
+    QTest::addColumn<int>("risposta");
+    QTest::newRow("Ok") << 48 << 0;
+    QTest::newRow("Si No Annulla") << 51 << 2;
+}
+
+// A line longer than the design width makes the window wider; the buttons
+// stay in its middle.
+void TestMessaggio::pulsantiAlCentroDiUnaFinestraAllargata() {
+    QFETCH(int, stile);
+    QFETCH(int, risposta);
+    RisposteDiProva prova;
+    prova.Accoda(static_cast<std::int16_t>(risposta));
+    const QString lunga =
+        QStringLiteral("Archivio non trovato: Tableau.mdb (cartella %1)").arg(QString(60, u'x'));
+    Messaggio(lunga, static_cast<std::int16_t>(stile), QStringLiteral("Archivio"));
+    const MessaggioMostrato& mostrato = prova.Mostrati().at(0);
+    QVERIFY(mostrato.Width > 4695);
+    const int sinistra = mostrato.pulsanti.front().Left;
+    const int destra = mostrato.pulsanti.back().Left + 975;
+    QVERIFY2(
+        std::abs(sinistra - (mostrato.Width - destra)) <= 2,
+        qPrintable(QStringLiteral("%1 | %2 | %3").arg(sinistra).arg(destra).arg(mostrato.Width)));
 }
 
 QTEST_MAIN(TestMessaggio)

@@ -9,6 +9,7 @@
 #include "msgbox/Stili.h"
 #include "ui/Schermo.h"
 #include "util/CartellaDiProva.h"
+#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QDir>
@@ -118,6 +119,11 @@ class TestAnteprima : public QObject {
             a.Text1.widget(),    a.Tasto(1).widget(), a.Tasto(2).widget(), a.Tasto(0).widget(),
             a.Tasto(3).widget(), a.Tasto(4).widget(), a.Tasto(5).widget(), a.Tasto(6).widget()};
         QCOMPARE(ordine, attesa);
+        QCOMPARE(SenzaNomeAccessibile(*a.widget()), QStringList());
+
+        // Esc closes the window as "&Esci" does, also from the text.
+        QTest::keyClick(a.Text1.widget(), Qt::Key_Escape);
+        QVERIFY(!a.Caricata());
     }
 
     void layoutFollowsTheWindowSize() {

@@ -21,19 +21,19 @@ class ImpostazioniArchivi : public ::testing::Test {
     ImpostazioniArchivi() {
         ScrittoreMdb stampanti;
         TabellaMdb& destinazioni = stampanti.tabella(QStringLiteral("Stampanti"));
-        destinazioni.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
-            .colonna(QStringLiteral("Destinazione"), TipoJet::Text, 30)
-            .colonna(QStringLiteral("TipoStampa"), TipoJet::Text, 5)
-            .colonna(QStringLiteral("Linea"), TipoJet::Text, 100);
+        destinazioni.colonna(QStringLiteral("NumeroHotel"), TipoJet::Intero)
+            .colonna(QStringLiteral("Destinazione"), TipoJet::Testo, 30)
+            .colonna(QStringLiteral("TipoStampa"), TipoJet::Testo, 5)
+            .colonna(QStringLiteral("Linea"), TipoJet::Testo, 100);
         destinazioni.riga({2, u"Altro Hotel", u"1", u"LPT2"});
         destinazioni.riga({1, u"Ufficio", u"3", u"/dev/lp0"});
         destinazioni.riga({1, u"Archivio PDF", u" 07", u"PDF"});
         destinazioni.riga({1, u"Sala d'attesa", u"9", u"Stampante Sala"});
         destinazioni.riga({1, u"Pdf minuscolo", Valore(), u"x"});
         TabellaMdb& tipi = stampanti.tabella(QStringLiteral("SetStampa"));
-        tipi.colonna(QStringLiteral("TipoStampa"), TipoJet::Integer)
-            .colonna(QStringLiteral("Compresso"), TipoJet::Text, 36)
-            .colonna(QStringLiteral("Grassetto"), TipoJet::Text, 36);
+        tipi.colonna(QStringLiteral("TipoStampa"), TipoJet::Intero)
+            .colonna(QStringLiteral("Compresso"), TipoJet::Testo, 36)
+            .colonna(QStringLiteral("Grassetto"), TipoJet::Testo, 36);
         tipi.riga({3, u"027015000000000000027018000000000000", u"000000000000000002060066"});
         tipi.riga({7, u"007000000000000001010", Valore()});
         tipi.riga({3, u"999999999999999999999999999999999999", u""});
@@ -41,9 +41,9 @@ class ImpostazioniArchivi : public ::testing::Test {
 
         ScrittoreMdb contatori;
         TabellaMdb& pagine = contatori.tabella(QStringLiteral("Contatori"));
-        pagine.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
-            .colonna(QStringLiteral("LungPagComp"), TipoJet::Double)
-            .colonna(QStringLiteral("LungPagNoComp"), TipoJet::Integer);
+        pagine.colonna(QStringLiteral("NumeroHotel"), TipoJet::Intero)
+            .colonna(QStringLiteral("LungPagComp"), TipoJet::Doppio)
+            .colonna(QStringLiteral("LungPagNoComp"), TipoJet::Intero);
         pagine.riga({2, 79.5, Valore()});
         pagine.riga({1, 80.0, 64});
         pagine.riga({3, 0.0, -5});
@@ -54,9 +54,9 @@ class ImpostazioniArchivi : public ::testing::Test {
     static void hotels(Valore codice, int numero = 1) {
         ScrittoreMdb anagrafica;
         TabellaMdb& hotels = anagrafica.tabella(QStringLiteral("AnagraficaHotels"));
-        hotels.colonna(QStringLiteral("Numero"), TipoJet::Integer)
-            .colonna(QStringLiteral("RagioneSociale"), TipoJet::Text, 50)
-            .colonna(QStringLiteral("CodiceAssistenza"), TipoJet::Text, 20);
+        hotels.colonna(QStringLiteral("Numero"), TipoJet::Intero)
+            .colonna(QStringLiteral("RagioneSociale"), TipoJet::Testo, 50)
+            .colonna(QStringLiteral("CodiceAssistenza"), TipoJet::Testo, 20);
         hotels.riga({2, u"Secondo", u"X"});
         hotels.riga({numero, u"Primo", codice});
         anagrafica.salva(QStringLiteral("AnagraficaHotels.mdb"));
@@ -68,14 +68,10 @@ class ImpostazioniArchivi : public ::testing::Test {
 
 TEST_F(ImpostazioniArchivi, DestinazioniDelMenuSoloHotel1InOrdine) {
     QStringList nomi;
-    QStringList pdf;
-    for (const Destinazione& d : DestinazioniDelMenu()) {
+    for (const Destinazione& d : DestinazioniDelMenu())
         nomi << d.nome;
-        if (d.pdf())
-            pdf << d.nome;
-    }
     EXPECT_EQ(nomi, (QStringList{"Ufficio", "Archivio PDF", "Sala d'attesa", "Pdf minuscolo"}));
-    EXPECT_EQ(pdf, QStringList{"Archivio PDF"});
+    EXPECT_EQ(DestinazionePdf(nomi), QStringLiteral("Archivio PDF"));
 }
 
 TEST_F(ImpostazioniArchivi, DestinazioneCercataPerNome) {

@@ -175,24 +175,24 @@ TEST_F(ArchiviOstili, CampiDiTipoInattesoEChiaviNulle) {
         QString campo;
         TipoJet tipo;
     };
-    for (const Caso& caso : {Caso{&suite.camere, u"NumeroHotel"_s, TipoJet::Text},
-                             Caso{&suite.camere, u"NumeroTableau"_s, TipoJet::Text},
-                             Caso{&suite.camere, u"NumeroCamera"_s, TipoJet::Long},
-                             Caso{&suite.clienti, u"NumeroHotel"_s, TipoJet::Text},
-                             Caso{&suite.clienti, u"NumeroCamera"_s, TipoJet::Long},
-                             Caso{&suite.clienti, u"NumeroComponente"_s, TipoJet::Text},
-                             Caso{&suite.clienti, u"NumeroProgressivo"_s, TipoJet::Text},
-                             Caso{&suite.ditte, u"CodiceCliente"_s, TipoJet::Text},
-                             Caso{&suite.camerePrenotate, u"NumeroPrenotazione"_s, TipoJet::Text},
-                             Caso{&suite.camerePrenotate, u"NumeroCamera"_s, TipoJet::Long},
-                             Caso{&suite.schede, u"NumeroPrenotazione"_s, TipoJet::Text},
-                             Caso{&suite.hotels, u"Numero"_s, TipoJet::Text},
-                             Caso{&suite.tableaux, u"Codice"_s, TipoJet::Text},
-                             Caso{&suite.camerePrenotate, u"NumeroPersone"_s, TipoJet::Double},
-                             Caso{&suite.schede, u"NumeroPrenotazione"_s, TipoJet::Double},
-                             Caso{&suite.clienti, u"NumeroProgressivo"_s, TipoJet::Double},
-                             Caso{&suite.ditte, u"CodiceCliente"_s, TipoJet::Currency},
-                             Caso{&suite.camere, u"NumeroHotel"_s, TipoJet::Double}}) {
+    for (const Caso& caso : {Caso{&suite.camere, u"NumeroHotel"_s, TipoJet::Testo},
+                             Caso{&suite.camere, u"NumeroTableau"_s, TipoJet::Testo},
+                             Caso{&suite.camere, u"NumeroCamera"_s, TipoJet::Lungo},
+                             Caso{&suite.clienti, u"NumeroHotel"_s, TipoJet::Testo},
+                             Caso{&suite.clienti, u"NumeroCamera"_s, TipoJet::Lungo},
+                             Caso{&suite.clienti, u"NumeroComponente"_s, TipoJet::Testo},
+                             Caso{&suite.clienti, u"NumeroProgressivo"_s, TipoJet::Testo},
+                             Caso{&suite.ditte, u"CodiceCliente"_s, TipoJet::Testo},
+                             Caso{&suite.camerePrenotate, u"NumeroPrenotazione"_s, TipoJet::Testo},
+                             Caso{&suite.camerePrenotate, u"NumeroCamera"_s, TipoJet::Lungo},
+                             Caso{&suite.schede, u"NumeroPrenotazione"_s, TipoJet::Testo},
+                             Caso{&suite.hotels, u"Numero"_s, TipoJet::Testo},
+                             Caso{&suite.tableaux, u"Codice"_s, TipoJet::Testo},
+                             Caso{&suite.camerePrenotate, u"NumeroPersone"_s, TipoJet::Doppio},
+                             Caso{&suite.schede, u"NumeroPrenotazione"_s, TipoJet::Doppio},
+                             Caso{&suite.clienti, u"NumeroProgressivo"_s, TipoJet::Doppio},
+                             Caso{&suite.ditte, u"CodiceCliente"_s, TipoJet::Valuta},
+                             Caso{&suite.camere, u"NumeroHotel"_s, TipoJet::Doppio}}) {
         SCOPED_TRACE(caso.tabella->nome.toStdString() + "." + caso.campo.toStdString());
         suite.salvaMdb();
         Tabella tabella = *caso.tabella;
@@ -200,18 +200,18 @@ TEST_F(ArchiviOstili, CampiDiTipoInattesoEChiaviNulle) {
         for (auto& riga : tabella.righe) {
             if (riga[indice].nullo())
                 continue;
-            if (caso.tipo == TipoJet::Text)
+            if (caso.tipo == TipoJet::Testo)
                 riga[indice] =
                     Valore(riga[indice].testo().isEmpty() ? QString::number(riga[indice].intero())
                                                           : riga[indice].testo());
-            else if (caso.tipo == TipoJet::Long)
+            else if (caso.tipo == TipoJet::Lungo)
                 riga[indice] = Valore(riga[indice].testo().toInt());
         }
         SalvaTabellaMdb(tabella, tabella.nome + u".mdb"_s, {{caso.campo, caso.tipo}});
         const auto archivi = ImpronteArchivi(cartella_.percorso());
         const int esito = esegui();
         EXPECT_EQ(ImpronteArchivi(cartella_.percorso()), archivi);
-        if (caso.tipo == TipoJet::Text || caso.tipo == TipoJet::Long) {
+        if (caso.tipo == TipoJet::Testo || caso.tipo == TipoJet::Lungo) {
             EXPECT_EQ(esito, ArchivioIllegibile);
             EXPECT_TRUE(errori_.startsWith(u"Tipo di dati non corrispondente: il campo "_s +
                                            caso.campo + u" della tabella "_s + tabella.nome +

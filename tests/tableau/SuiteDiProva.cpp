@@ -26,10 +26,10 @@ TipoJet tipoDelCampo(const QString& campo, const std::map<QString, TipoJet>& tip
     if (const auto tipo = tipi.find(campo); tipo != tipi.end())
         return tipo->second;
     if (interi.contains(campo))
-        return TipoJet::Integer;
+        return TipoJet::Intero;
     if (lunghi.contains(campo))
-        return TipoJet::Long;
-    return TipoJet::Text;
+        return TipoJet::Lungo;
+    return TipoJet::Testo;
 }
 
 } // namespace
@@ -86,7 +86,7 @@ void SalvaTabellaMdb(const Tabella& tabella, const QString& file,
     TabellaMdb& mdb = scrittore.tabella(tabella.nome);
     for (const QString& campo : tabella.campi) {
         const TipoJet tipo = tipoDelCampo(campo, tipi);
-        mdb.colonna(campo, tipo, tipo == TipoJet::Text ? 60 : 0);
+        mdb.colonna(campo, tipo, tipo == TipoJet::Testo ? 60 : 0);
     }
     for (const auto& riga : tabella.righe)
         mdb.riga(riga);

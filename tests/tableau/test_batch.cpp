@@ -114,6 +114,14 @@ TEST_F(Batch, ErroriConEsitoProprio) {
     EXPECT_TRUE(errori_.contains(u"PCLocal")) << errori_.toStdString();
     ambiente_.imposta("PCLocal", "1");
 
+    // Unlike the window, a hotel or tableau that is not in the databases is
+    // refused by name, rather than written as an empty week.
+    EXPECT_EQ(esegui(con("--hotel", "9")), RichiestaNonValida);
+    EXPECT_EQ(errori_, "L'hotel 9 non è nell'archivio AnagraficaHotels.mdb.\n");
+    EXPECT_EQ(esegui(con("--tableau", "7")), RichiestaNonValida);
+    EXPECT_EQ(errori_, "Il tableau 7 dell'hotel 1 non è nell'archivio Tableau.mdb.\n");
+    EXPECT_FALSE(QFile::exists("FD1"));
+
     QFile::remove("Tableau.mdb");
     EXPECT_EQ(esegui(kPiccola), ArchivioIllegibile);
     EXPECT_TRUE(errori_.contains(u"Tableau.mdb")) << errori_.toStdString();
@@ -132,7 +140,7 @@ TEST_F(Batch, Eseguibile) {
     const QString programma = qEnvironmentVariable("TS_BUILD_DIR") +
                               QStringLiteral("/src/tableau/batch/tableau-settimanale-batch");
     if (!QFile::exists(programma))
-        GTEST_SKIP() << "no executable at " << programma.toStdString();
+        GTEST_SKIP() << "Prova saltata: programma assente: " << programma.toStdString();
     QProcess processo;
     processo.start(programma, {"--help"});
     ASSERT_TRUE(processo.waitForFinished());
@@ -145,6 +153,20 @@ TEST_F(Batch, Eseguibile) {
     EXPECT_EQ(processo.exitCode(), RichiestaNonValida);
     EXPECT_EQ(QString::fromUtf8(processo.readAllStandardError()),
               "Camere errate!\nControllare l'intervallo di camere richiesto!\n");
+
+    // A PDF file needs a GUI application, which complains on standard error
+    // of a session without XDG_RUNTIME_DIR (cron): only the command's own
+    // message may be there.
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    processo.setProcessEnvironment(ambiente);
+    processo.start(programma, QStringList(kPiccola) << "--pdf"
+                                                    << "tableau.pdf");
+    ASSERT_TRUE(processo.waitForFinished());
+    EXPECT_EQ(processo.exitCode(), ArchivioIllegibile);
+    const QString errori = QString::fromUtf8(processo.readAllStandardError());
+    EXPECT_TRUE(errori.startsWith(u"Archivio non trovato: Stampanti.mdb")) << errori.toStdString();
+    EXPECT_EQ(errori.count(u'\n'), 1) << errori.toStdString();
 }
 
 } // namespace

@@ -17,12 +17,12 @@ QByteArray Byte(std::initializer_list<int> valori) {
 
 TEST(CodificaRiga, FisseVariabiliNulliEBooleani) {
     TabellaMdb t("T");
-    t.colonna("N", TipoJet::Long)
-        .colonna("Nome", TipoJet::Text, 10)
-        .colonna("Vuoto", TipoJet::Text, 10)
-        .colonna("Assente", TipoJet::Text, 10)
-        .colonna("Si", TipoJet::Boolean)
-        .colonna("Piccolo", TipoJet::Integer);
+    t.colonna("N", TipoJet::Lungo)
+        .colonna("Nome", TipoJet::Testo, 10)
+        .colonna("Vuoto", TipoJet::Testo, 10)
+        .colonna("Assente", TipoJet::Testo, 10)
+        .colonna("Si", TipoJet::Booleano)
+        .colonna("Piccolo", TipoJet::Intero);
     t.riga({7, QString("ab"), QString(""), Valore(), 1, -2});
     t.riga({Valore(), Valore(), Valore(), Valore(), 0, Valore()});
     const QByteArray attesa = Byte({0x06, 0x00,                         // columns
@@ -42,7 +42,7 @@ TEST(CodificaRiga, FisseVariabiliNulliEBooleani) {
 
 TEST(CodificaRiga, SoloColonneFisse) {
     TabellaMdb t("Contatori");
-    t.colonna("NumeroHotel", TipoJet::Integer).colonna("LungPag", TipoJet::Integer);
+    t.colonna("NumeroHotel", TipoJet::Intero).colonna("LungPag", TipoJet::Intero);
     t.riga({1, Valore()});
     // No end of data, offsets or count when the table has no variable column.
     EXPECT_EQ(t.righe()[0].codifica.byte, Byte({0x02, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01}));
@@ -51,10 +51,10 @@ TEST(CodificaRiga, SoloColonneFisse) {
 TEST(CodificaRiga, NumeriEDate) {
     TabellaMdb t("T");
     t.colonna("B", TipoJet::Byte)
-        .colonna("V", TipoJet::Currency)
-        .colonna("D", TipoJet::Double)
-        .colonna("S", TipoJet::Single)
-        .colonna("Q", TipoJet::DateTime);
+        .colonna("V", TipoJet::Valuta)
+        .colonna("D", TipoJet::Doppio)
+        .colonna("S", TipoJet::Singolo)
+        .colonna("Q", TipoJet::DataOra);
     t.riga({200, Valore::valuta(-1), 0.5, 2, Valore::dataOra(-1.25)});
     EXPECT_EQ(t.righe()[0].codifica.byte,
               Byte({0x05, 0x00, 0xC8,                               // byte 200

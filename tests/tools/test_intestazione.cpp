@@ -1,7 +1,7 @@
 // The header page, its RC4-masked area, and Jet's date numbers.
+#include "archivi/Rc4.h"
 #include "mdbwriter/DataJet.h"
 #include "mdbwriter/Intestazione.h"
-#include "mdbwriter/Rc4.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>

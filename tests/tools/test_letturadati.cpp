@@ -13,12 +13,12 @@ const Valore Nullo;
 void ScriviPrenotazioni(const CartellaDiProva& cartella) {
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Camere_Prenotazione");
-    t.colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("NumeroCamera", TipoJet::Text, 10)
-        .colonna("NumeroPrenotazione", TipoJet::Long)
-        .colonna("TipoPrenotazione", TipoJet::Text, 1)
-        .colonna("DataArrivo", TipoJet::Text, 8)
-        .colonna("NumeroPersone", TipoJet::Integer)
+    t.colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("NumeroCamera", TipoJet::Testo, 10)
+        .colonna("NumeroPrenotazione", TipoJet::Lungo)
+        .colonna("TipoPrenotazione", TipoJet::Testo, 1)
+        .colonna("DataArrivo", TipoJet::Testo, 8)
+        .colonna("NumeroPersone", TipoJet::Intero)
         .colonna("Note", TipoJet::Memo);
     for (int i = 0; i < 5000; ++i) {
         const std::vector<Valore> riga = {
@@ -88,12 +88,12 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Numeri");
     t.colonna("B", TipoJet::Byte)
-        .colonna("I", TipoJet::Integer)
-        .colonna("L", TipoJet::Long)
-        .colonna("D", TipoJet::Double)
-        .colonna("V", TipoJet::Currency)
-        .colonna("S", TipoJet::Boolean)
-        .colonna("T", TipoJet::Text, 50);
+        .colonna("I", TipoJet::Intero)
+        .colonna("L", TipoJet::Lungo)
+        .colonna("D", TipoJet::Doppio)
+        .colonna("V", TipoJet::Valuta)
+        .colonna("S", TipoJet::Booleano)
+        .colonna("T", TipoJet::Testo, 50);
     t.riga({255, -32768, -2000000000, -1234.5, Valore::valuta(-12500), 1, QString("Caffè ☕")});
     t.riga({Nullo, Nullo, Nullo, Nullo, Nullo, 0, Nullo});
     w.salva(cartella.percorso("Numeri.mdb"));
@@ -120,15 +120,14 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
     EXPECT_EQ(rs.valore(1, Booleano), Valore(0));
 }
 
-// The page reader that replaces the provisional one keeps a zero-length text
-// apart from NULL and gives dates as dates; the provisional reader, built on
-// libmdb's text output, reports the first as NULL and the second as text.
-TEST(LetturaDati, DISABLED_TestoVuotoEDateTipizzati) {
+// A zero-length text stays apart from NULL, in short and in long texts, and
+// dates, before 1900 too, come back as dates.
+TEST(LetturaDati, TestoVuotoEDateTipizzati) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("T");
-    t.colonna("Testo", TipoJet::Text, 10)
-        .colonna("Quando", TipoJet::DateTime)
+    t.colonna("Testo", TipoJet::Testo, 10)
+        .colonna("Quando", TipoJet::DataOra)
         .colonna("Nota", TipoJet::Memo);
     t.riga({QString(""), Valore::dataOra(45351.5), QString("")});
     t.riga({Nullo, Valore::dataOra(-1.25), Nullo});

@@ -20,15 +20,15 @@ const Valore Nullo;
 
 TabellaMdb& TabellaDiOgniTipo(ScrittoreMdb& w) {
     TabellaMdb& t = w.tabella("Tipi");
-    t.colonna("Intero", TipoJet::Integer)
-        .colonna("Testo", TipoJet::Text, 20)
-        .colonna("Lungo", TipoJet::Long)
+    t.colonna("Intero", TipoJet::Intero)
+        .colonna("Testo", TipoJet::Testo, 20)
+        .colonna("Lungo", TipoJet::Lungo)
         .colonna("Byte", TipoJet::Byte)
-        .colonna("Doppio", TipoJet::Double)
-        .colonna("Singolo", TipoJet::Single)
-        .colonna("Valuta", TipoJet::Currency)
-        .colonna("Data", TipoJet::DateTime)
-        .colonna("SiNo", TipoJet::Boolean)
+        .colonna("Doppio", TipoJet::Doppio)
+        .colonna("Singolo", TipoJet::Singolo)
+        .colonna("Valuta", TipoJet::Valuta)
+        .colonna("Data", TipoJet::DataOra)
+        .colonna("SiNo", TipoJet::Booleano)
         .colonna("Nota", TipoJet::Memo);
     return t;
 }
@@ -94,7 +94,7 @@ TEST(ScrittoreMdb, CatalogoETipiDelleColonne) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     RigheDiOgniTipo(TabellaDiOgniTipo(w));
-    w.tabella("Seconda").colonna("Codice", TipoJet::Long).colonna("Dati", TipoJet::OleObject);
+    w.tabella("Seconda").colonna("Codice", TipoJet::Lungo).colonna("Dati", TipoJet::Ole);
     const QString file = Salva(w, cartella);
 
     EXPECT_EQ(Mdb("mdb-ver", {file}).trimmed(), "JET4");
@@ -117,9 +117,9 @@ TEST(ScrittoreMdb, UnArchivioConPiuTabelle) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     TabellaMdb& stampanti = w.tabella("Stampanti");
-    stampanti.colonna("NumeroHotel", TipoJet::Integer).colonna("Destinazione", TipoJet::Text, 30);
+    stampanti.colonna("NumeroHotel", TipoJet::Intero).colonna("Destinazione", TipoJet::Testo, 30);
     TabellaMdb& set = w.tabella("SetStampa");
-    set.colonna("TipoStampa", TipoJet::Integer).colonna("Compresso", TipoJet::Text, 36);
+    set.colonna("TipoStampa", TipoJet::Intero).colonna("Compresso", TipoJet::Testo, 36);
     for (int i = 0; i < 3000; ++i)
         stampanti.riga({i % 3, QStringLiteral("Destinazione %1").arg(i)});
     set.riga({1, QString("027015000000000000027018000000000000")});
@@ -144,7 +144,7 @@ TEST(ScrittoreMdb, MolteTabelleInUnArchivio) {
     for (int i = 0; i < 40; ++i) {
         nomi << QStringLiteral("Tabella%1").arg(i);
         TabellaMdb& t = w.tabella(nomi.back());
-        t.colonna("N", TipoJet::Integer).colonna("Nota", TipoJet::Memo);
+        t.colonna("N", TipoJet::Intero).colonna("Nota", TipoJet::Memo);
         t.riga({i, QString(2000, QChar('a' + i % 26))});
     }
     const QString file = Salva(w, cartella);
@@ -160,14 +160,14 @@ TEST(ScrittoreMdb, RigheSuMoltePagine) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Grande");
-    t.colonna("N", TipoJet::Long)
-        .colonna("Camera", TipoJet::Text, 10)
-        .colonna("Nome", TipoJet::Text, 40);
+    t.colonna("N", TipoJet::Lungo)
+        .colonna("Camera", TipoJet::Testo, 10)
+        .colonna("Nome", TipoJet::Testo, 40);
     constexpr int Righe = 60000;
     for (int i = 0; i < Righe; ++i)
         t.riga({i, QString::number(100 + i % 500), QStringLiteral("Ospite numero %1").arg(i)});
     TabellaMdb& dopo = w.tabella("Dopo");
-    dopo.colonna("N", TipoJet::Integer);
+    dopo.colonna("N", TipoJet::Intero);
     dopo.riga({42});
     const QString file = Salva(w, cartella);
     EXPECT_GT(QFileInfo(file).size(), 600 * 4096);
@@ -188,7 +188,9 @@ TEST(ScrittoreMdb, RigheCancellateESpostate) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Prenotazioni");
-    t.colonna("N", TipoJet::Long).colonna("Nome", TipoJet::Text, 40).colonna("Nota", TipoJet::Memo);
+    t.colonna("N", TipoJet::Lungo)
+        .colonna("Nome", TipoJet::Testo, 40)
+        .colonna("Nota", TipoJet::Memo);
     std::vector<QString> vive;
     for (int i = 0; i < 1000; ++i) {
         const std::vector<Valore> riga = {i, QStringLiteral("Nome %1").arg(i),
@@ -221,7 +223,7 @@ TEST(ScrittoreMdb, MemoInRigaESuPagineLval) {
     CartellaDiProva cartella;
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Note");
-    t.colonna("N", TipoJet::Integer).colonna("Nota", TipoJet::Memo).colonna("Altra", TipoJet::Memo);
+    t.colonna("N", TipoJet::Intero).colonna("Nota", TipoJet::Memo).colonna("Altra", TipoJet::Memo);
     const std::vector<QString> note = {
         QString(),                            // zero length, in the row
         QString("breve"),                     // in the row, compressed
@@ -261,9 +263,9 @@ TEST(ScrittoreMdb, StesseRigheStessiByte) {
 TEST(ScrittoreMdb, ValoriCheLaColonnaNonAccetta) {
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("T");
-    t.colonna("Piccolo", TipoJet::Integer)
-        .colonna("Nome", TipoJet::Text, 5)
-        .colonna("Si", TipoJet::Boolean);
+    t.colonna("Piccolo", TipoJet::Intero)
+        .colonna("Nome", TipoJet::Testo, 5)
+        .colonna("Si", TipoJet::Booleano);
     const auto rifiuta = [&](const std::vector<Valore>& riga, const char* parola) {
         try {
             t.riga(riga);
@@ -281,21 +283,21 @@ TEST(ScrittoreMdb, ValoriCheLaColonnaNonAccetta) {
     rifiuta({1, QString("a")}, "2 valori per 3 colonne");
     EXPECT_TRUE(t.righe().empty());
     t.riga({-1, QString("abcde"), 0});
-    EXPECT_THROW(t.colonna("Tardi", TipoJet::Long), ErroreScrittura);
-    EXPECT_THROW(w.tabella("X").colonna("A", TipoJet::Long).colonna("a", TipoJet::Long),
+    EXPECT_THROW(t.colonna("Tardi", TipoJet::Lungo), ErroreScrittura);
+    EXPECT_THROW(w.tabella("X").colonna("A", TipoJet::Lungo).colonna("a", TipoJet::Lungo),
                  ErroreScrittura);
-    EXPECT_THROW(w.tabella("X").colonna("B", TipoJet::Text, 300), ErroreScrittura);
+    EXPECT_THROW(w.tabella("X").colonna("B", TipoJet::Testo, 300), ErroreScrittura);
     EXPECT_THROW(w.tabella("MSysAltro"), ErroreScrittura);
 
     TabellaMdb& larga = w.tabella("Larga");
     for (int i = 0; i < 20; ++i)
-        larga.colonna(QStringLiteral("T%1").arg(i), TipoJet::Text, 255);
+        larga.colonna(QStringLiteral("T%1").arg(i), TipoJet::Testo, 255);
     const std::vector<Valore> piena(20, Valore(QString(255, QChar(0x3A9))));
     EXPECT_THROW(larga.riga(piena), ErroreScrittura) << "a row of 10 KiB fits no page";
 }
 
 TEST(ScrittoreMdb, ArchivioNonScrivibile) {
     ScrittoreMdb w;
-    w.tabella("T").colonna("N", TipoJet::Long);
+    w.tabella("T").colonna("N", TipoJet::Lungo);
     EXPECT_THROW(w.salva("/cartella-che-non-esiste/prova.mdb"), ErroreScrittura);
 }

@@ -121,9 +121,9 @@ std::set<int> PagineDati(const File& f, int definizione) {
 TEST(StrutturaPagine, SlotPuntatoriEMappe) {
     ScrittoreMdb w;
     TabellaMdb& t = w.tabella("Larga");
-    t.colonna("N", TipoJet::Long)
-        .colonna("A", TipoJet::Text, 255)
-        .colonna("B", TipoJet::Text, 255)
+    t.colonna("N", TipoJet::Lungo)
+        .colonna("A", TipoJet::Testo, 255)
+        .colonna("B", TipoJet::Testo, 255)
         .colonna("Nota", TipoJet::Memo);
     const QString lungo(255, QChar(0x3A9));
     int vive = 0, cancellate = 0, spostate = 0;
@@ -141,7 +141,7 @@ TEST(StrutturaPagine, SlotPuntatoriEMappe) {
             ++vive;
         }
     }
-    w.tabella("Piccola").colonna("N", TipoJet::Integer).riga({1});
+    w.tabella("Piccola").colonna("N", TipoJet::Intero).riga({1});
     const File f(w.contenuto());
 
     EXPECT_EQ(f.u8(2, 0), 0x02u) << "the catalogue's definition is page 2";

@@ -12,65 +12,65 @@ QString FileDi(const QString& tabella) {
 
 ArchiviDemo::ArchiviDemo(const QDateTime& creazione) : creazione_(creazione) {
     aggiungi(FileDi("AnagraficaHotels"), "AnagraficaHotels")
-        .colonna("Numero", TipoJet::Integer)
-        .colonna("RagioneSociale", TipoJet::Text, 50)
-        .colonna("CodiceAssistenza", TipoJet::Text, 20)
-        .colonna("Localita", TipoJet::Text, 40);
+        .colonna("Numero", TipoJet::Intero)
+        .colonna("RagioneSociale", TipoJet::Testo, 50)
+        .colonna("CodiceAssistenza", TipoJet::Testo, 20)
+        .colonna("Localita", TipoJet::Testo, 40);
     aggiungi(FileDi("Tableau"), "Tableau")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("Codice", TipoJet::Integer)
-        .colonna("Descrizione", TipoJet::Text, 40);
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("Codice", TipoJet::Intero)
+        .colonna("Descrizione", TipoJet::Testo, 40);
     aggiungi(FileDi("NumeriCamere"), "NumeriCamere")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("NumeroTableau", TipoJet::Integer)
-        .colonna("NumeroCamera", TipoJet::Text, 10)
-        .colonna("TipoCamera", TipoJet::Text, 5)
-        .colonna("PostiLetto", TipoJet::Integer);
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("NumeroTableau", TipoJet::Intero)
+        .colonna("NumeroCamera", TipoJet::Testo, 10)
+        .colonna("TipoCamera", TipoJet::Testo, 5)
+        .colonna("PostiLetto", TipoJet::Intero);
     aggiungi(FileDi("TipiCamere"), "TipiCamere")
-        .colonna("Sigla", TipoJet::Text, 5)
-        .colonna("Tipologia", TipoJet::Text, 1)
-        .colonna("Descrizione", TipoJet::Text, 30);
+        .colonna("Sigla", TipoJet::Testo, 5)
+        .colonna("Tipologia", TipoJet::Testo, 1)
+        .colonna("Descrizione", TipoJet::Testo, 30);
     aggiungi(FileDi("Camere_Prenotazione"), "Camere_Prenotazione")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("NumeroCamera", TipoJet::Text, 10)
-        .colonna("NumeroPrenotazione", TipoJet::Long)
-        .colonna("TipoPrenotazione", TipoJet::Text, 1)
-        .colonna("DataArrivo", TipoJet::Text, 8)
-        .colonna("DataPartenza", TipoJet::Text, 8)
-        .colonna("NumeroPersone", TipoJet::Integer);
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("NumeroCamera", TipoJet::Testo, 10)
+        .colonna("NumeroPrenotazione", TipoJet::Lungo)
+        .colonna("TipoPrenotazione", TipoJet::Testo, 1)
+        .colonna("DataArrivo", TipoJet::Testo, 8)
+        .colonna("DataPartenza", TipoJet::Testo, 8)
+        .colonna("NumeroPersone", TipoJet::Intero);
     aggiungi(FileDi("Scheda_Prenotazione"), "Scheda_Prenotazione")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("NumeroPrenotazione", TipoJet::Long)
-        .colonna("TipoPrenotazione", TipoJet::Text, 1)
-        .colonna("Ditta", TipoJet::Text, 40)
-        .colonna("NomeCliente", TipoJet::Text, 40)
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("NumeroPrenotazione", TipoJet::Lungo)
+        .colonna("TipoPrenotazione", TipoJet::Testo, 1)
+        .colonna("Ditta", TipoJet::Testo, 40)
+        .colonna("NomeCliente", TipoJet::Testo, 40)
         .colonna("Note", TipoJet::Memo);
     aggiungi(FileDi("Scheda_Cliente"), "Scheda_Cliente")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("NumeroCamera", TipoJet::Text, 10)
-        .colonna("DataArrivo", TipoJet::Text, 8)
-        .colonna("DataPartenza", TipoJet::Text, 8)
-        .colonna("Partito", TipoJet::Text, 1)
-        .colonna("NumeroComponente", TipoJet::Integer)
-        .colonna("NumeroProgressivo", TipoJet::Long)
-        .colonna("NomeCliente", TipoJet::Text, 40);
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("NumeroCamera", TipoJet::Testo, 10)
+        .colonna("DataArrivo", TipoJet::Testo, 8)
+        .colonna("DataPartenza", TipoJet::Testo, 8)
+        .colonna("Partito", TipoJet::Testo, 1)
+        .colonna("NumeroComponente", TipoJet::Intero)
+        .colonna("NumeroProgressivo", TipoJet::Lungo)
+        .colonna("NomeCliente", TipoJet::Testo, 40);
     aggiungi(FileDi("Ditta_Intestataria"), "Ditta_Intestataria")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("CodiceCliente", TipoJet::Long)
-        .colonna("RagioneSociale", TipoJet::Text, 50);
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("CodiceCliente", TipoJet::Lungo)
+        .colonna("RagioneSociale", TipoJet::Testo, 50);
     aggiungi(FileDi("Stampanti"), "Stampanti")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("Destinazione", TipoJet::Text, 30)
-        .colonna("TipoStampa", TipoJet::Integer)
-        .colonna("Linea", TipoJet::Text, 100);
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("Destinazione", TipoJet::Testo, 30)
+        .colonna("TipoStampa", TipoJet::Intero)
+        .colonna("Linea", TipoJet::Testo, 100);
     aggiungi(FileDi("Stampanti"), "SetStampa")
-        .colonna("TipoStampa", TipoJet::Integer)
-        .colonna("Compresso", TipoJet::Text, 36)
-        .colonna("Grassetto", TipoJet::Text, 36);
+        .colonna("TipoStampa", TipoJet::Intero)
+        .colonna("Compresso", TipoJet::Testo, 36)
+        .colonna("Grassetto", TipoJet::Testo, 36);
     aggiungi(FileDi("Contatori"), "Contatori")
-        .colonna("NumeroHotel", TipoJet::Integer)
-        .colonna("LungPagComp", TipoJet::Integer)
-        .colonna("LungPagNoComp", TipoJet::Integer);
+        .colonna("NumeroHotel", TipoJet::Intero)
+        .colonna("LungPagComp", TipoJet::Intero)
+        .colonna("LungPagNoComp", TipoJet::Intero);
 }
 
 TabellaMdb& ArchiviDemo::aggiungi(const QString& file, const QString& tabella) {

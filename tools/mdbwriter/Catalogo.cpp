@@ -20,23 +20,23 @@ struct Colonna {
 };
 
 constexpr Colonna Colonne[] = {
-    {"Id", TipoJet::Long, 0},
-    {"ParentId", TipoJet::Long, 0},
-    {"Name", TipoJet::Text, 128},
-    {"Type", TipoJet::Integer, 0},
-    {"DateCreate", TipoJet::DateTime, 0},
-    {"DateUpdate", TipoJet::DateTime, 0},
-    {"Owner", TipoJet::Binary, 0},
-    {"Flags", TipoJet::Long, 0},
+    {"Id", TipoJet::Lungo, 0},
+    {"ParentId", TipoJet::Lungo, 0},
+    {"Name", TipoJet::Testo, 128},
+    {"Type", TipoJet::Intero, 0},
+    {"DateCreate", TipoJet::DataOra, 0},
+    {"DateUpdate", TipoJet::DataOra, 0},
+    {"Owner", TipoJet::Binario, 0},
+    {"Flags", TipoJet::Lungo, 0},
     {"Database", TipoJet::Memo, 0},
     {"Connect", TipoJet::Memo, 0},
-    {"ForeignName", TipoJet::Text, 128},
-    {"RmtInfoShort", TipoJet::Binary, 0},
-    {"RmtInfoLong", TipoJet::OleObject, 0},
-    {"Lv", TipoJet::OleObject, 0},
-    {"LvProp", TipoJet::OleObject, 0},
-    {"LvModule", TipoJet::OleObject, 0},
-    {"LvExtra", TipoJet::OleObject, 0},
+    {"ForeignName", TipoJet::Testo, 128},
+    {"RmtInfoShort", TipoJet::Binario, 0},
+    {"RmtInfoLong", TipoJet::Ole, 0},
+    {"Lv", TipoJet::Ole, 0},
+    {"LvProp", TipoJet::Ole, 0},
+    {"LvModule", TipoJet::Ole, 0},
+    {"LvExtra", TipoJet::Ole, 0},
 };
 
 } // namespace

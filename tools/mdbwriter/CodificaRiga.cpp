@@ -94,24 +94,24 @@ void ScriviFisso(char* dove, const ColonnaMdb& c, const Valore& v, const Contest
     case TipoJet::Byte:
         *dove = static_cast<char>(ctx.intero(v, 0, 255));
         break;
-    case TipoJet::Integer:
+    case TipoJet::Intero:
         Scrivi16(dove, static_cast<std::uint32_t>(ctx.intero(v, -32768, 32767)));
         break;
-    case TipoJet::Long:
+    case TipoJet::Lungo:
         Scrivi32(dove,
                  static_cast<std::uint32_t>(ctx.intero(v, std::numeric_limits<std::int32_t>::min(),
                                                        std::numeric_limits<std::int32_t>::max())));
         break;
-    case TipoJet::Currency:
+    case TipoJet::Valuta:
         Scrivi64(dove, static_cast<std::uint64_t>(ctx.diecimillesimi(v)));
         break;
-    case TipoJet::Single:
+    case TipoJet::Singolo:
         ScriviFloat(dove, static_cast<float>(ctx.reale(v)));
         break;
-    case TipoJet::Double:
+    case TipoJet::Doppio:
         ScriviDouble(dove, ctx.reale(v));
         break;
-    case TipoJet::DateTime:
+    case TipoJet::DataOra:
         ScriviDouble(dove, ctx.giorni(v));
         break;
     default:
@@ -121,9 +121,9 @@ void ScriviFisso(char* dove, const ColonnaMdb& c, const Valore& v, const Contest
 
 QByteArray ByteVariabili(const ColonnaMdb& c, const Valore& v, bool comprimi, const Contesto& ctx) {
     switch (c.tipo) {
-    case TipoJet::Text:
+    case TipoJet::Testo:
         return TestoJet(ctx.testo(v, c.lunghezza), comprimi);
-    case TipoJet::Binary:
+    case TipoJet::Binario:
         return ctx.binario(v, c.lunghezza);
     case TipoJet::Memo: {
         const QString t = ctx.testo(v, 0);
@@ -186,7 +186,7 @@ RigaCodificata CodificaRiga(const QString& tabella, const std::vector<ColonnaMdb
         const Valore& v = valori[i];
         const Contesto ctx(tabella, c);
         bool bit = !v.nullo();
-        if (c.tipo == TipoJet::Boolean) {
+        if (c.tipo == TipoJet::Booleano) {
             if (v.nullo())
                 ctx.rifiuta(QStringLiteral("un campo sì/no non può essere nullo"));
             bit = ctx.intero(v, std::numeric_limits<std::int64_t>::min(),

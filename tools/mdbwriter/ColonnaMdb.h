@@ -7,7 +7,7 @@
 // One column of a table being written, with its place in the row layout.
 struct ColonnaMdb {
     QString nome;
-    TipoJet tipo = TipoJet::Long;
+    TipoJet tipo = TipoJet::Lungo;
     // Text: most characters; Binary: most bytes; otherwise unused.
     int lunghezza = 0;
     // Column number: position in the table and bit of the row's null mask.

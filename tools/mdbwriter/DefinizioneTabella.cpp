@@ -21,14 +21,14 @@ constexpr std::uint8_t UnicodeCompresso = 0x01;
 
 int LunghezzaColonna(const ColonnaMdb& c) {
     switch (c.tipo) {
-    case TipoJet::Boolean:
+    case TipoJet::Booleano:
         return 1;
-    case TipoJet::Text:
+    case TipoJet::Testo:
         return 2 * c.lunghezza;
-    case TipoJet::Binary:
+    case TipoJet::Binario:
         return c.lunghezza;
     case TipoJet::Memo:
-    case TipoJet::OleObject:
+    case TipoJet::Ole:
         return 0;
     default:
         return DimensioneFissa(c.tipo);
@@ -45,7 +45,7 @@ QByteArray DescrittoreColonna(const ColonnaMdb& c, bool compressa) {
     Scrivi16(p + 9, static_cast<std::uint32_t>(c.numero + 1));
     Scrivi16(p + 11, OrdinamentoGenerale);
     p[15] = static_cast<char>(Aggiornabile | (TipoFisso(c.tipo) ? Fissa : 0));
-    const bool testo = c.tipo == TipoJet::Text || c.tipo == TipoJet::Memo;
+    const bool testo = c.tipo == TipoJet::Testo || c.tipo == TipoJet::Memo;
     p[16] = static_cast<char>(testo && compressa ? UnicodeCompresso : 0);
     Scrivi16(p + 21, static_cast<std::uint32_t>(TipoFisso(c.tipo) ? c.offsetFisso : 0));
     Scrivi16(p + 23, static_cast<std::uint32_t>(LunghezzaColonna(c)));

@@ -14,7 +14,7 @@
 //
 //     ScrittoreMdb w;
 //     TabellaMdb& t = w.tabella("Tableau");
-//     t.colonna("NumeroHotel", TipoJet::Integer).colonna("Descrizione", TipoJet::Text, 50);
+//     t.colonna("NumeroHotel", TipoJet::Intero).colonna("Descrizione", TipoJet::Testo, 50);
 //     t.riga({1, QString("Piano terra")});
 //     w.salva("Tableau.mdb");
 //

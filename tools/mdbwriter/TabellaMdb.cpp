@@ -35,8 +35,8 @@ TabellaMdb& TabellaMdb::colonna(const QString& nome, TipoJet tipo, int lunghezza
     c.nome = nome;
     c.tipo = tipo;
     c.numero = static_cast<int>(colonne_.size());
-    if (tipo == TipoJet::Text || tipo == TipoJet::Binary) {
-        const int massimo = tipo == TipoJet::Text ? MassimoTesto : MassimoBinario;
+    if (tipo == TipoJet::Testo || tipo == TipoJet::Binario) {
+        const int massimo = tipo == TipoJet::Testo ? MassimoTesto : MassimoBinario;
         c.lunghezza = lunghezza == 0 ? massimo : lunghezza;
         if (c.lunghezza < 1 || c.lunghezza > massimo)
             rifiuta(QStringLiteral("lunghezza %1 fuori dell'intervallo 1..%2")

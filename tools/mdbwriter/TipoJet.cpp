@@ -2,9 +2,9 @@
 
 bool TipoFisso(TipoJet tipo) {
     switch (tipo) {
-    case TipoJet::Binary:
-    case TipoJet::Text:
-    case TipoJet::OleObject:
+    case TipoJet::Binario:
+    case TipoJet::Testo:
+    case TipoJet::Ole:
     case TipoJet::Memo:
         return false;
     default:
@@ -16,14 +16,14 @@ int DimensioneFissa(TipoJet tipo) {
     switch (tipo) {
     case TipoJet::Byte:
         return 1;
-    case TipoJet::Integer:
+    case TipoJet::Intero:
         return 2;
-    case TipoJet::Long:
-    case TipoJet::Single:
+    case TipoJet::Lungo:
+    case TipoJet::Singolo:
         return 4;
-    case TipoJet::Currency:
-    case TipoJet::Double:
-    case TipoJet::DateTime:
+    case TipoJet::Valuta:
+    case TipoJet::Doppio:
+    case TipoJet::DataOra:
         return 8;
     default:
         return 0;
@@ -31,5 +31,5 @@ int DimensioneFissa(TipoJet tipo) {
 }
 
 bool TipoLungo(TipoJet tipo) {
-    return tipo == TipoJet::Memo || tipo == TipoJet::OleObject;
+    return tipo == TipoJet::Memo || tipo == TipoJet::Ole;
 }

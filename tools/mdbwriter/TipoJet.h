@@ -1,23 +1,9 @@
 #pragma once
 
-#include <cstdint>
+#include "archivi/TipoColonna.h"
 
-// The column types a Jet 4 table can hold, with the type codes that the
-// table definition stores.
-enum class TipoJet : std::uint8_t {
-    Boolean = 0x01,
-    Byte = 0x02,
-    Integer = 0x03,
-    Long = 0x04,
-    Currency = 0x05,
-    Single = 0x06,
-    Double = 0x07,
-    DateTime = 0x08,
-    Binary = 0x09,
-    Text = 0x0A,
-    OleObject = 0x0B,
-    Memo = 0x0C,
-};
+// The writer codes column types with the reader's own table.
+using TipoJet = jet::TipoColonna;
 
 // Fixed-length types sit in the row's fixed area; the others are variable.
 bool TipoFisso(TipoJet tipo);

@@ -6,6 +6,7 @@
 #include "preview/Anteprima.h"
 #include "print/Destinazioni.h"
 #include "print/ErroreStampa.h"
+#include "print/HotelDiStampa.h"
 #include "print/NomiFile.h"
 #include "print/output/ConvertiXLS.h"
 #include "print/output/StampaFile.h"
@@ -86,6 +87,20 @@ template <class Azione> void Riferisci(const QString& titolo, Azione azione) {
     }
 }
 
+// What the user is told when no program opened a file the menu wrote: the
+// file is there all the same, and where. The menu may have closed by then.
+SeNonAperto NonAperto(const QString& percorso) {
+    return [percorso](const QString& motivo) {
+        const QFileInfo file(percorso);
+        const QString testo =
+            QStringLiteral("Nessun programma ha aperto il file %1\r\n"
+                           "scritto nella cartella %2\r\n(%3).")
+                .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()), motivo);
+        Annota(testo.simplified());
+        Messaggio(testo, StileAvviso, QStringLiteral("File non aperto"));
+    };
+}
+
 } // namespace
 
 MenuStampa::MenuStampa(ServiziDelDesktop servizi)
@@ -103,9 +118,24 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
         elenco->setBackColor(kSfondoElenchi);
     }
     Combo1.setTabIndex(tab++);
+    Combo2.setSegnaposto(QStringLiteral("Quella della destinazione, o sceglierne una"));
 
     PreparaCorbel();
     const Carattere caselle{QStringLiteral("Corbel"), 9.75};
+    // Each list is named beside it, in the check boxes' lettering.
+    const std::array<std::pair<ElencoATendina*, QString>, 2> elenchiNominati = {{
+        {&Combo1, QStringLiteral("Destinazione")},
+        {&Combo2, QStringLiteral("Stampante")},
+    }};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [elenco, nome] = elenchiNominati[static_cast<std::size_t>(i)];
+        Etichetta& etichetta =
+            Label1.Aggiungi(*this, i, {120, elenco->Top(), 1170, elenco->Height()});
+        etichetta.setCaption(nome);
+        etichetta.setFont(caselle);
+        etichetta.setForeColor(kBianco);
+        elenco->setNomeAccessibile(nome);
+    }
     const std::array<std::pair<Casella*, QString>, 3> spunte = {{
         {&Chk, QStringLiteral("Stampa Compressa")},
         {&Chk2, QStringLiteral("Stampa orizzontale")},
@@ -125,8 +155,11 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
             Tst.Aggiungi(*this, disegno.indice, {disegno.left, kAltoTasti, kLatoTasto, kLatoTasto});
         tasto.setPicture(QString::fromUtf16(disegno.immagine));
         tasto.widget()->setToolTip(QString::fromUtf16(disegno.suggerimento));
+        tasto.setNomeAccessibile(QString::fromUtf16(disegno.suggerimento));
         tasto.setTabIndex(tab++);
     }
+    // Esc closes the menu as its exit button does.
+    Tst(5).setCancel(true);
     Tst.Click = [this](int Index) { Tst_Click(static_cast<std::int16_t>(Index)); };
 }
 
@@ -135,8 +168,7 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
 void MenuStampa::Form_Load() {
     setTop(std::max(0, (Schermo::Height() - Height()) / 2));
     setLeft(std::max(0, (Schermo::Width() - Width()) / 2));
-    if (HotelScelto == 0)
-        HotelScelto = 1;
+    HotelScelto = HotelDiStampa(HotelScelto);
     QDir().mkdir(QStringLiteral("doc"));
     copiaDocumento();
 
@@ -177,7 +209,7 @@ void MenuStampa::Tst_Click(std::int16_t Index) {
     case 0:
         // A copy that could not be made has nothing to open.
         if (QFileInfo(nomeDocumento_).isFile())
-            servizi_.apri(nomeDocumento_);
+            servizi_.apri(nomeDocumento_, NonAperto(nomeDocumento_));
         else
             Annota(QStringLiteral("la copia del documento %1 non esiste").arg(nomeDocumento_));
         break;
@@ -221,25 +253,21 @@ void MenuStampa::copiaDocumento() {
 void MenuStampa::apriFoglioDiCalcolo() {
     Riferisci(QStringLiteral("Foglio di calcolo non creato"), [this] {
         const PostoDiLavoro posto = PostoDiLavoro::corrente();
-        servizi_.apri(ConvertiXLS(NomeFile(FileDiStampa::Stampa, posto), posto));
+        const QString foglio = ConvertiXLS(NomeFile(FileDiStampa::Stampa, posto), posto);
+        servizi_.apri(foglio, NonAperto(foglio));
     });
 }
 
-// The last destination whose name holds "PDF" (in capitals) is the PDF
-// printer; the print then goes as button 3 sends it.
+// The PDF printer among the listed destinations; the print then goes as
+// button 3 sends it.
 void MenuStampa::stampaSuPdf() {
-    bool trovata = false;
-    for (int i = 0; i < Combo1.ListCount(); ++i) {
-        Destinazione voce;
-        voce.nome = Combo1.List(i);
-        if (voce.pdf()) {
-            Combo1.setText(voce.nome);
-            trovata = true;
-        }
-    }
-    if (trovata)
+    QStringList voci;
+    for (int i = 0; i < Combo1.ListCount(); ++i)
+        voci.append(Combo1.List(i));
+    if (const std::optional<QString> pdf = DestinazionePdf(voci)) {
+        Combo1.setText(*pdf);
         stampa();
-    else
+    } else
         servizi_.avviso(widget(), QStringLiteral("Nessuna stampante PDF impostata!"),
                         QStringLiteral("Stampa"));
 }

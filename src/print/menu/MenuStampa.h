@@ -4,6 +4,7 @@
 #include "print/menu/ServiziDelDesktop.h"
 #include "ui/Casella.h"
 #include "ui/ElencoATendina.h"
+#include "ui/Etichetta.h"
 #include "ui/Finestra.h"
 #include "ui/Matrice.h"
 #include "ui/Pulsante.h"
@@ -31,6 +32,8 @@ class MenuStampa : public Finestra {
 
     // The destinations of hotel 1.
     ElencoATendina Combo1;
+    // The names beside the lists: 0 the destinations', 1 the printers'.
+    Matrice<Etichetta> Label1;
     // Compressed, landscape and two-sided print.
     Casella Chk;
     Casella Chk2;

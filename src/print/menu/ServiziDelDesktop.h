@@ -9,10 +9,14 @@
 
 class QWidget;
 
-// Opens a file with the program the desktop associates with its type and
-// returns at once, without waiting for that program or watching it. A file
-// that cannot be opened is noted on standard error, not shown to the user.
-void ApriConProgrammaAssociato(const QString& percorso);
+// Why a file was not opened, for the user.
+using SeNonAperto = std::function<void(const QString& motivo)>;
+
+// Opens a file with the program the desktop associates with its type (by
+// xdg-open) and returns at once, without waiting for that program. When no
+// program takes the file (xdg-open is missing, or finds none for its type),
+// `nonAperto` is called later, from the event loop, with the reason.
+void ApriConProgrammaAssociato(const QString& percorso, const SeNonAperto& nonAperto);
 
 // The desktop's own warning box over `sopra`: the text, the title, the
 // exclamation icon and an OK button; returns when the user has pressed OK.
@@ -25,7 +29,8 @@ void AvvisoDiSistema(QWidget* sopra, const QString& testo, const QString& titolo
 struct ServiziDelDesktop {
     // Device names of the installed printers, in the print system's order.
     std::function<QStringList()> stampanti = StampantiInstallate;
-    std::function<void(const QString& percorso)> apri = ApriConProgrammaAssociato;
+    std::function<void(const QString& percorso, const SeNonAperto& nonAperto)> apri =
+        ApriConProgrammaAssociato;
     std::function<void(QWidget* sopra, const QString& testo, const QString& titolo)> avviso =
         AvvisoDiSistema;
 };

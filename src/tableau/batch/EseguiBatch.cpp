@@ -4,7 +4,7 @@
 #include "print/ErroreStampa.h"
 #include "print/NomiFile.h"
 #include "routines/Orologio.h"
-#include "routines/SetRoutine.h"
+#include "tableau/ControlloRichiesta.h"
 #include "tableau/ErroreTableau.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/batch/OpzioniBatch.h"
@@ -36,8 +36,9 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
         scrivi(errori, errore.messaggio());
         return RigaDiComandoErrata;
     }
-    if (opzioni.aiuto) {
-        uscita << TestoAiuto();
+    if (opzioni.aiuto || opzioni.versione) {
+        uscita << (opzioni.aiuto ? TestoAiuto()
+                                 : QStringLiteral("tableau-settimanale-batch " TS_VERSIONE "\n"));
         uscita.flush();
         return Riuscito;
     }
@@ -53,20 +54,18 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
     }
 
     try {
-        // As in the window: the range must not be reversed (text order), and
-        // a date typed as ggmmaa or ggmmaaaa is completed before it is checked.
-        if (*opzioni.ultimaCamera < *opzioni.primaCamera)
-            return rifiuta(errori, QStringLiteral("Camere errate!"),
-                           QStringLiteral("Controllare l'intervallo di camere richiesto!"));
-        QString data =
-            opzioni.data.value_or(Adesso().date().toString(QStringLiteral("dd/MM/yyyy")));
-        CompletaData(data);
-        if (QString copia = data; !ControllaData(copia))
-            return rifiuta(
-                errori, QStringLiteral("Data errata!"),
-                QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
-        const QStringList righe = StampaTableau(*opzioni.hotel, *opzioni.tableau,
-                                                *opzioni.primaCamera, *opzioni.ultimaCamera, data);
+        // As in the window, where Enter completes a date typed as ggmmaa or
+        // ggmmaaaa before "&Stampa" checks it.
+        const QString data = CompletaDataInizio(
+            opzioni.data.value_or(Adesso().date().toString(QStringLiteral("dd/MM/yyyy"))));
+        if (const std::optional<Rifiuto> rifiuto =
+                ControllaRichiesta(*opzioni.primaCamera, *opzioni.ultimaCamera, data))
+            return rifiuta(errori, TitoloRifiuto(*rifiuto), TestoRifiuto(*rifiuto));
+        // A hotel or tableau mistyped in a script is refused rather than
+        // written as an empty tableau that looks like a quiet week.
+        const QStringList righe =
+            StampaTableau(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera,
+                          *opzioni.ultimaCamera, data, HotelETableau::SoloEsistenti);
         scrivi(uscita, QStringLiteral("Tableau scritto nel file di stampa %1")
                            .arg(NomeFile(FileDiStampa::Stampa, posto)));
         return EseguiUsciteBatch(opzioni, posto, righe, uscita, errori);

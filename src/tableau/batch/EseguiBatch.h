@@ -7,7 +7,7 @@
 enum EsitoBatch : int {
     Riuscito = 0,
     RigaDiComandoErrata = 2,
-    RichiestaNonValida = 3, // room range, date, workstation number
+    RichiestaNonValida = 3, // room range, date, hotel or tableau, workstation number
     ArchivioIllegibile = 4,
     FileStampaNonScritto = 5,
     UscitaNonRiuscita = 6, // spreadsheet file, PDF file or print
@@ -16,6 +16,8 @@ enum EsitoBatch : int {
 
 // Runs the weekly tableau as the window's "&Stampa" does, from command-line
 // arguments (without the program's name): the same checks of the room range
-// and the date with the same Italian messages, then the report. Help and
-// the name of the file written go to `uscita`, every error to `errori`.
+// and the date with the same Italian messages, then the report; unlike the
+// window it refuses a hotel or tableau that the databases do not hold. Help,
+// the version and the name of the file written go to `uscita`, every error
+// to `errori`.
 int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori);

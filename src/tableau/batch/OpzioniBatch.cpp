@@ -2,6 +2,8 @@
 
 #include "tableau/batch/UscitaBatch.h"
 
+#include <QCommandLineParser>
+
 #include <limits>
 
 namespace {
@@ -57,9 +59,12 @@ std::vector<OpzioneBatch> opzioni() {
     };
     for (OpzioneBatch& opzione : OpzioniUscitaBatch())
         elenco.push_back(std::move(opzione));
-    elenco.push_back({QStringLiteral("help"), QString(),
-                      QStringLiteral("mostra questo aiuto ed esce"),
-                      [](OpzioniBatch& o, const QString&) { o.aiuto = true; }});
+    elenco.push_back({QStringLiteral("version"), QString(),
+                      QStringLiteral("mostra la versione ed esce"),
+                      [](OpzioniBatch& o, const QString&) { o.versione = true; }});
+    elenco.push_back(
+        {QStringLiteral("help"), QString(), QStringLiteral("mostra questo aiuto ed esce"),
+         [](OpzioniBatch& o, const QString&) { o.aiuto = true; }, QStringLiteral("h")});
     return elenco;
 }
 
@@ -71,6 +76,42 @@ const OpzioneBatch* trova(const QString& nome) {
     return nullptr;
 }
 
+QStringList nomi(const OpzioneBatch& opzione) {
+    QStringList nomi{opzione.nome};
+    if (!opzione.breve.isEmpty())
+        nomi.prepend(opzione.breve);
+    return nomi;
+}
+
+// The parser words its faults in English: the fault is found again in the
+// arguments and told in Italian. Besides an unknown option there are two:
+// an option that takes no value given one with "=", and an option that
+// takes a value as the last argument, without it.
+QString motivo(const QCommandLineParser& parser, const QStringList& argomenti) {
+    if (const QStringList sconosciute = parser.unknownOptionNames(); !sconosciute.isEmpty()) {
+        const QString& nome = sconosciute.front();
+        return QStringLiteral("Opzione sconosciuta: %1%2. Usare --help per l'elenco delle opzioni.")
+            .arg(nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nome);
+    }
+    for (qsizetype i = 0; i < argomenti.size(); ++i) {
+        const QString& argomento = argomenti[i];
+        if (argomento == u"--")
+            break;
+        if (!argomento.startsWith(QLatin1String("--")))
+            continue;
+        const qsizetype uguale = argomento.indexOf(u'=');
+        const QString nome = argomento.mid(2, uguale < 0 ? -1 : uguale - 2);
+        const OpzioneBatch* opzione = trova(nome);
+        if (!opzione)
+            continue;
+        if (opzione->valore.isEmpty() && uguale >= 0)
+            return QStringLiteral("L'opzione --%1 non vuole un valore.").arg(nome);
+        if (!opzione->valore.isEmpty() && uguale < 0 && ++i == argomenti.size())
+            return QStringLiteral("Manca il valore dell'opzione --%1.").arg(nome);
+    }
+    return parser.errorText();
+}
+
 } // namespace
 
 const std::vector<OpzioneBatch>& OpzioniConosciute() {
@@ -79,41 +120,29 @@ const std::vector<OpzioneBatch>& OpzioniConosciute() {
 }
 
 OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
+    QCommandLineParser parser;
+    for (const OpzioneBatch& opzione : OpzioniConosciute())
+        parser.addOption(QCommandLineOption(nomi(opzione), opzione.descrizione, opzione.valore));
+    // The parser takes the program's name first.
+    if (!parser.parse(QStringList{QStringLiteral("tableau-settimanale-batch")} + argomenti))
+        throw ErroreOpzioni(motivo(parser, argomenti));
+    if (const QStringList altri = parser.positionalArguments(); !altri.isEmpty())
+        throw ErroreOpzioni(
+            QStringLiteral(
+                "Argomento non previsto: \"%1\". Usare --help per l'elenco delle opzioni.")
+                .arg(altri.front()));
+
     OpzioniBatch letto;
-    for (qsizetype i = 0; i < argomenti.size(); ++i) {
-        const QString& argomento = argomenti[i];
-        if (argomento == u"-h") {
-            letto.aiuto = true;
+    for (const OpzioneBatch& opzione : OpzioniConosciute()) {
+        if (opzione.valore.isEmpty()) {
+            if (parser.isSet(opzione.nome))
+                opzione.applica(letto, QString());
             continue;
         }
-        if (!argomento.startsWith(QLatin1String("--")))
-            throw ErroreOpzioni(
-                QStringLiteral(
-                    "Argomento non previsto: \"%1\". Usare --help per l'elenco delle opzioni.")
-                    .arg(argomento));
-        const qsizetype uguale = argomento.indexOf(u'=');
-        const QString nome = argomento.mid(2, uguale < 0 ? -1 : uguale - 2);
-        const OpzioneBatch* opzione = trova(nome);
-        if (!opzione)
-            throw ErroreOpzioni(
-                QStringLiteral(
-                    "Opzione sconosciuta: --%1. Usare --help per l'elenco delle opzioni.")
-                    .arg(nome));
-        QString valore;
-        if (opzione->valore.isEmpty()) {
-            if (uguale >= 0)
-                throw ErroreOpzioni(
-                    QStringLiteral("L'opzione --%1 non vuole un valore.").arg(nome));
-        } else if (uguale >= 0) {
-            valore = argomento.mid(uguale + 1);
-        } else if (i + 1 < argomenti.size()) {
-            valore = argomenti[++i];
-        } else {
-            throw ErroreOpzioni(QStringLiteral("Manca il valore dell'opzione --%1.").arg(nome));
-        }
-        opzione->applica(letto, valore);
+        for (const QString& valore : parser.values(opzione.nome))
+            opzione.applica(letto, valore);
     }
-    if (letto.aiuto)
+    if (letto.aiuto || letto.versione)
         return letto;
     QStringList mancanti;
     if (!letto.hotel)
@@ -136,8 +165,7 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
 QString TestoAiuto() {
     QString testo = QStringLiteral(
         "Uso: tableau-settimanale-batch --hotel N --tableau N --dalla-camera CAMERA --alla-camera "
-        "CAMERA\n"
-        "                               [--data GG/MM/AAAA] [altre opzioni]\n"
+        "CAMERA [--data GG/MM/AAAA] [altre opzioni]\n"
         "\n"
         "Scrive il tableau settimanale delle camere nel file di stampa della postazione\n"
         "(\"FD\" seguito dal valore di PCLocal), senza finestre, leggendo gli archivi della\n"
@@ -146,8 +174,10 @@ QString TestoAiuto() {
         "Opzioni:\n");
     for (const OpzioneBatch& opzione : OpzioniConosciute()) {
         const QString forma =
-            QStringLiteral("  --%1%2")
-                .arg(opzione.nome, opzione.valore.isEmpty() ? QString() : u' ' + opzione.valore);
+            QStringLiteral("  %1--%2%3")
+                .arg(opzione.breve.isEmpty() ? QString()
+                                             : u'-' + opzione.breve + QStringLiteral(", "),
+                     opzione.nome, opzione.valore.isEmpty() ? QString() : u' ' + opzione.valore);
         testo += forma.leftJustified(34, u' ') + opzione.descrizione + u'\n';
     }
     testo +=
@@ -155,7 +185,8 @@ QString TestoAiuto() {
                        "Esito:\n"
                        "  0  tableau scritto\n"
                        "  2  riga di comando errata\n"
-                       "  3  richiesta non valida (intervallo di camere, data, valore di PCLocal)\n"
+                       "  3  richiesta non valida (intervallo di camere, data, hotel o tableau\n"
+                       "     inesistente, valore di PCLocal)\n"
                        "  4  archivio mancante o illeggibile\n"
                        "  5  file di stampa non scrivibile\n"
                        "  6  foglio di calcolo, PDF o stampa non riusciti\n"

@@ -19,6 +19,7 @@ struct OpzioniBatch {
     std::optional<QString> data;       // as typed; today when absent
     std::optional<QDateTime> orologio; // the moment the title shows, fixed
     bool aiuto = false;
+    bool versione = false;
 
     // Outputs of the print file once it is written (UscitaBatch.h).
     bool foglio = false;                 // the spreadsheet file
@@ -32,14 +33,16 @@ struct OpzioniBatch {
 };
 
 // One option of the command line: "--nome VALORE" or "--nome=VALORE", or
-// "--nome" alone when it takes no value. Outputs added later (spreadsheet,
-// PDF, printer) are further entries of OpzioniConosciute().
+// "--nome" alone when it takes no value, and "-b" when it has a short form
+// b. Outputs added later (spreadsheet, PDF, printer) are further entries of
+// OpzioniConosciute().
 struct OpzioneBatch {
     QString nome;        // without the leading dashes
     QString valore;      // the value's name in the help, empty when it takes none
     QString descrizione; // Italian, for --help
     // Stores the value; raises ErroreOpzioni for a value it cannot take.
     std::function<void(OpzioniBatch&, const QString&)> applica;
+    QString breve = {}; // one letter, or empty
 };
 
 // A command line that cannot be read; the message is Italian.
@@ -54,7 +57,7 @@ const std::vector<OpzioneBatch>& OpzioniConosciute();
 
 // Reads the arguments (without the program's name). ErroreOpzioni for an
 // unknown option, a missing or bad value, a required option left out
-// (unless help is asked for), or a stray argument.
+// (unless help or the version is asked for), or a stray argument.
 OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti);
 
 // The text of --help, Italian.

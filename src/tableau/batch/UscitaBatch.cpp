@@ -1,6 +1,7 @@
 #include "tableau/batch/UscitaBatch.h"
 
 #include "print/ErroreStampa.h"
+#include "print/HotelDiStampa.h"
 #include "print/OpzioniStampa.h"
 #include "print/output/ConvertiXLS.h"
 #include "print/output/StampaFile.h"
@@ -23,7 +24,7 @@ RichiestaStampa Richiesta(const OpzioniBatch& opzioni, const PostoDiLavoro& post
     OpzioniStampa opzioniStampa;
     opzioniStampa.aggiorna();
     richiesta.opzioni = opzioniStampa.testo();
-    richiesta.hotel = opzioni.hotel.value_or(1) == 0 ? std::int16_t{1} : *opzioni.hotel;
+    richiesta.hotel = HotelDiStampa(opzioni.hotel.value_or(0));
     richiesta.posto = posto;
     return richiesta;
 }
@@ -33,7 +34,7 @@ RichiestaStampa Richiesta(const OpzioniBatch& opzioni, const PostoDiLavoro& post
 QString DestinazioneDelPdf(const OpzioniBatch& opzioni) {
     if (opzioni.destinazione)
         return *opzioni.destinazione;
-    if (const std::optional<QString> pdf = DestinazionePdf())
+    if (const std::optional<QString> pdf = DestinazionePdfDelMenu())
         return *pdf;
     throw ErroreStampa(QStringLiteral(
         "Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));

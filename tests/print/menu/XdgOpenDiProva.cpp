@@ -9,12 +9,12 @@ namespace {
 const QString kElenco = QStringLiteral("aperti.txt");
 } // namespace
 
-XdgOpenDiProva::XdgOpenDiProva() : path_(qgetenv("PATH")) {
+XdgOpenDiProva::XdgOpenDiProva(int esito) : path_(qgetenv("PATH")) {
     QFile comando(cartella_.filePath(QStringLiteral("xdg-open")));
     if (!comando.open(QIODevice::WriteOnly))
         qFatal("cannot write the stand-in xdg-open");
     comando.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + cartella_.filePath(kElenco).toUtf8() +
-                  "'\n");
+                  "'\nexit " + QByteArray::number(esito) + '\n');
     comando.close();
     comando.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", cartella_.path().toUtf8() + ':' + path_);

@@ -6,10 +6,12 @@
 #include <QTemporaryDir>
 
 // A stand-in for the desktop's opener: while the object lives, the command
-// "xdg-open" found first on PATH only notes what it was asked to open.
+// "xdg-open" found first on PATH only notes what it was asked to open, and
+// ends with the status given (xdg-open's own ends with 3 when no program
+// handles the file's type).
 class XdgOpenDiProva {
   public:
-    XdgOpenDiProva();
+    explicit XdgOpenDiProva(int esito = 0);
     ~XdgOpenDiProva();
     XdgOpenDiProva(const XdgOpenDiProva&) = delete;
     XdgOpenDiProva& operator=(const XdgOpenDiProva&) = delete;

@@ -14,6 +14,7 @@
 #include "routines/Orologio.h"
 #include "ui/Schermo.h"
 #include "util/CartellaDiProva.h"
+#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -73,13 +74,19 @@ class TestMenuStampa : public QObject {
     std::optional<RisposteDiProva> risposte;
     QStringList stampanti;
     QStringList aperti;
+    // Why the desktop opens no file, when the test wants it so.
+    QString nonApre;
     std::vector<Avviso> avvisi;
     std::unique_ptr<MenuStampa> menu;
 
     ServiziDelDesktop Servizi() {
         ServiziDelDesktop servizi;
         servizi.stampanti = [this] { return stampanti; };
-        servizi.apri = [this](const QString& percorso) { aperti << percorso; };
+        servizi.apri = [this](const QString& percorso, const SeNonAperto& nonAperto) {
+            aperti << percorso;
+            if (!nonApre.isEmpty())
+                nonAperto(nonApre);
+        };
         servizi.avviso = [this](QWidget*, const QString& testo, const QString& titolo) {
             avvisi.push_back({testo, titolo});
         };
@@ -126,6 +133,7 @@ class TestMenuStampa : public QObject {
     void documentoEFoglioDiCalcoloAperti();
     void senzaFileDiStampaNienteDaAprire();
     void erroriSegnalatiIlMenuResta();
+    void fileNonApertoSegnalatoEscChiude();
     void chiudi();
 };
 
@@ -139,6 +147,7 @@ void TestMenuStampa::init() {
     HotelScelto = 1;
     stampanti = {QStringLiteral("Laser ufficio")};
     aperti.clear();
+    nonApre.clear();
     avvisi.clear();
     cartella->scrivi(QStringLiteral("FD2"), TableauDiProva());
 }
@@ -436,6 +445,40 @@ void TestMenuStampa::erroriSegnalatiIlMenuResta() {
     QCOMPARE(senza.Combo1.ListCount(), 0);
     senza.Tst(0).Premi();
     QCOMPARE(aperti, QStringList{senza.NomeDocumento()});
+}
+
+void TestMenuStampa::fileNonApertoSegnalatoEscChiude() {
+    ScriviArchiviDelMenu(kTreDestinazioni);
+    nonApre = QStringLiteral("nessun programma adatto a questo tipo di file");
+    MenuStampa& m = Apri();
+    QCOMPARE(SenzaNomeAccessibile(*m.widget()), QStringList());
+    risposte->Accoda(RispostaOk);
+    m.Tst(1).Premi();
+    risposte->Accoda(RispostaOk);
+    m.Tst(0).Premi();
+    QCOMPARE(risposte->Mostrati().size(), std::size_t{2});
+    const QString cartellaScritta = QDir::toNativeSeparators(QDir::currentPath());
+    const QString documento = QFileInfo(m.NomeDocumento()).fileName();
+    for (const QString& file : {QStringLiteral("fd2.csv"), documento}) {
+        const auto& mostrato =
+            risposte->Mostrati()[file == documento ? std::size_t{1} : std::size_t{0}];
+        QCOMPARE(mostrato.titolo, QStringLiteral("File non aperto"));
+        QVERIFY2(mostrato.testo.contains(QStringLiteral(" file ") + file + QStringLiteral("\r\n")),
+                 qPrintable(mostrato.testo));
+        QVERIFY(mostrato.testo.contains(
+            QStringLiteral("cartella %1")
+                .arg(file == documento ? cartellaScritta + QDir::separator() + QStringLiteral("doc")
+                                       : cartellaScritta)));
+        QVERIFY(mostrato.testo.contains(nonApre));
+    }
+    QVERIFY(QFile::exists(QStringLiteral("fd2.csv")));
+    QVERIFY(m.Caricata());
+
+    // Esc closes the menu as its exit button does, wherever the focus is.
+    QVERIFY(QTest::qWaitForWindowActive(m.widget()));
+    m.Combo1.SetFocus();
+    QTest::keyClick(m.Combo1.widget(), Qt::Key_Escape);
+    QVERIFY(!m.Caricata());
 }
 
 void TestMenuStampa::chiudi() {

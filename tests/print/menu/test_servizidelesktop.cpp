@@ -3,13 +3,17 @@
 #include "AllApparire.h"
 #include "XdgOpenDiProva.h"
 
+#include "../VariabiliDiProva.h"
+
 #include "print/menu/ServiziDelDesktop.h"
 #include "util/CartellaDiProva.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestServiziDelDesktop : public QObject {
@@ -17,8 +21,17 @@ class TestServiziDelDesktop : public QObject {
 
   private slots:
     void avvisoConIconaETastoOk();
+    void fileApertiDalProgrammaAssociato_data();
     void fileApertiDalProgrammaAssociato();
+    void senzaXdgOpenNonAperto();
 };
+
+namespace {
+// The opener has ended and its process is gone.
+bool OpenerFinito() {
+    return QCoreApplication::instance()->findChildren<QProcess*>().isEmpty();
+}
+} // namespace
 
 void TestServiziDelDesktop::avvisoConIconaETastoOk() {
     QString testo, titolo;
@@ -41,14 +54,43 @@ void TestServiziDelDesktop::avvisoConIconaETastoOk() {
     QCOMPARE(tasti.size(), 1);
 }
 
+void TestServiziDelDesktop::fileApertiDalProgrammaAssociato_data() {
+    QTest::addColumn<int>("esito");
+    QTest::addColumn<QStringList>("motivi");
+    QTest::newRow("aperto") << 0 << QStringList();
+    QTest::newRow("nessun programma per il tipo")
+        << 3 << QStringList{QStringLiteral("nessun programma adatto a questo tipo di file")};
+    QTest::newRow("opener fallito")
+        << 4 << QStringList{QStringLiteral("xdg-open è terminato con il codice 4")};
+}
+
 void TestServiziDelDesktop::fileApertiDalProgrammaAssociato() {
+    QFETCH(int, esito);
+    QFETCH(QStringList, motivi);
     CartellaDiProva cartella;
-    XdgOpenDiProva opener;
+    XdgOpenDiProva opener(esito);
     QDir().mkdir(QStringLiteral("doc"));
     cartella.scrivi(QStringLiteral("doc/fd2 copia.doc"), "testo");
-    ApriConProgrammaAssociato(QStringLiteral("doc/fd2 copia.doc"));
+    QStringList detti;
+    ApriConProgrammaAssociato(QStringLiteral("doc/fd2 copia.doc"),
+                              [&](const QString& motivo) { detti << motivo; });
     // Returns at once, before the opener has finished.
     QCOMPARE(opener.aperti(1), QStringList{cartella.percorso(QStringLiteral("doc/fd2 copia.doc"))});
+    QTRY_VERIFY(OpenerFinito());
+    QCOMPARE(detti, motivi);
+}
+
+void TestServiziDelDesktop::senzaXdgOpenNonAperto() {
+    CartellaDiProva cartella;
+    cartella.scrivi(QStringLiteral("fd2.csv"), "a,b");
+    const QTemporaryDir vuota;
+    VariabiliDiProva variabili;
+    variabili.imposta("PATH", vuota.path().toUtf8());
+    QStringList detti;
+    ApriConProgrammaAssociato(QStringLiteral("fd2.csv"),
+                              [&](const QString& motivo) { detti << motivo; });
+    QTRY_COMPARE(detti, QStringList{QStringLiteral("il comando xdg-open non si avvia")});
+    QTRY_VERIFY(OpenerFinito());
 }
 
 QTEST_MAIN(TestServiziDelDesktop)

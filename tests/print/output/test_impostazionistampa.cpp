@@ -41,17 +41,17 @@ class ImpostazioniStampaTest : public ::testing::Test {
     void Archivi(const std::vector<Dest>& destinazioni) {
         ScrittoreMdb stampanti;
         TabellaMdb& tabella = stampanti.tabella(QStringLiteral("Stampanti"));
-        tabella.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
-            .colonna(QStringLiteral("Destinazione"), TipoJet::Text, 30)
-            .colonna(QStringLiteral("TipoStampa"), TipoJet::Text, 5)
-            .colonna(QStringLiteral("Linea"), TipoJet::Text, 100);
+        tabella.colonna(QStringLiteral("NumeroHotel"), TipoJet::Intero)
+            .colonna(QStringLiteral("Destinazione"), TipoJet::Testo, 30)
+            .colonna(QStringLiteral("TipoStampa"), TipoJet::Testo, 5)
+            .colonna(QStringLiteral("Linea"), TipoJet::Testo, 100);
         for (const Dest& d : destinazioni)
             tabella.riga({d.hotel, QString::fromUtf8(d.nome), QString::number(d.tipo),
                           QString::fromUtf8(d.linea)});
         TabellaMdb& tipi = stampanti.tabella(QStringLiteral("SetStampa"));
-        tipi.colonna(QStringLiteral("TipoStampa"), TipoJet::Integer)
-            .colonna(QStringLiteral("Compresso"), TipoJet::Text, 36)
-            .colonna(QStringLiteral("Grassetto"), TipoJet::Text, 36);
+        tipi.colonna(QStringLiteral("TipoStampa"), TipoJet::Intero)
+            .colonna(QStringLiteral("Compresso"), TipoJet::Testo, 36)
+            .colonna(QStringLiteral("Grassetto"), TipoJet::Testo, 36);
         tipi.riga({1, QString("007000000000000001010000000000000000"),
                    QString("000000000000000002080066000000000000")});
         tipi.riga({2, QString("027015000000000000027018000000000000"),
@@ -60,9 +60,9 @@ class ImpostazioniStampaTest : public ::testing::Test {
 
         ScrittoreMdb contatori;
         TabellaMdb& pagine = contatori.tabella(QStringLiteral("Contatori"));
-        pagine.colonna(QStringLiteral("NumeroHotel"), TipoJet::Integer)
-            .colonna(QStringLiteral("LungPagComp"), TipoJet::Integer)
-            .colonna(QStringLiteral("LungPagNoComp"), TipoJet::Integer);
+        pagine.colonna(QStringLiteral("NumeroHotel"), TipoJet::Intero)
+            .colonna(QStringLiteral("LungPagComp"), TipoJet::Intero)
+            .colonna(QStringLiteral("LungPagNoComp"), TipoJet::Intero);
         pagine.riga({1, 80, 3});
         contatori.salva(cartella_.percorso(QStringLiteral("Contatori.mdb")));
     }
@@ -138,9 +138,9 @@ TEST_F(ImpostazioniStampaTest, UnknownDestinationIsToldAndNothingPrinted) {
 }
 
 TEST_F(ImpostazioniStampaTest, PdfDestinationIsTheLastOfHotelOneWithPdfInCapitals) {
-    EXPECT_EQ(DestinazionePdf(), QStringLiteral("Stampante PDF"));
+    EXPECT_EQ(DestinazionePdfDelMenu(), QStringLiteral("Stampante PDF"));
     Archivi({{1, "Ufficio", 1, "Laser"}, {1, "Pdf", 1, "PDF"}, {2, "Portineria PDF", 1, "PDF"}});
-    EXPECT_EQ(DestinazionePdf(), std::nullopt);
+    EXPECT_EQ(DestinazionePdfDelMenu(), std::nullopt);
 }
 
 // A top margin that leaves no room for a report line on the page would

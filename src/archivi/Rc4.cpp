@@ -1,4 +1,4 @@
-#include "mdbwriter/Rc4.h"
+#include "archivi/Rc4.h"
 
 #include <array>
 #include <utility>
