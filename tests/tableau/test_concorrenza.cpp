@@ -33,7 +33,7 @@ const QStringList Richiesta{"--hotel",        "1",          "--tableau",     "1"
                             "--data",         "02/03/2026", "--orologio",    "02/03/2026 08:00"};
 // The words by which the batch command says that a database changed while it
 // was read (exit status 4, as for a database it cannot read).
-const QString InModifica = QStringLiteral("modificato da un altro programma");
+const QString InModifica = QStringLiteral("in corso di modifica da parte di un altro programma");
 
 int Secondi() {
     bool ok = false;
