@@ -2,15 +2,18 @@
 // that smbd serves on 127.0.0.1 and smbnetfs mounts (scripts/condivisione),
 // and the batch command runs in the mounted folder. It must find the
 // databases whatever the case of their names, and write there the same
-// print file and spreadsheet as in a local folder. Where smbd or FUSE cannot
-// start, the test is skipped with the reason.
+// print file and spreadsheet as in a local folder; and while another
+// workstation rewrites a database through the share, each run must give a
+// whole report or say that the database is being changed (ArchivioConteso).
+// Where smbd or FUSE cannot start, the tests are skipped with the reason.
 
 #include "demo/GeneraDemo.h"
+#include "tableau/ArchivioConteso.h"
+#include "tableau/CondivisioneSmb.h"
 #include "tableau/ProcessoBatch.h"
 #include "util/StampaQString.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -30,44 +33,6 @@ QByteArray Leggi(const QString& percorso) {
     QFile file(percorso);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// The share of one test: started in the constructor, stopped, unmounted and
-// its programs ended by process id, in the destructor.
-class Condivisione {
-  public:
-    explicit Condivisione(const QString& cartella)
-        : script_(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/scripts/condivisione")),
-          stato_(qEnvironmentVariable("TS_BUILD_DIR") +
-                 QStringLiteral("/tests/tableau/condivisione")) {
-        QProcess avvio;
-        avvio.start(script_, {QStringLiteral("avvia"), stato_, cartella});
-        if (!avvio.waitForFinished(60000)) {
-            avvio.kill();
-            avvio.waitForFinished();
-        }
-        const QString errori = QString::fromUtf8(avvio.readAllStandardError()).trimmed();
-        if (avvio.exitStatus() == QProcess::NormalExit && avvio.exitCode() == 0)
-            montata_ = QString::fromUtf8(avvio.readAllStandardOutput()).trimmed();
-        else if (avvio.exitStatus() == QProcess::NormalExit && avvio.exitCode() == 77)
-            saltata_ = errori;
-        else
-            errore_ = QStringLiteral("scripts/condivisione avvia non riuscito (esito %1): %2")
-                          .arg(avvio.exitCode())
-                          .arg(errori);
-    }
-    ~Condivisione() { QProcess::execute(script_, {QStringLiteral("ferma"), stato_}); }
-    Condivisione(const Condivisione&) = delete;
-    Condivisione& operator=(const Condivisione&) = delete;
-
-    // The mounted folder; empty when the share did not start.
-    const QString& montata() const { return montata_; }
-    // Why the share could not start here, when it could not.
-    const QString& saltata() const { return saltata_; }
-    const QString& errore() const { return errore_; }
-
-  private:
-    QString script_, stato_, montata_, saltata_, errore_;
-};
 
 // What a run leaves in its folder.
 struct Risultato {
@@ -98,7 +63,7 @@ TEST(Condivisione, IlBatchSullaCondivisione) {
     ASSERT_FALSE(atteso.stampa.isEmpty());
     ASSERT_FALSE(atteso.foglio.isEmpty());
 
-    const Condivisione condivisione(condivisa.path());
+    const CondivisioneSmb condivisione(condivisa.path());
     if (!condivisione.saltata().isEmpty())
         GTEST_SKIP() << "Prova saltata: " << condivisione.saltata().toStdString();
     ASSERT_EQ(condivisione.errore(), QString());
@@ -131,6 +96,24 @@ TEST(Condivisione, IlBatchSullaCondivisione) {
     ASSERT_TRUE(QFile::exists(condivisa.filePath("CAMERE_PRENOTAZIONE.MDB")));
     ASSERT_TRUE(QFile::exists(condivisa.filePath("tableau.mdb")));
     controlla("nomi in altre maiuscole");
+}
+
+// Another workstation rewrites Camere_Prenotazione.mdb through the share,
+// every 300 ms and without a pause, while the batch command runs on it.
+TEST(Condivisione, ArchivioRiscrittoDaUnAltroPosto) {
+    if (!ArchivioConteso::programmiPresenti())
+        GTEST_SKIP() << "batch command or riscrivi-archivio not built";
+    QTemporaryDir condivisa;
+    const CondivisioneSmb condivisione(condivisa.path());
+    if (!condivisione.saltata().isEmpty())
+        GTEST_SKIP() << "Prova saltata: " << condivisione.saltata().toStdString();
+    ASSERT_EQ(condivisione.errore(), QString());
+    ArchivioConteso conteso;
+    conteso.prepara(condivisa.path(), condivisione.montata());
+    if (HasFatalFailure())
+        return;
+    for (const int pausa : {300, 0})
+        ArchivioConteso::controlla(conteso.affianca(pausa, SecondiConcorrenza()));
 }
 
 } // namespace
