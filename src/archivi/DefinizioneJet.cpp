@@ -30,14 +30,12 @@ std::vector<std::uint8_t> byteDefinizione(const PagineJet& file, std::uint32_t p
         if (!viste.insert(numero).second || viste.size() > kPagineDefinizioneMassime)
             throw DannoJet{
                 QStringLiteral("definizione della tabella alla pagina %1 senza fine").arg(pagina)};
-        file.leggi(numero, letta);
-        const ByteJet vista = letta.vista();
+        const ByteJet vista = file.pagina(numero, letta);
         if (vista.u8(0) != kPaginaDefinizione)
             throw DannoJet{
                 QStringLiteral("la pagina %1 non è una definizione di tabella").arg(numero)};
         const std::size_t da = byte.empty() ? 0 : kContenuto;
-        byte.insert(byte.end(), letta.byte.begin() + static_cast<std::ptrdiff_t>(da),
-                    letta.byte.end());
+        byte.insert(byte.end(), vista.data() + da, vista.data() + vista.size());
         numero = vista.u32(kSeguente);
     }
     return byte;
@@ -67,8 +65,7 @@ void aggiungiMappaEsterna(const PagineJet& file, ByteJet mappa,
         const std::uint32_t numeroMappa = mappa.u32(1 + 4 * k);
         if (numeroMappa == 0)
             continue;
-        file.leggi(numeroMappa, letta);
-        const ByteJet vista = letta.vista();
+        const ByteJet vista = file.pagina(numeroMappa, letta);
         if (vista.u8(0) != kPaginaMappa)
             throw DannoJet{
                 QStringLiteral("la pagina %1 non è una mappa delle pagine").arg(numeroMappa)};

@@ -3,6 +3,7 @@
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
 #include "archivi/ErroreArchivio.h"
+#include "archivi/IdentitaFile.h"
 #include "archivi/PagineJet.h"
 #include "archivi/RigheJet.h"
 #include "archivi/ScomposizioneRiga.h"
@@ -10,19 +11,57 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <exception>
 #include <optional>
+#include <thread>
+
+namespace {
+
+// A file that keeps changing is read again for this long before giving up.
+constexpr std::chrono::milliseconds kAttesaMassima{2000};
+constexpr std::chrono::milliseconds kPrimaPausa{10};
+constexpr std::chrono::milliseconds kPausaMassima{200};
+
+// Raised inside an attempt when the file it opened is not the one it found
+// at the start: the attempt is made again.
+struct FileSostituito {};
+
+std::chrono::nanoseconds adesso() {
+    return std::chrono::system_clock::now().time_since_epoch();
+}
+
+} // namespace
 
 // The file is decoded from its pages: the catalog names the tables and
 // their definition pages, the definition gives the columns and the usage
 // map, and the rows are walked page by page.
+//
+// Other programs of the suite write the file while it is read, without
+// locks on our side. So every reading is made on one state of the file: its
+// identity is taken before and after, and a reading during which it
+// changed, or that began right after a change (the update may not be over),
+// is made again after a short pause; what it found, an error too, counts
+// only when the file stood still throughout. A file that does not settle
+// within a couple of seconds is reported as being changed.
 struct FileJet::Dati {
+    QString percorso;
     QString nome;
+    // The state of the file that `pagine` and `catalogo` were read from.
+    std::optional<IdentitaFile> stato;
     std::optional<jet::PagineJet> pagine;
     std::vector<jet::VoceCatalogo> catalogo;
 
     const jet::VoceCatalogo& voce(const QString& tabella) const;
     // Runs `lavoro`, turning damage found on the way into ErroreArchivio.
     template <typename F> auto protetto(F lavoro) const -> decltype(lavoro());
+    // Runs `lavoro` on one state of the file, again as long as needed.
+    template <typename F> auto coerente(F lavoro) -> decltype(lavoro());
+    // Opens the file and reads its catalog, unless they are of state `prima`.
+    void prepara(const IdentitaFile& prima);
+    IdentitaFile identitaAttuale() const;
 };
 
 template <typename F> auto FileJet::Dati::protetto(F lavoro) const -> decltype(lavoro()) {
@@ -31,6 +70,68 @@ template <typename F> auto FileJet::Dati::protetto(F lavoro) const -> decltype(l
     } catch (const jet::DannoJet& danno) {
         throw ErroreArchivio(
             QStringLiteral("Archivio danneggiato: %1 (%2)").arg(nome, danno.dettaglio));
+    }
+}
+
+IdentitaFile FileJet::Dati::identitaAttuale() const {
+    const std::optional<IdentitaFile> identita = IdentitaDi(percorso);
+    if (!identita)
+        throw ErroreArchivio(QStringLiteral("Archivio non leggibile: %1 (%2)")
+                                 .arg(nome, QString::fromLocal8Bit(std::strerror(errno))));
+    return *identita;
+}
+
+void FileJet::Dati::prepara(const IdentitaFile& prima) {
+    if (stato == prima)
+        return;
+    stato.reset();
+    pagine.reset();
+    pagine.emplace(percorso, nome);
+    if (pagine->identita() != prima)
+        throw FileSostituito{};
+    catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
+    stato = prima;
+}
+
+template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro()) {
+    using Orologio = std::chrono::steady_clock;
+    const Orologio::time_point limite = Orologio::now() + kAttesaMassima;
+    std::chrono::nanoseconds pausa = kPrimaPausa;
+    const auto attendi = [&](std::chrono::nanoseconds quanto) {
+        if (Orologio::now() + quanto > limite)
+            throw ErroreArchivio(QStringLiteral("L'archivio %1 è in corso di modifica da parte di "
+                                                "un altro programma: riprovare fra un momento.")
+                                     .arg(nome));
+        std::this_thread::sleep_for(quanto);
+    };
+    for (;;) {
+        const IdentitaFile prima = identitaAttuale();
+        if (const std::chrono::nanoseconds attesa = prima.attesaDopoModifica(adesso());
+            attesa.count() > 0) {
+            attendi(attesa);
+            continue;
+        }
+        std::exception_ptr errore;
+        try {
+            prepara(prima);
+            auto risultato = protetto(lavoro);
+            if (IdentitaDi(percorso) == prima) {
+                pagine->rilascia();
+                return risultato;
+            }
+        } catch (const ErroreArchivio&) {
+            errore = std::current_exception();
+        } catch (const FileSostituito&) {
+        }
+        if (errore && IdentitaDi(percorso) == prima) {
+            if (pagine)
+                pagine->rilascia();
+            std::rethrow_exception(errore);
+        }
+        stato.reset();
+        pagine.reset();
+        attendi(pausa);
+        pausa = std::min<std::chrono::nanoseconds>(pausa * 2, kPausaMassima);
     }
 }
 
@@ -44,9 +145,9 @@ const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
 }
 
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
+    d_->percorso = percorso;
     d_->nome = QFileInfo(percorso).fileName();
-    d_->pagine.emplace(percorso, d_->nome);
-    d_->catalogo = d_->protetto([this] { return jet::LeggiCatalogo(*d_->pagine); });
+    d_->coerente([] { return true; });
 }
 
 FileJet::~FileJet() = default;
@@ -55,18 +156,24 @@ QString FileJet::nome() const {
     return d_->nome;
 }
 
+bool FileJet::cambiato() const {
+    return IdentitaDi(d_->percorso) != d_->stato;
+}
+
 QStringList FileJet::tabelle() const {
-    QStringList nomi;
-    for (const jet::VoceCatalogo& v : d_->catalogo) {
-        if (v.utente)
-            nomi << v.nome;
-    }
-    return nomi;
+    return d_->coerente([this] {
+        QStringList nomi;
+        for (const jet::VoceCatalogo& v : d_->catalogo) {
+            if (v.utente)
+                nomi << v.nome;
+        }
+        return nomi;
+    });
 }
 
 std::vector<QString> FileJet::campi(const QString& tabella) const {
-    const jet::VoceCatalogo& voce = d_->voce(tabella);
-    return d_->protetto([&] {
+    return d_->coerente([&] {
+        const jet::VoceCatalogo& voce = d_->voce(tabella);
         std::vector<QString> nomi;
         for (const jet::ColonnaJet& colonna :
              jet::LeggiDefinizione(*d_->pagine, voce.pagina).colonne)
@@ -76,8 +183,8 @@ std::vector<QString> FileJet::campi(const QString& tabella) const {
 }
 
 Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
-    const jet::VoceCatalogo& voce = d_->voce(tabella);
-    return d_->protetto([&] {
+    return d_->coerente([&] {
+        const jet::VoceCatalogo& voce = d_->voce(tabella);
         const jet::PagineJet& file = *d_->pagine;
         const jet::DefinizioneJet definizione = jet::LeggiDefinizione(file, voce.pagina);
         Tabella risultato;

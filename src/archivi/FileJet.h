@@ -9,9 +9,12 @@
 #include <memory>
 
 // One Access (Jet) database file, opened read-only at the operating-system
-// level and decoded from its pages (Jet 3, Jet 4 and the ACE files of later
-// Access versions). A file that is missing, not a Jet database, damaged or
-// truncated raises ErroreArchivio; it never crashes the process.
+// level, without locks, and decoded from its pages (Jet 3, Jet 4 and the ACE
+// files of later Access versions). A file that is missing, not a Jet
+// database, damaged or truncated raises ErroreArchivio; it never crashes the
+// process. Other programs may write the file meanwhile: each operation
+// below gives what one state of the file holds, or ErroreArchivio saying
+// that the file is being changed when it does not settle.
 class FileJet {
   public:
     // `percorso` is a path that exists; finding it is the caller's work.
@@ -21,6 +24,9 @@ class FileJet {
     FileJet& operator=(const FileJet&) = delete;
 
     QString nome() const;
+    // True when the file at the path is no longer the state last read: it
+    // was written, replaced or removed since.
+    bool cambiato() const;
     QStringList tabelle() const;
     // Field names of a table in column order; ErroreArchivio when the table is absent.
     std::vector<QString> campi(const QString& tabella) const;

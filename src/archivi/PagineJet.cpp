@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <future>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,7 +52,20 @@ constexpr std::uint8_t kFirmaAce[] = {0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n'
                                       'r',  'd',  ' ',  'A',  'C', 'E', ' ', 'D', 'B', 0x00};
 // Page 0 (header), page 1 (global usage map), page 2 (system catalog definition).
 constexpr std::uint32_t kPagineMinime = 3;
+// A file up to this size is read whole when opened; of a larger one, its
+// start, which holds the catalog and usually the definitions.
+constexpr std::uint64_t kFilePiccolo = 2u << 20;
+constexpr std::uint64_t kInizioFileGrande = 256u << 10;
+// percorri() reads at most this much in one request, and reads through a
+// gap of pages it does not need when the gap is this short: a few more
+// bytes cost less than another round trip.
+constexpr std::uint64_t kRichiestaMassima = 1u << 20;
+constexpr std::uint64_t kSaltoMassimo = 64u << 10;
+// Pages read on their own (long values, moved rows, usage map pages) kept
+// for reuse; the store starts again when full.
+constexpr std::size_t kSingoleMassime = 256;
 
+// Reads `quanti` bytes from `da`; false when the file ends first.
 bool leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
     auto* p = static_cast<char*>(dove);
     while (quanti > 0) {
@@ -69,7 +83,15 @@ bool leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
 
 } // namespace
 
-PagineJet::PagineJet(const QString& percorso, const QString& nome) {
+bool PagineJet::Tratto::contiene(std::uint32_t numero, std::uint32_t dimensionePagina) const {
+    return numero >= prima && numero - prima < byte.size() / dimensionePagina;
+}
+
+ByteJet PagineJet::Tratto::vista(std::uint32_t numero, std::uint32_t dimensionePagina) const {
+    return {byte.data() + std::size_t{numero - prima} * dimensionePagina, dimensionePagina};
+}
+
+PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome) {
     const auto nonValido = [&](const QString& perche) {
         return ErroreArchivio(QStringLiteral("Archivio non valido: %1 (%2)").arg(nome, perche));
     };
@@ -84,20 +106,26 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) {
         struct stat stato {};
         if (::fstat(fd_, &stato) != 0 || !S_ISREG(stato.st_mode))
             throw nonValido(QStringLiteral("non è un file"));
-        std::uint8_t intestazione[kFirma] = {};
-        if (stato.st_size < static_cast<off_t>(kFirma) || !leggiTutto(fd_, intestazione, kFirma, 0))
+        identita_ = *IdentitaDi(fd_);
+        const auto dimensione = static_cast<std::uint64_t>(stato.st_size);
+        if (dimensione < kFirma)
             throw nonValido(QStringLiteral("non è un database Access"));
+        inizio_.byte.resize(dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande);
+        if (!leggiTutto(fd_, inizio_.byte.data(), inizio_.byte.size(), 0))
+            throw danneggiato(QStringLiteral("file troncato"));
+        const std::uint8_t* intestazione = inizio_.byte.data();
         const bool jet = std::memcmp(intestazione, kFirmaJet, sizeof kFirmaJet) == 0;
         const bool ace = std::memcmp(intestazione, kFirmaAce, sizeof kFirmaAce) == 0;
         if (!jet && !ace)
             throw nonValido(QStringLiteral("non è un database Access"));
         formato_ = intestazione[0x14] == 0 ? FormatoJet::jet3Formato() : FormatoJet::jet4Formato();
-        const auto dimensione = static_cast<std::uint64_t>(stato.st_size);
         if (dimensione % formato_.pagina != 0 || dimensione / formato_.pagina < kPagineMinime)
             throw danneggiato(QStringLiteral("file troncato"));
         if (dimensione / formato_.pagina > 0xFFFFFFu)
             throw danneggiato(QStringLiteral("file troppo grande"));
         pagine_ = static_cast<std::uint32_t>(dimensione / formato_.pagina);
+        // Whole pages only: a large file's start is a multiple of both page sizes.
+        inizio_.byte.resize(inizio_.byte.size() / formato_.pagina * formato_.pagina);
     } catch (...) {
         ::close(fd_);
         throw;
@@ -108,17 +136,99 @@ PagineJet::~PagineJet() {
     ::close(fd_);
 }
 
-void PagineJet::leggi(std::uint32_t numero, PaginaJet& pagina) const {
-    if (pagina.numero == numero && pagina.byte.size() == formato_.pagina)
-        return;
+void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const {
+    if (!leggiTutto(fd_, dove, quanti, static_cast<off_t>(da)))
+        throw DannoJet{QStringLiteral("pagina %1 illeggibile").arg(da / formato_.pagina)};
+}
+
+void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const {
+    tratto.byte.clear();
+    tratto.byte.resize(std::size_t{quante} * formato_.pagina);
+    leggiByte(tratto.byte.data(), tratto.byte.size(), std::uint64_t{prima} * formato_.pagina);
+    tratto.prima = prima;
+}
+
+ByteJet PagineJet::pagina(std::uint32_t numero, PaginaJet& appoggio) const {
     if (numero == 0 || numero >= pagine_)
         throw DannoJet{QStringLiteral("riferimento alla pagina %1, fuori dal file").arg(numero)};
-    pagina.numero = 0;
-    pagina.byte.resize(formato_.pagina);
-    if (!leggiTutto(fd_, pagina.byte.data(), formato_.pagina,
-                    static_cast<off_t>(numero) * static_cast<off_t>(formato_.pagina)))
-        throw DannoJet{QStringLiteral("pagina %1 illeggibile").arg(numero)};
-    pagina.numero = numero;
+    if (inizio_.contiene(numero, formato_.pagina))
+        return inizio_.vista(numero, formato_.pagina);
+    if (corrente_.contiene(numero, formato_.pagina))
+        return corrente_.vista(numero, formato_.pagina);
+    if (appoggio.numero == numero && appoggio.byte.size() == formato_.pagina)
+        return appoggio.vista();
+    appoggio.numero = 0;
+    if (const auto letta = singole_.find(numero); letta != singole_.end()) {
+        appoggio.byte = letta->second;
+    } else {
+        appoggio.byte.resize(formato_.pagina);
+        leggiByte(appoggio.byte.data(), formato_.pagina, std::uint64_t{numero} * formato_.pagina);
+        if (singole_.size() == kSingoleMassime)
+            singole_.clear();
+        singole_.emplace(numero, appoggio.byte);
+    }
+    appoggio.numero = numero;
+    return appoggio.vista();
+}
+
+std::vector<PagineJet::Richiesta>
+PagineJet::raggruppa(const std::vector<std::uint32_t>& numeri) const {
+    const std::uint64_t pagineRichiesta = kRichiestaMassima / formato_.pagina;
+    const std::uint64_t salto = kSaltoMassimo / formato_.pagina;
+    std::vector<Richiesta> richieste;
+    for (std::size_t i = 0; i < numeri.size(); ++i) {
+        const std::uint32_t prima = numeri[i];
+        if (prima == 0 || prima >= pagine_ || inizio_.contiene(prima, formato_.pagina) ||
+            (!richieste.empty() && prima >= richieste.back().prima &&
+             prima - richieste.back().prima < richieste.back().quante))
+            continue;
+        // The following pages join while the gaps are short and the request
+        // stays within its size.
+        std::uint32_t ultima = prima;
+        for (std::size_t j = i + 1; j < numeri.size(); ++j) {
+            const std::uint32_t seguente = numeri[j];
+            if (seguente >= pagine_ || seguente <= ultima || seguente - prima >= pagineRichiesta ||
+                seguente - ultima - 1 > salto)
+                break;
+            ultima = seguente;
+        }
+        richieste.push_back({prima, ultima - prima + 1});
+    }
+    return richieste;
+}
+
+void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
+                         const std::function<void(std::uint32_t, ByteJet)>& fai) const {
+    // Each request is made while the pages of the one before are decoded,
+    // so that the time of the round trips and of the decoding overlap.
+    const std::vector<Richiesta> richieste = raggruppa(numeri);
+    std::size_t seguente = 0;
+    std::future<Tratto> inArrivo;
+    const auto richiedi = [&] {
+        if (seguente == richieste.size())
+            return;
+        inArrivo = std::async(std::launch::async, [this, richiesta = richieste[seguente]] {
+            Tratto tratto;
+            leggiTratto(richiesta.prima, richiesta.quante, tratto);
+            return tratto;
+        });
+        ++seguente;
+    };
+    corrente_ = {};
+    richiedi();
+    PaginaJet appoggio;
+    for (const std::uint32_t numero : numeri) {
+        if (inArrivo.valid() && numero == richieste[seguente - 1].prima) {
+            corrente_ = inArrivo.get();
+            richiedi();
+        }
+        fai(numero, pagina(numero, appoggio));
+    }
+}
+
+void PagineJet::rilascia() const {
+    corrente_ = {};
+    singole_.clear();
 }
 
 } // namespace jet

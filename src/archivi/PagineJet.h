@@ -1,10 +1,13 @@
 #pragma once
 
 #include "archivi/ByteJet.h"
+#include "archivi/IdentitaFile.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace jet {
@@ -48,9 +51,14 @@ struct PaginaJet {
 };
 
 // A Jet database file opened read-only at the operating-system level: the
-// descriptor is opened O_RDONLY and only ever read with pread(2), so nothing
-// in this process can write to it. Pages are copied into caller-owned
-// buffers; a file changed or cut short meanwhile gives damage, not a crash.
+// descriptor is opened O_RDONLY, takes no lock and is only ever read with
+// pread(2), so nothing in this process can write to it or get in the way of
+// the programs that do. A file on a share costs a round trip per request,
+// so pages are read in few large requests: the start of the file (all of a
+// small file) when it is opened, a table's data pages in runs of adjacent
+// pages, and the few pages read on their own kept for reuse. A file changed
+// or cut short meanwhile gives damage, not a crash; telling a change from
+// damage is the caller's work (see FileJet).
 class PagineJet {
   public:
     // Raises ErroreArchivio when the file cannot be opened or is not a Jet
@@ -62,16 +70,54 @@ class PagineJet {
 
     const FormatoJet& formato() const { return formato_; }
     std::uint32_t numeroPagine() const { return pagine_; }
+    // The file as it was when opened; its size is the one the pages count from.
+    const IdentitaFile& identita() const { return identita_; }
 
-    // Reads page `numero` into `pagina` (nothing to do when it holds it
-    // already). Page 0 is the file header and holds no data: asking for it, or
-    // for a page past the end, is damage.
-    void leggi(std::uint32_t numero, PaginaJet& pagina) const;
+    // The bytes of page `numero`: a view of pages already read, or the page
+    // read into `appoggio` (nothing to do when it holds it already). The view
+    // lasts while `appoggio` is not reused and, for pages read by
+    // percorri(), until it moves on. Page 0 is the file header and holds no
+    // data: asking for it, or for a page past the end, is damage.
+    ByteJet pagina(std::uint32_t numero, PaginaJet& appoggio) const;
+
+    // Calls `fai` with each page of `numeri` (ascending) and its bytes, read
+    // in requests that each cover a run of them: pages with short gaps
+    // between them are read together, up to a bounded size, so memory stays
+    // bounded however large the table. The next request is on its way while
+    // the pages of one are handed over.
+    void percorri(const std::vector<std::uint32_t>& numeri,
+                  const std::function<void(std::uint32_t, ByteJet)>& fai) const;
+
+    // Drops what percorri() and the single pages have read; the start of
+    // the file stays.
+    void rilascia() const;
 
   private:
+    // Pages read together: `prima` and the ones after it.
+    struct Tratto {
+        std::uint32_t prima = 0;
+        std::vector<std::uint8_t> byte;
+        bool contiene(std::uint32_t numero, std::uint32_t dimensionePagina) const;
+        ByteJet vista(std::uint32_t numero, std::uint32_t dimensionePagina) const;
+    };
+    struct Richiesta {
+        std::uint32_t prima = 0;
+        std::uint32_t quante = 0;
+    };
+    // The requests that read the pages of `numeri` not read yet, in order.
+    std::vector<Richiesta> raggruppa(const std::vector<std::uint32_t>& numeri) const;
+    void leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const;
+    // Damage when the file is shorter than the pages asked for.
+    void leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const;
+
     int fd_ = -1;
+    QString nome_;
     FormatoJet formato_;
     std::uint32_t pagine_ = 0;
+    IdentitaFile identita_;
+    Tratto inizio_;
+    mutable Tratto corrente_;
+    mutable std::unordered_map<std::uint32_t, std::vector<std::uint8_t>> singole_;
 };
 
 } // namespace jet

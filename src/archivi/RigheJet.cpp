@@ -48,8 +48,7 @@ ByteJet dati(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
 }
 
 ByteJet datiA(const PagineJet& file, std::uint32_t pgRiga, PaginaJet& pagina) {
-    file.leggi(pgRiga >> 8, pagina);
-    const ByteJet vista = pagina.vista();
+    const ByteJet vista = file.pagina(pgRiga >> 8, pagina);
     if (vista.u8(0) != kPaginaDati)
         throw DannoJet{QStringLiteral("la pagina %1 non è una pagina di dati").arg(pgRiga >> 8)};
     return dati(file.formato(), vista, static_cast<std::uint16_t>(pgRiga & 0xFF));
@@ -58,13 +57,10 @@ ByteJet datiA(const PagineJet& file, std::uint32_t pgRiga, PaginaJet& pagina) {
 void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
               const std::function<void(ByteJet)>& fai) {
     const FormatoJet& formato = file.formato();
-    PaginaJet pagina;
     PaginaJet altrove;
-    for (const std::uint32_t numeroPagina : PagineDati(file, definizione)) {
-        file.leggi(numeroPagina, pagina);
-        const ByteJet vista = pagina.vista();
+    file.percorri(PagineDati(file, definizione), [&](std::uint32_t, ByteJet vista) {
         if (!paginaDellaTabella(vista, definizione.pagina))
-            continue; // the usage map may list pages the table no longer holds rows on
+            return; // the usage map may list pages the table no longer holds rows on
         const std::uint16_t quante = numero(formato, vista);
         for (std::uint16_t slot = 0; slot < quante; ++slot) {
             std::uint16_t bit = opzioni(formato, vista, slot);
@@ -77,8 +73,7 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
                 if (riga.size() < 4)
                     throw DannoJet{QStringLiteral("puntatore di riga spostata troppo corto")};
                 const std::uint32_t destinazione = riga.u32(0);
-                file.leggi(destinazione >> 8, altrove);
-                const ByteJet vistaAltrove = altrove.vista();
+                const ByteJet vistaAltrove = file.pagina(destinazione >> 8, altrove);
                 if (!paginaDellaTabella(vistaAltrove, definizione.pagina))
                     throw DannoJet{
                         QStringLiteral("riga spostata su una pagina di un'altra tabella")};
@@ -92,7 +87,7 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
             }
             fai(riga);
         }
-    }
+    });
 }
 
 } // namespace righe

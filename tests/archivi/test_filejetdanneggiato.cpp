@@ -236,8 +236,9 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
         SCOPED_TRACE("mappa delle pagine di tipo sconosciuto");
         PaginaJet pagina;
         const ByteJet mappa = righe::datiA(pagine, definizione.mappa, pagina);
+        const ByteJet paginaMappa = pagine.pagina(definizione.mappa >> 8, pagina);
         QByteArray byte = originale;
-        byte[inizioPagina(pagine, definizione.mappa >> 8) + (mappa.data() - pagina.byte.data())] =
+        byte[inizioPagina(pagine, definizione.mappa >> 8) + (mappa.data() - paginaMappa.data())] =
             7;
         EXPECT_TRUE(prova(byte).contains(u"mappa"));
     }
@@ -264,13 +265,12 @@ TEST_F(FileDanneggiato, StruttureIncoerenti) {
         // Find the first pointer slot (0x4000 alone) of the table.
         for (const std::uint32_t n : dati) {
             PaginaJet pagina;
-            pagine.leggi(n, pagina);
-            const ByteJet vista = pagina.vista();
+            const ByteJet vista = pagine.pagina(n, pagina);
             for (std::uint16_t s = 0; s < righe::numero(f, vista); ++s) {
                 if ((righe::opzioni(f, vista, s) & 0xC000) != righe::kRimando)
                     continue;
-                const qsizetype puntatore = inizioPagina(pagine, n) +
-                                            (righe::dati(f, vista, s).data() - pagina.byte.data());
+                const qsizetype puntatore =
+                    inizioPagina(pagine, n) + (righe::dati(f, vista, s).data() - vista.data());
                 for (const std::uint32_t destinazione :
                      {(pagine.numeroPagine() + 5) << 8, tdef << 8, (n << 8) | 0xFE, 0u}) {
                     QByteArray byte = originale;
@@ -314,8 +314,8 @@ TEST_F(FileDanneggiato, CatenaDiUnValoreLungo) {
     ASSERT_NE(primaParte, 0u) << "nessun valore lungo a più parti";
     PaginaJet pagina;
     const ByteJet parte = righe::datiA(pagine, primaParte, pagina);
-    const qsizetype seguente =
-        inizioPagina(pagine, primaParte >> 8) + (parte.data() - pagina.byte.data());
+    const qsizetype seguente = inizioPagina(pagine, primaParte >> 8) +
+                               (parte.data() - pagine.pagina(primaParte >> 8, pagina).data());
     const struct {
         std::uint32_t destinazione;
         const char16_t* errore;

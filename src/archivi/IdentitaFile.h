@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+#include <sys/types.h>
+
+// What tells one state of a file from another without reading it: the file
+// (device and inode), its size, and the times of its last change of content
+// and of its last change of any kind, in nanoseconds. Every write by another
+// program changes the times, a replacement by rename the inode.
+struct IdentitaFile {
+    dev_t dispositivo = 0;
+    ino_t inode = 0;
+    std::int64_t dimensione = 0;
+    std::int64_t modifica = 0;    // ns since the epoch
+    std::int64_t cambiamento = 0; // ns since the epoch
+    bool operator==(const IdentitaFile&) const = default;
+
+    // A file whose content changed a moment ago may still be in the middle
+    // of another program's update, and the clock of file times moves in
+    // ticks: a write in the same tick as a check would not show. Such a file
+    // is not trusted until this much time has passed since its last change;
+    // nothing when that change is older (or lies beyond `adesso` by more than
+    // a clock's disagreement explains, where the rule cannot help).
+    std::chrono::nanoseconds attesaDopoModifica(std::chrono::nanoseconds adesso) const;
+};
+
+// The identity of the file at `percorso` (following links); nothing when it
+// cannot be had, with errno set.
+std::optional<IdentitaFile> IdentitaDi(const QString& percorso);
+// The identity of the file open on `fd`.
+std::optional<IdentitaFile> IdentitaDi(int fd);
