@@ -1,7 +1,7 @@
 #include "print/CodiciStampante.h"
 
 #include "archivi/DBEngine.h"
-#include "print/LeggiValore.h"
+#include "routines/LeggiValore.h"
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 
 #include "archivi/DBEngine.h"
 #include "print/Ambiente.h"
-#include "print/LeggiValore.h"
+#include "print/NumeroDelCampo.h"
 
 namespace {
 
@@ -28,6 +28,14 @@ std::vector<Destinazione> DestinazioniDelMenu() {
         destinazioni.push_back(letta(stampanti));
     archivio.Close();
     return destinazioni;
+}
+
+std::optional<QString> DestinazionePdf(const QStringList& nomi) {
+    std::optional<QString> scelta;
+    for (const QString& nome : nomi)
+        if (nome.contains(QLatin1String("PDF")))
+            scelta = nome;
+    return scelta;
 }
 
 std::optional<Destinazione> TrovaDestinazione(const QString& nome) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -15,12 +16,14 @@ struct Destinazione {
     // destination (name matched without regard to case) when it is set and
     // not empty, else Linea.
     QString bersaglio() const;
-    // A destination whose name holds "PDF" (capitals) is the PDF printer.
-    bool pdf() const { return nome.contains(QLatin1String("PDF")); }
 };
 
 // The destinations the print menu offers: those of hotel 1, in record order.
 std::vector<Destinazione> DestinazioniDelMenu();
+
+// The PDF printer among the destinations named: the last name that holds
+// "PDF" (in capitals); empty when there is none.
+std::optional<QString> DestinazionePdf(const QStringList& nomi);
 
 // The first destination of that name, whatever its hotel; empty when there is none.
 std::optional<Destinazione> TrovaDestinazione(const QString& nome);

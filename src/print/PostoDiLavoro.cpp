@@ -2,7 +2,7 @@
 
 #include "print/Ambiente.h"
 #include "print/ErroreStampa.h"
-#include "print/LeggiValore.h"
+#include "routines/LeggiValore.h"
 
 #include <QFile>
 

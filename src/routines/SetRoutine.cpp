@@ -1,7 +1,11 @@
 #include "routines/SetRoutine.h"
 
 #include "routines/Calendario.h"
+#include "routines/LeggiValore.h"
 #include "routines/Orologio.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,24 +37,9 @@ int annoCompleto(int dueCifre) {
 } // namespace
 
 long LeggiNumero(const QString& testo) {
-    long valore = 0;
-    bool negativo = false;
-    bool inizio = true;
-    for (const QChar c : testo) {
-        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
-            continue;
-        if (inizio && (c == u'-' || c == u'+')) {
-            negativo = c == u'-';
-            inizio = false;
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            break;
-        inizio = false;
-        if (valore < 100000000L)
-            valore = valore * 10 + (c.unicode() - u'0');
-    }
-    return negativo ? -valore : valore;
+    // Held within nine digits, so that no text can overflow what callers convert it to.
+    constexpr double Limite = 999999999;
+    return static_cast<long>(std::clamp(std::trunc(LeggiValore(testo)), -Limite, Limite));
 }
 
 bool AnnoBisestile(std::int16_t anno) {

@@ -31,7 +31,6 @@ bool AnnoBisestile(std::int16_t anno);
 // stand in a print line read byte for byte) by "|" and "-", in place.
 QString ConvertiCornici(QString& riga);
 
-// Reads a decimal number the way the date routines do: blanks are skipped,
-// reading stops at the first character that cannot continue the number, and
-// a text without digits reads 0.
+// The whole part of the number LeggiValore reads, held within nine digits
+// ("7/" is 7, "7.9" is 7, "ab" is 0).
 long LeggiNumero(const QString& testo);

@@ -15,3 +15,9 @@ struct CampioniAccess {
     // Reads the manifest once; an empty cartella when the folder is absent.
     static const CampioniAccess& carica();
 };
+
+// Skips the current test, visibly, where the real files are not at hand.
+#define RICHIEDI_CAMPIONI(campioni)                                                                \
+    if (!(campioni).presenti())                                                                    \
+    GTEST_SKIP() << "Prova saltata: cartella condivisa dei campioni Access assente "               \
+                    "(TS_SHARED_DIR/access-samples)"

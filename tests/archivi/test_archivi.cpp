@@ -20,11 +20,6 @@
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                \
-    if (!(campioni).presenti())                                                                    \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
-                    "(TS_SHARED_DIR/access-samples)"
-
 QString errore(const std::function<void()>& azione) {
     try {
         azione();

@@ -24,11 +24,6 @@ using namespace jet;
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                \
-    if (!(campioni).presenti())                                                                    \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
-                    "(TS_SHARED_DIR/access-samples)"
-
 QStringList tipiColonne(const QJsonObject& tabella) {
     QStringList tipi;
     for (const auto colonna : tabella[u"columns"].toArray())

@@ -25,11 +25,6 @@ using namespace jet;
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                \
-    if (!(campioni).presenti())                                                                    \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
-                    "(TS_SHARED_DIR/access-samples)"
-
 QByteArray campione(const QString& nome) {
     QFile file(CampioniAccess::carica().cartella + u'/' + nome);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -23,11 +23,6 @@
 
 namespace {
 
-#define RICHIEDI_CAMPIONI(campioni)                                                                \
-    if (!(campioni).presenti())                                                                    \
-    GTEST_SKIP() << "cartella condivisa dei campioni Access assente "                              \
-                    "(TS_SHARED_DIR/access-samples)"
-
 struct Stato {
     QByteArray impronta;
     QDateTime modifica;

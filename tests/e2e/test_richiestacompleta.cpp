@@ -170,7 +170,7 @@ class TestRichiestaCompleta : public QObject {
         if (!ServerCupsPronto(motivo))
             QSKIP(qPrintable(QStringLiteral("Prova saltata: ") + motivo));
         if (!StampantiInstallate().contains(QStringLiteral("PDF")))
-            QSKIP("Prova saltata: nessuna coda cups-pdf \"PDF\" (scripts/start-cups la crea)");
+            QSKIP("Prova saltata: nessuna coda cups-pdf \"PDF\" (scripts/cups-privato la crea)");
         const QString uscita = CartellaCupsPdf();
         const QSet<QString> prima = PdfDellaDestinazione(uscita);
         const int esito = Esegui([&](MenuStampa& menu) {

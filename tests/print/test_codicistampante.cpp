@@ -1,5 +1,6 @@
 #include "print/CodiciStampante.h"
-#include "print/LeggiValore.h"
+#include "print/NumeroDelCampo.h"
+#include "routines/LeggiValore.h"
 
 #include <gtest/gtest.h>
 

@@ -68,14 +68,10 @@ class ImpostazioniArchivi : public ::testing::Test {
 
 TEST_F(ImpostazioniArchivi, DestinazioniDelMenuSoloHotel1InOrdine) {
     QStringList nomi;
-    QStringList pdf;
-    for (const Destinazione& d : DestinazioniDelMenu()) {
+    for (const Destinazione& d : DestinazioniDelMenu())
         nomi << d.nome;
-        if (d.pdf())
-            pdf << d.nome;
-    }
     EXPECT_EQ(nomi, (QStringList{"Ufficio", "Archivio PDF", "Sala d'attesa", "Pdf minuscolo"}));
-    EXPECT_EQ(pdf, QStringList{"Archivio PDF"});
+    EXPECT_EQ(DestinazionePdf(nomi), QStringLiteral("Archivio PDF"));
 }
 
 TEST_F(ImpostazioniArchivi, DestinazioneCercataPerNome) {

@@ -132,7 +132,7 @@ TEST_F(Batch, Eseguibile) {
     const QString programma = qEnvironmentVariable("TS_BUILD_DIR") +
                               QStringLiteral("/src/tableau/batch/tableau-settimanale-batch");
     if (!QFile::exists(programma))
-        GTEST_SKIP() << "no executable at " << programma.toStdString();
+        GTEST_SKIP() << "Prova saltata: programma assente: " << programma.toStdString();
     QProcess processo;
     processo.start(programma, {"--help"});
     ASSERT_TRUE(processo.waitForFinished());

@@ -157,9 +157,9 @@ class PostiAffiancati : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!QFile::exists(Programma()))
-            GTEST_SKIP() << "no executable at " << Programma().toStdString();
+            GTEST_SKIP() << "Prova saltata: programma assente: " << Programma().toStdString();
         if (!StrumentiPdfPresenti())
-            GTEST_SKIP() << "poppler-utils non installati";
+            GTEST_SKIP() << "Prova saltata: poppler-utils non installati";
         OpzioniDemo demo;
         demo.cartella = cartella_.percorso();
         demo.riferimento = Riferimento;

@@ -225,21 +225,16 @@ void MenuStampa::apriFoglioDiCalcolo() {
     });
 }
 
-// The last destination whose name holds "PDF" (in capitals) is the PDF
-// printer; the print then goes as button 3 sends it.
+// The PDF printer among the listed destinations; the print then goes as
+// button 3 sends it.
 void MenuStampa::stampaSuPdf() {
-    bool trovata = false;
-    for (int i = 0; i < Combo1.ListCount(); ++i) {
-        Destinazione voce;
-        voce.nome = Combo1.List(i);
-        if (voce.pdf()) {
-            Combo1.setText(voce.nome);
-            trovata = true;
-        }
-    }
-    if (trovata)
+    QStringList voci;
+    for (int i = 0; i < Combo1.ListCount(); ++i)
+        voci.append(Combo1.List(i));
+    if (const std::optional<QString> pdf = DestinazionePdf(voci)) {
+        Combo1.setText(*pdf);
         stampa();
-    else
+    } else
         servizi_.avviso(widget(), QStringLiteral("Nessuna stampante PDF impostata!"),
                         QStringLiteral("Stampa"));
 }

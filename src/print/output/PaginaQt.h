@@ -1,50 +1,18 @@
 #pragma once
 
-#include "print/output/SuperficieStampa.h"
+#include "print/output/StampaDriver.h"
 
-#include <QFont>
-#include <QPainter>
+#include <QStringList>
 
 class QPagedPaintDevice;
 
-// Dots per inch of the paged devices. Qt sets fonts in whole device pixels:
-// at this resolution every size in tenths of a point is exact, so a line of
-// 132 characters is as wide as the font's metrics say.
-constexpr int RisoluzioneStampa = 7200;
-
-// The printer services over a Qt paged device (QPrinter, QPdfWriter): text
-// is set from the top-left corner of the printable area, each line as high as
-// the font it ends in, and a line that would run past the bottom of the page
-// moves to a new page first, as a printer does. The font names the suite uses
-// are found on a machine without them through metric-compatible fonts.
-class PaginaQt : public SuperficieStampa {
-  public:
-    explicit PaginaQt(QPagedPaintDevice& dispositivo);
-    ~PaginaQt() override;
-    PaginaQt(const PaginaQt&) = delete;
-    PaginaQt& operator=(const PaginaQt&) = delete;
-
-    void impostaOrientamento(Orientamento orientamento) override;
-    void impostaNomeFont(const QString& nome) override;
-    double dimensioneFont() const override;
-    void impostaDimensioneFont(double punti) override;
-    void impostaGrassetto(bool grassetto) override;
-    void stampa(const QString& testo, bool aCapo) override;
-    void nuovaPagina() override;
-    void fineDocumento() override;
-
-    // False when the device could not be started or finished (an output file
-    // that cannot be written, a printer that refused to start).
-    bool riuscita() const { return riuscita_; }
-
-  private:
-    void avvia();
-
-    QPagedPaintDevice& dispositivo_;
-    QPainter pittore_;
-    QFont font_;
-    double x_ = 0;
-    double y_ = 0;
-    bool finita_ = false;
-    bool riuscita_ = true;
-};
+// Prints the lines on a Qt paged device (QPrinter, QPdfWriter) by the
+// driver's page rules, one sheet for each page of the print, laid out as
+// MisuraPagine lays it. When a page's widest line or its lines would run past
+// the printable area of the device's sheet at the set sizes, the whole print
+// is drawn at the one scale below 1 at which every page fits, all sizes and
+// line heights alike; otherwise at the set sizes. False when the device could
+// not be started or finished (an output file that cannot be written, a
+// printer that refused to start).
+bool StampaSuPagine(const QStringList& righe, const ImpostazioniDriver& impostazioni,
+                    QPagedPaintDevice& dispositivo);

@@ -140,10 +140,9 @@ void StampaFileInPdf(const RichiestaStampa& richiesta, const QString& percorsoPd
                     richiesta.destinazione);
 }
 
-std::optional<QString> DestinazionePdf() {
-    std::optional<QString> scelta;
+std::optional<QString> DestinazionePdfDelMenu() {
+    QStringList nomi;
     for (const Destinazione& destinazione : DestinazioniDelMenu())
-        if (destinazione.pdf())
-            scelta = destinazione.nome;
-    return scelta;
+        nomi.append(destinazione.nome);
+    return DestinazionePdf(nomi);
 }

@@ -76,6 +76,6 @@ void StampaFile(const RichiestaStampa& richiesta);
 // printer is driven directly (its codes are then setup bytes, not sizes).
 void StampaFileInPdf(const RichiestaStampa& richiesta, const QString& percorsoPdf);
 
-// The destination the print menu's PDF button prints on: the last one of the
-// menu's list whose name holds "PDF"; empty when there is none.
-std::optional<QString> DestinazionePdf();
+// The destination the print menu's PDF button prints on, read from the
+// printer table; empty when there is none.
+std::optional<QString> DestinazionePdfDelMenu();

@@ -1,6 +1,7 @@
 #include "print/output/StampaPdf.h"
 
 #include "print/ErroreStampa.h"
+#include "print/output/MisuraPagine.h"
 #include "print/output/PaginaQt.h"
 
 #include <QMarginsF>
@@ -37,9 +38,7 @@ void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& imposta
             QPageSize(QPageSize::A4), QPageLayout::Portrait,
             QMarginsF(BordoMillimetri, BordoMillimetri, BordoMillimetri, BordoMillimetri),
             QPageLayout::Millimeter));
-        PaginaQt pagina(pdf);
-        StampaSuDriver(righe, impostazioni, pagina);
-        if (!pagina.riuscita())
+        if (!StampaSuPagine(righe, impostazioni, pdf))
             Fallito(destinazione, percorso, QStringLiteral("il PDF non si è potuto comporre"));
     }
     if (!file.commit())

@@ -2,6 +2,7 @@
 
 #include "print/ErroreStampa.h"
 #include "print/output/CodaCups.h"
+#include "print/output/MisuraPagine.h"
 #include "print/output/PaginaQt.h"
 
 #include <QDir>
@@ -74,12 +75,7 @@ void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impos
     stampante.setDocName(destinazione);
     stampante.setDuplex(Stato().fronteRetro ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
     stampante.setOutputFileName(lavoro.fileName());
-    bool composta = false;
-    {
-        PaginaQt pagina(stampante);
-        StampaSuDriver(righe, impostazioni, pagina);
-        composta = pagina.riuscita();
-    }
+    const bool composta = StampaSuPagine(righe, impostazioni, stampante);
     QFile composto(lavoro.fileName());
     if (!composta || !composto.open(QIODevice::ReadOnly))
         Fallito(destinazione,

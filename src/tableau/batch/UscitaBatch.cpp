@@ -33,7 +33,7 @@ RichiestaStampa Richiesta(const OpzioniBatch& opzioni, const PostoDiLavoro& post
 QString DestinazioneDelPdf(const OpzioniBatch& opzioni) {
     if (opzioni.destinazione)
         return *opzioni.destinazione;
-    if (const std::optional<QString> pdf = DestinazionePdf())
+    if (const std::optional<QString> pdf = DestinazionePdfDelMenu())
         return *pdf;
     throw ErroreStampa(QStringLiteral(
         "Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));

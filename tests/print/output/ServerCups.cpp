@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <arpa/inet.h>
@@ -28,8 +27,13 @@ bool Esegui(const QString& programma, const QStringList& argomenti, QString* usc
 
 bool ServerAttivo() {
     QString uscita;
-    return Esegui(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &uscita) &&
+    return !qEnvironmentVariableIsEmpty("CUPS_SERVER") &&
+           Esegui(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &uscita) &&
            uscita.contains(QStringLiteral("is running"));
+}
+
+QString CartellaServer() {
+    return qEnvironmentVariable("TS_CUPS_DIR");
 }
 
 } // namespace
@@ -37,15 +41,11 @@ bool ServerAttivo() {
 bool ServerCupsPronto(QString& motivo) {
     if (ServerAttivo())
         return true;
-    const QString script =
-        qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/scripts/start-cups");
-    QString uscita;
-    if (QFile::exists(script))
-        Esegui(QStringLiteral("sh"), {script}, &uscita);
-    if (ServerAttivo())
-        return true;
-    motivo = QStringLiteral("nessun server CUPS in funzione, e %1 non ne ha avviato uno (%2)")
-                 .arg(script, uscita.trimmed());
+    QFile perche(QDir(CartellaServer()).filePath(QStringLiteral("motivo")));
+    motivo = perche.open(QIODevice::ReadOnly)
+                 ? QString::fromLocal8Bit(perche.readAll()).trimmed()
+                 : QStringLiteral("il server CUPS delle prove non è in funzione (lo avvia la "
+                                  "prova cups_avvia con scripts/cups-privato)");
     return false;
 }
 
@@ -106,17 +106,7 @@ QByteArray PortaDiStampa::ricevuti(int secondi) {
 }
 
 QString CartellaCupsPdf() {
-    QFile configurazione(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    QString cartella = QStringLiteral("${HOME}/PDF");
-    if (configurazione.open(QIODevice::ReadOnly)) {
-        const auto trovato = QRegularExpression(QStringLiteral("^Out\\s+(\\S.*)$"),
-                                                QRegularExpression::MultilineOption)
-                                 .match(QString::fromLocal8Bit(configurazione.readAll()));
-        if (trovato.hasMatch())
-            cartella = trovato.captured(1).trimmed();
-    }
-    return cartella.replace(QStringLiteral("${HOME}"), QDir::homePath())
-        .replace(QStringLiteral("${USER}"), qEnvironmentVariable("USER", QStringLiteral("root")));
+    return QDir(CartellaServer()).filePath(QStringLiteral("pdf"));
 }
 
 QString AttendiPdf(const QString& cartella, const QString& titolo, int secondi) {

@@ -6,10 +6,10 @@
 #include <memory>
 #include <thread>
 
-// The CUPS server of the machine, for the tests that print through it.
+// The tests' own CUPS server (scripts/cups-privato, started by ctest before
+// the tests that print through it; CUPS_SERVER and TS_CUPS_DIR name it).
 
-// True when a CUPS server answers, after trying to start one with the
-// project's start script; `motivo` tells why not otherwise.
+// True when that server answers; `motivo` tells why not otherwise.
 bool ServerCupsPronto(QString& motivo);
 
 // A print queue made for one test with lpadmin and removed afterwards.
@@ -49,8 +49,7 @@ class PortaDiStampa {
     int porta_ = 0;
 };
 
-// The folder where the cups-pdf queue leaves its files (setting Out of
-// /etc/cups/cups-pdf.conf, for the user running the tests).
+// The folder where the server's cups-pdf queue "PDF" leaves its files.
 QString CartellaCupsPdf();
 
 // Waits (at most `secondi`) for a PDF file whose name holds `titolo` to

@@ -1,5 +1,6 @@
 #include "StrumentiPdf.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -56,6 +57,63 @@ QString TestoPdf(const QString& pdf, int pagina) {
     QStringList argomenti{QStringLiteral("-layout")};
     argomenti << Pagina(pdf, pagina) << QStringLiteral("-");
     return Esegui(QStringLiteral("pdftotext"), argomenti);
+}
+
+QStringList RighePdf(const QString& pdf, int pagina) {
+    QStringList righe;
+    for (const QString& riga : TestoPdf(pdf, pagina).split(u'\n')) {
+        qsizetype fine = riga.size();
+        while (fine > 0 && riga.at(fine - 1).isSpace())
+            --fine;
+        if (fine > 0)
+            righe << riga.left(fine);
+    }
+    return righe;
+}
+
+QString CaratteriMappatiPdf(const QString& pdf) {
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString byte = QString::fromLatin1(file.readAll());
+    QString caratteri;
+    static const QRegularExpression flusso(QStringLiteral("stream\\r?\\n(.*?)endstream"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& trovato : flusso.globalMatch(byte)) {
+        // A stream its object compresses is inflated first; qUncompress
+        // wants the length ahead of the data, and a length of 0 makes it grow
+        // its buffer as needed.
+        const qsizetype inizio = trovato.capturedStart(0);
+        const qsizetype oggetto = byte.lastIndexOf(QLatin1String(" obj"), inizio);
+        QByteArray dati = trovato.captured(1).toLatin1();
+        if (byte.mid(oggetto, inizio - oggetto).contains(QLatin1String("/FlateDecode")))
+            dati = qUncompress(QByteArray(4, '\0') + dati);
+        const QString mappa = QString::fromLatin1(dati);
+        // Between begin/endbfchar a line is "<glifo> <carattere>"; between
+        // begin/endbfrange "<primo> <ultimo> <carattere del primo>" or
+        // "<primo> <ultimo> [<carattere> ...]".
+        bool intervalli = false;
+        for (const QString& riga : mappa.split(u'\n')) {
+            if (riga.endsWith(QLatin1String("beginbfrange")) ||
+                riga.endsWith(QLatin1String("beginbfchar"))) {
+                intervalli = riga.endsWith(QLatin1String("beginbfrange"));
+                continue;
+            }
+            static const QRegularExpression esadecimale(QStringLiteral("<([0-9A-Fa-f]+)>"));
+            QList<uint> codici;
+            for (const auto& codice : esadecimale.globalMatch(riga))
+                codici << codice.captured(1).toUInt(nullptr, 16);
+            if (codici.size() < 2)
+                continue;
+            if (!intervalli || riga.contains(u'['))
+                for (qsizetype i = intervalli ? 2 : 1; i < codici.size(); ++i)
+                    caratteri += QChar(static_cast<char16_t>(codici.at(i)));
+            else if (codici.size() == 3)
+                for (uint k = 0; k <= codici.at(1) - codici.at(0); ++k)
+                    caratteri += QChar(static_cast<char16_t>(codici.at(2) + k));
+        }
+    }
+    return caratteri;
 }
 
 QString TestoPdfCompleto(const QString& pdf) {

@@ -14,6 +14,12 @@ QSizeF PaginaPdf(const QString& pdf, int pagina);
 bool StessaPagina(const QSizeF& letta, const QSizeF& attesa);
 // The text of one page laid out as on the page (pdftotext -layout).
 QString TestoPdf(const QString& pdf, int pagina);
+// The lines of one page that hold text, laid out as on the page
+// (pdftotext -layout), without their trailing blanks.
+QStringList RighePdf(const QString& pdf, int pagina);
+// The characters that the fonts of a PDF file give their glyphs for text
+// extraction and copying (the fonts' ToUnicode maps).
+QString CaratteriMappatiPdf(const QString& pdf);
 // The text of every page, laid out as on the page, each page ended by a
 // form feed (pdftotext -layout); empty when the file cannot be read as a PDF.
 QString TestoPdfCompleto(const QString& pdf);

@@ -2,7 +2,11 @@
 
 #include "ServerCups.h"
 #include "StrumentiPdf.h"
+#include "SuperficieRegistrata.h"
 #include "demo/GeneraDemo.h"
+#include "print/output/StampaDriver.h"
+#include "print/output/StampaFile.h"
+#include "print/output/StampanteCorrente.h"
 #include "routines/Orologio.h"
 #include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
@@ -75,7 +79,7 @@ TEST_F(BatchUscite, SpreadsheetFileLineForLine) {
 
 TEST_F(BatchUscite, PdfFileOfThePdfDestination) {
     if (!StrumentiPdfPresenti())
-        GTEST_SKIP() << "poppler-utils non installati";
+        GTEST_SKIP() << "Prova saltata: poppler-utils non installati";
     // The pages of "Stampante PDF": 7 and 10 points, pages of 60 lines with
     // a margin of 2; landscape, so that the 132 columns of normal print fit.
     ASSERT_EQ(Esegui({"--pdf", "tableau.pdf", "--orizzontale"}), Riuscito) << errori_.toStdString();
@@ -86,6 +90,78 @@ TEST_F(BatchUscite, PdfFileOfThePdfDestination) {
     EXPECT_TRUE(TestoPdf(pdf, 1).contains(QStringLiteral("Hotel Bellavista Riviera")));
     EXPECT_TRUE(TestoPdf(pdf, 1).contains(QString::fromUtf8("Lunedì")));
 }
+
+// The README's PDF of the menu's PDF destination, in either orientation, in
+// normal or compressed print, in the default font or a proportional one of
+// FontStp.txt.
+struct CasoFoglio {
+    bool orizzontale;
+    bool compressa;
+    const char* font; // FontStp.txt, none when null
+};
+
+void PrintTo(const CasoFoglio& caso, std::ostream* uscita) {
+    *uscita << (caso.orizzontale ? "orizzontale" : "verticale")
+            << (caso.compressa ? " compressa " : " normale ") << (caso.font ? caso.font : "-");
+}
+
+class FogliDelPdf : public BatchUscite, public ::testing::WithParamInterface<CasoFoglio> {};
+
+TEST_P(FogliDelPdf, EachPageOfTheReportWholeOnOneSheet) {
+    if (!StrumentiPdfPresenti())
+        GTEST_SKIP() << "Prova saltata: poppler-utils non installati";
+    const CasoFoglio caso = GetParam();
+    if (caso.font)
+        cartella_.scrivi(QStringLiteral("FontStp.txt"), caso.font);
+    QStringList uscite{"--pdf", "tableau.pdf"};
+    if (caso.orizzontale)
+        uscite << "--orizzontale";
+    if (caso.compressa)
+        uscite << "--compressa";
+    ASSERT_EQ(Esegui(uscite), Riuscito) << errori_.toStdString();
+    const QString pdf = cartella_.percorso(QStringLiteral("tableau.pdf"));
+
+    // The report's pages as the demo's settings make them.
+    RichiestaStampa richiesta;
+    richiesta.destinazione = QStringLiteral("Stampante PDF");
+    richiesta.compressa = caso.compressa;
+    richiesta.orizzontale = caso.orizzontale;
+    const std::optional<ImpostazioniStampa> impostazioni = LeggiImpostazioniStampa(richiesta);
+    ASSERT_TRUE(impostazioni);
+    SuperficieRegistrata pagine;
+    StampaSuDriver(Tableau(), PerIlDriver(richiesta, *impostazioni), pagine);
+
+    ASSERT_EQ(PaginePdf(pdf), pagine.pagine.size());
+    for (int foglio = 1; foglio <= pagine.pagine.size(); ++foglio) {
+        SCOPED_TRACE(foglio);
+        const QSizeF misura = PaginaPdf(pdf, foglio);
+        for (const ParolaPdf& parola : ParolePdf(pdf, foglio)) {
+            EXPECT_TRUE(parola.xMin >= 0 && parola.yMin >= 0 && parola.xMax <= misura.width() &&
+                        parola.yMax <= misura.height())
+                << parola.testo.toStdString() << " " << parola.xMax << "," << parola.yMax;
+        }
+        // Blanks are read back as blanks: pdftotext sets the columns of a
+        // proportional font by its own pitch, so runs of blanks are compared
+        // as one.
+        QStringList attese, lette;
+        for (const SuperficieRegistrata::Riga& riga : pagine.pagine.at(foglio - 1).righe)
+            if (!riga.testo().trimmed().isEmpty())
+                attese << riga.testo().simplified();
+        for (const QString& riga : RighePdf(pdf, foglio)) {
+            EXPECT_FALSE(riga.contains(u'\t')) << riga.toStdString();
+            lette << riga.simplified();
+        }
+        EXPECT_EQ(lette, attese);
+    }
+    // Copying text from the file gives no tabs either.
+    EXPECT_FALSE(CaratteriMappatiPdf(pdf).contains(u'\t'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StampantePdf, FogliDelPdf,
+    ::testing::Values(CasoFoglio{false, false, nullptr}, CasoFoglio{true, false, nullptr},
+                      CasoFoglio{false, true, nullptr}, CasoFoglio{true, true, nullptr},
+                      CasoFoglio{false, false, "Arial"}, CasoFoglio{true, false, "Arial"}));
 
 TEST_F(BatchUscite, DeviceFileOfADirectDestination) {
     ASSERT_EQ(Esegui({"--stampa", "--destinazione", "Aghi ricevimento"}), Riuscito)
@@ -108,8 +184,7 @@ TEST_F(BatchUscite, CupsQueueOfADriverDestination) {
     QString motivo;
     if (!ServerCupsPronto(motivo))
         GTEST_SKIP() << "Prova saltata: " << motivo.toStdString();
-    if (!StrumentiPdfPresenti() ||
-        !QDir(QStringLiteral("/")).exists(QStringLiteral("etc/cups/cups-pdf.conf")))
+    if (!StrumentiPdfPresenti() || !StampantiInstallate().contains(QStringLiteral("PDF")))
         GTEST_SKIP() << "Prova saltata: cups-pdf o poppler-utils non installati";
     QFile::remove(QDir(CartellaCupsPdf()).filePath(QStringLiteral("Ufficio.pdf")));
     // "Ufficio" prints through the driver on the cups-pdf queue "PDF".

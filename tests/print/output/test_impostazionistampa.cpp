@@ -138,9 +138,9 @@ TEST_F(ImpostazioniStampaTest, UnknownDestinationIsToldAndNothingPrinted) {
 }
 
 TEST_F(ImpostazioniStampaTest, PdfDestinationIsTheLastOfHotelOneWithPdfInCapitals) {
-    EXPECT_EQ(DestinazionePdf(), QStringLiteral("Stampante PDF"));
+    EXPECT_EQ(DestinazionePdfDelMenu(), QStringLiteral("Stampante PDF"));
     Archivi({{1, "Ufficio", 1, "Laser"}, {1, "Pdf", 1, "PDF"}, {2, "Portineria PDF", 1, "PDF"}});
-    EXPECT_EQ(DestinazionePdf(), std::nullopt);
+    EXPECT_EQ(DestinazionePdfDelMenu(), std::nullopt);
 }
 
 // A top margin that leaves no room for a report line on the page would

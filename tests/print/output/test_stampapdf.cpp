@@ -51,7 +51,8 @@ class StampaPdf : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!StrumentiPdfPresenti())
-            GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdffonts) non installati";
+            GTEST_SKIP()
+                << "Prova saltata: poppler-utils (pdfinfo, pdftotext, pdffonts) non installati";
     }
     QString Stampa(const QStringList& righe, const ImpostazioniDriver& imp) {
         const QString pdf = cartella_.percorso(QStringLiteral("prova.pdf"));
@@ -149,17 +150,40 @@ TEST_F(StampaPdf, TableauWidthFitsPortraitCompressedAndLandscapeNormal) {
     }
 }
 
-TEST_F(StampaPdf, LinesThatDoNotFitMoveToANewPage) {
+TEST_F(StampaPdf, PageTooLongForTheSheetIsScaledOntoIt) {
     // Fifty lines of 12 points (13.6 points high) do not fit the 559 points
-    // of a landscape page: the page overflows onto a new one after 40 lines
-    // instead of losing lines at its foot.
+    // of a landscape page: the page is drawn smaller, on its one sheet.
     ImpostazioniDriver imp = Impostazioni(60, 0, 12);
     imp.orizzontale = true;
     const QString pdf = Stampa(Numerate(50), imp);
-    ASSERT_EQ(PaginePdf(pdf), 2);
-    EXPECT_TRUE(TestoPdf(pdf, 1).contains(QStringLiteral("riga040")));
-    EXPECT_FALSE(TestoPdf(pdf, 1).contains(QStringLiteral("riga041")));
-    EXPECT_TRUE(TestoPdf(pdf, 2).contains(QStringLiteral("riga050")));
+    ASSERT_EQ(PaginePdf(pdf), 1);
+    EXPECT_EQ(RighePdf(pdf, 1), Numerate(50));
+    double basso = 0;
+    for (const ParolaPdf& parola : ParolePdf(pdf, 1))
+        basso = std::max(basso, parola.yMax);
+    EXPECT_LE(basso, A4Corto - Bordo);
+}
+
+TEST_F(StampaPdf, PagesThatFitKeepTheSetSizesAndPlaces) {
+    // A full compressed page of the tableau in portrait: 79 lines of 7
+    // points, 132 columns wide, fit the sheet and are set as they are.
+    QStringList righe;
+    for (int i = 0; i < 79; ++i)
+        righe << RigaCornice(i % 2 ? '\xC4' : ' ', i % 2 ? '\xC5' : '\xB3',
+                             i % 2 ? '\xB4' : '\xB3');
+    const QString pdf = Stampa(righe, Impostazioni(80, 0));
+    ASSERT_EQ(PaginePdf(pdf), 1);
+    const auto parole = ParolePdf(pdf, 1);
+    ASSERT_FALSE(parole.isEmpty());
+    double destra = 0, primo = parole.first().yMin, ultimo = primo;
+    for (const ParolaPdf& parola : parole) {
+        destra = std::max(destra, parola.xMax);
+        primo = std::min(primo, parola.yMin);
+        ultimo = std::max(ultimo, parola.yMin);
+    }
+    EXPECT_NEAR(destra, Bordo + 132 * 0.6 * 7, 0.2);
+    // The first and the last line, 78 lines of 1.133 em apart.
+    EXPECT_NEAR(ultimo - primo, 78 * 7 * 1.1328, 0.3);
 }
 
 TEST_F(StampaPdf, UnwritableFileIsReportedAndNothingIsLeft) {

@@ -1,4 +1,4 @@
-#include "print/LeggiValore.h"
+#include "routines/LeggiValore.h"
 
 namespace {
 bool spazio(QChar c) {
@@ -35,10 +35,4 @@ double LeggiValore(const QString& testo) {
         }
     }
     return negativo ? -valore : valore;
-}
-
-double NumeroDelCampo(const Valore& valore) {
-    if (valore.numerico())
-        return valore.numero();
-    return LeggiValore(valore.testo());
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "archivi/Valore.h"
-
 #include <QString>
 
 // The number at the start of a text, read the way the suite reads numbers
@@ -9,7 +7,3 @@
 // decimal point; reading stops at the first other character, and a text
 // without digits reads 0 ("027" is 27, "   " is 0, "7.5x" is 7.5).
 double LeggiValore(const QString& testo);
-
-// A field read "through its text, as a number": a number as it is, a text
-// by LeggiValore, a null as 0.
-double NumeroDelCampo(const Valore& valore);
