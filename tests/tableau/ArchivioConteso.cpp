@@ -70,8 +70,12 @@ int SecondiConcorrenza() {
     return ok && secondi > 0 ? secondi : 3;
 }
 
-bool ArchivioConteso::programmiPresenti() {
-    return QFile::exists(ProgrammaBatch()) && QFile::exists(Riscrittore());
+QString ArchivioConteso::programmiMancanti() {
+    QStringList mancanti;
+    for (const QString& programma : {ProgrammaBatch(), Riscrittore()})
+        if (!QFile::exists(programma))
+            mancanti << programma;
+    return mancanti.join(u' ');
 }
 
 QString ArchivioConteso::statoA() const {

@@ -40,8 +40,9 @@ class ArchivioConteso {
     // rewritten.
     static void controlla(const Conteggi& conti);
 
-    // Whether the batch command and riscrivi-archivio are built.
-    static bool programmiPresenti();
+    // The batch command and riscrivi-archivio, those that are not built
+    // (empty when both are).
+    static QString programmiMancanti();
 
   private:
     QString statoA() const;

@@ -13,8 +13,9 @@ namespace {
 class Concorrenza : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!ArchivioConteso::programmiPresenti())
-            GTEST_SKIP() << "batch command or riscrivi-archivio not built";
+        if (!ArchivioConteso::programmiMancanti().isEmpty())
+            GTEST_SKIP() << "Prova saltata: programma assente: "
+                         << ArchivioConteso::programmiMancanti().toStdString();
         conteso_.prepara(cartella_.percorso(), cartella_.percorso());
     }
 

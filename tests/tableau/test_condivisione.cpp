@@ -49,7 +49,7 @@ Risultato Esegui(const QString& cartella, const QString& letti) {
 
 TEST(Condivisione, IlBatchSullaCondivisione) {
     if (!QFile::exists(ProgrammaBatch()))
-        GTEST_SKIP() << "no executable at " << ProgrammaBatch().toStdString();
+        GTEST_SKIP() << "Prova saltata: programma assente: " << ProgrammaBatch().toStdString();
     OpzioniDemo demo;
     demo.riferimento = Riferimento;
     QTemporaryDir locale, condivisa;
@@ -101,8 +101,9 @@ TEST(Condivisione, IlBatchSullaCondivisione) {
 // Another workstation rewrites Camere_Prenotazione.mdb through the share,
 // every 300 ms and without a pause, while the batch command runs on it.
 TEST(Condivisione, ArchivioRiscrittoDaUnAltroPosto) {
-    if (!ArchivioConteso::programmiPresenti())
-        GTEST_SKIP() << "batch command or riscrivi-archivio not built";
+    if (!ArchivioConteso::programmiMancanti().isEmpty())
+        GTEST_SKIP() << "Prova saltata: programma assente: "
+                     << ArchivioConteso::programmiMancanti().toStdString();
     QTemporaryDir condivisa;
     const CondivisioneSmb condivisione(condivisa.path());
     if (!condivisione.saltata().isEmpty())
