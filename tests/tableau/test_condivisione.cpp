@@ -2,13 +2,10 @@
 // that smbd serves on 127.0.0.1 and smbnetfs mounts (scripts/condivisione),
 // and the batch command runs in the mounted folder. It must find the
 // databases whatever the case of their names, and write there the same
-// print file and spreadsheet as in a local folder; and while another
-// workstation rewrites a database through the share, each run must give a
-// whole report or say that the database is being changed (ArchivioConteso).
-// Where smbd or FUSE cannot start, the tests are skipped with the reason.
+// print file and spreadsheet as in a local folder. Where smbd or FUSE cannot
+// start, the test is skipped with the reason.
 
 #include "demo/GeneraDemo.h"
-#include "tableau/ArchivioConteso.h"
 #include "tableau/CondivisioneSmb.h"
 #include "tableau/ProcessoBatch.h"
 #include "util/StampaQString.h"
@@ -96,25 +93,6 @@ TEST(Condivisione, IlBatchSullaCondivisione) {
     ASSERT_TRUE(QFile::exists(condivisa.filePath("CAMERE_PRENOTAZIONE.MDB")));
     ASSERT_TRUE(QFile::exists(condivisa.filePath("tableau.mdb")));
     controlla("nomi in altre maiuscole");
-}
-
-// Another workstation rewrites Camere_Prenotazione.mdb through the share,
-// every 300 ms and without a pause, while the batch command runs on it.
-TEST(Condivisione, ArchivioRiscrittoDaUnAltroPosto) {
-    if (!ArchivioConteso::programmiMancanti().isEmpty())
-        GTEST_SKIP() << "Prova saltata: programma assente: "
-                     << ArchivioConteso::programmiMancanti().toStdString();
-    QTemporaryDir condivisa;
-    const CondivisioneSmb condivisione(condivisa.path());
-    if (!condivisione.saltata().isEmpty())
-        GTEST_SKIP() << "Prova saltata: " << condivisione.saltata().toStdString();
-    ASSERT_EQ(condivisione.errore(), QString());
-    ArchivioConteso conteso;
-    conteso.prepara(condivisa.path(), condivisione.montata());
-    if (HasFatalFailure())
-        return;
-    for (const int pausa : {300, 0})
-        ArchivioConteso::controlla(conteso.affianca(pausa, SecondiConcorrenza()));
 }
 
 } // namespace
