@@ -57,6 +57,10 @@ QString Database::nome() const {
     return file().nome();
 }
 
+bool Database::cambiatoSulDisco() const {
+    return file().cambiato();
+}
+
 void Database::Close() {
     file_.reset();
 }

@@ -20,6 +20,9 @@ class Database {
     Recordset OpenRecordset(const Selezione& selezione) const;
     QStringList tabelle() const;
     QString nome() const;
+    // True when the file on disk is no longer the state this database last
+    // read: another program wrote or replaced it since.
+    bool cambiatoSulDisco() const;
     void Close();
 
   private:

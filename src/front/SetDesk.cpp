@@ -28,6 +28,12 @@ template <class Azione> void PerOgni(Recordset& tabella, const Criterio& criteri
 
 const QString TitoloArchivio = u"Archivio non disponibile"_s;
 
+// The databases the window keeps open, and the table of each it searches.
+const std::array<QString, 3> FileArchivi = {u"Tableau.mdb"_s, u"AnagraficaHotels.mdb"_s,
+                                            u"NumeriCamere.mdb"_s};
+const std::array<QString, 3> TabelleArchivi = {u"Tableau"_s, u"AnagraficaHotels"_s,
+                                               u"NumeriCamere"_s};
+
 QString Oggi() {
     return Adesso().date().toString(u"dd/MM/yyyy"_s);
 }
@@ -89,13 +95,10 @@ SetDesk::SetDesk(AzioneStampa stampa)
 // three databases the window searches for as long as it lives. A database it
 // cannot open is reported once, and the program ends with a failure status.
 void SetDesk::Form_Load() {
-    const std::array<QString, 3> file = {u"Tableau.mdb"_s, u"AnagraficaHotels.mdb"_s,
-                                         u"NumeriCamere.mdb"_s};
-    const std::array<QString, 3> tabella = {u"Tableau"_s, u"AnagraficaHotels"_s, u"NumeriCamere"_s};
     try {
-        for (std::size_t i = 0; i < file.size(); ++i) {
-            Archivi[i] = DBEngine::istanza().OpenDatabase(file[i]);
-            Tabelle[i] = Archivi[i]->OpenRecordset(tabella[i]);
+        for (std::size_t i = 0; i < FileArchivi.size(); ++i) {
+            Archivi[i] = DBEngine::istanza().OpenDatabase(FileArchivi[i]);
+            Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
         }
     } catch (const ErroreArchivio& errore) {
         ScriviErrore(errore.messaggio());
@@ -105,11 +108,18 @@ void SetDesk::Form_Load() {
     }
 }
 
+// The suite's other programs change the databases while the window is open:
+// a file changed on disk since the window last read it is read again, so
+// that new hotels, tableaux and rooms appear.
 void SetDesk::Form_Activate() {
     Combo1(0).Clear();
     Combo1(1).Clear();
     Text1(2).setText(Oggi());
     try {
+        for (std::size_t i = 0; i < Archivi.size(); ++i) {
+            if (Archivi[i] && Archivi[i]->cambiatoSulDisco())
+                Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
+        }
         Recordset& hotels = *Tabelle[ArchivioHotels];
         PerOgni(hotels, Campo(u"Numero"_s) > Valore(0), [&] {
             Combo1(0).AddItem(VoceElenco(hotels.Campo(u"Numero"_s).intero(),

@@ -75,6 +75,7 @@ class TestSetDesk : public QObject {
     void camereUgualiStampaSiInvioNo();
     void intervalloRovesciatoRifiutato();
     void dopoIlMenuDiStampaRicominciaDaCapo();
+    void archiviCambiatiRilettiAllaRiattivazione();
     void esciTerminaIlProgramma();
     void archiviMancantiUnMessaggioEUscita();
     void senzaAlberghiTerminaDicendoPerche();
@@ -294,6 +295,31 @@ void TestSetDesk::dopoIlMenuDiStampaRicominciaDaCapo() {
     QCOMPARE(desk->Text1(0).Text(), QStringLiteral("101"));
     QCOMPARE(desk->Text1(2).Text(), Oggi);
     QVERIFY(desk->Caricata());
+}
+
+// Another program of the suite adds a hotel, a tableau and a room while the
+// window is open: the next activation shows them.
+void TestSetDesk::archiviCambiatiRilettiAllaRiattivazione() {
+    ScriviArchiviDiProva();
+    apri();
+    Finestra menu(QStringLiteral("Menu"), 1440, 1440);
+    menu.SostituisciUtente([&] { menu.Unload(); });
+    menuDiStampa = [&] { menu.Show(Modo::Modale); };
+    QCOMPARE(Voci(desk->Combo1(0)), (QStringList{"  1 Hotel Uno", " 12 Hotel Dodici"}));
+
+    ScriviArchiviDiProva([](ArchiviDemo& archivi) {
+        archivi.tabella("AnagraficaHotels")
+            .riga({5, QString("Hotel Cinque"), QString(), QString()});
+        archivi.tabella("Tableau").riga({1, 9, QString("Piano nono")});
+        archivi.tabella("NumeriCamere").riga({1, 7, QString("1000"), QString("DBL"), 2});
+    });
+    Clic(desk->Tasto(0));
+    QCOMPARE(richieste.size(), std::size_t{1});
+    QCOMPARE(Voci(desk->Combo1(0)),
+             (QStringList{"  1 Hotel Uno", " 12 Hotel Dodici", "  5 Hotel Cinque"}));
+    QCOMPARE(Voci(desk->Combo1(1)),
+             (QStringList{"  7 Piano primo", "  2 Appartamenti", "  9 Piano nono"}));
+    QCOMPARE(desk->Text1(0).Text(), QStringLiteral("1000"));
 }
 
 void TestSetDesk::esciTerminaIlProgramma() {

@@ -1,0 +1,162 @@
+// The suite's programs write the databases while this program reads them,
+// without locks. Here another thread rewrites a file in place, page by page,
+// between two valid states: every reading must give one state or the other,
+// or say that the file is being changed, never a mix of the two and never a
+// damaged file or a missing table.
+
+#include "util/CartellaDiProva.h"
+#include "util/StampaQString.h"
+
+#include "archivi/ErroreArchivio.h"
+#include "archivi/FileJet.h"
+#include "mdbwriter/ScrittoreMdb.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kRighe = 3000;
+constexpr qsizetype kPagina = 4096;
+
+// The file in one of its states: every room's name starts with `lettera`.
+QByteArray stato(char lettera) {
+    ScrittoreMdb scrittore;
+    TabellaMdb& t = scrittore.tabella(QStringLiteral("Camere"));
+    t.colonna(QStringLiteral("NumeroCamera"), TipoJet::Text, 10)
+        .colonna(QStringLiteral("Nome"), TipoJet::Text, 40);
+    for (int i = 0; i < kRighe; ++i)
+        t.riga({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
+                QStringLiteral("%1 camera numero %2").arg(QLatin1Char(lettera)).arg(i, 5)});
+    return scrittore.contenuto();
+}
+
+// Rewrites the file in place, one page at a time with a short pause between
+// pages, going from one state to the other and back until stopped; between
+// two rewrites it rests for `riposo`.
+class RiscritturaInPosto {
+  public:
+    RiscritturaInPosto(const QString& percorso, std::vector<QByteArray> stati,
+                       std::chrono::microseconds riposo)
+        : fd_(::open(QFile::encodeName(percorso).constData(), O_WRONLY)), stati_(std::move(stati)),
+          riposo_(riposo) {
+        filo_ = std::thread([this] { riscrivi(); });
+    }
+    ~RiscritturaInPosto() { ferma(); }
+    void ferma() {
+        fine_ = true;
+        if (filo_.joinable())
+            filo_.join();
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
+    bool aperto() const { return fd_ >= 0; }
+    void attendiPrimaPagina() const {
+        while (!iniziata_)
+            std::this_thread::sleep_for(1ms);
+    }
+
+  private:
+    void riscrivi() {
+        for (std::size_t n = 1; !fine_; ++n) {
+            const QByteArray& da = stati_[(n - 1) % stati_.size()];
+            const QByteArray& a = stati_[n % stati_.size()];
+            for (qsizetype inizio = 0; inizio < a.size() && !fine_; inizio += kPagina) {
+                if (da.mid(inizio, kPagina) == a.mid(inizio, kPagina))
+                    continue;
+                if (::pwrite(fd_, a.constData() + inizio, kPagina, inizio) != kPagina)
+                    return;
+                iniziata_ = true;
+                std::this_thread::sleep_for(200us);
+            }
+            std::this_thread::sleep_for(riposo_);
+        }
+    }
+
+    int fd_;
+    std::vector<QByteArray> stati_;
+    std::chrono::microseconds riposo_;
+    std::atomic<bool> fine_{false};
+    std::atomic<bool> iniziata_{false};
+    std::thread filo_;
+};
+
+// The state the rows show: 'A' or 'B' when they all agree and none is
+// missing, '?' otherwise.
+char statoLetto(const Tabella& tabella) {
+    if (tabella.righe.size() != static_cast<std::size_t>(kRighe))
+        return '?';
+    const QChar prima = tabella.righe.front().at(1).testo().front();
+    for (const auto& riga : tabella.righe) {
+        if (riga.at(1).testo().front() != prima)
+            return '?';
+    }
+    return prima == u'A' || prima == u'B' ? static_cast<char>(prima.unicode()) : '?';
+}
+
+bool inModifica(const ErroreArchivio& errore) {
+    return errore.messaggio().contains(u"in corso di modifica da parte di un altro programma");
+}
+
+} // namespace
+
+TEST(LetturaCoerente, RiscritturaInPostoMaiMescolata) {
+    CartellaDiProva cartella;
+    const QByteArray a = stato('A');
+    const QByteArray b = stato('B');
+    ASSERT_EQ(a.size(), b.size());
+    ASSERT_GT(a.size(), 20 * kPagina);
+    cartella.scrivi(QStringLiteral("Camere.mdb"), a);
+    const QString percorso = cartella.percorso(QStringLiteral("Camere.mdb"));
+
+    RiscritturaInPosto scrittura(percorso, {a, b}, 60ms);
+    ASSERT_TRUE(scrittura.aperto());
+    int riuscite = 0;
+    const auto fine = std::chrono::steady_clock::now() + 1500ms;
+    while (std::chrono::steady_clock::now() < fine) {
+        try {
+            const FileJet file(percorso);
+            const char letto = statoLetto(file.leggi(QStringLiteral("Camere")));
+            EXPECT_NE(letto, '?') << "righe di due stati del file in una lettura";
+            ++riuscite;
+        } catch (const ErroreArchivio& errore) {
+            EXPECT_TRUE(inModifica(errore)) << errore.messaggio().toStdString();
+        }
+    }
+    scrittura.ferma();
+    EXPECT_GT(riuscite, 0);
+}
+
+// A file that never rests for long is given up after a couple of seconds,
+// saying why.
+TEST(LetturaCoerente, FileCheNonSiFermaMaiSegnalato) {
+    CartellaDiProva cartella;
+    const QByteArray a = stato('A');
+    cartella.scrivi(QStringLiteral("Camere.mdb"), a);
+    const QString percorso = cartella.percorso(QStringLiteral("Camere.mdb"));
+    const FileJet file(percorso);
+
+    RiscritturaInPosto scrittura(percorso, {a, stato('B')}, 5ms);
+    ASSERT_TRUE(scrittura.aperto());
+    scrittura.attendiPrimaPagina();
+    const auto inizio = std::chrono::steady_clock::now();
+    try {
+        (void)file.leggi(QStringLiteral("Camere"));
+        ADD_FAILURE() << "letto un file che cambia di continuo";
+    } catch (const ErroreArchivio& errore) {
+        EXPECT_TRUE(inModifica(errore)) << errore.messaggio().toStdString();
+        EXPECT_TRUE(errore.messaggio().contains(u"Camere.mdb")) << errore.messaggio().toStdString();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - inizio, 3s);
+}
