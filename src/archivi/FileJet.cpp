@@ -43,13 +43,16 @@ std::chrono::nanoseconds adesso() {
 // locks on our side. So every reading is made on one state of the file: its
 // identity is taken before and after, and a reading during which it
 // changed, or that began right after a change (the update may not be over),
-// is made again after a short pause; what it found, an error too, counts
-// only when the file stood still throughout. A file that does not settle
-// within a couple of seconds is reported as being changed.
+// is made again after a short pause; what it found counts only when the file
+// stood still throughout, and damage only when the file had stood still for
+// a while before too. On an SMB share, where the identity lags behind the
+// content, what was read is also read again and compared. A file that does
+// not settle within a couple of seconds is reported as being changed.
 struct FileJet::Dati {
     QString percorso;
     QString nome;
-    // The state of the file that `pagine` and `catalogo` were read from.
+    // The state of the file that `pagine` and `catalogo` were read from,
+    // and that the last reading found.
     std::optional<IdentitaFile> stato;
     std::optional<jet::PagineJet> pagine;
     std::vector<jet::VoceCatalogo> catalogo;
@@ -61,6 +64,12 @@ struct FileJet::Dati {
     template <typename F> auto coerente(F lavoro) -> decltype(lavoro());
     // Opens the file and reads its catalog, unless they are of state `prima`.
     void prepara(const IdentitaFile& prima);
+    // Whether the file is still in state `prima`, and still holds what was
+    // read of it where its identity cannot tell (an SMB share).
+    bool fermo(const IdentitaFile& prima) const;
+    // Ends a reading: drops the pages it read. On an SMB share the file is
+    // read afresh next time, since its identity cannot tell a change.
+    void concludi();
     IdentitaFile identitaAttuale() const;
 };
 
@@ -82,7 +91,7 @@ IdentitaFile FileJet::Dati::identitaAttuale() const {
 }
 
 void FileJet::Dati::prepara(const IdentitaFile& prima) {
-    if (stato == prima)
+    if (stato == prima && pagine)
         return;
     stato.reset();
     pagine.reset();
@@ -91,6 +100,19 @@ void FileJet::Dati::prepara(const IdentitaFile& prima) {
         throw FileSostituito{};
     catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
     stato = prima;
+}
+
+bool FileJet::Dati::fermo(const IdentitaFile& prima) const {
+    return IdentitaDi(percorso) == prima && (!pagine || pagine->invariato());
+}
+
+void FileJet::Dati::concludi() {
+    if (!pagine)
+        return;
+    if (pagine->suCondivisioneSmb())
+        pagine.reset();
+    else
+        pagine->rilascia();
 }
 
 template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro()) {
@@ -115,23 +137,27 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
         try {
             prepara(prima);
             auto risultato = protetto(lavoro);
-            if (IdentitaDi(percorso) == prima) {
-                pagine->rilascia();
+            if (fermo(prima)) {
+                concludi();
                 return risultato;
             }
         } catch (const ErroreArchivio&) {
             errore = std::current_exception();
         } catch (const FileSostituito&) {
         }
-        if (errore && IdentitaDi(percorso) == prima) {
-            if (pagine)
-                pagine->rilascia();
-            std::rethrow_exception(errore);
+        std::chrono::nanoseconds attesa = pausa;
+        if (errore && fermo(prima)) {
+            attesa = prima.attesaPrimaDelDanno(adesso());
+            if (attesa.count() <= 0) {
+                concludi();
+                std::rethrow_exception(errore);
+            }
+        } else {
+            pausa = std::min<std::chrono::nanoseconds>(pausa * 2, kPausaMassima);
         }
         stato.reset();
         pagine.reset();
-        attendi(pausa);
-        pausa = std::min<std::chrono::nanoseconds>(pausa * 2, kPausaMassima);
+        attendi(attesa);
     }
 }
 

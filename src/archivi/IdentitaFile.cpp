@@ -11,6 +11,10 @@ namespace {
 // Longer than the gaps between the writes of one update by a program of the
 // suite, and than the tick of file times.
 constexpr std::chrono::milliseconds kModificaRecente{50};
+// Longer than a writer is held up in the middle of an update on a busy
+// machine or share, and short enough to leave time for another reading
+// within the couple of seconds a reading may take.
+constexpr std::chrono::milliseconds kQuieteDelDanno{800};
 // File times ahead of this machine's clock by more than this come from a
 // server whose clock differs; their age cannot be told.
 constexpr std::chrono::seconds kScartoOrologi{1};
@@ -33,11 +37,20 @@ std::optional<IdentitaFile> identita(int cartella, const char* percorso, int opz
 
 } // namespace
 
-std::chrono::nanoseconds IdentitaFile::attesaDopoModifica(std::chrono::nanoseconds adesso) const {
+std::chrono::nanoseconds IdentitaFile::attesaDopo(std::chrono::nanoseconds quiete,
+                                                  std::chrono::nanoseconds adesso) const {
     const std::chrono::nanoseconds ultima{modifica};
-    if (ultima > adesso + kScartoOrologi || ultima + kModificaRecente <= adesso)
+    if (ultima > adesso + kScartoOrologi || ultima + quiete <= adesso)
         return std::chrono::nanoseconds{0};
-    return ultima + kModificaRecente - adesso;
+    return ultima + quiete - adesso;
+}
+
+std::chrono::nanoseconds IdentitaFile::attesaDopoModifica(std::chrono::nanoseconds adesso) const {
+    return attesaDopo(kModificaRecente, adesso);
+}
+
+std::chrono::nanoseconds IdentitaFile::attesaPrimaDelDanno(std::chrono::nanoseconds adesso) const {
+    return attesaDopo(kQuieteDelDanno, adesso);
 }
 
 std::optional<IdentitaFile> IdentitaDi(const QString& percorso) {

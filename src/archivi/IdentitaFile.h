@@ -27,6 +27,15 @@ struct IdentitaFile {
     // nothing when that change is older (or lies beyond `adesso` by more than
     // a clock's disagreement explains, where the rule cannot help).
     std::chrono::nanoseconds attesaDopoModifica(std::chrono::nanoseconds adesso) const;
+    // Damage found in a file changed shortly before may be another program's
+    // update caught half way, its writer held up between two writes: it is
+    // believed only once the file has stood still for longer than such a
+    // hold-up lasts. How long to wait for that, under the same terms.
+    std::chrono::nanoseconds attesaPrimaDelDanno(std::chrono::nanoseconds adesso) const;
+
+  private:
+    std::chrono::nanoseconds attesaDopo(std::chrono::nanoseconds quiete,
+                                        std::chrono::nanoseconds adesso) const;
 };
 
 // The identity of the file at `percorso` (following links); nothing when it

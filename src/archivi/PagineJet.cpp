@@ -1,6 +1,7 @@
 #include "archivi/PagineJet.h"
 
 #include "archivi/ErroreArchivio.h"
+#include "archivi/FileSystemSmb.h"
 #include "archivi/IntestazioneJet.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <future>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -82,6 +84,11 @@ bool leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
     return true;
 }
 
+// A digest of bytes read, to tell whether a later reading gives the same.
+std::size_t Impronta(const void* byte, std::size_t quanti) {
+    return std::hash<std::string_view>{}({static_cast<const char*>(byte), quanti});
+}
+
 } // namespace
 
 bool PagineJet::Tratto::contiene(std::uint32_t numero) const {
@@ -108,12 +115,14 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome)
         if (::fstat(fd_, &stato) != 0 || !S_ISREG(stato.st_mode))
             throw nonValido(QStringLiteral("non è un file"));
         identita_ = *IdentitaDi(fd_);
+        suSmb_ = SuFileSystemSmb(identita_.dispositivo);
         const auto dimensione = static_cast<std::uint64_t>(stato.st_size);
         if (dimensione < kFirma)
             throw nonValido(QStringLiteral("non è un database Access"));
         inizio_.byte.resize(dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande);
         if (!leggiTutto(fd_, inizio_.byte.data(), inizio_.byte.size(), 0))
             throw danneggiato(QStringLiteral("file troncato"));
+        ricorda(inizio_.byte.data(), inizio_.byte.size(), 0);
         const std::uint8_t* intestazione = inizio_.byte.data();
         const bool jet = std::memcmp(intestazione, kFirmaJet, sizeof kFirmaJet) == 0;
         const bool ace = std::memcmp(intestazione, kFirmaAce, sizeof kFirmaAce) == 0;
@@ -148,6 +157,27 @@ PagineJet::~PagineJet() {
 void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const {
     if (!leggiTutto(fd_, dove, quanti, static_cast<off_t>(da)))
         throw DannoJet{QStringLiteral("pagina %1 illeggibile").arg(da / formato_.pagina)};
+    ricorda(dove, quanti, da);
+}
+
+void PagineJet::ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const {
+    if (!suSmb_)
+        return;
+    const Lettura lettura{da, quanti, Impronta(letti, quanti)};
+    const std::lock_guard<std::mutex> blocco(mutexLetture_);
+    letture_.push_back(lettura);
+}
+
+bool PagineJet::invariato() const {
+    const std::lock_guard<std::mutex> blocco(mutexLetture_);
+    std::vector<std::uint8_t> ancora;
+    for (const Lettura& lettura : letture_) {
+        ancora.resize(lettura.quanti);
+        if (!leggiTutto(fd_, ancora.data(), lettura.quanti, static_cast<off_t>(lettura.da)) ||
+            Impronta(ancora.data(), lettura.quanti) != lettura.impronta)
+            return false;
+    }
+    return true;
 }
 
 void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -94,6 +95,13 @@ class PagineJet {
     // the file stays.
     void rilascia() const;
 
+    // Whether the file lies on an SMB share: its content must then be
+    // checked with invariato(), its identity is not enough.
+    bool suCondivisioneSmb() const { return suSmb_; }
+    // On an SMB share, whether every request made so far, read again now,
+    // gives what it gave then; true elsewhere, where nothing is remembered.
+    bool invariato() const;
+
   private:
     // Pages read together: `quante` pages from `prima`. The buffer keeps
     // its size from one request to the next, so that it is not allocated and
@@ -114,6 +122,14 @@ class PagineJet {
     void leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const;
     // Damage when the file is shorter than the pages asked for.
     void leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const;
+    // Remembers a request and the digest of what it gave, on an SMB share.
+    void ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const;
+
+    struct Lettura {
+        std::uint64_t da = 0;
+        std::size_t quanti = 0;
+        std::size_t impronta = 0;
+    };
 
     int fd_ = -1;
     QString nome_;
@@ -125,6 +141,11 @@ class PagineJet {
     mutable Tratto corrente_;
     mutable Tratto seguente_;
     mutable std::unordered_map<std::uint32_t, std::vector<std::uint8_t>> singole_;
+    bool suSmb_ = false;
+    // The requests made, on an SMB share; percorri() makes them from two
+    // threads.
+    mutable std::mutex mutexLetture_;
+    mutable std::vector<Lettura> letture_;
 };
 
 } // namespace jet
