@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <future>
 #include <string_view>
 
@@ -64,6 +65,8 @@ constexpr std::uint64_t kInizioFileGrande = 256u << 10;
 // bytes cost less than another round trip.
 constexpr std::uint64_t kRichiestaMassima = 1u << 20;
 constexpr std::uint64_t kSaltoMassimo = 64u << 10;
+// How many of percorri()'s requests are on their way at once.
+constexpr std::size_t kRichiesteInVolo = 4;
 // Pages read on their own (long values, moved rows, usage map pages) kept
 // for reuse; the store starts again when full.
 constexpr std::size_t kSingoleMassime = 256;
@@ -96,7 +99,15 @@ bool PagineJet::Tratto::contiene(std::uint32_t numero) const {
 }
 
 ByteJet PagineJet::Tratto::vista(std::uint32_t numero, std::uint32_t dimensionePagina) const {
-    return {byte.data() + std::size_t{numero - prima} * dimensionePagina, dimensionePagina};
+    return {byte.get() + std::size_t{numero - prima} * dimensionePagina, dimensionePagina};
+}
+
+std::uint8_t* PagineJet::Tratto::spazio(std::size_t quanti) {
+    if (capacita < quanti) {
+        byte = std::make_unique_for_overwrite<std::uint8_t[]>(quanti);
+        capacita = quanti;
+    }
+    return byte.get();
 }
 
 PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome) {
@@ -119,11 +130,11 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome)
         const auto dimensione = static_cast<std::uint64_t>(stato.st_size);
         if (dimensione < kFirma)
             throw nonValido(QStringLiteral("non è un database Access"));
-        inizio_.byte.resize(dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande);
-        if (!leggiTutto(fd_, inizio_.byte.data(), inizio_.byte.size(), 0))
+        const std::size_t inizio = dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande;
+        std::uint8_t* const intestazione = inizio_.spazio(inizio);
+        if (!leggiTutto(fd_, intestazione, inizio, 0))
             throw danneggiato(QStringLiteral("file troncato"));
-        ricorda(inizio_.byte.data(), inizio_.byte.size(), 0);
-        const std::uint8_t* intestazione = inizio_.byte.data();
+        ricorda(intestazione, inizio, 0);
         const bool jet = std::memcmp(intestazione, kFirmaJet, sizeof kFirmaJet) == 0;
         const bool ace = std::memcmp(intestazione, kFirmaAce, sizeof kFirmaAce) == 0;
         if (!jet && !ace)
@@ -135,7 +146,7 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome)
             throw danneggiato(QStringLiteral("file troppo grande"));
         pagine_ = static_cast<std::uint32_t>(dimensione / formato_.pagina);
         // Whole pages only: a large file's start is a multiple of both page sizes.
-        inizio_.quante = static_cast<std::uint32_t>(inizio_.byte.size() / formato_.pagina);
+        inizio_.quante = static_cast<std::uint32_t>(inizio / formato_.pagina);
         // The header lies within the first page, read already.
         const IntestazioneJet letta =
             LeggiIntestazione(reinterpret_cast<const char*>(intestazione), formato_.jet3);
@@ -182,10 +193,8 @@ bool PagineJet::invariato() const {
 
 void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const {
     const std::size_t byte = std::size_t{quante} * formato_.pagina;
-    if (tratto.byte.size() < byte)
-        tratto.byte.resize(byte);
     tratto.quante = 0;
-    leggiByte(tratto.byte.data(), byte, std::uint64_t{prima} * formato_.pagina);
+    leggiByte(tratto.spazio(byte), byte, std::uint64_t{prima} * formato_.pagina);
     tratto.prima = prima;
     tratto.quante = quante;
 }
@@ -195,8 +204,8 @@ ByteJet PagineJet::pagina(std::uint32_t numero, PaginaJet& appoggio) const {
         throw DannoJet{QStringLiteral("riferimento alla pagina %1, fuori dal file").arg(numero)};
     if (inizio_.contiene(numero))
         return inizio_.vista(numero, formato_.pagina);
-    if (corrente_.contiene(numero))
-        return corrente_.vista(numero, formato_.pagina);
+    if (corrente_ && corrente_->contiene(numero))
+        return corrente_->vista(numero, formato_.pagina);
     if (appoggio.numero == numero && appoggio.byte.size() == formato_.pagina)
         return appoggio.vista();
     appoggio.numero = 0;
@@ -241,26 +250,32 @@ PagineJet::raggruppa(const std::vector<std::uint32_t>& numeri) const {
 
 void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
                          const std::function<void(std::uint32_t, ByteJet)>& fai) const {
-    // Each request is made while the pages of the one before are decoded,
-    // so that the time of the round trips and of the decoding overlap.
+    // Request k is read into tratti_[k % tratti_.size()]: one buffer more
+    // than the requests on their way, for the run being handed over.
     const std::vector<Richiesta> richieste = raggruppa(numeri);
-    std::size_t seguente = 0;
-    std::future<void> inArrivo;
+    tratti_.resize(kRichiesteInVolo + 1);
+    corrente_ = nullptr;
+    std::deque<std::future<void>> inArrivo;
+    std::size_t fatte = 0;
+    std::size_t consegnate = 0;
     const auto richiedi = [&] {
-        if (seguente == richieste.size())
-            return;
-        inArrivo = std::async(std::launch::async, [this, richiesta = richieste[seguente]] {
-            leggiTratto(richiesta.prima, richiesta.quante, seguente_);
-        });
-        ++seguente;
+        for (; fatte < richieste.size() && fatte - consegnate < kRichiesteInVolo; ++fatte) {
+            Tratto& tratto = tratti_[fatte % tratti_.size()];
+            inArrivo.push_back(
+                std::async(std::launch::async, [this, richiesta = richieste[fatte], &tratto] {
+                    leggiTratto(richiesta.prima, richiesta.quante, tratto);
+                }));
+        }
     };
-    corrente_.quante = 0;
     richiedi();
     PaginaJet appoggio;
     for (const std::uint32_t numero : numeri) {
-        if (inArrivo.valid() && numero == richieste[seguente - 1].prima) {
-            inArrivo.get();
-            std::swap(corrente_, seguente_);
+        if (consegnate < fatte && numero == richieste[consegnate].prima) {
+            std::future<void> arrivata = std::move(inArrivo.front());
+            inArrivo.pop_front();
+            arrivata.get();
+            corrente_ = &tratti_[consegnate % tratti_.size()];
+            ++consegnate;
             richiedi();
         }
         fai(numero, pagina(numero, appoggio));
@@ -268,8 +283,8 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
 }
 
 void PagineJet::rilascia() const {
-    corrente_ = {};
-    seguente_ = {};
+    corrente_ = nullptr;
+    tratti_.clear();
     singole_.clear();
 }
 

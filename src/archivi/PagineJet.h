@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <unordered_map>
 #include <vector>
@@ -86,8 +87,9 @@ class PagineJet {
     // Calls `fai` with each page of `numeri` (ascending) and its bytes, read
     // in requests that each cover a run of them: pages with short gaps
     // between them are read together, up to a bounded size, so memory stays
-    // bounded however large the table. The next request is on its way while
-    // the pages of one are handed over.
+    // bounded however large the table. The next few requests are on their
+    // way at once while the pages of one are handed over, so that their
+    // round trips overlap with each other and with the decoding.
     void percorri(const std::vector<std::uint32_t>& numeri,
                   const std::function<void(std::uint32_t, ByteJet)>& fai) const;
 
@@ -104,12 +106,15 @@ class PagineJet {
 
   private:
     // Pages read together: `quante` pages from `prima`. The buffer keeps
-    // its size from one request to the next, so that it is not allocated and
-    // cleared again each time.
+    // its size from one request to the next, and is not cleared: every byte
+    // of it that is looked at has been read into it.
     struct Tratto {
         std::uint32_t prima = 0;
         std::uint32_t quante = 0;
-        std::vector<std::uint8_t> byte;
+        std::unique_ptr<std::uint8_t[]> byte;
+        std::size_t capacita = 0;
+        // Room for `quanti` bytes; what it held is lost when it grows.
+        std::uint8_t* spazio(std::size_t quanti);
         bool contiene(std::uint32_t numero) const;
         ByteJet vista(std::uint32_t numero, std::uint32_t dimensionePagina) const;
     };
@@ -137,9 +142,10 @@ class PagineJet {
     std::uint32_t pagine_ = 0;
     IdentitaFile identita_;
     Tratto inizio_;
-    // The run whose pages percorri() hands over, and the one being read.
-    mutable Tratto corrente_;
-    mutable Tratto seguente_;
+    // The runs of percorri(): the one whose pages it hands over (`corrente_`,
+    // or none) and those being read, in turn.
+    mutable std::vector<Tratto> tratti_;
+    mutable const Tratto* corrente_ = nullptr;
     mutable std::unordered_map<std::uint32_t, std::vector<std::uint8_t>> singole_;
     bool suSmb_ = false;
     // The requests made, on an SMB share; percorri() makes them from two

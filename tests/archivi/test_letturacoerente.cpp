@@ -160,3 +160,39 @@ TEST(LetturaCoerente, FileCheNonSiFermaMaiSegnalato) {
     }
     EXPECT_LT(std::chrono::steady_clock::now() - inizio, 3s);
 }
+
+// A writer held up in the middle of an update leaves a torn file that stands
+// still for a moment: it is read again when the update goes on, and only a
+// file that stays torn is called damaged.
+TEST(LetturaCoerente, ScrittoreFermoAMetaNonEDanno) {
+    CartellaDiProva cartella;
+    const QByteArray a = stato('A');
+    QByteArray strappato = a;
+    strappato.replace(2 * kPagina, kPagina, QByteArray(kPagina, '\0'));
+    const QString percorso = cartella.percorso(QStringLiteral("Camere.mdb"));
+    const auto scriviOra = [&](const QByteArray& contenuto) {
+        QFile file(percorso);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_EQ(file.write(contenuto), contenuto.size());
+    };
+
+    scriviOra(strappato);
+    std::thread ripresa([&] {
+        std::this_thread::sleep_for(300ms);
+        scriviOra(a);
+    });
+    try {
+        EXPECT_EQ(statoLetto(FileJet(percorso).leggi(QStringLiteral("Camere"))), 'A');
+    } catch (const ErroreArchivio& errore) {
+        ADD_FAILURE() << errore.messaggio().toStdString();
+    }
+    ripresa.join();
+
+    scriviOra(strappato);
+    try {
+        (void)FileJet(percorso).leggi(QStringLiteral("Camere"));
+        ADD_FAILURE() << "letto un file danneggiato";
+    } catch (const ErroreArchivio& errore) {
+        EXPECT_FALSE(inModifica(errore)) << errore.messaggio().toStdString();
+    }
+}
