@@ -3,6 +3,7 @@
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
 #include "archivi/ErroreArchivio.h"
+#include "archivi/FileSystemSmb.h"
 #include "archivi/IdentitaFile.h"
 #include "archivi/PagineJet.h"
 #include "archivi/RigheJet.h"
@@ -51,6 +52,9 @@ std::chrono::nanoseconds adesso() {
 struct FileJet::Dati {
     QString percorso;
     QString nome;
+    // On an SMB share the identity lags behind the content: what was read
+    // is read again and compared, and the file is read afresh each time.
+    bool suSmb = false;
     // The state of the file that `pagine` and `catalogo` were read from,
     // and that the last reading found.
     std::optional<IdentitaFile> stato;
@@ -95,7 +99,7 @@ void FileJet::Dati::prepara(const IdentitaFile& prima) {
         return;
     stato.reset();
     pagine.reset();
-    pagine.emplace(percorso, nome);
+    pagine.emplace(percorso, nome, suSmb);
     if (pagine->identita() != prima)
         throw FileSostituito{};
     catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
@@ -109,7 +113,7 @@ bool FileJet::Dati::fermo(const IdentitaFile& prima) const {
 void FileJet::Dati::concludi() {
     if (!pagine)
         return;
-    if (pagine->suCondivisioneSmb())
+    if (suSmb)
         pagine.reset();
     else
         pagine->rilascia();
@@ -119,6 +123,9 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
     using Orologio = std::chrono::steady_clock;
     const Orologio::time_point limite = Orologio::now() + kAttesaMassima;
     std::chrono::nanoseconds pausa = kPrimaPausa;
+    // Where the file times lag (an SMB share), the file is known to stand
+    // still only from the moment damage was first found in it.
+    std::optional<std::chrono::nanoseconds> dannoTrovato;
     const auto attendi = [&](std::chrono::nanoseconds quanto) {
         if (Orologio::now() + quanto > limite)
             throw ErroreArchivio(QStringLiteral("L'archivio %1 è in corso di modifica da parte di "
@@ -147,7 +154,10 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
         }
         std::chrono::nanoseconds attesa = pausa;
         if (errore && fermo(prima)) {
-            attesa = prima.attesaPrimaDelDanno(adesso());
+            if (!dannoTrovato)
+                dannoTrovato = adesso();
+            attesa = prima.attesaPrimaDelDanno(adesso(),
+                                               suSmb ? *dannoTrovato : std::chrono::nanoseconds{0});
             if (attesa.count() <= 0) {
                 concludi();
                 std::rethrow_exception(errore);
@@ -173,6 +183,7 @@ const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
     d_->percorso = percorso;
     d_->nome = QFileInfo(percorso).fileName();
+    d_->suSmb = SuFileSystemSmb(d_->identitaAttuale().dispositivo);
     d_->coerente([] { return true; });
 }
 

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -38,19 +40,21 @@ std::optional<IdentitaFile> identita(int cartella, const char* percorso, int opz
 } // namespace
 
 std::chrono::nanoseconds IdentitaFile::attesaDopo(std::chrono::nanoseconds quiete,
-                                                  std::chrono::nanoseconds adesso) const {
-    const std::chrono::nanoseconds ultima{modifica};
+                                                  std::chrono::nanoseconds adesso,
+                                                  std::chrono::nanoseconds fermoDa) const {
+    const std::chrono::nanoseconds ultima = std::max(std::chrono::nanoseconds{modifica}, fermoDa);
     if (ultima > adesso + kScartoOrologi || ultima + quiete <= adesso)
         return std::chrono::nanoseconds{0};
     return ultima + quiete - adesso;
 }
 
 std::chrono::nanoseconds IdentitaFile::attesaDopoModifica(std::chrono::nanoseconds adesso) const {
-    return attesaDopo(kModificaRecente, adesso);
+    return attesaDopo(kModificaRecente, adesso, std::chrono::nanoseconds{0});
 }
 
-std::chrono::nanoseconds IdentitaFile::attesaPrimaDelDanno(std::chrono::nanoseconds adesso) const {
-    return attesaDopo(kQuieteDelDanno, adesso);
+std::chrono::nanoseconds IdentitaFile::attesaPrimaDelDanno(std::chrono::nanoseconds adesso,
+                                                           std::chrono::nanoseconds fermoDa) const {
+    return attesaDopo(kQuieteDelDanno, adesso, fermoDa);
 }
 
 std::optional<IdentitaFile> IdentitaDi(const QString& percorso) {

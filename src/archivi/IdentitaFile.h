@@ -30,12 +30,16 @@ struct IdentitaFile {
     // Damage found in a file changed shortly before may be another program's
     // update caught half way, its writer held up between two writes: it is
     // believed only once the file has stood still for longer than such a
-    // hold-up lasts. How long to wait for that, under the same terms.
-    std::chrono::nanoseconds attesaPrimaDelDanno(std::chrono::nanoseconds adesso) const;
+    // hold-up lasts. How long to wait for that, under the same terms,
+    // counting from the file's last change or from `fermoDa` when later
+    // (where file times lag, the moment the damage was first found).
+    std::chrono::nanoseconds attesaPrimaDelDanno(std::chrono::nanoseconds adesso,
+                                                 std::chrono::nanoseconds fermoDa) const;
 
   private:
     std::chrono::nanoseconds attesaDopo(std::chrono::nanoseconds quiete,
-                                        std::chrono::nanoseconds adesso) const;
+                                        std::chrono::nanoseconds adesso,
+                                        std::chrono::nanoseconds fermoDa) const;
 };
 
 // The identity of the file at `percorso` (following links); nothing when it

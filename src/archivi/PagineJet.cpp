@@ -1,7 +1,6 @@
 #include "archivi/PagineJet.h"
 
 #include "archivi/ErroreArchivio.h"
-#include "archivi/FileSystemSmb.h"
 #include "archivi/IntestazioneJet.h"
 
 #include <QFile>
@@ -110,7 +109,8 @@ std::uint8_t* PagineJet::Tratto::spazio(std::size_t quanti) {
     return byte.get();
 }
 
-PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome) {
+PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture)
+    : nome_(nome), ricordaLetture_(ricordaLetture) {
     const auto nonValido = [&](const QString& perche) {
         return ErroreArchivio(QStringLiteral("Archivio non valido: %1 (%2)").arg(nome, perche));
     };
@@ -126,7 +126,6 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome) : nome_(nome)
         if (::fstat(fd_, &stato) != 0 || !S_ISREG(stato.st_mode))
             throw nonValido(QStringLiteral("non è un file"));
         identita_ = *IdentitaDi(fd_);
-        suSmb_ = SuFileSystemSmb(identita_.dispositivo);
         const auto dimensione = static_cast<std::uint64_t>(stato.st_size);
         if (dimensione < kFirma)
             throw nonValido(QStringLiteral("non è un database Access"));
@@ -172,7 +171,7 @@ void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) cons
 }
 
 void PagineJet::ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const {
-    if (!suSmb_)
+    if (!ricordaLetture_)
         return;
     const Lettura lettura{da, quanti, Impronta(letti, quanti)};
     const std::lock_guard<std::mutex> blocco(mutexLetture_);

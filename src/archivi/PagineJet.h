@@ -62,12 +62,16 @@ struct PaginaJet {
 // small file) when it is opened, a table's data pages in runs of adjacent
 // pages, and the few pages read on their own kept for reuse. A file changed
 // or cut short meanwhile gives damage, not a crash; telling a change from
-// damage is the caller's work (see FileJet).
+// damage is the caller's work (see FileJet). Where a change need not show
+// in the file's identity (an SMB share), each request can be remembered by
+// a digest of what it gave, so that invariato() tells whether the file
+// still holds it.
 class PagineJet {
   public:
     // Raises ErroreArchivio when the file cannot be opened, is not a Jet
     // database (wrong signature, empty, cut inside a page) or is encrypted.
-    PagineJet(const QString& percorso, const QString& nome);
+    // With `ricordaLetture`, every request is remembered for invariato().
+    PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture = false);
     ~PagineJet();
     PagineJet(const PagineJet&) = delete;
     PagineJet& operator=(const PagineJet&) = delete;
@@ -97,11 +101,8 @@ class PagineJet {
     // the file stays.
     void rilascia() const;
 
-    // Whether the file lies on an SMB share: its content must then be
-    // checked with invariato(), its identity is not enough.
-    bool suCondivisioneSmb() const { return suSmb_; }
-    // On an SMB share, whether every request made so far, read again now,
-    // gives what it gave then; true elsewhere, where nothing is remembered.
+    // Whether every request remembered so far, made again now, gives what it
+    // gave then (true when none is remembered).
     bool invariato() const;
 
   private:
@@ -127,7 +128,7 @@ class PagineJet {
     void leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const;
     // Damage when the file is shorter than the pages asked for.
     void leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const;
-    // Remembers a request and the digest of what it gave, on an SMB share.
+    // Remembers a request and the digest of what it gave, when asked to.
     void ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const;
 
     struct Lettura {
@@ -147,8 +148,8 @@ class PagineJet {
     mutable std::vector<Tratto> tratti_;
     mutable const Tratto* corrente_ = nullptr;
     mutable std::unordered_map<std::uint32_t, std::vector<std::uint8_t>> singole_;
-    bool suSmb_ = false;
-    // The requests made, on an SMB share; percorri() makes them from two
+    bool ricordaLetture_ = false;
+    // The requests made, when remembered; percorri() makes them from several
     // threads.
     mutable std::mutex mutexLetture_;
     mutable std::vector<Lettura> letture_;
