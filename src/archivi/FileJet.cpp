@@ -53,7 +53,8 @@ struct FileJet::Dati {
     QString percorso;
     QString nome;
     // On an SMB share the identity lags behind the content: what was read
-    // is read again and compared, and the file is read afresh each time.
+    // is read again and compared, the start of the file and the catalog's
+    // pages at every later reading too.
     bool suSmb = false;
     // The state of the file that `pagine` and `catalogo` were read from,
     // and that the last reading found.
@@ -71,9 +72,6 @@ struct FileJet::Dati {
     // Whether the file is still in state `prima`, and still holds what was
     // read of it where its identity cannot tell (an SMB share).
     bool fermo(const IdentitaFile& prima) const;
-    // Ends a reading: drops the pages it read. On an SMB share the file is
-    // read afresh next time, since its identity cannot tell a change.
-    void concludi();
     IdentitaFile identitaAttuale() const;
 };
 
@@ -103,20 +101,12 @@ void FileJet::Dati::prepara(const IdentitaFile& prima) {
     if (pagine->identita() != prima)
         throw FileSostituito{};
     catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
+    pagine->fissaLetture();
     stato = prima;
 }
 
 bool FileJet::Dati::fermo(const IdentitaFile& prima) const {
     return IdentitaDi(percorso) == prima && (!pagine || pagine->invariato());
-}
-
-void FileJet::Dati::concludi() {
-    if (!pagine)
-        return;
-    if (suSmb)
-        pagine.reset();
-    else
-        pagine->rilascia();
 }
 
 template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro()) {
@@ -145,7 +135,7 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
             prepara(prima);
             auto risultato = protetto(lavoro);
             if (fermo(prima)) {
-                concludi();
+                pagine->rilascia();
                 return risultato;
             }
         } catch (const ErroreArchivio&) {
@@ -159,7 +149,8 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
             attesa = prima.attesaPrimaDelDanno(adesso(),
                                                suSmb ? *dannoTrovato : std::chrono::nanoseconds{0});
             if (attesa.count() <= 0) {
-                concludi();
+                if (pagine)
+                    pagine->rilascia();
                 std::rethrow_exception(errore);
             }
         } else {

@@ -285,6 +285,13 @@ void PagineJet::rilascia() const {
     corrente_ = nullptr;
     tratti_.clear();
     singole_.clear();
+    const std::lock_guard<std::mutex> blocco(mutexLetture_);
+    letture_.resize(lettureFisse_);
+}
+
+void PagineJet::fissaLetture() {
+    const std::lock_guard<std::mutex> blocco(mutexLetture_);
+    lettureFisse_ = letture_.size();
 }
 
 } // namespace jet

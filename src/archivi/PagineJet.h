@@ -97,13 +97,16 @@ class PagineJet {
     void percorri(const std::vector<std::uint32_t>& numeri,
                   const std::function<void(std::uint32_t, ByteJet)>& fai) const;
 
-    // Drops what percorri() and the single pages have read; the start of
-    // the file stays.
+    // Drops what percorri() and the single pages have read, and the requests
+    // remembered since fissaLetture(); the start of the file stays.
     void rilascia() const;
 
     // Whether every request remembered so far, made again now, gives what it
     // gave then (true when none is remembered).
     bool invariato() const;
+    // The requests remembered so far stay remembered through rilascia(), for
+    // what was drawn from them (the catalog) is kept too.
+    void fissaLetture();
 
   private:
     // Pages read together: `quante` pages from `prima`. The buffer keeps
@@ -153,6 +156,7 @@ class PagineJet {
     // threads.
     mutable std::mutex mutexLetture_;
     mutable std::vector<Lettura> letture_;
+    std::size_t lettureFisse_ = 0;
 };
 
 } // namespace jet
