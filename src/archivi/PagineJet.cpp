@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -179,15 +181,28 @@ void PagineJet::ricorda(const void* letti, std::size_t quanti, std::uint64_t da)
 }
 
 bool PagineJet::invariato() const {
+    // The requests are made again by as many threads as percorri() keeps on
+    // their way, each taking every so many of them, so that the round trips
+    // overlap here too.
     const std::lock_guard<std::mutex> blocco(mutexLetture_);
-    std::vector<std::uint8_t> ancora;
-    for (const Lettura& lettura : letture_) {
-        ancora.resize(lettura.quanti);
-        if (!leggiTutto(fd_, ancora.data(), lettura.quanti, static_cast<off_t>(lettura.da)) ||
-            Impronta(ancora.data(), lettura.quanti) != lettura.impronta)
-            return false;
-    }
-    return true;
+    std::atomic<bool> uguale{true};
+    const auto confronta = [&](std::size_t primo) {
+        std::vector<std::uint8_t> ancora;
+        for (std::size_t i = primo; i < letture_.size() && uguale; i += kRichiesteInVolo) {
+            const Lettura& lettura = letture_[i];
+            ancora.resize(lettura.quanti);
+            if (!leggiTutto(fd_, ancora.data(), lettura.quanti, static_cast<off_t>(lettura.da)) ||
+                Impronta(ancora.data(), lettura.quanti) != lettura.impronta)
+                uguale = false;
+        }
+    };
+    std::vector<std::future<void>> fili;
+    for (std::size_t primo = 1; primo < std::min(kRichiesteInVolo, letture_.size()); ++primo)
+        fili.push_back(std::async(std::launch::async, confronta, primo));
+    confronta(0);
+    for (std::future<void>& filo : fili)
+        filo.get();
+    return uguale;
 }
 
 void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const {
