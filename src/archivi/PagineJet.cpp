@@ -88,6 +88,34 @@ bool leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
     return true;
 }
 
+// The buffers of percorri()'s runs, each of kRichiestaMassima bytes, kept
+// for the next reading of any file: memory taken anew costs a page fault per
+// page at its first use, which costs more than reading into it.
+class ScortaTratti {
+  public:
+    static std::unique_ptr<std::uint8_t[]> prendi() {
+        {
+            const std::lock_guard<std::mutex> blocco(mutex_);
+            if (!libere_.empty()) {
+                std::unique_ptr<std::uint8_t[]> presa = std::move(libere_.back());
+                libere_.pop_back();
+                return presa;
+            }
+        }
+        return std::make_unique_for_overwrite<std::uint8_t[]>(kRichiestaMassima);
+    }
+    // Kept while fewer than two readings' worth are.
+    static void rendi(std::unique_ptr<std::uint8_t[]> resa) {
+        const std::lock_guard<std::mutex> blocco(mutex_);
+        if (resa && libere_.size() < 2 * (kRichiesteInVolo + 1))
+            libere_.push_back(std::move(resa));
+    }
+
+  private:
+    static inline std::mutex mutex_;
+    static inline std::vector<std::unique_ptr<std::uint8_t[]>> libere_;
+};
+
 // A digest of bytes read, to tell whether a later reading gives the same.
 std::size_t Impronta(const void* byte, std::size_t quanti) {
     return std::hash<std::string_view>{}({static_cast<const char*>(byte), quanti});
@@ -101,14 +129,6 @@ bool PagineJet::Tratto::contiene(std::uint32_t numero) const {
 
 ByteJet PagineJet::Tratto::vista(std::uint32_t numero, std::uint32_t dimensionePagina) const {
     return {byte.get() + std::size_t{numero - prima} * dimensionePagina, dimensionePagina};
-}
-
-std::uint8_t* PagineJet::Tratto::spazio(std::size_t quanti) {
-    if (capacita < quanti) {
-        byte = std::make_unique_for_overwrite<std::uint8_t[]>(quanti);
-        capacita = quanti;
-    }
-    return byte.get();
 }
 
 PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture)
@@ -132,7 +152,8 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
         if (dimensione < kFirma)
             throw nonValido(QStringLiteral("non è un database Access"));
         const std::size_t inizio = dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande;
-        std::uint8_t* const intestazione = inizio_.spazio(inizio);
+        inizio_.byte = std::make_unique_for_overwrite<std::uint8_t[]>(inizio);
+        std::uint8_t* const intestazione = inizio_.byte.get();
         if (!leggiTutto(fd_, intestazione, inizio, 0))
             throw danneggiato(QStringLiteral("file troncato"));
         ricorda(intestazione, inizio, 0);
@@ -163,6 +184,7 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
 }
 
 PagineJet::~PagineJet() {
+    rilascia();
     ::close(fd_);
 }
 
@@ -208,7 +230,9 @@ bool PagineJet::invariato() const {
 void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const {
     const std::size_t byte = std::size_t{quante} * formato_.pagina;
     tratto.quante = 0;
-    leggiByte(tratto.spazio(byte), byte, std::uint64_t{prima} * formato_.pagina);
+    if (!tratto.byte)
+        tratto.byte = ScortaTratti::prendi();
+    leggiByte(tratto.byte.get(), byte, std::uint64_t{prima} * formato_.pagina);
     tratto.prima = prima;
     tratto.quante = quante;
 }
@@ -298,6 +322,8 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
 
 void PagineJet::rilascia() const {
     corrente_ = nullptr;
+    for (Tratto& tratto : tratti_)
+        ScortaTratti::rendi(std::move(tratto.byte));
     tratti_.clear();
     singole_.clear();
     const std::lock_guard<std::mutex> blocco(mutexLetture_);

@@ -109,16 +109,12 @@ class PagineJet {
     void fissaLetture();
 
   private:
-    // Pages read together: `quante` pages from `prima`. The buffer keeps
-    // its size from one request to the next, and is not cleared: every byte
-    // of it that is looked at has been read into it.
+    // Pages read together: `quante` pages from `prima`. The buffer is not
+    // cleared: every byte of it that is looked at has been read into it.
     struct Tratto {
         std::uint32_t prima = 0;
         std::uint32_t quante = 0;
         std::unique_ptr<std::uint8_t[]> byte;
-        std::size_t capacita = 0;
-        // Room for `quanti` bytes; what it held is lost when it grows.
-        std::uint8_t* spazio(std::size_t quanti);
         bool contiene(std::uint32_t numero) const;
         ByteJet vista(std::uint32_t numero, std::uint32_t dimensionePagina) const;
     };
