@@ -151,6 +151,8 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
         const auto dimensione = static_cast<std::uint64_t>(stato.st_size);
         if (dimensione < kFirma)
             throw nonValido(QStringLiteral("non è un database Access"));
+        if (ricordaLetture_)
+            dimenticaCache();
         const std::size_t inizio = dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande;
         inizio_.byte = std::make_unique_for_overwrite<std::uint8_t[]>(inizio);
         std::uint8_t* const intestazione = inizio_.byte.get();
@@ -194,6 +196,12 @@ void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) cons
     ricorda(dove, quanti, da);
 }
 
+void PagineJet::dimenticaCache() const {
+    // Pages waiting to be written are left alone, and other programs lose
+    // nothing but pages they would read again from the server.
+    ::posix_fadvise(fd_, 0, 0, POSIX_FADV_DONTNEED);
+}
+
 void PagineJet::ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const {
     if (!ricordaLetture_)
         return;
@@ -207,6 +215,8 @@ bool PagineJet::invariato() const {
     // their way, each taking every so many of them, so that the round trips
     // overlap here too.
     const std::lock_guard<std::mutex> blocco(mutexLetture_);
+    if (!letture_.empty())
+        dimenticaCache();
     std::atomic<bool> uguale{true};
     const auto confronta = [&](std::size_t primo) {
         std::vector<std::uint8_t> ancora;

@@ -70,7 +70,10 @@ class PagineJet {
   public:
     // Raises ErroreArchivio when the file cannot be opened, is not a Jet
     // database (wrong signature, empty, cut inside a page) or is encrypted.
-    // With `ricordaLetture`, every request is remembered for invariato().
+    // With `ricordaLetture` (a file whose identity lags behind its content),
+    // every request is remembered for invariato(), and the file is read
+    // from the server, not from what this machine keeps of it: a share's
+    // client may keep pages that another workstation has since rewritten.
     PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture = false);
     ~PagineJet();
     PagineJet(const PagineJet&) = delete;
@@ -127,6 +130,9 @@ class PagineJet {
     void leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const;
     // Damage when the file is shorter than the pages asked for.
     void leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const;
+    // Drops the pages of the file that this machine keeps in memory, so that
+    // the next requests reach the server.
+    void dimenticaCache() const;
     // Remembers a request and the digest of what it gave, when asked to.
     void ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const;
 
