@@ -122,9 +122,15 @@ TEST(LetturaCoerente, RiscritturaInPostoMaiMescolata) {
 
     RiscritturaInPosto scrittura(percorso, {a, b}, 60ms);
     ASSERT_TRUE(scrittura.aperto());
+    // For a second and a half, and on a slow machine (a sanitized build on a
+    // busy one) until a reading has found the file at rest.
     int riuscite = 0;
-    const auto fine = std::chrono::steady_clock::now() + 1500ms;
-    while (std::chrono::steady_clock::now() < fine) {
+    const auto inizio = std::chrono::steady_clock::now();
+    const auto continua = [&] {
+        const auto trascorso = std::chrono::steady_clock::now() - inizio;
+        return trascorso < 1500ms || (riuscite == 0 && trascorso < 30s);
+    };
+    while (continua()) {
         try {
             const FileJet file(percorso);
             const char letto = statoLetto(file.leggi(QStringLiteral("Camere")));

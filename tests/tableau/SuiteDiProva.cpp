@@ -2,6 +2,7 @@
 
 #include "archivi/ValoreJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
+#include "util/CartellaDiProva.h"
 
 #include <QDate>
 
@@ -90,7 +91,7 @@ void SalvaTabellaMdb(const Tabella& tabella, const QString& file,
     }
     for (const auto& riga : tabella.righe)
         mdb.riga(riga);
-    scrittore.salva(file);
+    ScriviARiposo(file, scrittore.contenuto());
 }
 
 void SuiteDiProva::salvaMdb() const {

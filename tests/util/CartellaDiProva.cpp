@@ -16,10 +16,12 @@ QString CartellaDiProva::percorso(const QString& nome) const {
     return nome.isEmpty() ? cartella_.path() : cartella_.filePath(nome);
 }
 
-// The file is dated a minute back, as a file at rest is: the reader of the
-// databases lets a file written a moment ago settle before it trusts it.
 void CartellaDiProva::scrivi(const QString& nome, const QByteArray& contenuto) const {
-    QFile file(percorso(nome));
+    ScriviARiposo(percorso(nome), contenuto);
+}
+
+void ScriviARiposo(const QString& percorso, const QByteArray& contenuto) {
+    QFile file(percorso);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(contenuto) != contenuto.size() || !file.flush() ||
         !file.setFileTime(QDateTime::currentDateTime().addSecs(-60),

@@ -22,6 +22,11 @@ class CartellaDiProva {
     QString precedente_;
 };
 
+// Writes `contenuto` to the file at `percorso`, dated a minute back as a file
+// at rest is: the reader of the databases lets a file written a moment ago
+// settle before it trusts it, and before it believes it damaged.
+void ScriviARiposo(const QString& percorso, const QByteArray& contenuto);
+
 // The folder of the shared sample files, or an empty text when it is absent
 // (tests that need it then skip).
 QString CartellaCondivisa();
