@@ -12,3 +12,7 @@ class ErroreArchivio : public std::runtime_error {
     explicit ErroreArchivio(const QString& messaggio);
     QString messaggio() const;
 };
+
+// The error for a database file the system would not let be opened, looked
+// at or read, with the cause for the system's error code.
+ErroreArchivio ArchivioNonLeggibile(const QString& nome, int codiceErrore);

@@ -14,7 +14,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <exception>
 #include <optional>
 #include <thread>
@@ -87,8 +86,7 @@ template <typename F> auto FileJet::Dati::protetto(F lavoro) const -> decltype(l
 IdentitaFile FileJet::Dati::identitaAttuale() const {
     const std::optional<IdentitaFile> identita = IdentitaDi(percorso);
     if (!identita)
-        throw ErroreArchivio(QStringLiteral("Archivio non leggibile: %1 (%2)")
-                                 .arg(nome, QString::fromLocal8Bit(std::strerror(errno))));
+        throw ArchivioNonLeggibile(nome, errno);
     return *identita;
 }
 

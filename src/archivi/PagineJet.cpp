@@ -72,20 +72,25 @@ constexpr std::size_t kRichiesteInVolo = 4;
 // for reuse; the store starts again when full.
 constexpr std::size_t kSingoleMassime = 256;
 
-// Reads `quanti` bytes from `da`; false when the file ends first.
-bool leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
+enum class EsitoLettura { Completa, FileFinito, Errore };
+
+// Reads `quanti` bytes from `da`. On Errore, errno tells why the system
+// did not read them (an I/O error, a share gone).
+EsitoLettura leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
     auto* p = static_cast<char*>(dove);
     while (quanti > 0) {
         const ssize_t letti = ::pread(fd, p, quanti, da);
         if (letti < 0 && errno == EINTR)
             continue;
-        if (letti <= 0)
-            return false;
+        if (letti < 0)
+            return EsitoLettura::Errore;
+        if (letti == 0)
+            return EsitoLettura::FileFinito;
         p += letti;
         quanti -= static_cast<std::size_t>(letti);
         da += letti;
     }
-    return true;
+    return EsitoLettura::Completa;
 }
 
 // The buffers of percorri()'s runs, each of kRichiestaMassima bytes, kept
@@ -141,8 +146,7 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
     };
     fd_ = ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
-        throw ErroreArchivio(QStringLiteral("Archivio non leggibile: %1 (%2)")
-                                 .arg(nome, QString::fromLocal8Bit(std::strerror(errno))));
+        throw ArchivioNonLeggibile(nome, errno);
     try {
         struct stat stato {};
         if (::fstat(fd_, &stato) != 0 || !S_ISREG(stato.st_mode))
@@ -156,7 +160,10 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
         const std::size_t inizio = dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande;
         inizio_.byte = std::make_unique_for_overwrite<std::uint8_t[]>(inizio);
         std::uint8_t* const intestazione = inizio_.byte.get();
-        if (!leggiTutto(fd_, intestazione, inizio, 0))
+        const EsitoLettura letto = leggiTutto(fd_, intestazione, inizio, 0);
+        if (letto == EsitoLettura::Errore)
+            throw ArchivioNonLeggibile(nome, errno);
+        if (letto == EsitoLettura::FileFinito)
             throw danneggiato(QStringLiteral("file troncato"));
         ricorda(intestazione, inizio, 0);
         const bool jet = std::memcmp(intestazione, kFirmaJet, sizeof kFirmaJet) == 0;
@@ -191,7 +198,12 @@ PagineJet::~PagineJet() {
 }
 
 void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const {
-    if (!leggiTutto(fd_, dove, quanti, static_cast<off_t>(da)))
+    const EsitoLettura letto = leggiTutto(fd_, dove, quanti, static_cast<off_t>(da));
+    // A file that ends too soon is damaged, or being rewritten; a file the
+    // system cannot read says why.
+    if (letto == EsitoLettura::Errore)
+        throw ArchivioNonLeggibile(nome_, errno);
+    if (letto == EsitoLettura::FileFinito)
         throw DannoJet{QStringLiteral("pagina %1 illeggibile").arg(da / formato_.pagina)};
     ricorda(dove, quanti, da);
 }
@@ -223,7 +235,8 @@ bool PagineJet::invariato() const {
         for (std::size_t i = primo; i < letture_.size() && uguale; i += kRichiesteInVolo) {
             const Lettura& lettura = letture_[i];
             ancora.resize(lettura.quanti);
-            if (!leggiTutto(fd_, ancora.data(), lettura.quanti, static_cast<off_t>(lettura.da)) ||
+            if (leggiTutto(fd_, ancora.data(), lettura.quanti, static_cast<off_t>(lettura.da)) !=
+                    EsitoLettura::Completa ||
                 Impronta(ancora.data(), lettura.quanti) != lettura.impronta)
                 uguale = false;
         }

@@ -2,6 +2,7 @@
 
 #include "preview/ComponiBlocco.h"
 #include "preview/DescriviErrore.h"
+#include "routines/ConfermaSalvataggio.h"
 
 #include "routines/TestoAnsi.h"
 
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
 
 namespace {
 
@@ -31,8 +34,9 @@ std::optional<QString> ConsegnaEMail(const PostoDiLavoro& posto, const QString& 
     const QString nome = NomeFileEMail(posto);
     QSaveFile file(QDir::current().filePath(nome));
     if (!file.open(QIODevice::WriteOnly) || file.write(ContenutoEMail(testoVista)) < 0 ||
-        !file.commit())
-        return TestoErroreFile(QStringLiteral("Impossibile scrivere il messaggio di posta"), file);
+        !ConfermaSalvataggio(file))
+        return TestoErroreFile(QStringLiteral("Impossibile scrivere il messaggio di posta"), file,
+                               errno);
 
     const QString scritto =
         QStringLiteral("Il testo è stato scritto nel file \"%1\", che resta nella cartella.")

@@ -2,19 +2,24 @@
 
 #include "preview/ComponiBlocco.h"
 #include "preview/DescriviErrore.h"
+#include "routines/ConfermaSalvataggio.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 std::optional<QString> SalvaBlocco(const QString& percorso, BloccoDiStampa& blocco,
                                    const QString& testoVista) {
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
-        return TestoErroreFile(QStringLiteral("Impossibile leggere il file di stampa"), file);
+        return TestoErroreFile(QStringLiteral("Impossibile leggere il file di stampa"), file,
+                               errno);
     const QByteArray vecchio = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return TestoErroreFile(QStringLiteral("Impossibile leggere il file di stampa"), file);
+        return TestoErroreFile(QStringLiteral("Impossibile leggere il file di stampa"), file,
+                               errno);
     file.close();
 
     const QByteArray letto = blocco.Byte();
@@ -29,12 +34,14 @@ std::optional<QString> SalvaBlocco(const QString& percorso, BloccoDiStampa& bloc
     if (scritto != letto) {
         QSaveFile salva(percorso);
         if (!salva.open(QIODevice::WriteOnly))
-            return TestoErroreFile(QStringLiteral("Impossibile salvare il file di stampa"), salva);
+            return TestoErroreFile(QStringLiteral("Impossibile salvare il file di stampa"), salva,
+                                   errno);
         salva.write(vecchio.left(blocco.inizio));
         salva.write(scritto);
         salva.write(vecchio.mid(blocco.Fine()));
-        if (!salva.commit())
-            return TestoErroreFile(QStringLiteral("Impossibile salvare il file di stampa"), salva);
+        if (!ConfermaSalvataggio(salva))
+            return TestoErroreFile(QStringLiteral("Impossibile salvare il file di stampa"), salva,
+                                   errno);
     }
     blocco = std::move(nuovo);
     return std::nullopt;

@@ -3,30 +3,38 @@
 #include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
+#include "routines/ConfermaSalvataggio.h"
+#include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+
 ScritturaFileStampa::ScritturaFileStampa(const PostoDiLavoro& posto)
     : file_(PercorsoFile(FileDiStampa::Stampa, posto)) {
     file_.setDirectWriteFallback(false);
     if (!file_.open(QIODevice::WriteOnly))
-        fallito(QStringLiteral("aprire"));
+        fallito(QStringLiteral("aprire"), errno);
 }
 
-void ScritturaFileStampa::fallito(const QString& azione) const {
-    throw ErroreStampa(
-        QStringLiteral("Impossibile %1 il file di stampa %2 (cartella %3): %4.\r\n"
-                       "Il file di stampa precedente è rimasto com'era.")
-            .arg(azione, QFileInfo(file_.fileName()).fileName(),
-                 QDir::toNativeSeparators(QFileInfo(file_.fileName()).absolutePath()),
-                 file_.errorString()));
+void ScritturaFileStampa::fallito(const QString& azione, int codiceErrore) const {
+    const QString motivo = MotivoErroreFile(file_, codiceErrore);
+    const QFileInfo stampa(file_.fileName());
+    QString testo = QStringLiteral("Impossibile %1 il file di stampa %2 (cartella %3): %4.")
+                        .arg(azione, stampa.fileName(),
+                             QDir::toNativeSeparators(stampa.absolutePath()), motivo);
+    // Nothing was put in the print file's place: a print file there is the
+    // previous one.
+    if (stampa.exists())
+        testo += QStringLiteral("\r\nIl file di stampa precedente è rimasto com'era.");
+    throw ErroreStampa(testo);
 }
 
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
     if (file_.write(byte) != byte.size())
-        fallito(QStringLiteral("scrivere"));
+        fallito(QStringLiteral("scrivere"), errno);
     scritti_ += byte;
 }
 
@@ -35,8 +43,8 @@ void ScritturaFileStampa::scriviRiga(const QString& riga) {
 }
 
 void ScritturaFileStampa::conferma() {
-    if (!file_.commit())
-        fallito(QStringLiteral("salvare"));
+    if (!ConfermaSalvataggio(file_))
+        fallito(QStringLiteral("salvare"), errno);
 }
 
 void ScriviFileStampa(const PostoDiLavoro& posto, const QByteArray& contenuto) {

@@ -33,7 +33,9 @@ class ScritturaFileStampa {
     const QByteArray& scritti() const { return scritti_; }
 
   private:
-    [[noreturn]] void fallito(const QString& azione) const;
+    // Raises ErroreStampa for the failed action, with the cause the
+    // system's error code gives.
+    [[noreturn]] void fallito(const QString& azione, int codiceErrore) const;
     QSaveFile file_;
     QByteArray scritti_;
 };

@@ -1,19 +1,23 @@
 #include "print/LeggiRighe.h"
 
 #include "print/ErroreStampa.h"
+#include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 std::optional<QStringList> LeggiRighe(const QString& percorso) {
     QFile file(percorso);
     if (!QFileInfo(percorso).isFile())
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
-        throw ErroreStampa(QStringLiteral("Impossibile leggere il file %1: %2.")
-                               .arg(QDir::toNativeSeparators(percorso), file.errorString()));
+        throw ErroreStampa(
+            QStringLiteral("Impossibile leggere il file %1: %2.")
+                .arg(QDir::toNativeSeparators(percorso), MotivoErroreFile(file, errno)));
     return RigheDaByte(file.readAll());
 }
 

@@ -7,8 +7,12 @@
 #include "mdbwriter/Intestazione.h"
 #include "mdbwriter/PagineMappe.h"
 #include "mdbwriter/ScritturaTabella.h"
+#include "routines/ConfermaSalvataggio.h"
+#include "routines/MotivoDiSistema.h"
 
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 constexpr std::uint32_t PaginaIntestazione = 0;
@@ -47,7 +51,8 @@ QByteArray ScrittoreMdb::contenuto() const {
 void ScrittoreMdb::salva(const QString& percorso) const {
     const QByteArray byte = contenuto();
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit())
-        throw ErroreScrittura(
-            QStringLiteral("Impossibile scrivere %1: %2").arg(percorso, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() ||
+        !ConfermaSalvataggio(file))
+        throw ErroreScrittura(QStringLiteral("Impossibile scrivere %1: %2.")
+                                  .arg(percorso, MotivoErroreFile(file, errno)));
 }

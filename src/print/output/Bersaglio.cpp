@@ -2,7 +2,7 @@
 
 #include "print/ErroreStampa.h"
 #include "print/output/CodaCups.h"
-#include "print/output/MotivoDiSistema.h"
+#include "routines/MotivoDiSistema.h"
 #include "routines/TrovaFile.h"
 
 #include <QFile>

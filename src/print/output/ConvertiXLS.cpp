@@ -5,11 +5,15 @@
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
 #include "print/output/RigaXLS.h"
+#include "routines/ConfermaSalvataggio.h"
+#include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"
 #include "routines/TrovaFile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 QString ConvertiXLS(const QString& fileStampa, const PostoDiLavoro& posto) {
     const std::optional<QStringList> righe = LeggiRighe(TrovaFile(fileStampa).percorso());
@@ -31,10 +35,12 @@ QString ScriviFoglioXLS(const QStringList& righe, const PostoDiLavoro& posto) {
 
     QSaveFile file(foglio);
     if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size() ||
-        !file.commit())
+        !ConfermaSalvataggio(file)) {
+        const QString motivo = MotivoErroreFile(file, errno);
         throw ErroreStampa(
             QStringLiteral("Impossibile scrivere il foglio di calcolo %1 (%2); se è aperto in un "
                            "altro programma, chiuderlo e riprovare.")
-                .arg(QFileInfo(foglio).fileName(), file.errorString()));
+                .arg(QFileInfo(foglio).fileName(), motivo));
+    }
     return foglio;
 }

@@ -3,12 +3,16 @@
 #include "print/ErroreStampa.h"
 #include "print/output/MisuraPagine.h"
 #include "print/output/PaginaQt.h"
+#include "routines/ConfermaSalvataggio.h"
+#include "routines/MotivoDiSistema.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -28,7 +32,7 @@ void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& imposta
                      const QString& percorso, const QString& destinazione) {
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
-        Fallito(destinazione, percorso, file.errorString());
+        Fallito(destinazione, percorso, MotivoErroreFile(file, errno));
     {
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("Tableau Settimanale"));
@@ -41,6 +45,6 @@ void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& imposta
         if (!StampaSuPagine(righe, impostazioni, pdf))
             Fallito(destinazione, percorso, QStringLiteral("il PDF non si è potuto comporre"));
     }
-    if (!file.commit())
-        Fallito(destinazione, percorso, file.errorString());
+    if (!ConfermaSalvataggio(file))
+        Fallito(destinazione, percorso, MotivoErroreFile(file, errno));
 }
