@@ -6,11 +6,70 @@
 
 namespace {
 
-[[noreturn]] void Rifiutato(const QString& coda, const QString& destinazione) {
+// How long a connection to the scheduler is waited for before it is taken
+// as not answering.
+constexpr int AttesaServizioMs = 3000;
+
+// The cause of the last failed request to the scheduler, in Italian: the
+// server's own text is English.
+QString MotivoCups() {
+    switch (cupsLastError()) {
+    case IPP_STATUS_ERROR_NOT_FOUND:
+        return QStringLiteral("la coda non esiste");
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+        return QStringLiteral("la coda non accetta lavori");
+    case IPP_STATUS_ERROR_FORBIDDEN:
+    case IPP_STATUS_ERROR_NOT_AUTHORIZED:
+    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
+        return QStringLiteral("permesso negato dal servizio di stampa");
+    case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED:
+        return QStringLiteral("la coda non accetta documenti di questo formato");
+    case IPP_STATUS_ERROR_REQUEST_ENTITY:
+        return QStringLiteral("lavoro troppo grande per la coda");
+    case IPP_STATUS_ERROR_BUSY:
+        return QStringLiteral("la stampante è occupata");
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+        return QStringLiteral("il servizio di stampa (CUPS) non risponde");
+    default:
+        return QStringLiteral("errore del servizio di stampa n. 0x%1")
+            .arg(static_cast<int>(cupsLastError()), 4, 16, QChar(u'0'));
+    }
+}
+
+[[noreturn]] void Fallito(const QString& destinazione, const QString& motivo) {
     throw ErroreStampa(
-        QStringLiteral("Stampa su \"%1\" non eseguita: la coda di stampa \"%2\" ha rifiutato "
-                       "il lavoro (%3).")
-            .arg(destinazione, coda, QString::fromUtf8(cupsLastErrorString())));
+        QStringLiteral("Stampa su \"%1\" non eseguita: %2.").arg(destinazione, motivo));
+}
+
+[[noreturn]] void Rifiutato(const QString& coda, const QString& destinazione) {
+    if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        throw ErroreStampa(TestoServizioNonRisponde(destinazione));
+    Fallito(destinazione, QStringLiteral("la coda di stampa \"%1\" ha rifiutato il lavoro (%2)")
+                              .arg(coda, MotivoCups()));
+}
+
+// A queue that is stopped or rejects jobs would keep the job or refuse it
+// without printing it: it is named before anything is sent.
+void ControllaCoda(const QString& coda, const QString& destinazione) {
+    cups_dest_t* trovata = cupsGetNamedDest(CUPS_HTTP_DEFAULT, coda.toUtf8().constData(), nullptr);
+    if (!trovata) {
+        if (!ServizioDiStampaRisponde())
+            throw ErroreStampa(TestoServizioNonRisponde(destinazione));
+        Fallito(destinazione, QStringLiteral("la coda di stampa \"%1\" non esiste").arg(coda));
+    }
+    const QString stato =
+        QString::fromUtf8(cupsGetOption("printer-state", trovata->num_options, trovata->options));
+    const QString accetta = QString::fromUtf8(
+        cupsGetOption("printer-is-accepting-jobs", trovata->num_options, trovata->options));
+    cupsFreeDests(1, trovata);
+    if (stato == QString::number(IPP_PSTATE_STOPPED))
+        Fallito(destinazione, QStringLiteral("la coda di stampa \"%1\" è disattivata; "
+                                             "l'amministratore la riattiva con cupsenable %1")
+                                  .arg(coda));
+    if (accetta == u"false")
+        Fallito(destinazione, QStringLiteral("la coda di stampa \"%1\" non accetta lavori; "
+                                             "l'amministratore la riapre con cupsaccept %1")
+                                  .arg(coda));
 }
 
 // The job's options, freed with the job attempt whatever its outcome.
@@ -34,6 +93,19 @@ class Opzioni {
 
 } // namespace
 
+bool ServizioDiStampaRisponde() {
+    http_t* collegamento = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
+                                        cupsEncryption(), 1, AttesaServizioMs, nullptr);
+    httpClose(collegamento);
+    return collegamento != nullptr;
+}
+
+QString TestoServizioNonRisponde(const QString& destinazione) {
+    return QStringLiteral("Il servizio di stampa (CUPS) non risponde: su \"%1\" non è stato "
+                          "stampato nulla. Controllare che il servizio sia avviato (server %2).")
+        .arg(destinazione, QString::fromUtf8(cupsServer()));
+}
+
 bool EsisteCodaCups(const QString& coda) {
     if (coda.isEmpty())
         return false;
@@ -45,6 +117,7 @@ bool EsisteCodaCups(const QString& coda) {
 void InviaLavoroCups(const QString& coda, const QString& titolo, const char* formato,
                      const QByteArray& dati, const OpzioniCups& opzioni,
                      const QString& destinazione) {
+    ControllaCoda(coda, destinazione);
     const QByteArray nomeCoda = coda.toUtf8();
     const QByteArray nomeLavoro = titolo.toUtf8();
     const Opzioni elenco(opzioni);
@@ -61,11 +134,10 @@ void InviaLavoroCups(const QString& coda, const QString& titolo, const char* for
     // waiting for the rest of it; a job left incomplete is cancelled.
     const ipp_status_t esito = cupsFinishDocument(CUPS_HTTP_DEFAULT, nomeCoda.constData());
     if (!inviato || esito > IPP_STATUS_OK_CONFLICTING) {
-        const QString motivo = QString::fromUtf8(cupsLastErrorString());
+        const QString motivo = MotivoCups();
         cupsCancelJob2(CUPS_HTTP_DEFAULT, nomeCoda.constData(), lavoro, 0);
-        throw ErroreStampa(
-            QStringLiteral("Stampa su \"%1\" non eseguita: la coda di stampa \"%2\" non ha "
-                           "ricevuto il lavoro (%3).")
-                .arg(destinazione, coda, motivo));
+        Fallito(destinazione,
+                QStringLiteral("la coda di stampa \"%1\" non ha ricevuto il lavoro (%2)")
+                    .arg(coda, motivo));
     }
 }

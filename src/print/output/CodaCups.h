@@ -9,13 +9,22 @@
 
 using OpzioniCups = QList<QPair<QByteArray, QByteArray>>;
 
+// Whether the CUPS scheduler (CUPS_SERVER, else the client's configured
+// server) takes a connection within a few seconds.
+bool ServizioDiStampaRisponde();
+
+// The message for a print on `destinazione` that did not reach the
+// scheduler.
+QString TestoServizioNonRisponde(const QString& destinazione);
+
 // True when the name is a queue of the running CUPS server (false when there
 // is no server).
 bool EsisteCodaCups(const QString& coda);
 
 // Sends the bytes to the queue as one job of the given document format
-// (CUPS_FORMAT_RAW, CUPS_FORMAT_PDF). A queue that does not take the job
-// raises ErroreStampa with the server's reason and the destination's name.
+// (CUPS_FORMAT_RAW, CUPS_FORMAT_PDF). A queue that does not take the job,
+// is stopped or rejects jobs, and a scheduler that does not answer, raise
+// ErroreStampa with the cause and the destination's name.
 void InviaLavoroCups(const QString& coda, const QString& titolo, const char* formato,
                      const QByteArray& dati, const OpzioniCups& opzioni,
                      const QString& destinazione);

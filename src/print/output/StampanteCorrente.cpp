@@ -57,8 +57,12 @@ void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impos
                        bool fronteRetro, const QString& destinazione) {
     const QString nome = StampanteCorrente();
     const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
-    if (nome.isEmpty() || info.isNull())
+    if (nome.isEmpty() || info.isNull()) {
+        // Without the scheduler the printers cannot be listed at all.
+        if (!ServizioDiStampaRisponde())
+            throw ErroreStampa(TestoServizioNonRisponde(destinazione));
         Fallito(destinazione, QStringLiteral("nessuna stampante installata"));
+    }
     if (fronteRetro)
         Stato().fronteRetro = true;
 

@@ -63,6 +63,10 @@ bool CodaDiProva::rifiuta() const {
     return Esegui(QStringLiteral("cupsreject"), {nome_});
 }
 
+bool CodaDiProva::disattiva() const {
+    return Esegui(QStringLiteral("cupsdisable"), {nome_});
+}
+
 PortaDiStampa::PortaDiStampa() {
     ascolto_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in indirizzo{};

@@ -25,6 +25,8 @@ class CodaDiProva {
     const QString& nome() const { return nome_; }
     // Makes the queue refuse new jobs.
     bool rifiuta() const;
+    // Stops the queue: it takes jobs but prints none.
+    bool disattiva() const;
 
   private:
     QString nome_;

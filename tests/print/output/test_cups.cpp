@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 // Printing through a real CUPS server: the cups-pdf queue for printing
 // through the driver, raw queues on a local port for direct output, and a
 // queue that refuses jobs. Skipped where no CUPS server can be started.
@@ -143,15 +145,23 @@ TEST_F(StampaCups, DirectOutputIsARawJobArrivingByteForByte) {
     EXPECT_EQ(stampante.ricevuti(60), QByteArray(atteso, sizeof atteso - 1));
 }
 
+// A queue that rejects jobs, and one that is stopped (where a job would wait
+// unprinted), are named with their state, in Italian.
 TEST_F(StampaCups, QueueThatRefusesJobsIsReported) {
     const CodaDiProva coda(Unico("TS_Rifiuta"), QStringLiteral("socket://127.0.0.1:9"));
-    if (!coda.creata() || !coda.rifiuta())
+    const CodaDiProva ferma(Unico("TS_Ferma"), QStringLiteral("socket://127.0.0.1:9"));
+    if (!coda.creata() || !coda.rifiuta() || !ferma.creata() || !ferma.disattiva())
         GTEST_SKIP() << "Prova saltata: lpadmin non può creare code di stampa (servono i diritti "
                         "di amministratore)";
     richiesta_.destinazione = QStringLiteral("Magazzino");
-    for (const ImpostazioniStampa& impostazioni : {Diretta(coda.nome()), Driver(coda.nome(), 60)}) {
-        const QString messaggio = Errore(impostazioni);
-        EXPECT_TRUE(messaggio.contains(QStringLiteral("\"Magazzino\""))) << messaggio.toStdString();
-        EXPECT_TRUE(messaggio.contains(coda.nome())) << messaggio.toStdString();
+    for (const auto& [nome, stato] : {std::pair{coda.nome(), QStringLiteral("non accetta lavori")},
+                                      std::pair{ferma.nome(), QStringLiteral("è disattivata")}}) {
+        for (const ImpostazioniStampa& impostazioni : {Diretta(nome), Driver(nome, 60)}) {
+            const QString messaggio = Errore(impostazioni);
+            EXPECT_TRUE(messaggio.startsWith(u"Stampa su \"Magazzino\" non eseguita: la coda di "
+                                             u"stampa \"" +
+                                             nome + u"\" " + stato))
+                << messaggio.toStdString();
+        }
     }
 }
