@@ -8,7 +8,9 @@
 #include "print/ErroreStampa.h"
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
+#include "routines/TrovaFile.h"
 #include "tableau/ControlloRichiesta.h"
+#include "tableau/ElenchiDiScelta.h"
 #include "ui/Programma.h"
 
 #include <cstdio>
@@ -17,15 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int Invio = 13;
-
-// Every record of the set that meets the condition, in record-set order.
-template <class Azione> void PerOgni(Recordset& tabella, const Criterio& criterio, Azione azione) {
-    tabella.FindFirst(criterio);
-    while (!tabella.NoMatch()) {
-        azione();
-        tabella.FindNext(criterio);
-    }
-}
 
 const QString TitoloArchivio = u"Archivio non disponibile"_s;
 
@@ -41,6 +34,19 @@ QString Oggi() {
 
 void Avvisa(Rifiuto rifiuto) {
     Messaggio(TestoRifiuto(rifiuto), StileAvviso, TitoloRifiuto(rifiuto));
+}
+
+// Said when the databases are not all there at start: the program was most
+// likely started in another folder than the suite's.
+QString ComeSceglierLaCartella() {
+    for (const QString& file : FileArchivi) {
+        if (!TrovaFile(file).esiste())
+            return u"\r\nIl programma cerca gli archivi nella cartella in cui è avviato. Dal menu "
+                   u"delle applicazioni è la cartella della riga Path= del file "
+                   u"tableau-settimanale.desktop, che l'amministratore imposta sulla cartella "
+                   u"condivisa della suite (vedere man tableau-settimanale)."_s;
+    }
+    return {};
 }
 
 void ScriviErrore(const QString& testo) {
@@ -114,8 +120,9 @@ void SetDesk::Form_Load() {
             Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
         }
     } catch (const ErroreArchivio& errore) {
-        ScriviErrore(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, TitoloArchivio);
+        const QString testo = errore.messaggio() + ComeSceglierLaCartella();
+        ScriviErrore(testo);
+        Messaggio(testo, StileAvviso, TitoloArchivio);
         ImpostaEsito(1);
         Unload();
     }
@@ -133,11 +140,8 @@ void SetDesk::Form_Activate() {
             if (Archivi[i] && Archivi[i]->cambiatoSulDisco())
                 Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
         }
-        Recordset& hotels = *Tabelle[ArchivioHotels];
-        PerOgni(hotels, Campo(u"Numero"_s) > Valore(0), [&] {
-            Combo1(0).AddItem(VoceElenco(hotels.Campo(u"Numero"_s).intero(),
-                                         hotels.Campo(u"RagioneSociale"_s).testo()));
-        });
+        for (const VoceDiScelta& hotel : HotelDaScegliere(*Tabelle[ArchivioHotels]))
+            Combo1(0).AddItem(VoceElenco(hotel.numero, hotel.nome));
     } catch (const ErroreArchivio& errore) {
         segnala(errore.messaggio(), TitoloArchivio);
         return;
@@ -212,12 +216,8 @@ void SetDesk::Tasto_Click(int Index) {
 void SetDesk::sceltaHotel() {
     HotelScelto = NumeroDellaVoce(Combo1(0).Text());
     Combo1(1).Clear();
-    Recordset& tableau = *Tabelle[ArchivioTableau];
-    PerOgni(tableau,
-            Campo(u"NumeroHotel"_s) == Valore(HotelScelto) && Campo(u"Codice"_s) > Valore(0), [&] {
-                Combo1(1).AddItem(VoceElenco(tableau.Campo(u"Codice"_s).intero(),
-                                             tableau.Campo(u"Descrizione"_s).testo()));
-            });
+    for (const VoceDiScelta& tableau : TableauDaScegliere(*Tabelle[ArchivioTableau], HotelScelto))
+        Combo1(1).AddItem(VoceElenco(tableau.numero, tableau.nome));
     if (Combo1(1).ListCount() == 0) {
         chiudiPerMancanza(u"l'albergo %1 non ha tableau in Tableau.mdb"_s.arg(HotelScelto));
         return;
@@ -226,31 +226,16 @@ void SetDesk::sceltaHotel() {
     Combo1(1).setText(Combo1(1).List(0));
 }
 
-// The default range runs from the lowest to the highest room of the tableau
-// that is a bedroom (type of kind "C"), in text order: 101 comes before 99.
+// The room fields get the range proposed for the tableau (IntervalloProposto).
 void SetDesk::sceltaTableau() {
     Database tipi = DBEngine::istanza().OpenDatabase(u"TipiCamere.mdb"_s);
     Recordset tipiCamere = tipi.OpenRecordset(u"TipiCamere"_s);
-    QString minima(QChar(255));
-    QString massima;
     TableauScelto = NumeroDellaVoce(Combo1(1).Text());
-    Recordset& camere = *Tabelle[ArchivioCamere];
-    PerOgni(camere,
-            Campo(u"NumeroHotel"_s) == Valore(HotelScelto) &&
-                Campo(u"NumeroTableau"_s) == Valore(TableauScelto),
-            [&] {
-                const QString camera = camere.Campo(u"NumeroCamera"_s).testo();
-                tipiCamere.FindFirst(Campo(u"Sigla"_s) == camere.Campo(u"TipoCamera"_s));
-                if (tipiCamere.NoMatch() || tipiCamere.Campo(u"Tipologia"_s).testo() != u"C")
-                    return;
-                if (minima > camera)
-                    minima = camera;
-                if (massima < camera)
-                    massima = camera;
-            });
+    const IntervalloCamere intervallo =
+        IntervalloProposto(*Tabelle[ArchivioCamere], tipiCamere, HotelScelto, TableauScelto);
     tipi.Close();
-    Text1(0).setText(minima);
-    Text1(1).setText(massima);
+    Text1(0).setText(intervallo.prima);
+    Text1(1).setText(intervallo.ultima);
     Tasto(0).SetFocus();
 }
 

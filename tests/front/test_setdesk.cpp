@@ -346,6 +346,8 @@ void TestSetDesk::archiviMancantiUnMessaggioEUscita() {
     QVERIFY2(avviso.testo.contains(QStringLiteral("Tableau.mdb")), qPrintable(avviso.testo));
     QVERIFY2(avviso.testo.contains(QDir::toNativeSeparators(QDir::currentPath())),
              qPrintable(avviso.testo));
+    // How the folder is chosen, for a program started from the desktop in the wrong one.
+    QVERIFY2(avviso.testo.contains(QStringLiteral("riga Path=")), qPrintable(avviso.testo));
     QCOMPARE(avviso.stile, StileAvviso);
     QVERIFY(errori.testo().contains("Tableau.mdb"));
 }

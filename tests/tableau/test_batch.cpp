@@ -1,3 +1,4 @@
+#include "front/ArchiviDiProva.h"
 #include "print/VariabiliDiProva.h"
 #include "routines/Orologio.h"
 #include "tableau/SuiteDiProva.h"
@@ -82,9 +83,13 @@ class Batch : public ::testing::Test {
 };
 
 TEST_F(Batch, ScriveIlFileStampa) {
+    // Quiet when all went well, as cron wants it; --verboso says what was written where.
     EXPECT_EQ(esegui(kPiccola), Riuscito) << errori_.toStdString();
-    EXPECT_EQ(uscita_, "Tableau scritto nel file di stampa FD1\n");
+    EXPECT_EQ(uscita_, "");
     EXPECT_EQ(errori_, "");
+    EXPECT_EQ(esegui(QStringList(kPiccola) << "--verboso"), Riuscito);
+    EXPECT_EQ(uscita_, "Tableau scritto nel file di stampa FD1 (cartella " +
+                           QDir::toNativeSeparators(cartella_.percorso()) + ")\n");
     EXPECT_EQ(Differenza(FileAtteso(QStringLiteral("piccolo.txt")), cartella_.leggi("FD1")),
               QString());
     // A date typed as ggmmaa is completed, as Enter completes it in the window.
@@ -132,6 +137,29 @@ TEST_F(Batch, ErroriConEsitoProprio) {
     EXPECT_EQ(esegui(kPiccola), FileStampaNonScritto);
     EXPECT_TRUE(errori_.startsWith(u"Impossibile aprire il file di stampa FD1"))
         << errori_.toStdString();
+}
+
+// What --elenca shows of the selection window's suite: the hotels and
+// tableaux the window lists, with the room range it proposes (text order,
+// bedrooms only), aligned; a missing database ends it as a report would.
+TEST(ElencoBatch, HotelTableauEIntervalli) {
+    CartellaDiProva cartella;
+    ScriviArchiviDiProva();
+    QString uscita, errori;
+    QTextStream flussoUscita(&uscita), flussoErrori(&errori);
+    EXPECT_EQ(EseguiBatch({"--elenca"}, flussoUscita, flussoErrori), Riuscito);
+    EXPECT_EQ(errori, "");
+    EXPECT_EQ(uscita, "Hotel  1  Hotel Uno\n"
+                      "  Tableau 7  Piano primo   camere da 101 a 99\n"
+                      "  Tableau 2  Appartamenti  nessuna camera da letto\n"
+                      "Hotel 12  Hotel Dodici\n"
+                      "  Tableau 3  Dodici        camere da 12 a 12\n");
+
+    QFile::remove("TipiCamere.mdb");
+    uscita.clear();
+    EXPECT_EQ(EseguiBatch({"--elenca"}, flussoUscita, flussoErrori), ArchivioIllegibile);
+    EXPECT_EQ(uscita, "");
+    EXPECT_TRUE(errori.startsWith(u"Archivio non trovato: TipiCamere.mdb")) << errori.toStdString();
 }
 
 // The executable itself: its exit status and its messages on the standard

@@ -7,8 +7,13 @@
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/ErroreTableau.h"
 #include "tableau/StampaTableau.h"
+#include "tableau/batch/ElencoSuite.h"
 #include "tableau/batch/OpzioniBatch.h"
 #include "tableau/batch/UscitaBatch.h"
+
+#include <QDir>
+
+#include <new>
 
 namespace {
 
@@ -24,6 +29,17 @@ void scrivi(QTextStream& flusso, const QString& testo) {
 int rifiuta(QTextStream& errori, const QString& titolo, const QString& testo) {
     scrivi(errori, titolo + u'\n' + testo);
     return RichiestaNonValida;
+}
+
+int elenca(QTextStream& uscita, QTextStream& errori) {
+    try {
+        uscita << ElencoSuite();
+        uscita.flush();
+        return Riuscito;
+    } catch (const ErroreArchivio& errore) {
+        scrivi(errori, errore.messaggio());
+        return ArchivioIllegibile;
+    }
 }
 
 } // namespace
@@ -44,6 +60,8 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
     }
     if (opzioni.orologio)
         FissaOrologio(opzioni.orologio);
+    if (opzioni.elenca)
+        return elenca(uscita, errori);
 
     PostoDiLavoro posto;
     try {
@@ -66,9 +84,14 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
         const QStringList righe =
             StampaTableau(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera,
                           *opzioni.ultimaCamera, data, HotelETableau::SoloEsistenti);
-        scrivi(uscita, QStringLiteral("Tableau scritto nel file di stampa %1")
-                           .arg(NomeFile(FileDiStampa::Stampa, posto)));
-        return EseguiUsciteBatch(opzioni, posto, righe, uscita, errori);
+        // As cron wants it: a run that went well writes nothing, unless asked.
+        QString taciuto;
+        QTextStream silenzio(&taciuto);
+        QTextStream& resoconto = opzioni.verboso ? uscita : silenzio;
+        scrivi(resoconto, QStringLiteral("Tableau scritto nel file di stampa %1 (cartella %2)")
+                              .arg(NomeFile(FileDiStampa::Stampa, posto),
+                                   QDir::toNativeSeparators(QDir::currentPath())));
+        return EseguiUsciteBatch(opzioni, posto, righe, resoconto, errori);
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
         return RichiestaNonValida;
@@ -78,9 +101,13 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
     } catch (const ErroreStampa& errore) {
         scrivi(errori, errore.messaggio());
         return FileStampaNonScritto;
-    } catch (const std::exception& errore) {
-        scrivi(errori,
-               QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(errore.what())));
+    } catch (const std::bad_alloc&) {
+        scrivi(errori, QStringLiteral("Memoria esaurita: il lavoro non è stato completato."));
+        return ErroreImprevisto;
+    } catch (const std::exception&) {
+        // The library's own text is English and means nothing at the desk.
+        scrivi(errori, QStringLiteral("Errore imprevisto del programma: il lavoro non è stato "
+                                      "completato."));
         return ErroreImprevisto;
     }
 }

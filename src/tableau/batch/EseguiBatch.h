@@ -18,6 +18,6 @@ enum EsitoBatch : int {
 // arguments (without the program's name): the same checks of the room range
 // and the date with the same Italian messages, then the report; unlike the
 // window it refuses a hotel or tableau that the databases do not hold. Help,
-// the version and the name of the file written go to `uscita`, every error
-// to `errori`.
+// the version, the list of the suite (--elenca) and, with --verboso only,
+// the names of the files written go to `uscita`, every error to `errori`.
 int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori);

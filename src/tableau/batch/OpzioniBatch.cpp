@@ -1,5 +1,6 @@
 #include "tableau/batch/OpzioniBatch.h"
 
+#include "routines/ErroreRigaDiComando.h"
 #include "tableau/batch/UscitaBatch.h"
 
 #include <QCommandLineParser>
@@ -59,6 +60,14 @@ std::vector<OpzioneBatch> opzioni() {
     };
     for (OpzioneBatch& opzione : OpzioniUscitaBatch())
         elenco.push_back(std::move(opzione));
+    elenco.push_back({QStringLiteral("elenca"), QString(),
+                      QStringLiteral("elenca gli hotel e i tableau degli archivi, con "
+                                     "l'intervallo di camere proposto, ed esce"),
+                      [](OpzioniBatch& o, const QString&) { o.elenca = true; }});
+    elenco.push_back({QStringLiteral("verboso"), QString(),
+                      QStringLiteral("dice quali file ha scritto e dove (senza, un lavoro "
+                                     "riuscito non scrive nulla)"),
+                      [](OpzioniBatch& o, const QString&) { o.verboso = true; }});
     elenco.push_back({QStringLiteral("version"), QString(),
                       QStringLiteral("mostra la versione ed esce"),
                       [](OpzioniBatch& o, const QString&) { o.versione = true; }});
@@ -68,48 +77,11 @@ std::vector<OpzioneBatch> opzioni() {
     return elenco;
 }
 
-const OpzioneBatch* trova(const QString& nome) {
-    for (const OpzioneBatch& opzione : OpzioniConosciute()) {
-        if (opzione.nome == nome)
-            return &opzione;
-    }
-    return nullptr;
-}
-
 QStringList nomi(const OpzioneBatch& opzione) {
     QStringList nomi{opzione.nome};
     if (!opzione.breve.isEmpty())
         nomi.prepend(opzione.breve);
     return nomi;
-}
-
-// The parser words its faults in English: the fault is found again in the
-// arguments and told in Italian. Besides an unknown option there are two:
-// an option that takes no value given one with "=", and an option that
-// takes a value as the last argument, without it.
-QString motivo(const QCommandLineParser& parser, const QStringList& argomenti) {
-    if (const QStringList sconosciute = parser.unknownOptionNames(); !sconosciute.isEmpty()) {
-        const QString& nome = sconosciute.front();
-        return QStringLiteral("Opzione sconosciuta: %1%2. Usare --help per l'elenco delle opzioni.")
-            .arg(nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nome);
-    }
-    for (qsizetype i = 0; i < argomenti.size(); ++i) {
-        const QString& argomento = argomenti[i];
-        if (argomento == u"--")
-            break;
-        if (!argomento.startsWith(QLatin1String("--")))
-            continue;
-        const qsizetype uguale = argomento.indexOf(u'=');
-        const QString nome = argomento.mid(2, uguale < 0 ? -1 : uguale - 2);
-        const OpzioneBatch* opzione = trova(nome);
-        if (!opzione)
-            continue;
-        if (opzione->valore.isEmpty() && uguale >= 0)
-            return QStringLiteral("L'opzione --%1 non vuole un valore.").arg(nome);
-        if (!opzione->valore.isEmpty() && uguale < 0 && ++i == argomenti.size())
-            return QStringLiteral("Manca il valore dell'opzione --%1.").arg(nome);
-    }
-    return parser.errorText();
 }
 
 } // namespace
@@ -121,11 +93,13 @@ const std::vector<OpzioneBatch>& OpzioniConosciute() {
 
 OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
     QCommandLineParser parser;
+    QList<QCommandLineOption> daLeggere;
     for (const OpzioneBatch& opzione : OpzioniConosciute())
-        parser.addOption(QCommandLineOption(nomi(opzione), opzione.descrizione, opzione.valore));
+        daLeggere.append(QCommandLineOption(nomi(opzione), opzione.descrizione, opzione.valore));
+    parser.addOptions(daLeggere);
     // The parser takes the program's name first.
     if (!parser.parse(QStringList{QStringLiteral("tableau-settimanale-batch")} + argomenti))
-        throw ErroreOpzioni(motivo(parser, argomenti));
+        throw ErroreOpzioni(ErroreRigaDiComando(parser, argomenti, daLeggere));
     if (const QStringList altri = parser.positionalArguments(); !altri.isEmpty())
         throw ErroreOpzioni(
             QStringLiteral(
@@ -142,7 +116,7 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
         for (const QString& valore : parser.values(opzione.nome))
             opzione.applica(letto, valore);
     }
-    if (letto.aiuto || letto.versione)
+    if (letto.aiuto || letto.versione || letto.elenca)
         return letto;
     QStringList mancanti;
     if (!letto.hotel)
@@ -166,10 +140,12 @@ QString TestoAiuto() {
     QString testo = QStringLiteral(
         "Uso: tableau-settimanale-batch --hotel N --tableau N --dalla-camera CAMERA --alla-camera "
         "CAMERA [--data GG/MM/AAAA] [altre opzioni]\n"
+        "   o: tableau-settimanale-batch --elenca\n"
         "\n"
         "Scrive il tableau settimanale delle camere nel file di stampa della postazione\n"
         "(\"FD\" seguito dal valore di PCLocal), senza finestre, leggendo gli archivi della\n"
-        "cartella corrente.\n"
+        "cartella corrente. Con --elenca mostra invece i numeri degli hotel e dei tableau\n"
+        "da indicare.\n"
         "\n"
         "Opzioni:\n");
     for (const OpzioneBatch& opzione : OpzioniConosciute()) {
@@ -190,6 +166,7 @@ QString TestoAiuto() {
                        "  4  archivio mancante o illeggibile\n"
                        "  5  file di stampa non scrivibile\n"
                        "  6  foglio di calcolo, PDF o stampa non riusciti\n"
-                       "Ogni errore è descritto sullo standard error.\n");
+                       "Ogni errore è descritto sullo standard error; un lavoro riuscito non\n"
+                       "scrive nulla sullo standard output, se non è chiesto --verboso.\n");
     return testo;
 }

@@ -20,6 +20,8 @@ struct OpzioniBatch {
     std::optional<QDateTime> orologio; // the moment the title shows, fixed
     bool aiuto = false;
     bool versione = false;
+    bool elenca = false;  // list the suite's hotels and tableaux instead
+    bool verboso = false; // say what was written and where
 
     // Outputs of the print file once it is written (UscitaBatch.h).
     bool foglio = false;                 // the spreadsheet file
@@ -57,7 +59,8 @@ const std::vector<OpzioneBatch>& OpzioniConosciute();
 
 // Reads the arguments (without the program's name). ErroreOpzioni for an
 // unknown option, a missing or bad value, a required option left out
-// (unless help or the version is asked for), or a stray argument.
+// (unless help, the version or the list of the suite is asked for), or a
+// stray argument.
 OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti);
 
 // The text of --help, Italian.

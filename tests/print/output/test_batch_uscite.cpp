@@ -65,7 +65,7 @@ class BatchUscite : public ::testing::Test {
 } // namespace
 
 TEST_F(BatchUscite, SpreadsheetFileLineForLine) {
-    ASSERT_EQ(Esegui({"--csv"}), Riuscito) << errori_.toStdString();
+    ASSERT_EQ(Esegui({"--csv", "--verboso"}), Riuscito) << errori_.toStdString();
     const QStringList tableau = Tableau();
     const QStringList foglio = DaAnsi(cartella_.leggi(QStringLiteral("fd5.csv")))
                                    .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
@@ -82,7 +82,8 @@ TEST_F(BatchUscite, PdfFileOfThePdfDestination) {
         GTEST_SKIP() << "Prova saltata: poppler-utils non installati";
     // The pages of "Stampante PDF": 7 and 10 points, pages of 60 lines with
     // a margin of 2; landscape, so that the 132 columns of normal print fit.
-    ASSERT_EQ(Esegui({"--pdf", "tableau.pdf", "--orizzontale"}), Riuscito) << errori_.toStdString();
+    ASSERT_EQ(Esegui({"--pdf", "tableau.pdf", "--orizzontale", "--verboso"}), Riuscito)
+        << errori_.toStdString();
     const QString pdf = cartella_.percorso(QStringLiteral("tableau.pdf"));
     EXPECT_TRUE(uscita_.contains(QStringLiteral("\"Stampante PDF\""))) << uscita_.toStdString();
     EXPECT_GE(PaginePdf(pdf), 2);
