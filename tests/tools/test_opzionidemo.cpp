@@ -38,3 +38,26 @@ TEST(OpzioniDemo, RigaDiComandoErrata) {
           QStringList{"--sconosciuta", "x"}})
         EXPECT_THROW(Leggi(errata), std::invalid_argument) << errata.join(' ').toStdString();
 }
+
+// --help, -h and --version are answered rather than refused, whatever else
+// the line holds; a refused line is told in Italian, as the batch command
+// tells it.
+TEST(OpzioniDemo, AiutoVersioneEMessaggiInItaliano) {
+    EXPECT_TRUE(Leggi({"--help"}).aiuto);
+    EXPECT_TRUE(Leggi({"-h", "--anni", "0"}).aiuto);
+    EXPECT_TRUE(Leggi({"--version"}).versione);
+    EXPECT_TRUE(TestoAiutoDemo().startsWith(u"Uso: genera-demo CARTELLA"));
+    const auto messaggio = [](const QStringList& argomenti) {
+        try {
+            Leggi(argomenti);
+        } catch (const std::invalid_argument& errore) {
+            return QString::fromStdString(errore.what());
+        }
+        return QString();
+    };
+    EXPECT_EQ(messaggio({"--aiuto", "x"}),
+              "Opzione sconosciuta: --aiuto. Usare --help per l'elenco delle opzioni.");
+    EXPECT_EQ(messaggio({"x", "--seme"}), "Manca il valore dell'opzione --seme.");
+    EXPECT_EQ(messaggio({"--camere", "tante", "x"}),
+              "Il valore di --camere deve essere un numero da 0 a 20000, non \"tante\".");
+}

@@ -12,8 +12,14 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     try {
         const OpzioniDemo opzioni = LeggiOpzioniDemo(app.arguments(), QDate::currentDate());
+        if (opzioni.aiuto || opzioni.versione) {
+            std::printf("%s", qUtf8Printable(
+                                  opzioni.aiuto ? TestoAiutoDemo()
+                                                : QStringLiteral("genera-demo " TS_VERSIONE "\n")));
+            return 0;
+        }
         const QStringList file = GeneraDemo(opzioni);
-        std::printf("%s: %lld archivi scritti\n", qPrintable(opzioni.cartella),
+        std::printf("%s: %lld archivi scritti\n", qUtf8Printable(opzioni.cartella),
                     static_cast<long long>(file.size()));
         return 0;
     } catch (const std::invalid_argument& e) {
