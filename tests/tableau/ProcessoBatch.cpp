@@ -9,7 +9,8 @@ QString ProgrammaBatch() {
 }
 
 EsecuzioneBatch EseguiProgrammaBatch(const QString& cartella, const QString& posto,
-                                     const QStringList& argomenti, int millisecondi) {
+                                     const QStringList& argomenti, int millisecondi,
+                                     const QStringList& avvio) {
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     for (const QString& nome : ambiente.keys())
         if (nome.compare(QLatin1String("PCLocal"), Qt::CaseInsensitive) == 0)
@@ -18,7 +19,10 @@ EsecuzioneBatch EseguiProgrammaBatch(const QString& cartella, const QString& pos
     QProcess processo;
     processo.setProcessEnvironment(ambiente);
     processo.setWorkingDirectory(cartella);
-    processo.start(ProgrammaBatch(), argomenti);
+    if (avvio.isEmpty())
+        processo.start(ProgrammaBatch(), argomenti);
+    else
+        processo.start(avvio.front(), avvio.mid(1) + QStringList{ProgrammaBatch()} + argomenti);
     EsecuzioneBatch esecuzione;
     if (!processo.waitForFinished(millisecondi)) {
         processo.kill();

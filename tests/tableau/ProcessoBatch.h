@@ -16,6 +16,8 @@ struct EsecuzioneBatch {
 QString ProgrammaBatch();
 
 // Runs the command and waits for it at most `millisecondi`; a run that
-// takes longer is killed.
+// takes longer is killed. `avvio`, when given, is a command the program is
+// started through, its path and arguments following (setpriv, unshare).
 EsecuzioneBatch EseguiProgrammaBatch(const QString& cartella, const QString& posto,
-                                     const QStringList& argomenti, int millisecondi = 60000);
+                                     const QStringList& argomenti, int millisecondi = 60000,
+                                     const QStringList& avvio = {});
