@@ -158,10 +158,10 @@ TEST_F(StampaCups, QueueThatRefusesJobsIsReported) {
                                       std::pair{ferma.nome(), QStringLiteral("è disattivata")}}) {
         for (const ImpostazioniStampa& impostazioni : {Diretta(nome), Driver(nome, 60)}) {
             const QString messaggio = Errore(impostazioni);
-            EXPECT_TRUE(messaggio.startsWith(u"Stampa su \"Magazzino\" non eseguita: la coda di "
-                                             u"stampa \"" +
-                                             nome + u"\" " + stato))
-                << messaggio.toStdString();
+            const QString atteso =
+                QStringLiteral("Stampa su \"Magazzino\" non eseguita: la coda di stampa \"%1\" %2")
+                    .arg(nome, stato);
+            EXPECT_TRUE(messaggio.startsWith(atteso)) << messaggio.toStdString();
         }
     }
 }
