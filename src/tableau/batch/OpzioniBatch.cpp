@@ -159,7 +159,7 @@ QString TestoAiuto() {
     testo +=
         QStringLiteral("\n"
                        "Esito:\n"
-                       "  0  tableau scritto\n"
+                       "  0  tableau scritto (o archivi elencati con --elenca)\n"
                        "  2  riga di comando errata\n"
                        "  3  richiesta non valida (intervallo di camere, data, hotel o tableau\n"
                        "     inesistente, valore di PCLocal)\n"
