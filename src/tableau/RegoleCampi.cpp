@@ -36,6 +36,10 @@ QString Taglia(const Valore& valore, qsizetype n) {
     return SenzaSpazi(valore.testo().left(n));
 }
 
+QString Intera(const Valore& valore) {
+    return SenzaSpazi(valore.testo());
+}
+
 std::int64_t Intero(const Valore& valore) {
     if (valore.tipo() == Valore::Tipo::Intero || !valore.numerico())
         return valore.intero();
