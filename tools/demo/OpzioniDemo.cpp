@@ -33,11 +33,15 @@ OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi) {
                  QStringLiteral("N"), QStringLiteral("0")});
     p.addOption({QStringLiteral("anni"), QStringLiteral("anni di storia"), QStringLiteral("N"),
                  QStringLiteral("1")});
+    p.addOption({QStringLiteral("camere-per-tableau"),
+                 QStringLiteral("camere di ogni tableau dell'hotel 1 (prova di carico)"),
+                 QStringLiteral("N"), QStringLiteral("100")});
     if (!p.parse(argomenti))
         Errore(p.errorText());
     if (p.positionalArguments().size() != 1)
         Errore(QStringLiteral(
-            "Uso: genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N --anni N]"));
+            "Uso: genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N --anni N "
+            "--camere-per-tableau N]"));
 
     OpzioniDemo o;
     o.cartella = p.positionalArguments().front();
@@ -54,5 +58,6 @@ OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi) {
         Errore(QStringLiteral("--seme vuole un numero"));
     o.camere = Intero(p, QStringLiteral("camere"), 0, 20000);
     o.anni = Intero(p, QStringLiteral("anni"), 1, 30);
+    o.camerePerTableau = Intero(p, QStringLiteral("camere-per-tableau"), 1, 20000);
     return o;
 }

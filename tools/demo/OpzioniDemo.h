@@ -15,9 +15,10 @@ struct OpzioniDemo {
     std::uint64_t seme = 1;
     int camere = 0;
     int anni = 1;
+    int camerePerTableau = 100; // of hotel 1, at scale
 };
 
 // Reads `genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N]
-// [--anni N]`; `oggi` is the default reference day. Raises
+// [--anni N] [--camere-per-tableau N]`; `oggi` is the default reference day. Raises
 // std::invalid_argument with an Italian message for a bad command line.
 OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi);
