@@ -63,12 +63,12 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
             return rifiuta(errori, TitoloRifiuto(*rifiuto), TestoRifiuto(*rifiuto));
         // A hotel or tableau mistyped in a script is refused rather than
         // written as an empty tableau that looks like a quiet week.
-        const QStringList righe =
-            StampaTableau(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera,
-                          *opzioni.ultimaCamera, data, HotelETableau::SoloEsistenti);
+        const TableauScritto tableau =
+            StampaTableauConDati(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera,
+                                 *opzioni.ultimaCamera, data, HotelETableau::SoloEsistenti);
         scrivi(uscita, QStringLiteral("Tableau scritto nel file di stampa %1")
                            .arg(NomeFile(FileDiStampa::Stampa, posto)));
-        return EseguiUsciteBatch(opzioni, posto, righe, uscita, errori);
+        return EseguiUsciteBatch(opzioni, posto, tableau, uscita, errori);
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
         return RichiestaNonValida;

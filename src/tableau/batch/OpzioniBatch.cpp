@@ -1,5 +1,6 @@
 #include "tableau/batch/OpzioniBatch.h"
 
+#include "tableau/batch/GraficoBatch.h"
 #include "tableau/batch/UscitaBatch.h"
 
 #include <QCommandLineParser>
@@ -58,6 +59,8 @@ std::vector<OpzioneBatch> opzioni() {
          [](OpzioniBatch& o, const QString& v) { o.orologio = momento(v); }},
     };
     for (OpzioneBatch& opzione : OpzioniUscitaBatch())
+        elenco.push_back(std::move(opzione));
+    for (OpzioneBatch& opzione : OpzioniGraficoBatch())
         elenco.push_back(std::move(opzione));
     elenco.push_back({QStringLiteral("version"), QString(),
                       QStringLiteral("mostra la versione ed esce"),
@@ -159,6 +162,7 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
                 .arg(mancanti.join(QStringLiteral(", "))));
     if (letto.stampa && !letto.destinazione)
         throw ErroreOpzioni(QStringLiteral("L'opzione --stampa vuole anche --destinazione NOME."));
+    ControllaOpzioniGrafico(letto);
     return letto;
 }
 
@@ -189,7 +193,7 @@ QString TestoAiuto() {
                        "     inesistente, valore di PCLocal)\n"
                        "  4  archivio mancante o illeggibile\n"
                        "  5  file di stampa non scrivibile\n"
-                       "  6  foglio di calcolo, PDF o stampa non riusciti\n"
+                       "  6  foglio di calcolo, PDF, grafico o stampa non riusciti\n"
                        "Ogni errore è descritto sullo standard error.\n");
     return testo;
 }
