@@ -12,6 +12,7 @@ constexpr double kPasso = 0.5;
 // text is broken into two lines instead.
 constexpr double kRiduzioneSuUnaRiga = 0.85;
 const QString kPuntini = QStringLiteral("\u2026");
+const QString kTrattino = QStringLiteral("-");
 
 // The sizes from `da` down to `a`, both included, in steps of kPasso.
 std::vector<double> misureDa(double da, double a) {
@@ -74,16 +75,22 @@ std::optional<QStringList> dueRigheTraParole(const QStringList& parole, double p
 }
 
 // The first line as many whole words as fit, or as much of a first word
-// too long for a line as fits; the rest of the text after it.
-std::pair<QString, QString> primaRiga(const QString& testo, double punti, const Riga& riga) {
+// too long for a line as fits with a hyphen; the rest of the text after it.
+struct PrimaRiga {
+    QString riga;
+    QString resto;
+    bool spezzata = false;
+};
+PrimaRiga primaRiga(const QString& testo, double punti, const Riga& riga) {
     const QStringList parole = testo.split(u' ');
     qsizetype intere = 0;
     while (intere < parole.size() && riga.entra(parole.mid(0, intere + 1).join(u' '), punti))
         ++intere;
     if (intere > 0)
-        return {parole.mid(0, intere).join(u' '), parole.mid(intere).join(u' ')};
-    const qsizetype caratteri = std::max<qsizetype>(1, riga.caratteriCheEntrano(testo, punti));
-    return {testo.left(caratteri), testo.mid(caratteri).trimmed()};
+        return {parole.mid(0, intere).join(u' '), parole.mid(intere).join(u' '), false};
+    const qsizetype caratteri =
+        std::max<qsizetype>(1, riga.caratteriCheEntrano(testo, punti, kTrattino));
+    return {testo.left(caratteri) + kTrattino, testo.mid(caratteri).trimmed(), true};
 }
 
 QString conPuntini(const QString& testo, double punti, const Riga& riga) {
@@ -118,8 +125,8 @@ TestoAdattato AdattaTesto(const QString& testo, double larghezza, const MisureAm
     const double minimo = ammesse.minimo;
     if (!dueRighe)
         return {{conPuntini(pulito, minimo, riga)}, minimo, true};
-    const auto [prima, resto] = primaRiga(pulito, minimo, riga);
-    if (riga.entra(resto, minimo))
-        return {{prima, resto}, minimo, false};
-    return {{prima, conPuntini(resto, minimo, riga)}, minimo, true};
+    const PrimaRiga prima = primaRiga(pulito, minimo, riga);
+    if (riga.entra(prima.resto, minimo))
+        return {{prima.riga, prima.resto}, minimo, false, prima.spezzata};
+    return {{prima.riga, conPuntini(prima.resto, minimo, riga)}, minimo, true, prima.spezzata};
 }

@@ -10,6 +10,10 @@ struct TestoAdattato {
     QStringList righe;
     double punti = 0;
     bool tagliato = false; // the end did not fit and gave way to an ellipsis
+    bool spezzato = false; // a word too long for a line was broken, with a hyphen
+
+    // Set whole, every word in one piece.
+    bool intero() const { return !tagliato && !spezzato; }
 };
 
 // How a text may be fitted: the largest and smallest size, and whether a
@@ -24,7 +28,8 @@ struct MisureAmmesse {
 // one line at the largest size down to a little below it, then on two lines
 // broken between words from the largest size down to the smallest, then on
 // two lines breaking a word too long for a line; only a text that fits none
-// of these is cut, at the smallest size, with an ellipsis at the end. An
-// empty text gives no lines.
+// of these is cut, at the smallest size, with an ellipsis at the end. A
+// word broken in two ends its first line with a hyphen. An empty text gives
+// no lines.
 TestoAdattato AdattaTesto(const QString& testo, double larghezza, const MisureAmmesse& ammesse,
                           bool grassetto, const MisuraTesto& misura);

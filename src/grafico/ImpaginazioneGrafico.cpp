@@ -156,9 +156,18 @@ Blocco Impaginatore::cella(const CellaGrafico& c, double x, double larghezza, do
                 {QPointF(sinistra, alto + misura_.ascesa(punti)), c.numero, punti, false});
             inizioDitta += misura_.larghezza(c.numero, punti, false) + 4;
         }
-        alto +=
-            scriviRighe(blocco, AdattaTesto(c.ditta, destra - inizioDitta, ammesse, false, misura_),
-                        inizioDitta, alto, punti, false);
+        TestoAdattato ditta = AdattaTesto(c.ditta, destra - inizioDitta, ammesse, false, misura_);
+        // A company that fits beside the number only broken or cut goes
+        // under it, on the cell's whole width, when it fits whole there.
+        if (!ditta.intero() && inizioDitta > sinistra) {
+            TestoAdattato sotto = AdattaTesto(c.ditta, destra - sinistra, ammesse, false, misura_);
+            if (sotto.intero()) {
+                alto += linea(punti);
+                ditta = std::move(sotto);
+                inizioDitta = sinistra;
+            }
+        }
+        alto += scriviRighe(blocco, ditta, inizioDitta, alto, punti, false);
     }
     blocco.altezza = alto + kSpazioVerticale;
     return blocco;

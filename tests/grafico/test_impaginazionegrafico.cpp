@@ -50,7 +50,9 @@ TEST(AdattaTesto, RiduceOVaACapoPrimaDiTagliare) {
     const TestoAdattato parola =
         AdattaTesto(QStringLiteral("Pellegrinisorrentinomontanari"), 60, ammesse, false, kMisura);
     ASSERT_EQ(parola.righe.size(), 2);
-    EXPECT_EQ(parola.righe.join(QString()), "Pellegrinisorrentinomontanari");
+    EXPECT_TRUE(parola.spezzato);
+    EXPECT_TRUE(parola.righe[0].endsWith(u'-'));
+    EXPECT_EQ(parola.righe[0].chopped(1) + parola.righe[1], "Pellegrinisorrentinomontanari");
     EXPECT_EQ(parola.punti, 7);
     // Past two lines at the smallest size the end gives way to an ellipsis,
     // and still no line is wider than the room.
