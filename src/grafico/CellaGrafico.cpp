@@ -1,5 +1,7 @@
 #include "grafico/CellaGrafico.h"
 
+#include "tableau/RegoleCampi.h"
+
 CellaGrafico CellaGrafico::delGiorno(const GiornoCamera& g) {
     CellaGrafico cella;
     // As the print file's cell: the reservation's number and company when a
@@ -24,10 +26,5 @@ CellaGrafico CellaGrafico::delGiorno(const GiornoCamera& g) {
 }
 
 QString TestoDisegnabile(const QString& testo) {
-    QString pulito = testo;
-    for (QChar& c : pulito) {
-        if (c.category() == QChar::Other_Control)
-            c = u' ';
-    }
-    return pulito.trimmed();
+    return TestoVisibile(testo).trimmed();
 }

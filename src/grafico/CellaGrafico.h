@@ -24,7 +24,6 @@ struct CellaGrafico {
     static CellaGrafico delGiorno(const GiornoCamera& giorno);
 };
 
-// A text of the databases as it can be drawn on one line: control
-// characters (a line end inside a name) become blanks, and blanks at the
-// ends go.
+// A text of the databases as it can be drawn on one line (TestoVisibile),
+// without white space at the ends.
 QString TestoDisegnabile(const QString& testo);

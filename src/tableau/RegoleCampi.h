@@ -25,6 +25,9 @@ QString SenzaSpazi(const QString& testo);
 QString Taglia(const Valore& valore, qsizetype n);
 // A text field whole, then SenzaSpazi; empty for null.
 QString Intera(const Valore& valore);
+// A text of the database as it can stand in a line: control characters
+// (a line end inside a name) would break the line, and become blanks.
+QString TestoVisibile(const QString& testo);
 
 // A number field as a whole number, rounded half to even; 0 when absent or
 // not a number.
