@@ -26,8 +26,8 @@ constexpr double kTrattoEsterno = 0.8;
 constexpr double kTrattoInterno = 0.3;
 constexpr double kSegnoPerPunto = 0.62; // the mark's side, per point of the cell's text
 
-// A piece of the chart laid out from its own top left corner, moved into
-// place later.
+// A piece of the chart: its lines and its height. A room's row is laid out
+// from the row's top and moved into place on its sheet.
 struct Blocco {
     std::vector<Scritta> scritte;
     double altezza = 0;
