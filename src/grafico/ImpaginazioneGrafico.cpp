@@ -246,9 +246,9 @@ Blocco Impaginatore::intestazione(int pagina, int pagine) const {
     QString sottotitolo = QStringLiteral("settimana da %1 %2 a %3 %4")
                               .arg(nomeDelGiorno(1).toLower(), settimana.dataMostrata(1),
                                    nomeDelGiorno(7).toLower(), settimana.dataMostrata(7));
-    if (nomi.tableau)
-        sottotitolo = QStringLiteral("Tableau %1 \u2014 %2")
-                          .arg(TestoDisegnabile(*nomi.tableau), sottotitolo);
+    if (const QString tableau = nomi.tableau ? TestoDisegnabile(*nomi.tableau) : QString();
+        !tableau.isEmpty())
+        sottotitolo = QStringLiteral("Tableau %1 \u2014 %2").arg(tableau, sottotitolo);
     else
         sottotitolo[0] = sottotitolo[0].toUpper();
     blocco.scritte.push_back({QPointF(destra - misura_.larghezza(momento, kPuntiSottotitolo, false),
