@@ -6,6 +6,8 @@
 #include <cstdint>
 
 // What the passes over guests and reservations find for one room and one day.
+// The print file shows the texts cut to the width of its columns; each is
+// also kept whole (trimmed only), for outputs that have room for it.
 struct GiornoCamera {
     std::int64_t personeClienti = 0; // registered guests present
     std::int64_t numeroGiorno = 0;   // first guest's customer number, or the reservation's number
@@ -16,6 +18,11 @@ struct GiornoCamera {
     QString nomiPrenotazioni;             // name on the reservation card (at most 14 characters)
     bool prenotato = false;               // a reservation covers the day
     bool confermato = false;              // its card confirms it
+    // The four texts above whole.
+    QString dittaClientiIntera;
+    QString dittaPrenotazioniIntera;
+    QString nomeClientiIntero;
+    QString nomePrenotazioniIntero;
 
     bool operator==(const GiornoCamera&) const = default;
 };

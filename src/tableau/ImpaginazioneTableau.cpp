@@ -37,21 +37,10 @@ QString telaioVuoto() {
     return cornice(u' ', kVerticale, kVerticale);
 }
 
-// A text of the database as it can stand in a line: control characters
-// (a line end inside a name) would break the line, and become blanks.
-QString visibile(const QString& testo) {
-    QString pulito = testo;
-    for (QChar& c : pulito) {
-        if (c.category() == QChar::Other_Control)
-            c = u' ';
-    }
-    return pulito;
-}
-
 // The first n characters of a text, without blanks at the ends, filled with
 // blanks to n.
 QString campo(const QString& testo, qsizetype n) {
-    return SenzaSpazi(visibile(testo).left(n)).leftJustified(n, u' ');
+    return SenzaSpazi(TestoVisibile(testo).left(n)).leftJustified(n, u' ');
 }
 
 void giunta(QString& riga, qsizetype inizio, const QString& testo) {
@@ -86,11 +75,11 @@ QString RigaTitolo(const Intestazione& intestazione, const QString& data,
                    const QDateTime& momento) {
     QString titolo = QStringLiteral(" Hotel : ");
     if (intestazione.hotel) {
-        titolo += visibile(*intestazione.hotel).left(45).leftJustified(45, u' ');
+        titolo += TestoVisibile(*intestazione.hotel).left(45).leftJustified(45, u' ');
         titolo += QStringLiteral(" Tableau Settimanale : ");
         // 24 characters are left for the tableau's name.
         if (intestazione.tableau)
-            titolo += SenzaSpazi(visibile(*intestazione.tableau)).left(24) +
+            titolo += SenzaSpazi(TestoVisibile(*intestazione.tableau)).left(24) +
                       QStringLiteral(" dal ") + data;
     }
     return titolo.left(116).leftJustified(116, u' ') +
@@ -122,7 +111,7 @@ QString RigaDate(const Settimana& settimana) {
 
 QString PrimaRigaCamera(const QString& camera, const GiorniCamera& giorni) {
     QString riga = telaioVuoto();
-    giunta(riga, 0, SenzaSpazi(visibile(camera).left(5)).rightJustified(5, u' '));
+    giunta(riga, 0, SenzaSpazi(TestoVisibile(camera).left(5)).rightJustified(5, u' '));
     for (int d = 1; d <= kGiorni; ++d) {
         const GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
         giunta(riga, inizioCella(d),

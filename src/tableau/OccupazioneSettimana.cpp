@@ -121,11 +121,11 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana,
     const int tipoScheda = schede.colonna("TipoPrenotazione", GenereCampo::Testo);
     const int ditta = schede.colonna("Ditta");
     const int nome = schede.colonna("NomeCliente");
-    std::vector<QString> ditteSchede;
+    std::vector<Testo> ditteSchede;
     for (std::size_t r = 0; r < schede.quanti(); ++r) {
         schedaPerNumero_.aggiungi(schede(r, numeroScheda), schede_.size());
-        schede_.push_back({tipoConsiderato(schede(r, tipoScheda)), Taglia(schede(r, nome), 14)});
-        ditteSchede.push_back(Taglia(schede(r, ditta), 12));
+        schede_.push_back({tipoConsiderato(schede(r, tipoScheda)), Testo::di(schede(r, nome), 14)});
+        ditteSchede.push_back(Testo::di(schede(r, ditta), 12));
     }
 
     const Lettura righe(camereSettimana);
@@ -147,7 +147,7 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana,
         prenotata.numero = righe(r, numero);
         prenotata.persone = Intero(righe(r, persone));
         const auto scheda = schedaPerNumero_.trova(prenotata.numero);
-        prenotata.ditta = scheda ? ditteSchede[*scheda] : s(" ");
+        prenotata.ditta = scheda ? ditteSchede[*scheda] : Testo{s(" "), s(" ")};
         prenotate_[righe(r, camera).testo()].push_back(std::move(prenotata));
     }
 }
@@ -180,8 +180,8 @@ void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& d
         ospite.primo = Uguale(righe(r, componente), Valore(1));
         ospite.progressivo = Intero(righe(r, progressivo));
         if (const auto ditta = dittaPerCliente.trova(righe(r, progressivo)))
-            ospite.ditta = Taglia(societa(*ditta, ragioneSociale), 11);
-        ospite.nome = Taglia(righe(r, nome), 14);
+            ospite.ditta = Testo::di(societa(*ditta, ragioneSociale), 11);
+        ospite.nome = Testo::di(righe(r, nome), 14);
         ospiti_[righe(r, camera).testo()].push_back(std::move(ospite));
     }
 }
@@ -212,17 +212,21 @@ GiorniCamera OccupazioneSettimana::giorni(const QString& camera) const {
             ++g.personeClienti;
             if (ospite.primo) {
                 g.numeroGiorno = ospite.progressivo;
-                g.nomiClienti = ospite.nome;
+                g.nomiClienti = ospite.nome.tagliato;
+                g.nomeClientiIntero = ospite.nome.intero;
             }
-            if (ospite.ditta)
-                g.ditteClienti = *ospite.ditta;
+            if (ospite.ditta) {
+                g.ditteClienti = ospite.ditta->tagliato;
+                g.dittaClientiIntera = ospite.ditta->intero;
+            }
         }
         for (const CameraPrenotata& prenotata : prenotate) {
             if (!prenotata.accettata || !(prenotata.copre & giorno(d)))
                 continue;
             g.personePrenotazioni = prenotata.persone;
             g.numeroGiorno = Intero(prenotata.numero);
-            g.dittePrenotazioni = prenotata.ditta;
+            g.dittePrenotazioni = prenotata.ditta.tagliato;
+            g.dittaPrenotazioniIntera = prenotata.ditta.intero;
             g.prenotato = true;
         }
         // The card of the day's number confirms the day when the first room
@@ -237,7 +241,8 @@ GiorniCamera OccupazioneSettimana::giorni(const QString& camera) const {
             if (!Uguale(prenotata.numero, numero))
                 continue;
             if (prenotata.copre & giorno(d)) {
-                g.nomiPrenotazioni = schede_[*scheda].nome;
+                g.nomiPrenotazioni = schede_[*scheda].nome.tagliato;
+                g.nomePrenotazioniIntero = schede_[*scheda].nome.intero;
                 g.confermato = true;
             }
             break;

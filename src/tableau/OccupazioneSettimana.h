@@ -2,6 +2,7 @@
 
 #include "tableau/PrimoPerValore.h"
 #include "tableau/RaccoltaSettimana.h"
+#include "tableau/RegoleCampi.h"
 
 #include <QHash>
 
@@ -25,23 +26,31 @@ class OccupazioneSettimana : public RaccoltaSettimana {
     // Bit d-1 is set for each day d that a record covers.
     using Giorni = unsigned;
 
+    // A text field as the print file cuts it, and whole.
+    struct Testo {
+        QString tagliato;
+        QString intero;
+        static Testo di(const Valore& campo, qsizetype taglio) {
+            return {Taglia(campo, taglio), Intera(campo)};
+        }
+    };
     struct Ospite {
         Giorni conta = 0;             // days on which the guest counts (present, not departed)
         bool primo = false;           // NumeroComponente = 1
         std::int64_t progressivo = 0; // NumeroProgressivo
-        std::optional<QString> ditta; // the company invoiced, when there is one
-        QString nome;                 // NomeCliente as the tableau shows it
+        std::optional<Testo> ditta;   // the company invoiced, when there is one
+        Testo nome;                   // NomeCliente
     };
     struct CameraPrenotata {
         Giorni copre = 0;
         bool accettata = false; // of kind C, O or D, with persons
         Valore numero;          // NumeroPrenotazione as read
         std::int64_t persone = 0;
-        QString ditta; // company of its card, or one blank
+        Testo ditta; // company of its card, or one blank
     };
     struct Scheda {
         bool confermabile = false; // of kind C, O or D
-        QString nome;
+        Testo nome;
     };
 
     void leggiPrenotazioni(Recordset& camereSettimana, Recordset& prenotazioniSettimana,

@@ -36,6 +36,19 @@ QString Taglia(const Valore& valore, qsizetype n) {
     return SenzaSpazi(valore.testo().left(n));
 }
 
+QString Intera(const Valore& valore) {
+    return SenzaSpazi(valore.testo());
+}
+
+QString TestoVisibile(const QString& testo) {
+    QString pulito = testo;
+    for (QChar& c : pulito) {
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    }
+    return pulito;
+}
+
 std::int64_t Intero(const Valore& valore) {
     if (valore.tipo() == Valore::Tipo::Intero || !valore.numerico())
         return valore.intero();

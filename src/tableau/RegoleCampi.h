@@ -23,6 +23,11 @@ bool CopreIlGiorno(const Valore& arrivo, const Valore& partenza, const QString& 
 QString SenzaSpazi(const QString& testo);
 // The first n characters of a text field, then SenzaSpazi; empty for null.
 QString Taglia(const Valore& valore, qsizetype n);
+// A text field whole, then SenzaSpazi; empty for null.
+QString Intera(const Valore& valore);
+// A text of the database as it can stand in a line: control characters
+// (a line end inside a name) would break the line, and become blanks.
+QString TestoVisibile(const QString& testo);
 
 // A number field as a whole number, rounded half to even; 0 when absent or
 // not a number.

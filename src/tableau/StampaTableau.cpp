@@ -24,45 +24,60 @@ void RichiediHotelETableau(SorgenteArchivi& archivi, std::int16_t hotel, std::in
 
 } // namespace
 
-void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
-                    const ApriRaccolta& apriRaccolta,
-                    const std::function<void(const QString&)>& riga) {
+TableauDellaSettimana ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                                     const ApriRaccolta& apriRaccolta,
+                                     const std::function<void(const QString&)>& riga) {
     namespace I = ImpaginazioneTableau;
-    const Settimana settimana = Settimana::daTesto(richiesta.data);
-    const std::unique_ptr<RaccoltaSettimana> raccolta = apriRaccolta(archivi, richiesta, settimana);
-    const Intestazione intestazione =
-        Intestazione::leggi(archivi, richiesta.hotel, richiesta.tableau);
-    riga(I::RigaTitolo(intestazione, settimana.testo(), Adesso()));
+    TableauDellaSettimana dati{{}, Settimana::daTesto(richiesta.data), {}, {}};
+    const std::unique_ptr<RaccoltaSettimana> raccolta =
+        apriRaccolta(archivi, richiesta, dati.settimana);
+    dati.intestazione = Intestazione::leggi(archivi, richiesta.hotel, richiesta.tableau);
+    dati.momento = Adesso();
+    riga(I::RigaTitolo(dati.intestazione, dati.settimana.testo(), dati.momento));
     riga(I::BordoSuperiore());
-    riga(I::RigaNomiGiorni(settimana.giornoSettimana()));
-    riga(I::RigaDate(settimana));
+    riga(I::RigaNomiGiorni(dati.settimana.giornoSettimana()));
+    riga(I::RigaDate(dati.settimana));
     riga(I::Separatore());
+    dati.camere.reserve(raccolta->camere().size());
     for (const QString& camera : raccolta->camere()) {
-        const GiorniCamera giorni = raccolta->giorni(camera);
+        const GiorniCamera& giorni =
+            dati.camere.emplace_back(camera, raccolta->giorni(camera)).giorni;
         riga(I::PrimaRigaCamera(camera, giorni));
         riga(I::SecondaRigaCamera(giorni));
         riga(I::Separatore());
     }
+    return dati;
+}
+
+TableauScritto ScriviTableauConDati(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                                    const ApriRaccolta& apriRaccolta) {
+    ScritturaFileStampa file(PostoDiLavoro::corrente());
+    TableauDellaSettimana dati = ComponiTableau(
+        richiesta, archivi, apriRaccolta, [&](const QString& riga) { file.scriviRiga(riga); });
+    file.conferma();
+    return {RigheDaByte(file.scritti()), std::move(dati)};
 }
 
 QStringList ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
                           const ApriRaccolta& apriRaccolta) {
-    ScritturaFileStampa file(PostoDiLavoro::corrente());
-    ComponiTableau(richiesta, archivi, apriRaccolta,
-                   [&](const QString& riga) { file.scriviRiga(riga); });
-    file.conferma();
-    return RigheDaByte(file.scritti());
+    return ScriviTableauConDati(richiesta, archivi, apriRaccolta).righe;
 }
 
-QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
-                          const QString& ultimaCamera, const QString& data,
-                          HotelETableau richiesti) {
+TableauScritto StampaTableauConDati(std::int16_t hotel, std::int16_t tableau,
+                                    const QString& primaCamera, const QString& ultimaCamera,
+                                    const QString& data, HotelETableau richiesti) {
     // The workstation number and the date are checked before any database is opened.
     PostoDiLavoro::corrente();
     Settimana::daTesto(data);
     ArchiviDellaSuite archivi;
     if (richiesti == HotelETableau::SoloEsistenti)
         RichiediHotelETableau(archivi, hotel, tableau);
-    return ScriviTableau({hotel, tableau, primaCamera, ultimaCamera, data}, archivi,
-                         &OccupazioneSettimana::apri);
+    return ScriviTableauConDati({hotel, tableau, primaCamera, ultimaCamera, data}, archivi,
+                                &OccupazioneSettimana::apri);
+}
+
+QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
+                          const QString& ultimaCamera, const QString& data,
+                          HotelETableau richiesti) {
+    return StampaTableauConDati(hotel, tableau, primaCamera, ultimaCamera, data, richiesti).righe;
 }

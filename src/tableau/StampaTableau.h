@@ -2,6 +2,7 @@
 
 #include "tableau/RaccoltaSettimana.h"
 #include "tableau/RichiestaTableau.h"
+#include "tableau/TableauDellaSettimana.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,14 +34,22 @@ enum class HotelETableau { AncheMancanti, SoloEsistenti };
 QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
                           const QString& ultimaCamera, const QString& data,
                           HotelETableau richiesti = HotelETableau::AncheMancanti);
+// The same, with the data the lines were made of, for outputs drawn from
+// them (the week chart).
+TableauScritto StampaTableauConDati(std::int16_t hotel, std::int16_t tableau,
+                                    const QString& primaCamera, const QString& ultimaCamera,
+                                    const QString& data, HotelETableau richiesti);
 
 // The same, with the record sets and the collection given: the tests run
 // the report on tables of their own and with other collections.
 QStringList ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
                           const ApriRaccolta& apriRaccolta);
+TableauScritto ScriviTableauConDati(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                                    const ApriRaccolta& apriRaccolta);
 
 // The tableau's lines, in order, each handed to `riga` (without line end),
-// the moment of printing taken from Adesso(). ErroreTableau for a bad date.
-void ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
-                    const ApriRaccolta& apriRaccolta,
-                    const std::function<void(const QString&)>& riga);
+// the moment of printing taken from Adesso(); returns the data they show.
+// ErroreTableau for a bad date.
+TableauDellaSettimana ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+                                     const ApriRaccolta& apriRaccolta,
+                                     const std::function<void(const QString&)>& riga);

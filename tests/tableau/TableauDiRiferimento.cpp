@@ -99,8 +99,10 @@ void TableauDiRiferimento::passo1(const QString& camera, GiorniCamera& giorni) c
             ditte_.FindFirst(Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
                              Campo(s("CodiceCliente")) ==
                                  clientiSettimana_.Campo(s("NumeroProgressivo")));
-            if (!ditte_.NoMatch())
+            if (!ditte_.NoMatch()) {
                 g.ditteClienti = Taglia(ditte_.Campo(s("RagioneSociale")), 11);
+                g.dittaClientiIntera = Intera(ditte_.Campo(s("RagioneSociale")));
+            }
         }
     }
 }
@@ -127,6 +129,9 @@ void TableauDiRiferimento::passo2(const QString& camera, GiorniCamera& giorni) c
             g.dittePrenotazioni = prenotazioniSettimana_.NoMatch()
                                       ? s(" ")
                                       : Taglia(prenotazioniSettimana_.Campo(s("Ditta")), 12);
+            g.dittaPrenotazioniIntera = prenotazioniSettimana_.NoMatch()
+                                            ? s(" ")
+                                            : Intera(prenotazioniSettimana_.Campo(s("Ditta")));
         }
     }
 }
@@ -137,8 +142,11 @@ void TableauDiRiferimento::passo3(const QString& camera, GiorniCamera& giorni) c
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
         for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch();
              clientiSettimana_.FindNext(stanza)) {
-            if (ospiteConta(d) && Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1)))
+            if (ospiteConta(d) &&
+                Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1))) {
                 g.nomiClienti = Taglia(clientiSettimana_.Campo(s("NomeCliente")), 14);
+                g.nomeClientiIntero = Intera(clientiSettimana_.Campo(s("NomeCliente")));
+            }
         }
     }
 }
@@ -159,6 +167,7 @@ void TableauDiRiferimento::passo4(const QString& camera, GiorniCamera& giorni) c
         if (camereSettimana_.NoMatch() || !copre(camereSettimana_, settimana_.dataGiorno(d)))
             continue;
         g.nomiPrenotazioni = Taglia(prenotazioniSettimana_.Campo(s("NomeCliente")), 14);
+        g.nomePrenotazioniIntero = Intera(prenotazioniSettimana_.Campo(s("NomeCliente")));
         g.confermato = true;
     }
 }

@@ -174,8 +174,9 @@ TEST(RigheCamera, CorniceSempreIntattaSuValoriCasuali) {
     for (int prova = 0; prova < 2000; ++prova) {
         GiorniCamera giorni{};
         for (GiornoCamera& g : giorni) {
-            g = {numero(),  numero(),  testo(30),       numero(),       testo(30),
-                 testo(30), testo(30), caso() % 2 == 0, caso() % 2 == 0};
+            g = {numero(),  numero(),  testo(30),       numero(),        testo(30),
+                 testo(30), testo(30), caso() % 2 == 0, caso() % 2 == 0, testo(60),
+                 testo(60), testo(60), testo(60)};
         }
         const QString prima = I::PrimaRigaCamera(testo(10), giorni);
         const QString seconda = I::SecondaRigaCamera(giorni);

@@ -113,6 +113,10 @@ TEST_P(Occupazione, GruppoDiOspiti) {
     // the party's head on day 2 (found after the second).
     EXPECT_EQ(g[0].ditteClienti, "Ditta Del T");
     EXPECT_EQ(g[1].ditteClienti, "Ditta Del C");
+    // Beside the cut texts the day keeps them whole, trimmed only.
+    EXPECT_EQ(g[0].nomeClientiIntero, "CAPOGRUPPO CON NOME LUNGO");
+    EXPECT_EQ(g[0].dittaClientiIntera, "Ditta Del Terzo");
+    EXPECT_EQ(g[1].dittaClientiIntera, "Ditta Del Capogruppo");
 }
 
 TEST_P(Occupazione, DittaVuotaTrovataSostituisceLaPrecedente) {
@@ -135,6 +139,7 @@ TEST_P(Occupazione, UltimaPrenotazioneTrovataVince) {
     EXPECT_EQ(g[0].dittePrenotazioni, "Prima Agenzi");
     EXPECT_TRUE(g[0].confermato);
     EXPECT_EQ(g[0].nomiPrenotazioni, "PRIMA");
+    EXPECT_EQ(g[0].dittaPrenotazioniIntera, "Prima Agenzia Viaggi");
     // Day 2: both cover it, the second wins; its card is not of kind C, O
     // or D, so the day is reserved but not confirmed and shows the guest.
     EXPECT_EQ(g[1].numeroGiorno, 51);
@@ -143,6 +148,7 @@ TEST_P(Occupazione, UltimaPrenotazioneTrovataVince) {
     EXPECT_TRUE(g[1].prenotato);
     EXPECT_FALSE(g[1].confermato);
     EXPECT_EQ(g[1].nomiClienti, "OSPITE");
+    EXPECT_EQ(g[1].nomeClientiIntero, "OSPITE");
     EXPECT_EQ(g[4].numeroGiorno, 40);
     EXPECT_FALSE(g[4].prenotato);
 }

@@ -70,14 +70,15 @@ void CamereOrdinarie(Camere& c) {
     c.aggiungi(2, 2, "A2", "APP");
 }
 
-void CamereInScala(Camere& c, TabellaMdb& tableau, int quante) {
+void CamereInScala(Camere& c, TabellaMdb& tableau, int quante, int perTableau) {
     for (int i = 0; i < quante; ++i) {
         const int piano = i / 25 + 1;
-        const int tab = i / 100 + 1;
-        if (i % 100 == 0)
-            tableau.riga(
-                {1, tab,
-                 QStringLiteral("Camere %1 - %2").arg(i + 1).arg(std::min(i + 100, quante))});
+        const int tab = i / perTableau + 1;
+        if (i % perTableau == 0)
+            tableau.riga({1, tab,
+                          QStringLiteral("Camere %1 - %2")
+                              .arg(i + 1)
+                              .arg(std::min(i + perTableau, quante))});
         c.aggiungi(1, tab, QString::number(piano * 100 + i % 25 + 1), TipoDelPiano(i));
     }
     for (int n = 101; n <= 112; ++n)
@@ -100,7 +101,7 @@ std::vector<CameraDemo> ScriviAnagrafiche(ArchiviDemo& archivi, const OpzioniDem
     tableau.riga({1, 0, QString("Tutte le camere (modello)")});
     Camere camere(archivi);
     if (opzioni.camere > 0) {
-        CamereInScala(camere, tableau, opzioni.camere);
+        CamereInScala(camere, tableau, opzioni.camere, opzioni.camerePerTableau);
     } else {
         tableau.riga({1, 1, QString("Piano primo")});
         tableau.riga({1, 2, QString("Piano secondo")});

@@ -9,7 +9,8 @@
 namespace {
 
 const QString Uso = QStringLiteral(
-    "Uso: genera-demo CARTELLA [--data GG/MM/AAAA] [--seme N] [--camere N --anni N]");
+    "Uso: genera-demo CARTELLA [--data GG/MM/AAAA] [--seme N] [--camere N --anni N "
+    "--camere-per-tableau N]");
 
 [[noreturn]] void Errore(const QString& messaggio) {
     throw std::invalid_argument(messaggio.toStdString());
@@ -27,6 +28,9 @@ QList<QCommandLineOption> Opzioni() {
          QStringLiteral("N"), QStringLiteral("0")},
         {QStringLiteral("anni"), QStringLiteral("anni di storia, da 1 a 30 (1 se manca)"),
          QStringLiteral("N"), QStringLiteral("1")},
+        {QStringLiteral("camere-per-tableau"),
+         QStringLiteral("camere di ogni tableau dell'hotel 1 per le prove di carico (100 se manca)"),
+         QStringLiteral("N"), QStringLiteral("100")},
         {QStringLiteral("version"), QStringLiteral("mostra la versione ed esce")},
         {{QStringLiteral("h"), QStringLiteral("help")},
          QStringLiteral("mostra questo aiuto ed esce")},
@@ -78,6 +82,7 @@ OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi) {
                    .arg(p.value(QStringLiteral("seme"))));
     o.camere = Intero(p, QStringLiteral("camere"), 0, 20000);
     o.anni = Intero(p, QStringLiteral("anni"), 1, 30);
+    o.camerePerTableau = Intero(p, QStringLiteral("camere-per-tableau"), 1, 20000);
     return o;
 }
 
@@ -96,7 +101,7 @@ QString TestoAiutoDemo() {
         QString forma = QStringLiteral("  ") + nomi.join(QStringLiteral(", "));
         if (!opzione.valueName().isEmpty())
             forma += u' ' + opzione.valueName();
-        testo += forma.leftJustified(22, u' ') + opzione.description() + u'\n';
+        testo += forma.leftJustified(26, u' ') + opzione.description() + u'\n';
     }
     return testo + QStringLiteral("\n"
                                   "Esito:\n"

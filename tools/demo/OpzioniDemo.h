@@ -16,14 +16,15 @@ struct OpzioniDemo {
     std::uint64_t seme = 1;
     int camere = 0;
     int anni = 1;
+    int camerePerTableau = 100; // of hotel 1, at scale
     bool aiuto = false;
     bool versione = false;
 };
 
 // Reads `genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N]
-// [--anni N]`, or --help (-h) or --version, the program's name first;
-// `oggi` is the default reference day. Raises std::invalid_argument with an
-// Italian message for a bad command line.
+// [--anni N] [--camere-per-tableau N]`, or --help (-h) or --version, the
+// program's name first; `oggi` is the default reference day. Raises
+// std::invalid_argument with an Italian message for a bad command line.
 OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi);
 
 // The text of --help, Italian.

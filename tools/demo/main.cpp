@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <stdexcept>
 
-// genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N --anni N]
+// genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N --anni N
+// --camere-per-tableau N]
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     try {

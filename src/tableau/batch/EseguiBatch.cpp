@@ -81,9 +81,9 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
             return rifiuta(errori, TitoloRifiuto(*rifiuto), TestoRifiuto(*rifiuto));
         // A hotel or tableau mistyped in a script is refused rather than
         // written as an empty tableau that looks like a quiet week.
-        const QStringList righe =
-            StampaTableau(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera,
-                          *opzioni.ultimaCamera, data, HotelETableau::SoloEsistenti);
+        const TableauScritto tableau =
+            StampaTableauConDati(*opzioni.hotel, *opzioni.tableau, *opzioni.primaCamera,
+                                 *opzioni.ultimaCamera, data, HotelETableau::SoloEsistenti);
         // As cron wants it: a run that went well writes nothing, unless asked.
         QString taciuto;
         QTextStream silenzio(&taciuto);
@@ -91,7 +91,7 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
         scrivi(resoconto, QStringLiteral("Tableau scritto nel file di stampa %1 (cartella %2)")
                               .arg(NomeFile(FileDiStampa::Stampa, posto),
                                    QDir::toNativeSeparators(QDir::currentPath())));
-        return EseguiUsciteBatch(opzioni, posto, righe, resoconto, errori);
+        return EseguiUsciteBatch(opzioni, posto, tableau, resoconto, errori);
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
         return RichiestaNonValida;

@@ -1,6 +1,7 @@
 #include "tableau/batch/OpzioniBatch.h"
 
 #include "routines/ErroreRigaDiComando.h"
+#include "tableau/batch/GraficoBatch.h"
 #include "tableau/batch/UscitaBatch.h"
 
 #include <QCommandLineParser>
@@ -59,6 +60,8 @@ std::vector<OpzioneBatch> opzioni() {
          [](OpzioniBatch& o, const QString& v) { o.orologio = momento(v); }},
     };
     for (OpzioneBatch& opzione : OpzioniUscitaBatch())
+        elenco.push_back(std::move(opzione));
+    for (OpzioneBatch& opzione : OpzioniGraficoBatch())
         elenco.push_back(std::move(opzione));
     elenco.push_back({QStringLiteral("elenca"), QString(),
                       QStringLiteral("elenca gli hotel e i tableau degli archivi, con "
@@ -133,6 +136,7 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
                 .arg(mancanti.join(QStringLiteral(", "))));
     if (letto.stampa && !letto.destinazione)
         throw ErroreOpzioni(QStringLiteral("L'opzione --stampa vuole anche --destinazione NOME."));
+    ControllaOpzioniGrafico(letto);
     return letto;
 }
 
@@ -165,7 +169,7 @@ QString TestoAiuto() {
                        "     inesistente, valore di PCLocal)\n"
                        "  4  archivio mancante o illeggibile\n"
                        "  5  file di stampa non scrivibile\n"
-                       "  6  foglio di calcolo, PDF o stampa non riusciti\n"
+                       "  6  foglio di calcolo, PDF, grafico o stampa non riusciti\n"
                        "Ogni errore è descritto sullo standard error; un lavoro riuscito non\n"
                        "scrive nulla sullo standard output, se non è chiesto --verboso.\n");
     return testo;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grafico/FoglioGrafico.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -32,6 +34,10 @@ struct OpzioniBatch {
     bool compressa = false;
     bool orizzontale = false;
     bool fronteRetro = false;
+
+    // The week chart (GraficoBatch.h).
+    std::optional<QString> grafico; // the PDF file it is written into
+    FoglioGrafico foglioGrafico;
 };
 
 // One option of the command line: "--nome VALORE" or "--nome=VALORE", or

@@ -6,6 +6,7 @@
 #include "print/output/ConvertiXLS.h"
 #include "print/output/StampaFile.h"
 #include "tableau/batch/EseguiBatch.h"
+#include "tableau/batch/GraficoBatch.h"
 
 #include <QDir>
 
@@ -43,7 +44,8 @@ QString DestinazioneDelPdf(const OpzioniBatch& opzioni) {
 } // namespace
 
 int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
-                      const QStringList& righe, QTextStream& uscita, QTextStream& errori) {
+                      const TableauScritto& tableau, QTextStream& uscita, QTextStream& errori) {
+    const QStringList& righe = tableau.righe;
     try {
         if (opzioni.foglio) {
             const QString foglio = ScriviFoglioXLS(righe, posto);
@@ -56,6 +58,7 @@ int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
             uscita << "Pagine della destinazione \"" << destinazione << "\" scritte in "
                    << *opzioni.pdf << '\n';
         }
+        EseguiGraficoBatch(opzioni, tableau.dati, uscita);
         if (opzioni.stampa) {
             StampaFile(Richiesta(opzioni, posto, righe, *opzioni.destinazione));
             uscita << "Stampato su \"" << *opzioni.destinazione << "\"\n";
@@ -73,7 +76,7 @@ int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
 bool UsciteConCaratteri(const QStringList& argomenti) {
     try {
         const OpzioniBatch opzioni = LeggiOpzioniBatch(argomenti);
-        return opzioni.pdf || opzioni.stampa;
+        return opzioni.pdf || opzioni.stampa || opzioni.grafico;
     } catch (const ErroreOpzioni&) {
         return false;
     }

@@ -121,6 +121,13 @@ QString TestoPdfCompleto(const QString& pdf) {
                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
+QString TestoPdfInOrdine(const QString& pdf, int pagina) {
+    const QString numero = QString::number(pagina);
+    return Esegui(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-raw"), QStringLiteral("-f"), numero, QStringLiteral("-l"),
+                   numero, pdf, QStringLiteral("-")});
+}
+
 bool PdfIntero(const QByteArray& byte) {
     return byte.startsWith("%PDF-") && byte.trimmed().endsWith("%%EOF");
 }

@@ -23,6 +23,9 @@ QString CaratteriMappatiPdf(const QString& pdf);
 // The text of every page, laid out as on the page, each page ended by a
 // form feed (pdftotext -layout); empty when the file cannot be read as a PDF.
 QString TestoPdfCompleto(const QString& pdf);
+// The text of one page in the order it was drawn (pdftotext -raw): the
+// lines of a text broken in two follow each other.
+QString TestoPdfInOrdine(const QString& pdf, int pagina);
 // Whether bytes read from a PDF file form a whole file, as a writer that
 // stopped half-way or a reader that caught it half-written would not: the
 // header at the start and the end-of-file marker at the end.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "tableau/GiorniCamera.h"
+#include "tableau/Intestazione.h"
+#include "tableau/Settimana.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One room of the tableau: its number as read and its seven days.
+struct CameraDellaSettimana {
+    QString camera;
+    GiorniCamera giorni;
+};
+
+// What the weekly tableau shows, as the report gathered it for the print
+// file: the names of the title, the week, the moment of printing and the
+// day tables of the selected rooms in their order. Outputs other than the
+// print file are drawn from it, never from the print file's text.
+struct TableauDellaSettimana {
+    Intestazione intestazione;
+    Settimana settimana;
+    QDateTime momento;
+    std::vector<CameraDellaSettimana> camere;
+};
+
+// A tableau written into the print file: the file's lines as this run
+// wrote them, and the data they were made of.
+struct TableauScritto {
+    QStringList righe;
+    TableauDellaSettimana dati;
+};
