@@ -118,6 +118,7 @@ Criterio Criterio::unisci(Criterio a, const Criterio& b, bool tutteDue) {
     nodo->destro = rinumera(b.radice_, nuovoIndice, a.foglie_);
     a.radice_ = std::move(nodo);
     a.foglie_ += b.foglie_;
+    a.soloE_ = tutteDue && a.soloE_ && b.soloE_;
     return a;
 }
 

@@ -65,6 +65,9 @@ class Criterio {
     // `esito(numero)`; a test is asked for only when and / or need it, so
     // in the same order and as often as vale() reads its field.
     bool valeSecondo(const std::function<bool(std::size_t)>& esito) const;
+    // True when the tests are joined by "and" alone: the condition holds
+    // when each does, asked in their numbering order until one does not.
+    bool soloE() const { return soloE_; }
 
     struct Nodo;
 
@@ -73,6 +76,7 @@ class Criterio {
     std::vector<QString> campi_;
     std::shared_ptr<const Nodo> radice_;
     std::size_t foglie_ = 1;
+    bool soloE_ = true;
 };
 
 // The left side of a comparison: Campo(u"Sigla") == Valore(tipo).

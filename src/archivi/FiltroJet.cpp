@@ -4,6 +4,7 @@
 #include "archivi/TestoJet.h"
 #include "archivi/ValoreJet.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace jet {
@@ -56,6 +57,9 @@ bool FiltroJet::esito(const Prova& prova, const ScomposizioneRiga& riga,
 }
 
 bool FiltroJet::accetta(const ScomposizioneRiga& riga, PaginaJet& appoggio) const {
+    if (criterio_.soloE())
+        return std::all_of(prove_.begin(), prove_.end(),
+                           [&](const Prova& prova) { return esito(prova, riga, appoggio); });
     const auto prova = [&](std::size_t foglia) { return esito(prove_[foglia], riga, appoggio); };
     // Passed by reference, the test fits inside the std::function: no
     // allocation for a row.

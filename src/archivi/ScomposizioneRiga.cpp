@@ -52,10 +52,6 @@ void ScomposizioneRiga::leggiPosizioni() {
     variabiliRiga_ = variabili;
 }
 
-std::size_t ScomposizioneRiga::posizione(std::size_t i) const {
-    return formato_.jet3 ? posizioni_[i] : riga_.u16(inizioMaschera_ - 4 - 2 * i);
-}
-
 void ScomposizioneRiga::leggi(ByteJet riga) {
     riga_ = riga;
     const std::size_t conteggio = formato_.conteggio;
@@ -74,7 +70,8 @@ CampoJet ScomposizioneRiga::campo(std::size_t i) const {
     CampoJet campo;
     if (colonna.numero >= colonneRiga_)
         return campo;
-    campo.bit = (riga_.u8(inizioMaschera_ + colonna.numero / 8) >> (colonna.numero % 8)) & 1;
+    // The mask holds a bit for each of the row's columns: inside the row.
+    campo.bit = (riga_.data()[inizioMaschera_ + colonna.numero / 8] >> (colonna.numero % 8)) & 1;
     if (!campo.bit || (colonna.tipo == TipoColonna::Booleano && !colonna.calcolata))
         return campo;
     const std::size_t conteggio = formato_.conteggio;

@@ -45,8 +45,14 @@ class ScomposizioneRiga {
   private:
     void leggiPosizioni();
     // Offset of the start of variable column `i` of the row; `i` up to the
-    // row's variable count, whose offset is the end of the last one.
-    std::size_t posizione(std::size_t i) const;
+    // row's variable count, whose offset is the end of the last one. Jet 4
+    // offsets are read unchecked: leggi() found the whole table inside the row.
+    std::size_t posizione(std::size_t i) const {
+        if (formato_.jet3)
+            return posizioni_[i];
+        const std::uint8_t* p = riga_.data() + inizioMaschera_ - 4 - 2 * i;
+        return static_cast<std::size_t>(p[0] | (p[1] << 8));
+    }
 
     const FormatoJet& formato_;
     const DefinizioneJet& definizione_;

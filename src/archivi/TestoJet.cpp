@@ -39,6 +39,30 @@ class Caratteri {
     // At most this many characters follow.
     std::size_t massimo() const { return ansi_ || compresso_ ? n_ - i_ : (n_ - i_) / 2; }
 
+    // Passes over the characters that equal the next ones of `testo` from
+    // `k`, in the stored form's own steps, and returns the index in `testo`
+    // of the first that does not (or may not: a switch of a compressed
+    // text); prossimo() goes on from there.
+    std::size_t saltaUguali(QStringView testo, std::size_t k) {
+        const char16_t* t = testo.utf16();
+        const auto n = static_cast<std::size_t>(testo.size());
+        std::size_t i = i_;
+        if (ansi_) {
+            for (; i < n_ && k < n && CarattereAnsi(p_[i]) == t[k]; ++i)
+                ++k;
+        } else if (unByte_) {
+            for (; i < n_ && k < n && p_[i] != 0x00 && p_[i] == t[k]; ++i)
+                ++k;
+        } else {
+            for (; i + 1 < n_ && k < n && (!compresso_ || p_[i] != 0x00) &&
+                   (p_[i] | (p_[i + 1] << 8)) == t[k];
+                 i += 2)
+                ++k;
+        }
+        i_ = i;
+        return k;
+    }
+
     // The next character into `c`; false at the end. An odd byte at the
     // end of a two-byte stretch holds no character.
     bool prossimo(char16_t& c) {
@@ -96,12 +120,14 @@ std::strong_ordering ConfrontaTestoJet(const FormatoJet& formato, ByteJet byte, 
     if (formato.jet3 && codePageDiversa(formato))
         return QStringView(TestoJet(formato, byte)).compare(testo, Qt::CaseSensitive) <=> 0;
     Caratteri caratteri(formato, byte);
-    for (const QChar atteso : testo) {
+    for (auto k = caratteri.saltaUguali(testo, 0); k < static_cast<std::size_t>(testo.size());
+         k = caratteri.saltaUguali(testo, k + 1)) {
+        const char16_t atteso = testo.utf16()[k];
         char16_t c;
         if (!caratteri.prossimo(c))
             return std::strong_ordering::less;
-        if (c != atteso.unicode())
-            return c <=> atteso.unicode();
+        if (c != atteso)
+            return c <=> atteso;
     }
     char16_t c;
     return caratteri.prossimo(c) ? std::strong_ordering::greater : std::strong_ordering::equal;
