@@ -17,7 +17,8 @@ namespace jet {
 // field compared with a text, or a whole-number field with a whole number
 // or an "in" list, is compared as stored, without building a value. Other
 // tests decode just their field. The outcome is the one Criterio::vale
-// gives on the decoded values, damage included.
+// gives on the decoded values; the tests are made in its order, each only
+// when and / or need it, and a field is located with the checks of a split.
 class FiltroJet {
   public:
     // `colonne[i]` is the position in the definition of the i-th name of
