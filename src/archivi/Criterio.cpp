@@ -1,67 +1,14 @@
 #include "archivi/Criterio.h"
 
-#include <QSet>
+#include "archivi/InsiemeValori.h"
 
 #include <algorithm>
 
-namespace {
-
-// The values of an "in" condition, hashed by kind so that a test costs the
-// same for ten values as for ten thousand.
-class InsiemeValori {
-  public:
-    InsiemeValori(const std::vector<Valore>& valori, GenereCampo genere) {
-        aggiungiGenere(genere);
-        for (const Valore& v : valori) {
-            aggiungiGenere(GenereDi(v));
-            if (v.tipo() == Valore::Tipo::Testo)
-                testi_.insert(v.testo());
-            else if (v.tipo() == Valore::Tipo::Intero)
-                interi_.insert(v.intero());
-            else if (v.numerico())
-                altri_.push_back(v);
-        }
-    }
-
-    bool contiene(const Valore& v) const {
-        if (v.tipo() == Valore::Tipo::Testo)
-            return testi_.contains(v.testo());
-        if (!v.numerico())
-            return false;
-        if (v.tipo() == Valore::Tipo::Intero && interi_.contains(v.intero()))
-            return true;
-        if (v.tipo() != Valore::Tipo::Intero &&
-            v.confronta(Valore(v.intero())) == std::strong_ordering::equal &&
-            interi_.contains(v.intero()))
-            return true;
-        for (const Valore& altro : altri_) {
-            if (v.confronta(altro) == std::strong_ordering::equal)
-                return true;
-        }
-        return false;
-    }
-
-    // The kinds of the values, each once.
-    const std::vector<GenereCampo>& generi() const { return generi_; }
-
-  private:
-    void aggiungiGenere(GenereCampo genere) {
-        if (genere != GenereCampo::Ignoto &&
-            std::find(generi_.begin(), generi_.end(), genere) == generi_.end())
-            generi_.push_back(genere);
-    }
-
-    std::vector<GenereCampo> generi_;
-    QSet<QString> testi_;
-    QSet<std::int64_t> interi_;
-    std::vector<Valore> altri_;
-};
-
-} // namespace
-
 struct Criterio::Nodo {
     enum class Tipo { Confronto, In, E, O } tipo;
-    // For a comparison: the index of its field in campi_, the operator, the value.
+    // For a test: its number, the index of its field in campi_, and the
+    // operator and value of a comparison or the list of an "in".
+    std::size_t foglia = 0;
     std::size_t campo = 0;
     Confronto confronto = Confronto::Uguale;
     Valore valore;
@@ -73,20 +20,54 @@ namespace {
 
 using Nodo = Criterio::Nodo;
 
-// A copy of a tree whose field indices are moved to those of a merged list.
+// A copy of a tree whose field indices are moved to those of a merged list
+// and whose tests are numbered after the `primaFoglia` tests before them.
 std::shared_ptr<const Nodo> rinumera(const std::shared_ptr<const Nodo>& nodo,
-                                     const std::vector<std::size_t>& nuovoIndice) {
+                                     const std::vector<std::size_t>& nuovoIndice,
+                                     std::size_t primaFoglia) {
     auto copia = std::make_shared<Nodo>(*nodo);
     if (nodo->tipo == Nodo::Tipo::Confronto || nodo->tipo == Nodo::Tipo::In) {
         copia->campo = nuovoIndice[nodo->campo];
+        copia->foglia += primaFoglia;
     } else {
-        copia->sinistro = rinumera(nodo->sinistro, nuovoIndice);
-        copia->destro = rinumera(nodo->destro, nuovoIndice);
+        copia->sinistro = rinumera(nodo->sinistro, nuovoIndice, primaFoglia);
+        copia->destro = rinumera(nodo->destro, nuovoIndice, primaFoglia);
     }
     return copia;
 }
 
-bool soddisfa(std::strong_ordering ordine, Confronto confronto) {
+Criterio::Foglia foglia(const Nodo& nodo) {
+    const bool in = nodo.tipo == Nodo::Tipo::In;
+    return {nodo.foglia, nodo.campo, nodo.confronto, in ? nullptr : &nodo.valore,
+            in ? nodo.insieme.get() : nullptr};
+}
+
+void visitaFoglie(const Nodo& nodo, const std::function<void(const Criterio::Foglia&)>& visita) {
+    if (nodo.tipo == Nodo::Tipo::E || nodo.tipo == Nodo::Tipo::O) {
+        visitaFoglie(*nodo.sinistro, visita);
+        visitaFoglie(*nodo.destro, visita);
+        return;
+    }
+    visita(foglia(nodo));
+}
+
+// The condition with `esito(nodo)` the outcome of each test.
+template <typename Esito> bool valuta(const Nodo& nodo, const Esito& esito) {
+    switch (nodo.tipo) {
+    case Nodo::Tipo::E:
+        return valuta(*nodo.sinistro, esito) && valuta(*nodo.destro, esito);
+    case Nodo::Tipo::O:
+        return valuta(*nodo.sinistro, esito) || valuta(*nodo.destro, esito);
+    case Nodo::Tipo::In:
+    case Nodo::Tipo::Confronto:
+        return esito(nodo);
+    }
+    return false;
+}
+
+} // namespace
+
+bool Soddisfa(std::strong_ordering ordine, Confronto confronto) {
     switch (confronto) {
     case Confronto::Uguale:
         return ordine == 0;
@@ -103,43 +84,6 @@ bool soddisfa(std::strong_ordering ordine, Confronto confronto) {
     }
     return false;
 }
-
-void visitaConfronti(const Nodo& nodo,
-                     const std::function<void(std::size_t, GenereCampo)>& visita) {
-    switch (nodo.tipo) {
-    case Nodo::Tipo::E:
-    case Nodo::Tipo::O:
-        visitaConfronti(*nodo.sinistro, visita);
-        visitaConfronti(*nodo.destro, visita);
-        return;
-    case Nodo::Tipo::In:
-        for (GenereCampo genere : nodo.insieme->generi())
-            visita(nodo.campo, genere);
-        return;
-    case Nodo::Tipo::Confronto:
-        if (!nodo.valore.nullo())
-            visita(nodo.campo, GenereDi(nodo.valore));
-        return;
-    }
-}
-
-bool valuta(const Nodo& nodo, const std::function<const Valore&(std::size_t)>& valoreDi) {
-    switch (nodo.tipo) {
-    case Nodo::Tipo::E:
-        return valuta(*nodo.sinistro, valoreDi) && valuta(*nodo.destro, valoreDi);
-    case Nodo::Tipo::O:
-        return valuta(*nodo.sinistro, valoreDi) || valuta(*nodo.destro, valoreDi);
-    case Nodo::Tipo::In:
-        return nodo.insieme->contiene(valoreDi(nodo.campo));
-    case Nodo::Tipo::Confronto: {
-        const auto ordine = valoreDi(nodo.campo).confronta(nodo.valore);
-        return ordine && soddisfa(*ordine, nodo.confronto);
-    }
-    }
-    return false;
-}
-
-} // namespace
 
 Criterio::Criterio(QString campo, Confronto confronto, Valore valore) : campi_{std::move(campo)} {
     auto nodo = std::make_shared<Nodo>();
@@ -171,8 +115,10 @@ Criterio Criterio::unisci(Criterio a, const Criterio& b, bool tutteDue) {
     auto nodo = std::make_shared<Nodo>();
     nodo->tipo = tutteDue ? Nodo::Tipo::E : Nodo::Tipo::O;
     nodo->sinistro = a.radice_;
-    nodo->destro = rinumera(b.radice_, nuovoIndice);
+    nodo->destro = rinumera(b.radice_, nuovoIndice, a.foglie_);
     a.radice_ = std::move(nodo);
+    a.foglie_ += b.foglie_;
+    a.soloE_ = tutteDue && a.soloE_ && b.soloE_;
     return a;
 }
 
@@ -189,9 +135,32 @@ std::vector<QString> Criterio::campi() const {
 }
 
 void Criterio::perOgniConfronto(const std::function<void(std::size_t, GenereCampo)>& visita) const {
-    visitaConfronti(*radice_, visita);
+    perOgniFoglia([&](const Foglia& foglia) {
+        if (foglia.insieme) {
+            for (GenereCampo genere : foglia.insieme->generi())
+                visita(foglia.campo, genere);
+        } else if (!foglia.valore->nullo()) {
+            visita(foglia.campo, GenereDi(*foglia.valore));
+        }
+    });
 }
 
 bool Criterio::vale(const std::function<const Valore&(std::size_t)>& valoreDi) const {
-    return valuta(*radice_, valoreDi);
+    return valuta(*radice_,
+                  [&](const Nodo& nodo) { return foglia(nodo).vale(valoreDi(nodo.campo)); });
+}
+
+bool Criterio::Foglia::vale(const Valore& delCampo) const {
+    if (insieme)
+        return insieme->contiene(delCampo);
+    const auto ordine = delCampo.confronta(*valore);
+    return ordine && Soddisfa(*ordine, confronto);
+}
+
+void Criterio::perOgniFoglia(const std::function<void(const Foglia&)>& visita) const {
+    visitaFoglie(*radice_, visita);
+}
+
+bool Criterio::valeSecondo(const std::function<bool(std::size_t)>& esito) const {
+    return valuta(*radice_, [&](const Nodo& nodo) { return esito(nodo.foglia); });
 }

@@ -4,6 +4,7 @@
 #include "archivi/DefinizioneJet.h"
 #include "archivi/ErroreArchivio.h"
 #include "archivi/FileSystemSmb.h"
+#include "archivi/FiltroJet.h"
 #include "archivi/IdentitaFile.h"
 #include "archivi/PagineJet.h"
 #include "archivi/RigheJet.h"
@@ -221,51 +222,41 @@ Tabella FileJet::leggi(const QString& tabella, const Criterio* dove) const {
             risultato.generi.push_back(jet::GenereColonna(colonna.tipo));
         }
 
-        // The fields the condition reads are decoded first; the rest only
-        // for the rows that meet it.
+        // The condition is tested on the stored bytes of the fields it
+        // names; only the rows that meet it are split and decoded.
         std::vector<std::size_t> colonneCriterio;
-        std::vector<int> colonneDeiCampi;
-        std::vector<int> posizioneNelCriterio(definizione.colonne.size(), -1);
         if (dove) {
+            std::vector<int> colonneDeiCampi;
             for (const QString& campo : dove->campi()) {
                 const int i = risultato.indiceCampo(campo);
                 if (i < 0)
                     throw ErroreArchivio(
                         QStringLiteral("Campo non trovato: %1 nella tabella %2 dell'archivio %3")
                             .arg(campo, voce.nome, d_->nome));
-                posizioneNelCriterio[static_cast<std::size_t>(i)] =
-                    static_cast<int>(colonneCriterio.size());
                 colonneCriterio.push_back(static_cast<std::size_t>(i));
                 colonneDeiCampi.push_back(i);
             }
             // A comparison Jet refuses fails the whole read, before any row.
             risultato.verificaCriterio(*dove, colonneDeiCampi);
         }
-        std::vector<Valore> valoriCriterio(colonneCriterio.size());
-        const auto valoreCriterio = [&](std::size_t k) -> const Valore& {
-            return valoriCriterio[k];
-        };
+        std::optional<jet::FiltroJet> filtro;
+        if (dove)
+            filtro.emplace(file, definizione, *dove, colonneCriterio);
 
         jet::ScomposizioneRiga scomposizione(file.formato(), definizione);
         jet::PaginaJet appoggio;
         jet::righe::Percorri(file, definizione, [&](jet::ByteJet riga) {
-            const std::vector<jet::CampoJet>& campi = scomposizione.scomponi(riga);
-            const auto decodifica = [&](std::size_t i) {
-                return jet::DecodificaCampo(file, definizione.colonne[i], campi[i], appoggio);
-            };
-            if (dove) {
-                for (std::size_t k = 0; k < colonneCriterio.size(); ++k)
-                    valoriCriterio[k] = decodifica(colonneCriterio[k]);
-                if (!dove->vale(valoreCriterio))
+            if (filtro) {
+                scomposizione.leggi(riga);
+                if (!filtro->accetta(scomposizione, appoggio))
                     return;
             }
+            const std::vector<jet::CampoJet>& campi = scomposizione.scomponi(riga);
             std::vector<Valore> valori;
             valori.reserve(campi.size());
-            for (std::size_t i = 0; i < campi.size(); ++i) {
-                const int k = posizioneNelCriterio[i];
-                valori.push_back(k >= 0 ? std::move(valoriCriterio[static_cast<std::size_t>(k)])
-                                        : decodifica(i));
-            }
+            for (std::size_t i = 0; i < campi.size(); ++i)
+                valori.push_back(
+                    jet::DecodificaCampo(file, definizione.colonne[i], campi[i], appoggio));
             risultato.righe.push_back(std::move(valori));
         });
         return risultato;

@@ -13,14 +13,39 @@ constexpr std::size_t kProprietario = 4;
 // How many pointers a relocated row may be followed through.
 constexpr int kRimandiMassimi = 8;
 
-std::size_t fineIntestazione(const FormatoJet& formato, ByteJet pagina) {
-    return formato.numeroRighe + 2 + 2 * std::size_t{numero(formato, pagina)};
-}
+// The slot table of one data page: its row count and its end, read once
+// for all the page's slots.
+class TabellaSlot {
+  public:
+    TabellaSlot(const FormatoJet& formato, ByteJet pagina)
+        : formato_(formato), pagina_(pagina), quante_(numero(formato, pagina)),
+          fine_(formato.numeroRighe + 2 + 2 * std::size_t{quante_}) {}
 
-void verificaSlot(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
-    if (slot >= numero(formato, pagina) || fineIntestazione(formato, pagina) > pagina.size())
-        throw DannoJet{QStringLiteral("riga %1 assente dalla pagina").arg(slot)};
-}
+    std::uint16_t quante() const { return quante_; }
+
+    std::uint16_t opzioni(std::uint16_t slot) const {
+        if (slot >= quante_ || fine_ > pagina_.size())
+            throw DannoJet{QStringLiteral("riga %1 assente dalla pagina").arg(slot)};
+        return pagina_.u16(formato_.numeroRighe + 2 + 2 * std::size_t{slot});
+    }
+
+    // The bytes of a slot whose offset and flags are `opzioniSlot`.
+    ByteJet dati(std::uint16_t slot, std::uint16_t opzioniSlot) const {
+        const std::size_t inizio = opzioniSlot & kPosizione;
+        const std::size_t fine =
+            slot == 0 ? pagina_.size()
+                      : pagina_.u16(formato_.numeroRighe + 2 * std::size_t{slot}) & kPosizione;
+        if (inizio < fine_ || inizio > fine || fine > pagina_.size())
+            throw DannoJet{QStringLiteral("riga %1 della pagina fuori posto").arg(slot)};
+        return pagina_.parte(inizio, fine - inizio);
+    }
+
+  private:
+    const FormatoJet& formato_;
+    ByteJet pagina_;
+    std::uint16_t quante_;
+    std::size_t fine_;
+};
 
 bool paginaDellaTabella(ByteJet pagina, std::uint32_t tdef) {
     return pagina.u8(0) == kPaginaDati && pagina.u32(kProprietario) == tdef;
@@ -33,18 +58,12 @@ std::uint16_t numero(const FormatoJet& formato, ByteJet pagina) {
 }
 
 std::uint16_t opzioni(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
-    verificaSlot(formato, pagina, slot);
-    return pagina.u16(formato.numeroRighe + 2 + 2 * std::size_t{slot});
+    return TabellaSlot(formato, pagina).opzioni(slot);
 }
 
 ByteJet dati(const FormatoJet& formato, ByteJet pagina, std::uint16_t slot) {
-    const std::size_t inizio = opzioni(formato, pagina, slot) & kPosizione;
-    const std::size_t fine =
-        slot == 0 ? pagina.size()
-                  : pagina.u16(formato.numeroRighe + 2 * std::size_t{slot}) & kPosizione;
-    if (inizio < fineIntestazione(formato, pagina) || inizio > fine || fine > pagina.size())
-        throw DannoJet{QStringLiteral("riga %1 della pagina fuori posto").arg(slot)};
-    return pagina.parte(inizio, fine - inizio);
+    const TabellaSlot tabella(formato, pagina);
+    return tabella.dati(slot, tabella.opzioni(slot));
 }
 
 ByteJet datiA(const PagineJet& file, std::uint32_t pgRiga, PaginaJet& pagina) {
@@ -61,12 +80,13 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
     file.percorri(PagineDati(file, definizione), [&](std::uint32_t, ByteJet vista) {
         if (!paginaDellaTabella(vista, definizione.pagina))
             return; // the usage map may list pages the table no longer holds rows on
-        const std::uint16_t quante = numero(formato, vista);
-        for (std::uint16_t slot = 0; slot < quante; ++slot) {
-            std::uint16_t bit = opzioni(formato, vista, slot);
-            if (bit & kCancellata)
+        const TabellaSlot tabella(formato, vista);
+        for (std::uint16_t slot = 0; slot < tabella.quante(); ++slot) {
+            const std::uint16_t opzioniSlot = tabella.opzioni(slot);
+            if (opzioniSlot & kCancellata)
                 continue;
-            ByteJet riga = dati(formato, vista, slot);
+            std::uint16_t bit = opzioniSlot;
+            ByteJet riga = tabella.dati(slot, opzioniSlot);
             for (int rimandi = 0; bit & kRimando; ++rimandi) {
                 if (rimandi == kRimandiMassimi)
                     throw DannoJet{QStringLiteral("catena di righe spostate troppo lunga")};

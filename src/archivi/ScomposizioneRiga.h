@@ -34,12 +34,34 @@ class ScomposizioneRiga {
     // counts and offsets do not fit inside it.
     const std::vector<CampoJet>& scomponi(ByteJet riga);
 
+    // For a reader that needs a few fields of a row: leggi() takes the row's
+    // counts, null mask and table of variable offsets (damage when they do
+    // not fit inside it), then campo() locates one field of the column at
+    // `colonna` in the definition, alone, with the checks scomponi() makes
+    // for it. The field points into the row, which must outlive its use.
+    void leggi(ByteJet riga);
+    CampoJet campo(std::size_t colonna) const;
+
   private:
-    void leggiPosizioni(ByteJet riga, std::size_t inizioMaschera);
+    void leggiPosizioni();
+    // Offset of the start of variable column `i` of the row; `i` up to the
+    // row's variable count, whose offset is the end of the last one. Jet 4
+    // offsets are read unchecked: leggi() found the whole table inside the row.
+    std::size_t posizione(std::size_t i) const {
+        if (formato_.jet3)
+            return posizioni_[i];
+        const std::uint8_t* p = riga_.data() + inizioMaschera_ - 4 - 2 * i;
+        return static_cast<std::size_t>(p[0] | (p[1] << 8));
+    }
 
     const FormatoJet& formato_;
     const DefinizioneJet& definizione_;
     std::vector<CampoJet> campi_;
+    ByteJet riga_;
+    std::size_t colonneRiga_ = 0;
+    std::size_t inizioMaschera_ = 0;
+    std::size_t variabiliRiga_ = 0;
+    // Jet 3 only: the offsets, worked out of the jump table once a row.
     std::vector<std::uint32_t> posizioni_;
     std::size_t fineDati_ = 0;
 };

@@ -18,51 +18,119 @@ namespace {
 constexpr std::uint16_t kCodePage[] = {874,  932,  936,  949,  950,  1250, 1251,
                                        1253, 1254, 1255, 1256, 1257, 1258};
 
-QString testoJet4(ByteJet byte) {
-    const std::uint8_t* p = byte.data();
-    const std::size_t n = byte.size();
-    QString testo;
-    if (n >= 2 && p[0] == 0xFF && p[1] == 0xFE) {
-        // At most one character per byte; the text is cut to what was decoded.
-        testo.resize(static_cast<qsizetype>(n - 2));
-        QChar* scrivi = testo.data();
-        bool compresso = true;
-        for (std::size_t i = 2; i < n;) {
-            if (p[i] == 0x00) {
-                compresso = !compresso;
-                ++i;
-            } else if (compresso) {
-                *scrivi++ = QChar(static_cast<char16_t>(p[i]));
-                ++i;
-            } else if (i + 1 < n) {
-                *scrivi++ = QChar(static_cast<char16_t>(p[i] | (p[i + 1] << 8)));
-                i += 2;
-            } else {
-                break; // an odd byte at the end holds no character
-            }
-        }
-        testo.truncate(scrivi - testo.constData());
-        return testo;
-    }
-    testo.resize(static_cast<qsizetype>(n / 2));
-    QChar* scrivi = testo.data();
-    for (std::size_t i = 0; i + 1 < n; i += 2)
-        *scrivi++ = QChar(static_cast<char16_t>(p[i] | (p[i + 1] << 8)));
-    return testo;
+bool codePageDiversa(const FormatoJet& formato) {
+    return std::find(std::begin(kCodePage), std::end(kCodePage), formato.codePage) !=
+           std::end(kCodePage);
 }
+
+// The UTF-16 code units of a stored text, one at a time: Jet 4 texts
+// compressed or not, and Jet 3 texts in Windows-1252 (one byte each).
+class Caratteri {
+  public:
+    Caratteri(const FormatoJet& formato, ByteJet byte)
+        : p_(byte.data()), n_(byte.size()), ansi_(formato.jet3) {
+        if (!ansi_ && n_ >= 2 && p_[0] == 0xFF && p_[1] == 0xFE) {
+            compresso_ = true;
+            unByte_ = true;
+            i_ = 2;
+        }
+    }
+
+    // At most this many characters follow.
+    std::size_t massimo() const { return ansi_ || compresso_ ? n_ - i_ : (n_ - i_) / 2; }
+
+    // Passes over the characters that equal the next ones of `testo` from
+    // `k`, in the stored form's own steps, and returns the index in `testo`
+    // of the first that does not (or may not: a switch of a compressed
+    // text); prossimo() goes on from there.
+    std::size_t saltaUguali(QStringView testo, std::size_t k) {
+        const char16_t* t = testo.utf16();
+        const auto n = static_cast<std::size_t>(testo.size());
+        std::size_t i = i_;
+        if (ansi_) {
+            for (; i < n_ && k < n && CarattereAnsi(p_[i]) == t[k]; ++i)
+                ++k;
+        } else if (unByte_) {
+            for (; i < n_ && k < n && p_[i] != 0x00 && p_[i] == t[k]; ++i)
+                ++k;
+        } else {
+            for (; i + 1 < n_ && k < n && (!compresso_ || p_[i] != 0x00) &&
+                   (p_[i] | (p_[i + 1] << 8)) == t[k];
+                 i += 2)
+                ++k;
+        }
+        i_ = i;
+        return k;
+    }
+
+    // The next character into `c`; false at the end. An odd byte at the
+    // end of a two-byte stretch holds no character.
+    bool prossimo(char16_t& c) {
+        for (; i_ < n_; ++i_) {
+            if (ansi_) {
+                c = CarattereAnsi(p_[i_++]);
+                return true;
+            }
+            if (compresso_ && p_[i_] == 0x00) {
+                unByte_ = !unByte_;
+                continue;
+            }
+            if (unByte_) {
+                c = p_[i_++];
+                return true;
+            }
+            if (i_ + 1 >= n_)
+                break;
+            c = static_cast<char16_t>(p_[i_] | (p_[i_ + 1] << 8));
+            i_ += 2;
+            return true;
+        }
+        i_ = n_;
+        return false;
+    }
+
+  private:
+    const std::uint8_t* p_;
+    std::size_t n_;
+    std::size_t i_ = 0;
+    bool ansi_;
+    bool compresso_ = false;
+    bool unByte_ = false;
+};
 
 } // namespace
 
 QString TestoJet(const FormatoJet& formato, ByteJet byte) {
-    if (!formato.jet3)
-        return testoJet4(byte);
-    const QByteArray testo = QByteArray::fromRawData(reinterpret_cast<const char*>(byte.data()),
-                                                     static_cast<qsizetype>(byte.size()));
-    if (std::find(std::begin(kCodePage), std::end(kCodePage), formato.codePage) ==
-        std::end(kCodePage))
-        return DaAnsi(testo);
-    QStringDecoder decodifica(QByteArray("windows-" + QByteArray::number(formato.codePage)));
-    return decodifica(testo);
+    if (formato.jet3 && codePageDiversa(formato)) {
+        QStringDecoder decodifica(QByteArray("windows-" + QByteArray::number(formato.codePage)));
+        return decodifica(QByteArray::fromRawData(reinterpret_cast<const char*>(byte.data()),
+                                                  static_cast<qsizetype>(byte.size())));
+    }
+    Caratteri caratteri(formato, byte);
+    // Written straight into the text, then cut to what was decoded.
+    QString testo(static_cast<qsizetype>(caratteri.massimo()), Qt::Uninitialized);
+    char16_t* scrivi = reinterpret_cast<char16_t*>(testo.data());
+    for (char16_t c; caratteri.prossimo(c);)
+        *scrivi++ = c;
+    testo.truncate(scrivi - reinterpret_cast<const char16_t*>(testo.constData()));
+    return testo;
+}
+
+std::strong_ordering ConfrontaTestoJet(const FormatoJet& formato, ByteJet byte, QStringView testo) {
+    if (formato.jet3 && codePageDiversa(formato))
+        return QStringView(TestoJet(formato, byte)).compare(testo, Qt::CaseSensitive) <=> 0;
+    Caratteri caratteri(formato, byte);
+    for (auto k = caratteri.saltaUguali(testo, 0); k < static_cast<std::size_t>(testo.size());
+         k = caratteri.saltaUguali(testo, k + 1)) {
+        const char16_t atteso = testo.utf16()[k];
+        char16_t c;
+        if (!caratteri.prossimo(c))
+            return std::strong_ordering::less;
+        if (c != atteso)
+            return c <=> atteso;
+    }
+    char16_t c;
+    return caratteri.prossimo(c) ? std::strong_ordering::greater : std::strong_ordering::equal;
 }
 
 } // namespace jet

@@ -4,6 +4,9 @@
 #include "archivi/PagineJet.h"
 
 #include <QString>
+#include <QStringView>
+
+#include <compare>
 
 namespace jet {
 
@@ -14,5 +17,10 @@ namespace jet {
 // compressed: it starts with one byte per character (the low byte, the high one being zero) and
 // every 0x00 byte switches between one and two bytes per character.
 QString TestoJet(const FormatoJet& formato, ByteJet byte);
+
+// How that text stands against `testo` in character-code order, the order
+// of QString::compare: compared as stored, without building the text
+// (except for Jet 3 code pages other than Windows-1252, decoded first).
+std::strong_ordering ConfrontaTestoJet(const FormatoJet& formato, ByteJet byte, QStringView testo);
 
 } // namespace jet

@@ -159,13 +159,10 @@ Valore valore(const PagineJet& file, const ColonnaJet& colonna, ByteJet b, Pagin
     case TipoColonna::Booleano:
         return Valore(almeno(b, 1).u8(0) != 0 ? -1 : 0);
     case TipoColonna::Byte:
-        return Valore(static_cast<int>(almeno(b, 1).u8(0)));
     case TipoColonna::Intero:
-        return Valore(static_cast<int>(static_cast<std::int16_t>(almeno(b, 2).u16(0))));
     case TipoColonna::Lungo:
-        return Valore(static_cast<int>(static_cast<std::int32_t>(almeno(b, 4).u32(0))));
     case TipoColonna::Grande:
-        return Valore(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
+        return Valore(InteroJet(colonna.tipo, b));
     case TipoColonna::Valuta:
         return Valore::valuta(static_cast<std::int64_t>(almeno(b, 8).u64(0)));
     case TipoColonna::Singolo:
@@ -213,6 +210,31 @@ Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const C
     if (calcolato.empty() && colonna.tipo != TipoColonna::Testo)
         return {};
     return valore(file, colonna, calcolato, appoggio);
+}
+
+bool ColonnaIntera(const ColonnaJet& colonna) {
+    switch (colonna.tipo) {
+    case TipoColonna::Byte:
+    case TipoColonna::Intero:
+    case TipoColonna::Lungo:
+    case TipoColonna::Grande:
+        return !colonna.calcolata;
+    default:
+        return false;
+    }
+}
+
+std::int64_t InteroJet(TipoColonna tipo, ByteJet b) {
+    switch (tipo) {
+    case TipoColonna::Byte:
+        return almeno(b, 1).u8(0);
+    case TipoColonna::Intero:
+        return static_cast<std::int16_t>(almeno(b, 2).u16(0));
+    case TipoColonna::Lungo:
+        return static_cast<std::int32_t>(almeno(b, 4).u32(0));
+    default:
+        return static_cast<std::int64_t>(almeno(b, 8).u64(0));
+    }
 }
 
 GenereCampo GenereColonna(TipoColonna tipo) {

@@ -20,6 +20,14 @@ namespace jet {
 Valore DecodificaCampo(const PagineJet& file, const ColonnaJet& colonna, const CampoJet& campo,
                        PaginaJet& appoggio);
 
+// Whether DecodificaCampo gives the column's values as whole numbers
+// straight from their bytes: byte, integer, long and 64-bit integer
+// columns, not calculated.
+bool ColonnaIntera(const ColonnaJet& colonna);
+// The whole number stored in the bytes of a field of such a column, of type
+// `tipo`, without building a value; damage as DecodificaCampo.
+std::int64_t InteroJet(TipoColonna tipo, ByteJet byte);
+
 // The kind of the values DecodificaCampo gives for a column type: booleans,
 // numbers of every size, currency, decimals and dates are numbers; texts, memos and
 // replication IDs texts; binary, OLE and unknown types binary data.

@@ -11,17 +11,17 @@ constexpr std::array<char16_t, 32> kAlti = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char16_t carattere(unsigned char b) {
+} // namespace
+
+char16_t CarattereAnsi(unsigned char b) {
     return (b >= 0x80 && b <= 0x9F) ? kAlti[b - 0x80] : static_cast<char16_t>(b);
 }
-
-} // namespace
 
 QString DaAnsi(const QByteArray& byte) {
     QString testo(byte.size(), Qt::Uninitialized);
     QChar* scrivi = testo.data();
     for (const char b : byte)
-        *scrivi++ = QChar(carattere(static_cast<unsigned char>(b)));
+        *scrivi++ = QChar(CarattereAnsi(static_cast<unsigned char>(b)));
     return testo;
 }
 

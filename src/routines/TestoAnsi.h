@@ -11,6 +11,8 @@
 // controls of the same value, as Windows does).
 
 QString DaAnsi(const QByteArray& byte);
+// The character a byte reads as.
+char16_t CarattereAnsi(unsigned char byte);
 QByteArray InAnsi(const QString& testo);
 
 // The byte a character is written as, or -1 when Windows-1252 has none for it.

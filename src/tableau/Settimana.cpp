@@ -18,11 +18,9 @@ Settimana Settimana::daTesto(const QString& data) {
     Settimana settimana;
     settimana.primo_ = primo;
     settimana.testo_ = testo;
+    for (std::size_t i = 0; i < settimana.date_.size(); ++i)
+        settimana.date_[i] = primo.addDays(static_cast<qint64>(i)).toString(u"yyyyMMdd");
     return settimana;
-}
-
-QString Settimana::dataGiorno(int d) const {
-    return primo_.addDays(d - 1).toString(QStringLiteral("yyyyMMdd"));
 }
 
 QString Settimana::dataMostrata(int d) const {

@@ -3,6 +3,9 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
+#include <cstddef>
+
 // The seven days of the tableau, from its first day. Days are numbered
 // 1 to 7; the databases keep dates as texts yyyymmdd, compared as text.
 class Settimana {
@@ -15,7 +18,7 @@ class Settimana {
     QString dataIniziale() const { return dataGiorno(1); }
     QString dataFinale() const { return dataGiorno(7); }
     // yyyymmdd of day d.
-    QString dataGiorno(int d) const;
+    const QString& dataGiorno(int d) const { return date_[static_cast<std::size_t>(d - 1)]; }
     // gg/mm/aaaa of day d, as the heading shows it.
     QString dataMostrata(int d) const;
     // 0 = Monday .. 6 = Sunday, the weekday of day 1.
@@ -26,4 +29,6 @@ class Settimana {
   private:
     QDate primo_;
     QString testo_;
+    // Written out once: every record of the week is held against them.
+    std::array<QString, 7> date_;
 };

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -271,6 +272,56 @@ TEST(CampioniAccess, CriterioApplicatoDuranteLaLettura) {
     EXPECT_FALSE(attese.empty());
     EXPECT_EQ(scelte.righe, attese);
     EXPECT_EQ(scelte.campi, tutte.campi);
+}
+
+// Conditions on the text and whole-number columns of every sample, tested on
+// the stored bytes while the table is read, keep the rows that the same
+// conditions keep on the decoded values: Jet 3 texts in their code page,
+// Jet 4 texts as Access compressed them, the ACE files.
+TEST(CampioniAccess, CriteriSuiByteComeSuiValoriDecodificati) {
+    const CampioniAccess& campioni = CampioniAccess::carica();
+    RICHIEDI_CAMPIONI(campioni);
+    int provati = 0;
+    for (const auto v : campioni.file) {
+        const QJsonObject voce = v.toObject();
+        SCOPED_TRACE(voce[u"file"].toString().toStdString());
+        const FileJet file(campioni.percorso(voce));
+        for (const QString& tabella : file.tabelle()) {
+            const Tabella tutte = file.leggi(tabella);
+            for (std::size_t c = 0; c < tutte.campi.size(); ++c) {
+                std::vector<Valore> valori;
+                for (const auto& riga : tutte.righe) {
+                    if (riga[c].tipo() == Valore::Tipo::Testo ||
+                        riga[c].tipo() == Valore::Tipo::Intero)
+                        valori.push_back(riga[c]);
+                }
+                if (valori.empty())
+                    continue;
+                std::sort(valori.begin(), valori.end(), [](const Valore& a, const Valore& b) {
+                    return a.confronta(b) == std::strong_ordering::less;
+                });
+                // The smallest, a middle and the largest value against each row.
+                for (const Valore& valore :
+                     {valori.front(), valori[valori.size() / 2], valori.back()}) {
+                    for (const Confronto confronto :
+                         {Confronto::Minore, Confronto::Uguale, Confronto::MaggioreUguale}) {
+                        const Criterio dove(tutte.campi[c], confronto, valore);
+                        std::vector<std::vector<Valore>> attese;
+                        for (const auto& riga : tutte.righe) {
+                            if (dove.vale([&](std::size_t) -> const Valore& { return riga[c]; }))
+                                attese.push_back(riga);
+                        }
+                        EXPECT_EQ(file.leggi(tabella, &dove).righe, attese)
+                            << tabella.toStdString() << "." << tutte.campi[c].toStdString() << " "
+                            << static_cast<int>(confronto) << " " << valore.testo().toStdString()
+                            << valore.intero();
+                        ++provati;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(provati, 100);
 }
 
 // The three files of the "extra" folder, described by its README rather
