@@ -3,7 +3,7 @@
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
 #include "archivi/ErroreArchivio.h"
-#include "archivi/FileSystemSmb.h"
+#include "archivi/FileSystemRemoto.h"
 #include "archivi/IdentitaFile.h"
 #include "archivi/PagineJet.h"
 #include "archivi/RigheJet.h"
@@ -56,10 +56,11 @@ std::chrono::nanoseconds adesso() {
 struct FileJet::Dati {
     QString percorso;
     QString nome;
-    // On an SMB share the identity lags behind the content: what was read
+    // On a network file system that keeps what it read (an SMB or NFS
+    // share, say) the identity lags behind the content: what was read
     // is read again and compared, the start of the file and the catalog's
     // pages at every later reading too.
-    bool suSmb = false;
+    bool suRemoto = false;
     // The state of the file that `pagine` and `catalogo` were read from,
     // and that the last reading found.
     std::optional<IdentitaFile> stato;
@@ -78,7 +79,7 @@ struct FileJet::Dati {
     // Opens the file and reads its catalog, unless they are of state `prima`.
     void prepara(const IdentitaFile& prima);
     // Whether the file is still in state `prima`, and still holds what was
-    // read of it where its identity cannot tell (an SMB share).
+    // read of it where its identity cannot tell (a network file system).
     bool fermo(const IdentitaFile& prima) const;
     IdentitaFile identitaAttuale() const;
 };
@@ -105,7 +106,7 @@ void FileJet::Dati::prepara(const IdentitaFile& prima) {
         return;
     stato.reset();
     pagine.reset();
-    pagine.emplace(percorso, nome, suSmb);
+    pagine.emplace(percorso, nome, suRemoto);
     if (pagine->identita() != prima)
         throw FileSostituito{};
     catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
@@ -121,7 +122,7 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
     using Orologio = std::chrono::steady_clock;
     const Orologio::time_point limite = Orologio::now() + kAttesaMassima;
     std::chrono::nanoseconds pausa = kPrimaPausa;
-    // Where the file times lag (an SMB share), the file is known to stand
+    // Where the file times lag (a network file system), the file is known to stand
     // still only from the moment a reading was first found suspect.
     std::optional<std::chrono::nanoseconds> sospettaDa;
     for (;;) {
@@ -154,7 +155,7 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
             if (!sospettaDa)
                 sospettaDa = adesso();
             const std::chrono::nanoseconds resta = prima.attesaPrimaDelDanno(
-                adesso(), suSmb ? *sospettaDa : std::chrono::nanoseconds{0});
+                adesso(), suRemoto ? *sospettaDa : std::chrono::nanoseconds{0});
             if (resta.count() <= 0) {
                 if (pagine)
                     pagine->rilascia();
@@ -197,7 +198,7 @@ const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
     d_->percorso = percorso;
     d_->nome = QFileInfo(percorso).fileName();
-    d_->suSmb = SuFileSystemSmb(d_->identitaAttuale().dispositivo);
+    d_->suRemoto = SuFileSystemRemoto(d_->identitaAttuale().dispositivo);
     d_->coerente([] { return true; });
 }
 

@@ -64,7 +64,7 @@ struct PaginaJet {
 // pages, and the few pages read on their own kept for reuse. A file changed
 // or cut short meanwhile gives damage, not a crash; telling a change from
 // damage is the caller's work (see FileJet). Where a change need not show
-// in the file's identity (an SMB share), each request can be remembered by
+// in the file's identity (a network file system), each request can be remembered by
 // a digest of what it gave, so that invariato() tells whether the file
 // still holds it.
 class PagineJet {
