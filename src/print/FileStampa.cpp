@@ -10,8 +10,7 @@
 
 ScritturaFileStampa::ScritturaFileStampa(const PostoDiLavoro& posto)
     : file_(PercorsoFile(FileDiStampa::Stampa, posto)) {
-    file_.setDirectWriteFallback(false);
-    if (!file_.open(QIODevice::WriteOnly))
+    if (!file_.apri())
         fallito(QStringLiteral("aprire"));
 }
 
@@ -25,7 +24,7 @@ void ScritturaFileStampa::fallito(const QString& azione) const {
 }
 
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
-    if (file_.write(byte) != byte.size())
+    if (!file_.scrivi(byte))
         fallito(QStringLiteral("scrivere"));
     scritti_ += byte;
 }
@@ -35,7 +34,7 @@ void ScritturaFileStampa::scriviRiga(const QString& riga) {
 }
 
 void ScritturaFileStampa::conferma() {
-    if (!file_.commit())
+    if (!file_.conferma())
         fallito(QStringLiteral("salvare"));
 }
 

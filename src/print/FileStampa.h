@@ -1,9 +1,9 @@
 #pragma once
 
+#include "print/FileSostitutivo.h"
 #include "print/PostoDiLavoro.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -34,7 +34,7 @@ class ScritturaFileStampa {
 
   private:
     [[noreturn]] void fallito(const QString& azione) const;
-    QSaveFile file_;
+    FileSostitutivo file_;
     QByteArray scritti_;
 };
 
