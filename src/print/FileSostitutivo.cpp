@@ -65,8 +65,12 @@ void FileSostitutivo::scarta() {
 
 bool FileSostitutivo::apri() {
     struct stat precedente {};
-    const bool esiste = ::stat(nomeDiSistema(percorso_).constData(), &precedente) == 0 &&
-                        S_ISREG(precedente.st_mode);
+    const bool esiste = ::stat(nomeDiSistema(percorso_).constData(), &precedente) == 0;
+    // Nothing is written that could not take the place of what is there.
+    if (esiste && S_ISDIR(precedente.st_mode)) {
+        errno = EISDIR;
+        return fallito();
+    }
     const mode_t permessi = esiste ? precedente.st_mode & kPermessi : 0666;
     for (int tentativo = 0; fd_ < 0 && tentativo < kNomiTentati; ++tentativo) {
         const QString nome = percorso_ + suffissoACaso();
