@@ -3,7 +3,7 @@
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
 #include "archivi/ErroreArchivio.h"
-#include "archivi/FileSystemSmb.h"
+#include "archivi/FileSystemRemoto.h"
 #include "archivi/FiltroJet.h"
 #include "archivi/IdentitaFile.h"
 #include "archivi/PagineJet.h"
@@ -45,17 +45,22 @@ std::chrono::nanoseconds adesso() {
 // identity is taken before and after, and a reading during which it
 // changed, or that began right after a change (the update may not be over),
 // is made again after a short pause; what it found counts only when the file
-// stood still throughout, and damage only when the file had stood still for
-// a while before too. On an SMB share, where the identity lags behind the
-// content, what was read is also read again and compared. A file that does
-// not settle within a couple of seconds is reported as being changed.
+// stood still throughout. A writer may also be held up in the middle of an
+// update for longer than that pause, leaving a torn file that stands still:
+// damage, or a usage map that lists pages of another table or none (the
+// pages of the catalog or of the table were rewritten in part), is believed
+// only when the file has stood still for a while; until then the file is
+// read again. Where the identity lags behind the content (a share),
+// what was read is also read again and compared. A file that does not settle
+// within a couple of seconds is reported as being changed.
 struct FileJet::Dati {
     QString percorso;
     QString nome;
-    // On an SMB share the identity lags behind the content: what was read
+    // On a network file system that keeps what it read (an SMB or NFS
+    // share, say) the identity lags behind the content: what was read
     // is read again and compared, the start of the file and the catalog's
     // pages at every later reading too.
-    bool suSmb = false;
+    bool suRemoto = false;
     // The state of the file that `pagine` and `catalogo` were read from,
     // and that the last reading found.
     std::optional<IdentitaFile> stato;
@@ -67,10 +72,14 @@ struct FileJet::Dati {
     template <typename F> auto protetto(F lavoro) const -> decltype(lavoro());
     // Runs `lavoro` on one state of the file, again as long as needed.
     template <typename F> auto coerente(F lavoro) -> decltype(lavoro());
+    // Sleeps `quanto`, or says that the file keeps changing when that would
+    // end past `limite`.
+    void attendiEntro(std::chrono::steady_clock::time_point limite,
+                      std::chrono::nanoseconds quanto) const;
     // Opens the file and reads its catalog, unless they are of state `prima`.
     void prepara(const IdentitaFile& prima);
     // Whether the file is still in state `prima`, and still holds what was
-    // read of it where its identity cannot tell (an SMB share).
+    // read of it where its identity cannot tell (a network file system).
     bool fermo(const IdentitaFile& prima) const;
     IdentitaFile identitaAttuale() const;
 };
@@ -96,7 +105,7 @@ void FileJet::Dati::prepara(const IdentitaFile& prima) {
         return;
     stato.reset();
     pagine.reset();
-    pagine.emplace(percorso, nome, suSmb);
+    pagine.emplace(percorso, nome, suRemoto);
     if (pagine->identita() != prima)
         throw FileSostituito{};
     catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
@@ -112,53 +121,68 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
     using Orologio = std::chrono::steady_clock;
     const Orologio::time_point limite = Orologio::now() + kAttesaMassima;
     std::chrono::nanoseconds pausa = kPrimaPausa;
-    // Where the file times lag (an SMB share), the file is known to stand
-    // still only from the moment damage was first found in it.
-    std::optional<std::chrono::nanoseconds> dannoTrovato;
-    const auto attendi = [&](std::chrono::nanoseconds quanto) {
-        if (Orologio::now() + quanto > limite)
-            throw ErroreArchivio(QStringLiteral("L'archivio %1 è in corso di modifica da parte di "
-                                                "un altro programma: riprovare fra un momento.")
-                                     .arg(nome));
-        std::this_thread::sleep_for(quanto);
-    };
+    // Where the file times lag (a network file system), the file is known to stand
+    // still only from the moment a reading was first found suspect.
+    std::optional<std::chrono::nanoseconds> sospettaDa;
     for (;;) {
         const IdentitaFile prima = identitaAttuale();
         if (const std::chrono::nanoseconds attesa = prima.attesaDopoModifica(adesso());
             attesa.count() > 0) {
-            attendi(attesa);
+            attendiEntro(limite, attesa);
             continue;
         }
+        std::optional<decltype(lavoro())> risultato;
         std::exception_ptr errore;
         try {
             prepara(prima);
-            auto risultato = protetto(lavoro);
-            if (fermo(prima)) {
-                pagine->rilascia();
-                return risultato;
-            }
+            risultato.emplace(protetto(lavoro));
         } catch (const ErroreArchivio&) {
             errore = std::current_exception();
         } catch (const FileSostituito&) {
         }
-        std::chrono::nanoseconds attesa = pausa;
-        if (errore && fermo(prima)) {
-            if (!dannoTrovato)
-                dannoTrovato = adesso();
-            attesa = prima.attesaPrimaDelDanno(adesso(),
-                                               suSmb ? *dannoTrovato : std::chrono::nanoseconds{0});
-            if (attesa.count() <= 0) {
+        const bool letto = risultato || errore;
+        if (letto && fermo(prima)) {
+            if (risultato && !pagine->paginaEstranea()) {
+                pagine->rilascia();
+                return std::move(*risultato);
+            }
+            // Damage, or pages of two states, in a file that stood still
+            // throughout: a writer held up half way, believed only once the
+            // file has stood still for longer than such a hold-up lasts. A
+            // stray page left that long is an old file's, which is read as
+            // the readers of Access files read it.
+            if (!sospettaDa)
+                sospettaDa = adesso();
+            const std::chrono::nanoseconds resta = prima.attesaPrimaDelDanno(
+                adesso(), suRemoto ? *sospettaDa : std::chrono::nanoseconds{0});
+            if (resta.count() <= 0) {
                 if (pagine)
                     pagine->rilascia();
-                std::rethrow_exception(errore);
+                if (errore)
+                    std::rethrow_exception(errore);
+                return std::move(*risultato);
             }
+            stato.reset();
+            pagine.reset();
+            // While it stands still, the file is waited for past the limit:
+            // only a change resumed after it says that it keeps changing.
+            std::this_thread::sleep_for(std::min(pausa, resta));
         } else {
-            pausa = std::min<std::chrono::nanoseconds>(pausa * 2, kPausaMassima);
+            stato.reset();
+            pagine.reset();
+            attendiEntro(limite, pausa);
         }
-        stato.reset();
-        pagine.reset();
-        attendi(attesa);
+        pausa = std::min<std::chrono::nanoseconds>(pausa * 2, kPausaMassima);
     }
+}
+
+void FileJet::Dati::attendiEntro(std::chrono::steady_clock::time_point limite,
+                                 std::chrono::nanoseconds quanto) const {
+    if (std::chrono::steady_clock::now() + quanto > limite)
+        throw ErroreArchivio(QStringLiteral("L'archivio %1 è in corso di modifica da parte di "
+                                            "un altro programma: riprovare fra un momento.")
+                                 .arg(nome));
+    std::this_thread::sleep_for(quanto);
 }
 
 const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
@@ -173,7 +197,7 @@ const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
     d_->percorso = percorso;
     d_->nome = QFileInfo(percorso).fileName();
-    d_->suSmb = SuFileSystemSmb(d_->identitaAttuale().dispositivo);
+    d_->suRemoto = SuFileSystemRemoto(d_->identitaAttuale().dispositivo);
     d_->coerente([] { return true; });
 }
 

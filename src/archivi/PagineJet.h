@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -63,7 +64,7 @@ struct PaginaJet {
 // pages, and the few pages read on their own kept for reuse. A file changed
 // or cut short meanwhile gives damage, not a crash; telling a change from
 // damage is the caller's work (see FileJet). Where a change need not show
-// in the file's identity (an SMB share), each request can be remembered by
+// in the file's identity (a network file system), each request can be remembered by
 // a digest of what it gave, so that invariato() tells whether the file
 // still holds it.
 class PagineJet {
@@ -110,6 +111,16 @@ class PagineJet {
     // The requests remembered so far stay remembered through rilascia(), for
     // what was drawn from them (the catalog) is kept too.
     void fissaLetture();
+
+    // Notes that a table's usage map lists a page that is not one of the
+    // table's data pages. The file's usage maps and pages then come from two
+    // states: another program rewrote the pages of the table or of the
+    // catalog and is not done yet (its writer held up half way), or an old
+    // file keeps such a stray entry, which the readers of Access files pass
+    // over. Telling the two apart by how long the file has stood still is
+    // the caller's work (see FileJet).
+    void notaPaginaEstranea() const { paginaEstranea_ = true; }
+    bool paginaEstranea() const { return paginaEstranea_; }
 
   private:
     // Pages read together: `quante` pages from `prima`. The buffer is not
@@ -159,6 +170,8 @@ class PagineJet {
     mutable std::mutex mutexLetture_;
     mutable std::vector<Lettura> letture_;
     std::size_t lettureFisse_ = 0;
+    // Set from the thread that walks the pages, read after the walk.
+    mutable std::atomic<bool> paginaEstranea_{false};
 };
 
 } // namespace jet

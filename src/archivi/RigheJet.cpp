@@ -78,8 +78,13 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
     const FormatoJet& formato = file.formato();
     PaginaJet altrove;
     file.percorri(PagineDati(file, definizione), [&](std::uint32_t, ByteJet vista) {
-        if (!paginaDellaTabella(vista, definizione.pagina))
-            return; // the usage map may list pages the table no longer holds rows on
+        if (!paginaDellaTabella(vista, definizione.pagina)) {
+            // An old file's usage map may list pages the table no longer
+            // holds rows on; in a file changed a moment ago it is a writer's
+            // update caught half way.
+            file.notaPaginaEstranea();
+            return;
+        }
         const TabellaSlot tabella(formato, vista);
         for (std::uint16_t slot = 0; slot < tabella.quante(); ++slot) {
             const std::uint16_t opzioniSlot = tabella.opzioni(slot);

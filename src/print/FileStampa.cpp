@@ -3,24 +3,21 @@
 #include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
-#include "routines/ConfermaSalvataggio.h"
 #include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <cerrno>
 
 ScritturaFileStampa::ScritturaFileStampa(const PostoDiLavoro& posto)
     : file_(PercorsoFile(FileDiStampa::Stampa, posto)) {
-    file_.setDirectWriteFallback(false);
-    if (!file_.open(QIODevice::WriteOnly))
-        fallito(QStringLiteral("aprire"), errno);
+    if (!file_.apri())
+        fallito(QStringLiteral("aprire"));
 }
 
-void ScritturaFileStampa::fallito(const QString& azione, int codiceErrore) const {
-    const QString motivo = MotivoErroreFile(file_, codiceErrore);
+void ScritturaFileStampa::fallito(const QString& azione) const {
+    const QString motivo = MotivoDiSistema(file_.codiceErrore());
     const QFileInfo stampa(file_.fileName());
     QString testo = QStringLiteral("Impossibile %1 il file di stampa %2 (cartella %3): %4.")
                         .arg(azione, stampa.fileName(),
@@ -33,8 +30,8 @@ void ScritturaFileStampa::fallito(const QString& azione, int codiceErrore) const
 }
 
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
-    if (file_.write(byte) != byte.size())
-        fallito(QStringLiteral("scrivere"), errno);
+    if (!file_.scrivi(byte))
+        fallito(QStringLiteral("scrivere"));
     scritti_ += byte;
 }
 
@@ -43,8 +40,8 @@ void ScritturaFileStampa::scriviRiga(const QString& riga) {
 }
 
 void ScritturaFileStampa::conferma() {
-    if (!ConfermaSalvataggio(file_))
-        fallito(QStringLiteral("salvare"), errno);
+    if (!file_.conferma())
+        fallito(QStringLiteral("salvare"));
 }
 
 void ScriviFileStampa(const PostoDiLavoro& posto, const QByteArray& contenuto) {

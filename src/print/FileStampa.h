@@ -1,9 +1,9 @@
 #pragma once
 
+#include "print/FileSostitutivo.h"
 #include "print/PostoDiLavoro.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -35,8 +35,8 @@ class ScritturaFileStampa {
   private:
     // Raises ErroreStampa for the failed action, with the cause the
     // system's error code gives.
-    [[noreturn]] void fallito(const QString& azione, int codiceErrore) const;
-    QSaveFile file_;
+    [[noreturn]] void fallito(const QString& azione) const;
+    FileSostitutivo file_;
     QByteArray scritti_;
 };
 

@@ -26,7 +26,8 @@ bool SpedixDiProva::Avviato() const {
 }
 
 QByteArray SpedixDiProva::AttendiAvvio() const {
-    QDeadlineTimer scadenza(10000);
+    // Generous: a program started on a busy machine may take a while.
+    QDeadlineTimer scadenza(60000);
     while (!Avviato() && !scadenza.hasExpired())
         QThread::msleep(20);
     return cartella_.leggi("avviato").trimmed();

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,6 +91,27 @@ TEST(FileStampa, ScritturaInterrottaDalSistema) {
     EXPECT_TRUE(messaggio.startsWith(u"Impossibile")) << messaggio.toStdString();
     EXPECT_TRUE(messaggio.contains(u"FD3")) << messaggio.toStdString();
     EXPECT_EQ(cartella.leggi("FD3"), "precedente\r\n");
+    EXPECT_EQ(vociDellaCartella(), QStringList{"FD3"});
+}
+
+// The new print file keeps the previous one's permissions, those the
+// process's mask would not give a new file too; a first one gets the usual.
+TEST(FileStampa, PermessiDelFilePrecedente) {
+    CartellaDiProva cartella;
+    const mode_t maschera = ::umask(022);
+    ScriviFileStampa(kTre, "primo\r\n");
+    EXPECT_EQ(QFile::permissions("FD3"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                             QFile::WriteUser | QFile::ReadGroup |
+                                             QFile::ReadOther);
+    for (const mode_t permessi : {0640, 0666}) {
+        ASSERT_EQ(::chmod("FD3", permessi), 0);
+        ScriviFileStampa(kTre, "nuovo\r\n");
+        struct stat s {};
+        ASSERT_EQ(::stat("FD3", &s), 0);
+        EXPECT_EQ(s.st_mode & 07777, permessi);
+    }
+    ::umask(maschera);
+    EXPECT_EQ(cartella.leggi("FD3"), "nuovo\r\n");
     EXPECT_EQ(vociDellaCartella(), QStringList{"FD3"});
 }
 

@@ -15,12 +15,12 @@
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ctime>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -262,10 +262,12 @@ TEST_F(ArchiviOstili, CentomilaCamere) {
     suite.scheda(1, 9001, u"C", Valore(), u"PRENOTATO ULTIMO");
     suite.salvaMdb();
 
-    QElapsedTimer tempo;
-    tempo.start();
+    // Processor time, which other work on the machine does not stretch; the
+    // limit is far above the few seconds the run takes, and far below what a
+    // cost growing with the square of the rooms would need.
+    const std::clock_t inizio = std::clock();
     ASSERT_EQ(esegui(u"00000"_s, u"99999"_s), Riuscito) << errori_.toStdString();
-    const qint64 durata = tempo.elapsed();
+    const auto durata = static_cast<long long>((std::clock() - inizio) * 1000 / CLOCKS_PER_SEC);
     const QStringList righe = Leggibile(cartella_.leggi("FD1")).split(u'\n');
     // Five heading lines, three for each room, and the final line end.
     ASSERT_EQ(righe.size(), 5 + 3 * 100000 + 1);
@@ -278,8 +280,8 @@ TEST_F(ArchiviOstili, CentomilaCamere) {
     EXPECT_TRUE(righe[ultima + 1].contains(u"PRENOTATO ULTI"));
     for (qsizetype riga = 8; riga < ultima; riga += 3)
         ASSERT_FALSE(righe[riga].contains(u"OSPITE")) << riga;
-    EXPECT_LT(durata, 20000);
-    std::printf("tableau di 100000 camere: %lld ms\n", static_cast<long long>(durata));
+    EXPECT_LT(durata, 60000) << "tempo di processore del tableau di 100000 camere, in ms";
+    std::printf("tableau di 100000 camere: %lld ms di processore\n", durata);
 }
 
 } // namespace

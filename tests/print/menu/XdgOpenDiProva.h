@@ -17,8 +17,9 @@ class XdgOpenDiProva {
     XdgOpenDiProva& operator=(const XdgOpenDiProva&) = delete;
 
     // The files opened so far, as absolute paths, oldest first. The opener
-    // runs on its own: this waits (at most `secondi`) until `almeno` are noted.
-    QStringList aperti(int almeno = 0, int secondi = 10) const;
+    // runs on its own: this waits (at most `secondi`, generous for a busy
+    // machine) until `almeno` are noted.
+    QStringList aperti(int almeno = 0, int secondi = 60) const;
 
   private:
     QTemporaryDir cartella_;

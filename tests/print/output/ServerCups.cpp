@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QThread>
 
+#include <algorithm>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -14,6 +16,16 @@
 #include <unistd.h>
 
 namespace {
+
+// Whether the file ends as a whole PDF does: its last bytes hold "%%EOF".
+bool FinePdf(const QString& percorso) {
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 coda = 32;
+    file.seek(std::max<qint64>(0, file.size() - coda));
+    return file.read(coda).contains("%%EOF");
+}
 
 bool Esegui(const QString& programma, const QStringList& argomenti, QString* uscita = nullptr) {
     QProcess processo;
@@ -119,10 +131,13 @@ QString AttendiPdf(const QString& cartella, const QString& titolo, int secondi) 
         const QStringList trovati =
             QDir(cartella).entryList({QStringLiteral("*%1*.pdf").arg(titolo)}, QDir::Files);
         if (!trovati.isEmpty()) {
-            // cups-pdf writes the file in place: wait until it stops growing.
+            // cups-pdf writes the file in place, and on a busy machine may
+            // stop for a while half way: wait until it ends with the
+            // trailer's end mark and stops growing.
             const QString percorso = QDir(cartella).filePath(trovati.first());
             qint64 prima = -1;
-            while (QFileInfo(percorso).size() != prima && !scadenza.hasExpired()) {
+            while ((QFileInfo(percorso).size() != prima || !FinePdf(percorso)) &&
+                   !scadenza.hasExpired()) {
                 prima = QFileInfo(percorso).size();
                 QThread::msleep(500);
             }

@@ -55,5 +55,5 @@ class PortaDiStampa {
 QString CartellaCupsPdf();
 
 // Waits (at most `secondi`) for a PDF file whose name holds `titolo` to
-// appear in `cartella`; its path, or empty.
+// appear in `cartella` and be written whole; its path, or empty.
 QString AttendiPdf(const QString& cartella, const QString& titolo, int secondi);

@@ -1,23 +1,29 @@
-#include "archivi/FileSystemSmb.h"
+#include "archivi/FileSystemRemoto.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <string_view>
 
 #include <sys/sysmacros.h>
 
 namespace {
 
-// File system types, as /proc/self/mountinfo names them, that serve an SMB
-// share.
-constexpr std::array<std::string_view, 6> kTipiSmb = {
-    "cifs", "smb3", "smbfs", "fuse.smbnetfs", "fuse.gvfsd-fuse", "fuse.fusesmb"};
+// The kernel's clients and the FUSE ones ("fuse." and the program's name).
+constexpr std::array<std::string_view, 20> kTipiRemoti = {
+    "cifs",         "smb3",      "smbfs",          "fuse.smbnetfs", "fuse.gvfsd-fuse",
+    "fuse.fusesmb", "nfs",       "nfs4",           "fuse.sshfs",    "9p",
+    "ceph",         "fuse.ceph", "fuse.ceph-fuse", "glusterfs",     "fuse.glusterfs",
+    "fuse.rclone",  "davfs",     "fuse.davfs",     "fuse.davfs2",   "fuse.nfs"};
 
 } // namespace
 
-bool SuFileSystemSmb(dev_t dispositivo) {
+bool FileSystemRemoto(std::string_view tipo) {
+    return std::find(kTipiRemoti.begin(), kTipiRemoti.end(), tipo) != kTipiRemoti.end();
+}
+
+bool SuFileSystemRemoto(dev_t dispositivo) {
     // One line per mount: "ID PARENT MAJOR:MINOR ROOT POINT OPTIONS [TAGS...] - TYPE SOURCE
     // OPTIONS"; the optional tags end at the lone "-".
     std::ifstream montaggi("/proc/self/mountinfo");
@@ -33,10 +39,8 @@ bool SuFileSystemSmb(dev_t dispositivo) {
         }
         std::string tipo;
         campi >> tipo;
-        for (const std::string_view smb : kTipiSmb) {
-            if (tipo == smb)
-                return true;
-        }
+        if (FileSystemRemoto(tipo))
+            return true;
     }
     return false;
 }

@@ -1,0 +1,26 @@
+// Which mounts are network file systems that keep what they read, on which
+// a file's identity lags behind its content and what was read is read again
+// and compared.
+
+#include "archivi/FileSystemRemoto.h"
+#include "util/CartellaDiProva.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+TEST(FileSystemRemoto, TipiDiMontaggio) {
+    for (const char* tipo : {"cifs", "smb3", "smbfs", "fuse.smbnetfs", "fuse.gvfsd-fuse", "nfs",
+                             "nfs4", "fuse.sshfs", "9p", "ceph", "fuse.ceph-fuse", "glusterfs",
+                             "fuse.glusterfs", "fuse.rclone", "davfs", "fuse.davfs2"})
+        EXPECT_TRUE(FileSystemRemoto(tipo)) << tipo;
+    for (const char* tipo : {"ext4", "xfs", "btrfs", "tmpfs", "overlay", "fuse", "fuse.portal",
+                             "nfsd", "", "NFS", "nfs4 "})
+        EXPECT_FALSE(FileSystemRemoto(tipo)) << tipo;
+
+    // The folder of a test lies on a local disk.
+    CartellaDiProva cartella;
+    struct stat s {};
+    ASSERT_EQ(::stat(cartella.percorso().toLocal8Bit().constData(), &s), 0);
+    EXPECT_FALSE(SuFileSystemRemoto(s.st_dev));
+}
