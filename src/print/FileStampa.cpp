@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 ScritturaFileStampa::ScritturaFileStampa(const PostoDiLavoro& posto)
     : file_(PercorsoFile(FileDiStampa::Stampa, posto)) {
     if (!file_.apri())

@@ -8,9 +8,9 @@
 
 namespace {
 
-const QString Uso = QStringLiteral(
-    "Uso: genera-demo CARTELLA [--data GG/MM/AAAA] [--seme N] [--camere N --anni N "
-    "--camere-per-tableau N]");
+const QString Uso =
+    QStringLiteral("Uso: genera-demo CARTELLA [--data GG/MM/AAAA] [--seme N] [--camere N --anni N "
+                   "--camere-per-tableau N]");
 
 [[noreturn]] void Errore(const QString& messaggio) {
     throw std::invalid_argument(messaggio.toStdString());
@@ -29,7 +29,8 @@ QList<QCommandLineOption> Opzioni() {
         {QStringLiteral("anni"), QStringLiteral("anni di storia, da 1 a 30 (1 se manca)"),
          QStringLiteral("N"), QStringLiteral("1")},
         {QStringLiteral("camere-per-tableau"),
-         QStringLiteral("camere di ogni tableau dell'hotel 1 per le prove di carico (100 se manca)"),
+         QStringLiteral(
+             "camere di ogni tableau dell'hotel 1 per le prove di carico (100 se manca)"),
          QStringLiteral("N"), QStringLiteral("100")},
         {QStringLiteral("version"), QStringLiteral("mostra la versione ed esce")},
         {{QStringLiteral("h"), QStringLiteral("help")},
