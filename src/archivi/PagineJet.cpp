@@ -316,16 +316,17 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
     const std::vector<Richiesta> richieste = raggruppa(numeri);
     tratti_.resize(kRichiesteInVolo + 1);
     corrente_ = nullptr;
+    // A deferred request is read when its pages are wanted, by this thread.
+    const std::launch modo = ricordaLetture_ ? std::launch::async : std::launch::deferred;
     std::deque<std::future<void>> inArrivo;
     std::size_t fatte = 0;
     std::size_t consegnate = 0;
     const auto richiedi = [&] {
         for (; fatte < richieste.size() && fatte - consegnate < kRichiesteInVolo; ++fatte) {
             Tratto& tratto = tratti_[fatte % tratti_.size()];
-            inArrivo.push_back(
-                std::async(std::launch::async, [this, richiesta = richieste[fatte], &tratto] {
-                    leggiTratto(richiesta.prima, richiesta.quante, tratto);
-                }));
+            inArrivo.push_back(std::async(modo, [this, richiesta = richieste[fatte], &tratto] {
+                leggiTratto(richiesta.prima, richiesta.quante, tratto);
+            }));
         }
     };
     richiedi();

@@ -95,9 +95,11 @@ class PagineJet {
     // Calls `fai` with each page of `numeri` (ascending) and its bytes, read
     // in requests that each cover a run of them: pages with short gaps
     // between them are read together, up to a bounded size, so memory stays
-    // bounded however large the table. The next few requests are on their
-    // way at once while the pages of one are handed over, so that their
-    // round trips overlap with each other and with the decoding.
+    // bounded however large the table. On a network file system the next
+    // few requests are on their way at once while the pages of one are
+    // handed over, so that their round trips overlap with each other and
+    // with the decoding; on a local disk, whose cache answers at once, they
+    // are made in turn, since a thread per request costs more than it saves.
     void percorri(const std::vector<std::uint32_t>& numeri,
                   const std::function<void(std::uint32_t, ByteJet)>& fai) const;
 

@@ -29,9 +29,16 @@ void ScritturaFileStampa::fallito(const QString& azione) const {
 }
 
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
-    if (!file_.scrivi(byte))
-        fallito(QStringLiteral("scrivere"));
     scritti_ += byte;
+    if (scritti_.size() - inviati_ >= kBloccoDiScrittura)
+        invia();
+}
+
+void ScritturaFileStampa::invia() {
+    if (!file_.scrivi(
+            QByteArray::fromRawData(scritti_.constData() + inviati_, scritti_.size() - inviati_)))
+        fallito(QStringLiteral("scrivere"));
+    inviati_ = scritti_.size();
 }
 
 void ScritturaFileStampa::scriviRiga(const QString& riga) {
@@ -39,6 +46,7 @@ void ScritturaFileStampa::scriviRiga(const QString& riga) {
 }
 
 void ScritturaFileStampa::conferma() {
+    invia();
     if (!file_.conferma())
         fallito(QStringLiteral("salvare"));
 }

@@ -36,8 +36,14 @@ class ScritturaFileStampa {
     // Raises ErroreStampa for the failed action, with the cause the
     // system's error code gives.
     [[noreturn]] void fallito(const QString& azione) const;
+    // Hands the bytes not yet written to the file.
+    void invia();
+
+    // The lines are written a block at a time, not one request each.
+    static constexpr qsizetype kBloccoDiScrittura = 64 * 1024;
     FileSostitutivo file_;
     QByteArray scritti_;
+    qsizetype inviati_ = 0;
 };
 
 // Replaces the print file by `contenuto`, byte for byte, in the same way.
