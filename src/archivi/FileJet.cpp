@@ -61,6 +61,9 @@ struct FileJet::Dati {
     // is read again and compared, the start of the file and the catalog's
     // pages at every later reading too.
     bool suRemoto = false;
+    // On a disk of this machine the runs of pages are read one after the
+    // other; elsewhere several are on their way at once.
+    bool suDisco = false;
     // The state of the file that `pagine` and `catalogo` were read from,
     // and that the last reading found.
     std::optional<IdentitaFile> stato;
@@ -105,7 +108,7 @@ void FileJet::Dati::prepara(const IdentitaFile& prima) {
         return;
     stato.reset();
     pagine.reset();
-    pagine.emplace(percorso, nome, suRemoto);
+    pagine.emplace(percorso, nome, suRemoto, !suDisco);
     if (pagine->identita() != prima)
         throw FileSostituito{};
     catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
@@ -197,7 +200,9 @@ const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
 FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
     d_->percorso = percorso;
     d_->nome = QFileInfo(percorso).fileName();
-    d_->suRemoto = SuFileSystemRemoto(d_->identitaAttuale().dispositivo);
+    const std::string tipo = TipoFileSystem(d_->identitaAttuale().dispositivo);
+    d_->suRemoto = FileSystemRemoto(tipo);
+    d_->suDisco = FileSystemSuDisco(tipo);
     d_->coerente([] { return true; });
 }
 

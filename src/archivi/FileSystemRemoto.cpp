@@ -17,13 +17,22 @@ constexpr std::array<std::string_view, 20> kTipiRemoti = {
     "ceph",         "fuse.ceph", "fuse.ceph-fuse", "glusterfs",     "fuse.glusterfs",
     "fuse.rclone",  "davfs",     "fuse.davfs",     "fuse.davfs2",   "fuse.nfs"};
 
+// File systems on a disk of this machine, or in its memory.
+constexpr std::array<std::string_view, 15> kTipiSuDisco = {
+    "ext2", "ext3",  "ext4",  "xfs",  "btrfs", "f2fs",  "jfs",    "reiserfs",
+    "zfs",  "tmpfs", "ramfs", "vfat", "exfat", "ntfs3", "overlay"};
+
 } // namespace
 
 bool FileSystemRemoto(std::string_view tipo) {
     return std::find(kTipiRemoti.begin(), kTipiRemoti.end(), tipo) != kTipiRemoti.end();
 }
 
-bool SuFileSystemRemoto(dev_t dispositivo) {
+bool FileSystemSuDisco(std::string_view tipo) {
+    return std::find(kTipiSuDisco.begin(), kTipiSuDisco.end(), tipo) != kTipiSuDisco.end();
+}
+
+std::string TipoFileSystem(dev_t dispositivo) {
     // One line per mount: "ID PARENT MAJOR:MINOR ROOT POINT OPTIONS [TAGS...] - TYPE SOURCE
     // OPTIONS"; the optional tags end at the lone "-".
     std::ifstream montaggi("/proc/self/mountinfo");
@@ -39,8 +48,7 @@ bool SuFileSystemRemoto(dev_t dispositivo) {
         }
         std::string tipo;
         campi >> tipo;
-        if (FileSystemRemoto(tipo))
-            return true;
+        return tipo;
     }
-    return false;
+    return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include <sys/types.h>
@@ -13,6 +14,12 @@
 // identity cannot tell that its content changed.
 bool FileSystemRemoto(std::string_view tipo);
 
-// Whether the file system mounted on device `dispositivo` is of such a
-// type; false when the mounts cannot be read.
-bool SuFileSystemRemoto(dev_t dispositivo);
+// Whether a file system of type `tipo` keeps its files on a disk of this
+// machine (or in its memory), whose cache answers a read at once: ext4,
+// XFS, Btrfs, tmpfs and the like. Network and FUSE file systems, and any
+// type not known, are not.
+bool FileSystemSuDisco(std::string_view tipo);
+
+// The type of the file system mounted on device `dispositivo`, as
+// /proc/self/mountinfo names it; empty when the mounts cannot be read.
+std::string TipoFileSystem(dev_t dispositivo);

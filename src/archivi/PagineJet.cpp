@@ -136,8 +136,9 @@ ByteJet PagineJet::Tratto::vista(std::uint32_t numero, std::uint32_t dimensioneP
     return {byte.get() + std::size_t{numero - prima} * dimensionePagina, dimensionePagina};
 }
 
-PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture)
-    : nome_(nome), ricordaLetture_(ricordaLetture) {
+PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture,
+                     bool inParallelo)
+    : nome_(nome), ricordaLetture_(ricordaLetture), inParallelo_(inParallelo) {
     const auto nonValido = [&](const QString& perche) {
         return ErroreArchivio(QStringLiteral("Archivio non valido: %1 (%2)").arg(nome, perche));
     };
@@ -317,7 +318,7 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
     tratti_.resize(kRichiesteInVolo + 1);
     corrente_ = nullptr;
     // A deferred request is read when its pages are wanted, by this thread.
-    const std::launch modo = ricordaLetture_ ? std::launch::async : std::launch::deferred;
+    const std::launch modo = inParallelo_ ? std::launch::async : std::launch::deferred;
     std::deque<std::future<void>> inArrivo;
     std::size_t fatte = 0;
     std::size_t consegnate = 0;

@@ -75,7 +75,9 @@ class PagineJet {
     // every request is remembered for invariato(), and the file is read
     // from the server, not from what this machine keeps of it: a share's
     // client may keep pages that another workstation has since rewritten.
-    PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture = false);
+    // With `inParallelo`, percorri() keeps several requests on their way.
+    PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture = false,
+              bool inParallelo = false);
     ~PagineJet();
     PagineJet(const PagineJet&) = delete;
     PagineJet& operator=(const PagineJet&) = delete;
@@ -95,11 +97,12 @@ class PagineJet {
     // Calls `fai` with each page of `numeri` (ascending) and its bytes, read
     // in requests that each cover a run of them: pages with short gaps
     // between them are read together, up to a bounded size, so memory stays
-    // bounded however large the table. On a network file system the next
-    // few requests are on their way at once while the pages of one are
-    // handed over, so that their round trips overlap with each other and
-    // with the decoding; on a local disk, whose cache answers at once, they
-    // are made in turn, since a thread per request costs more than it saves.
+    // bounded however large the table. Where each request costs a round
+    // trip (a share, a FUSE file system) the next few are on their way at
+    // once while the pages of one are handed over, so that their round trips
+    // overlap with each other and with the decoding; on a local disk, whose
+    // cache answers at once, they are made in turn, since a thread per
+    // request costs more than it saves.
     void percorri(const std::vector<std::uint32_t>& numeri,
                   const std::function<void(std::uint32_t, ByteJet)>& fai) const;
 
@@ -167,6 +170,7 @@ class PagineJet {
     mutable const Tratto* corrente_ = nullptr;
     mutable std::unordered_map<std::uint32_t, std::vector<std::uint8_t>> singole_;
     bool ricordaLetture_ = false;
+    bool inParallelo_ = false;
     // The requests made, when remembered; percorri() makes them from several
     // threads.
     mutable std::mutex mutexLetture_;

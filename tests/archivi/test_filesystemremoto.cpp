@@ -18,9 +18,15 @@ TEST(FileSystemRemoto, TipiDiMontaggio) {
                              "nfsd", "", "NFS", "nfs4 "})
         EXPECT_FALSE(FileSystemRemoto(tipo)) << tipo;
 
-    // The folder of a test lies on a local disk.
+    // A share is never taken for a local disk, nor an unknown FUSE type.
+    for (const char* tipo : {"cifs", "nfs4", "fuse.smbnetfs", "fuse", "fuse.lenta", ""})
+        EXPECT_FALSE(FileSystemSuDisco(tipo)) << tipo;
+
+    // The folder of a test lies on a local disk, whose type is read.
     CartellaDiProva cartella;
     struct stat s {};
     ASSERT_EQ(::stat(cartella.percorso().toLocal8Bit().constData(), &s), 0);
-    EXPECT_FALSE(SuFileSystemRemoto(s.st_dev));
+    const std::string tipo = TipoFileSystem(s.st_dev);
+    EXPECT_FALSE(tipo.empty());
+    EXPECT_FALSE(FileSystemRemoto(tipo)) << tipo;
 }
