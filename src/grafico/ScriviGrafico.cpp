@@ -4,12 +4,16 @@
 #include "grafico/DisegnaGrafico.h"
 #include "grafico/ImpaginazioneGrafico.h"
 #include "print/ErroreStampa.h"
+#include "routines/ConfermaSalvataggio.h"
+#include "routines/MotivoDiSistema.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -26,7 +30,7 @@ int ScriviGrafico(const TableauDellaSettimana& tableau, const FoglioGrafico& fog
     const PianoGrafico piano = ImpaginaGrafico(tableau, foglio, MisuraCaratteri());
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
-        Fallito(percorso, file.errorString());
+        Fallito(percorso, MotivoErroreFile(file, errno));
     {
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("Tableau Settimanale"));
@@ -45,7 +49,7 @@ int ScriviGrafico(const TableauDellaSettimana& tableau, const FoglioGrafico& fog
         }
         pittore.end();
     }
-    if (!file.commit())
-        Fallito(percorso, file.errorString());
+    if (!ConfermaSalvataggio(file))
+        Fallito(percorso, MotivoErroreFile(file, errno));
     return static_cast<int>(piano.pagine.size());
 }
