@@ -1,6 +1,6 @@
 #include "app/StampaTableauEMenu.h"
 
-#include "print/menu/MenuStampa.h"
+#include "menu/MenuStampa.h"
 #include "tableau/StampaTableau.h"
 
 SetDesk::AzioneStampa StampaTableauEMenu(std::function<void(MenuStampa&)> primaDelMenu) {

@@ -1,6 +1,6 @@
 #include "preview/Anteprima.h"
 
-#include "preview/ConsegnaEMail.h"
+#include "vistastampa/ConsegnaEMail.h"
 
 #include "msgbox/MsgBox_Routine.h"
 #include "print/NomiFile.h"

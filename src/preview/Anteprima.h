@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/VistaStampa.h"
+#include "vistastampa/VistaStampa.h"
 
 #include "print/PostoDiLavoro.h"
 #include "ui/AreaTesto.h"

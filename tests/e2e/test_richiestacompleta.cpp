@@ -6,16 +6,16 @@
 // and "&Esci". The desktop's opener is a stand-in on PATH that notes what
 // it was asked to open.
 #include "print/VariabiliDiProva.h"
-#include "print/menu/AllApparire.h"
-#include "print/menu/XdgOpenDiProva.h"
-#include "print/output/ServerCups.h"
-#include "print/output/StrumentiPdf.h"
+#include "menu/AllApparire.h"
+#include "menu/XdgOpenDiProva.h"
+#include "output/ServerCups.h"
+#include "output/StrumentiPdf.h"
 
 #include "app/StampaTableauEMenu.h"
 #include "demo/GeneraDemo.h"
 #include "msgbox/RisposteDiProva.h"
-#include "print/menu/MenuStampa.h"
-#include "print/output/StampanteCorrente.h"
+#include "menu/MenuStampa.h"
+#include "output/StampanteCorrente.h"
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
 #include "util/CartellaDiProva.h"

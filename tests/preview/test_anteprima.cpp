@@ -2,9 +2,9 @@
 // the e-mail hand-off and its failures, the layout and the font.
 #include "preview/Anteprima.h"
 
-#include "SpedixDiProva.h"
+#include "vistastampa/SpedixDiProva.h"
 
-#include "RigheNumerate.h"
+#include "vistastampa/RigheNumerate.h"
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "ui/Schermo.h"

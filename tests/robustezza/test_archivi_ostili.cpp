@@ -11,7 +11,7 @@
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TableauDiRiferimento.h"
 #include "tableau/TestoTableau.h"
-#include "tableau/batch/EseguiBatch.h"
+#include "batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

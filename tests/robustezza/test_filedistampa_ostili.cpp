@@ -5,11 +5,11 @@
 // the line reader, the preview (whose save of an unchanged view leaves the
 // file byte for byte), the spreadsheet conversion, the bytes sent to a
 // printer driven directly and the pages of the printer driver.
-#include "preview/VistaStampa.h"
+#include "vistastampa/VistaStampa.h"
 #include "print/FileStampa.h"
-#include "print/output/ConvertiXLS.h"
-#include "print/output/FlussoDiretto.h"
-#include "print/output/StampaPdf.h"
+#include "output/ConvertiXLS.h"
+#include "output/FlussoDiretto.h"
+#include "output/StampaPdf.h"
 #include "robustezza/Impronte.h"
 #include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"

@@ -5,7 +5,7 @@
 // spreadsheet made with them stays a spreadsheet of the print file.
 #include "print/FileImpostazioni.h"
 #include "print/FileStampa.h"
-#include "print/output/ConvertiXLS.h"
+#include "output/ConvertiXLS.h"
 #include "robustezza/Impronte.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"

@@ -9,7 +9,7 @@
 #include "robustezza/Impronte.h"
 #include "routines/Orologio.h"
 #include "tableau/SuiteDiProva.h"
-#include "tableau/batch/EseguiBatch.h"
+#include "batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

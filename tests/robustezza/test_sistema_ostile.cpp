@@ -9,7 +9,7 @@
 #include "demo/GeneraDemo.h"
 #include "print/VariabiliDiProva.h"
 #include "tableau/ProcessoBatch.h"
-#include "tableau/batch/EseguiBatch.h"
+#include "batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -5,7 +5,7 @@
 
 QString ProgrammaBatch() {
     return qEnvironmentVariable("TS_BUILD_DIR") +
-           QStringLiteral("/src/tableau/batch/tableau-settimanale-batch");
+           QStringLiteral("/src/batch/tableau-settimanale-batch");
 }
 
 EsecuzioneBatch EseguiProgrammaBatch(const QString& cartella, const QString& posto,

@@ -9,7 +9,7 @@
 // by hand: tools/affiancati/esegui.
 
 #include "demo/GeneraDemo.h"
-#include "print/output/StrumentiPdf.h"
+#include "output/StrumentiPdf.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -71,7 +71,7 @@ struct Uscite {
 
 QString Programma() {
     return qEnvironmentVariable("TS_BUILD_DIR") +
-           QStringLiteral("/src/tableau/batch/tableau-settimanale-batch");
+           QStringLiteral("/src/batch/tableau-settimanale-batch");
 }
 
 int Secondi() {

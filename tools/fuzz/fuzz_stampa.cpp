@@ -10,18 +10,18 @@
 // followed by an edit of the preview), then four bytes of switches and the
 // page length, and the rest is the print file.
 
-#include "preview/VistaStampa.h"
+#include "vistastampa/VistaStampa.h"
 #include "print/CodiciStampante.h"
 #include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
-#include "print/output/ConvertiXLS.h"
-#include "print/output/FlussoDiretto.h"
-#include "print/output/RigaXLS.h"
-#include "print/output/StampaDriver.h"
-#include "print/output/StampaFile.h"
-#include "print/output/StampaPdf.h"
+#include "output/ConvertiXLS.h"
+#include "output/FlussoDiretto.h"
+#include "output/RigaXLS.h"
+#include "output/StampaDriver.h"
+#include "output/StampaFile.h"
+#include "output/StampaPdf.h"
 
 #include <QDir>
 #include <QFile>

@@ -14,7 +14,7 @@
 #include "msgbox/MsgBox_Routine.h"
 #include "preview/Anteprima.h"
 #include "print/PostoDiLavoro.h"
-#include "print/menu/MenuStampa.h"
+#include "menu/MenuStampa.h"
 #include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
 

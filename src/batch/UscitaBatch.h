@@ -1,0 +1,27 @@
+#pragma once
+
+#include "print/PostoDiLavoro.h"
+#include "tableau/TableauDellaSettimana.h"
+#include "batch/OpzioniBatch.h"
+
+#include <QTextStream>
+
+// The outputs the batch command makes once the tableau is written, in this
+// order: the spreadsheet file (--csv), a PDF file of the pages (--pdf), the
+// week chart (--grafico), the print on a destination (--stampa). Each is
+// reported on `uscita`; the first that fails is reported on `errori` and
+// ends the run with a failure status (the status, or 0 when everything
+// succeeded). The outputs are made of the print file's lines as this run
+// wrote them, and the chart of the data they were made of, rather than of
+// the file read again, which another run on the same workstation may have
+// replaced in between.
+int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
+                      const TableauScritto& tableau, QTextStream& uscita, QTextStream& errori);
+
+// Whether the command line asks for an output that sets text in fonts (a
+// PDF file, a print), which needs a GUI application; false for a command
+// line that cannot be read, which EseguiBatch then reports.
+bool UsciteConCaratteri(const QStringList& argomenti);
+
+// The print options of the batch command: output, destination and print settings.
+std::vector<OpzioneBatch> OpzioniUscitaBatch();

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "print/OpzioniStampa.h"
+#include "menu/ServiziDelDesktop.h"
+#include "ui/Casella.h"
+#include "ui/ElencoATendina.h"
+#include "ui/Etichetta.h"
+#include "ui/Finestra.h"
+#include "ui/Matrice.h"
+#include "ui/Pulsante.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The print menu, "Stampe non modificabili", shown modally once the report
+// has written the workstation's print file:
+//     MenuStampa menu;
+//     menu.Show(Modo::Modale);
+// On loading it copies the print file into a dated document in the folder
+// "doc" and lists the installed printers; each activation reads the print
+// options and the destinations of hotel 1 again (and closes the menu when
+// there is none). Six picture buttons then open the document copy, make the
+// spreadsheet file and open it, print on the PDF destination, print, show
+// the preview, and close the menu.
+class MenuStampa : public Finestra {
+  public:
+    explicit MenuStampa(ServiziDelDesktop servizi = {});
+
+    // The entry of Combo2 when no printer is installed.
+    static const QString NessunaStampante;
+
+    // The destinations of hotel 1.
+    ElencoATendina Combo1;
+    // The names beside the lists: 0 the destinations', 1 the printers'.
+    Matrice<Etichetta> Label1;
+    // Compressed, landscape and two-sided print.
+    Casella Chk;
+    Casella Chk2;
+    Casella Chk3;
+    // The installed printers; a printer chosen here takes the place of the
+    // destination's target.
+    ElencoATendina Combo2;
+    // 0 document copy, 1 spreadsheet file, 2 PDF destination, 3 print,
+    // 4 preview, 5 close; in the row they stand 3, 4, 0, 1, 2, 5.
+    Matrice<Pulsante> Tst;
+
+    // The document copy made at load time, relative to the current folder;
+    // empty when its name could not be made.
+    const QString& NomeDocumento() const { return nomeDocumento_; }
+    // OpzioniStampa: the print options read at the last activation.
+    const ::OpzioniStampa& Opzioni() const { return opzioni_; }
+
+  protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+  private:
+    void Tst_Click(std::int16_t Index);
+
+    void copiaDocumento();
+    void apriFoglioDiCalcolo();
+    void stampaSuPdf();
+    void stampa();
+    void anteprima();
+
+    ServiziDelDesktop servizi_;
+    QString nomeDocumento_;
+    ::OpzioniStampa opzioni_;
+};

@@ -1,0 +1,50 @@
+#include "output/StampaPdf.h"
+
+#include "print/ErroreStampa.h"
+#include "output/MisuraPagine.h"
+#include "output/PaginaQt.h"
+#include "routines/ConfermaSalvataggio.h"
+#include "routines/MotivoDiSistema.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace {
+
+constexpr double BordoMillimetri = 6.35;
+
+[[noreturn]] void Fallito(const QString& destinazione, const QString& percorso,
+                          const QString& motivo) {
+    throw ErroreStampa(
+        QStringLiteral(
+            "Stampa su \"%1\" non eseguita: impossibile scrivere il file PDF \"%2\" (%3).")
+            .arg(destinazione, percorso, motivo));
+}
+
+} // namespace
+
+void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& impostazioni,
+                     const QString& percorso, const QString& destinazione) {
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly))
+        Fallito(destinazione, percorso, MotivoErroreFile(file, errno));
+    {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Tableau Settimanale"));
+        pdf.setTitle(destinazione);
+        pdf.setResolution(RisoluzioneStampa);
+        pdf.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(BordoMillimetri, BordoMillimetri, BordoMillimetri, BordoMillimetri),
+            QPageLayout::Millimeter));
+        if (!StampaSuPagine(righe, impostazioni, pdf))
+            Fallito(destinazione, percorso, QStringLiteral("il PDF non si è potuto comporre"));
+    }
+    if (!ConfermaSalvataggio(file))
+        Fallito(destinazione, percorso, MotivoErroreFile(file, errno));
+}
