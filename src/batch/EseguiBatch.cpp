@@ -1,15 +1,15 @@
 #include "batch/EseguiBatch.h"
 
 #include "archivi/ErroreArchivio.h"
+#include "batch/ElencoSuite.h"
+#include "batch/OpzioniBatch.h"
+#include "batch/UscitaBatch.h"
 #include "print/ErroreStampa.h"
 #include "print/NomiFile.h"
 #include "routines/Orologio.h"
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/ErroreTableau.h"
 #include "tableau/StampaTableau.h"
-#include "batch/ElencoSuite.h"
-#include "batch/OpzioniBatch.h"
-#include "batch/UscitaBatch.h"
 
 #include <QDir>
 

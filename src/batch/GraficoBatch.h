@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tableau/TableauDellaSettimana.h"
 #include "batch/OpzioniBatch.h"
+#include "tableau/TableauDellaSettimana.h"
 
 #include <QTextStream>
 

@@ -1,8 +1,8 @@
 #include "batch/OpzioniBatch.h"
 
-#include "routines/ErroreRigaDiComando.h"
 #include "batch/GraficoBatch.h"
 #include "batch/UscitaBatch.h"
+#include "routines/ErroreRigaDiComando.h"
 
 #include <QCommandLineParser>
 

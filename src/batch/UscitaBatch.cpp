@@ -1,12 +1,12 @@
 #include "batch/UscitaBatch.h"
 
+#include "batch/EseguiBatch.h"
+#include "batch/GraficoBatch.h"
+#include "output/ConvertiXLS.h"
+#include "output/StampaFile.h"
 #include "print/ErroreStampa.h"
 #include "print/HotelDiStampa.h"
 #include "print/OpzioniStampa.h"
-#include "output/ConvertiXLS.h"
-#include "output/StampaFile.h"
-#include "batch/EseguiBatch.h"
-#include "batch/GraficoBatch.h"
 
 #include <QDir>
 

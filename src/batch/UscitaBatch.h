@@ -1,8 +1,8 @@
 #pragma once
 
+#include "batch/OpzioniBatch.h"
 #include "print/PostoDiLavoro.h"
 #include "tableau/TableauDellaSettimana.h"
-#include "batch/OpzioniBatch.h"
 
 #include <QTextStream>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/OpzioniStampa.h"
 #include "menu/ServiziDelDesktop.h"
+#include "print/OpzioniStampa.h"
 #include "ui/Casella.h"
 #include "ui/ElencoATendina.h"
 #include "ui/Etichetta.h"

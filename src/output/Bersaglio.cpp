@@ -1,7 +1,7 @@
 #include "output/Bersaglio.h"
 
-#include "print/ErroreStampa.h"
 #include "output/CodaCups.h"
+#include "print/ErroreStampa.h"
 #include "routines/MotivoDiSistema.h"
 #include "routines/TrovaFile.h"
 

@@ -1,10 +1,10 @@
 #include "output/ConvertiXLS.h"
 
+#include "output/RigaXLS.h"
 #include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
-#include "output/RigaXLS.h"
 #include "routines/ConfermaSalvataggio.h"
 #include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"

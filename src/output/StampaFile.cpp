@@ -1,15 +1,15 @@
 #include "output/StampaFile.h"
 
+#include "output/Bersaglio.h"
+#include "output/FlussoDiretto.h"
+#include "output/StampaPdf.h"
+#include "output/StampanteCorrente.h"
 #include "print/Destinazioni.h"
 #include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/FileStampa.h"
 #include "print/LungPag.h"
 #include "print/NomiFile.h"
-#include "output/Bersaglio.h"
-#include "output/FlussoDiretto.h"
-#include "output/StampaPdf.h"
-#include "output/StampanteCorrente.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "output/StampaPdf.h"
 
-#include "print/ErroreStampa.h"
 #include "output/MisuraPagine.h"
 #include "output/PaginaQt.h"
+#include "print/ErroreStampa.h"
 #include "routines/ConfermaSalvataggio.h"
 #include "routines/MotivoDiSistema.h"
 

@@ -1,9 +1,9 @@
 #include "output/StampanteCorrente.h"
 
-#include "print/ErroreStampa.h"
 #include "output/CodaCups.h"
 #include "output/MisuraPagine.h"
 #include "output/PaginaQt.h"
+#include "print/ErroreStampa.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "vistastampa/ConsegnaEMail.h"
 
+#include "routines/ConfermaSalvataggio.h"
 #include "vistastampa/ComponiBlocco.h"
 #include "vistastampa/DescriviErrore.h"
-#include "routines/ConfermaSalvataggio.h"
 
 #include "routines/TestoAnsi.h"
 

@@ -1,8 +1,8 @@
 #include "vistastampa/SalvaBlocco.h"
 
+#include "routines/ConfermaSalvataggio.h"
 #include "vistastampa/ComponiBlocco.h"
 #include "vistastampa/DescriviErrore.h"
-#include "routines/ConfermaSalvataggio.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
+#include "batch/EseguiBatch.h"
+#include "batch/OpzioniBatch.h"
 #include "front/ArchiviDiProva.h"
 #include "print/VariabiliDiProva.h"
 #include "routines/Orologio.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TestoTableau.h"
-#include "batch/EseguiBatch.h"
-#include "batch/OpzioniBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -5,16 +5,16 @@
 // destination through a real CUPS server), back to the selection window,
 // and "&Esci". The desktop's opener is a stand-in on PATH that notes what
 // it was asked to open.
-#include "print/VariabiliDiProva.h"
 #include "menu/AllApparire.h"
 #include "menu/XdgOpenDiProva.h"
 #include "output/ServerCups.h"
 #include "output/StrumentiPdf.h"
+#include "print/VariabiliDiProva.h"
 
 #include "app/StampaTableauEMenu.h"
 #include "demo/GeneraDemo.h"
-#include "msgbox/RisposteDiProva.h"
 #include "menu/MenuStampa.h"
+#include "msgbox/RisposteDiProva.h"
 #include "output/StampanteCorrente.h"
 #include "routines/Orologio.h"
 #include "ui/Programma.h"

@@ -1,3 +1,4 @@
+#include "batch/EseguiBatch.h"
 #include "demo/GeneraDemo.h"
 #include "demo/NomiDemo.h"
 #include "grafico/CellaGrafico.h"
@@ -6,7 +7,6 @@
 #include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/SuiteDiProva.h"
-#include "batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -4,13 +4,13 @@
 #include "AllApparire.h"
 #include "ArchiviDelMenu.h"
 
-#include "print/VariabiliDiProva.h"
 #include "output/DatiDiProva.h"
+#include "print/VariabiliDiProva.h"
 
 #include "front/Scelta.h"
+#include "menu/MenuStampa.h"
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
-#include "menu/MenuStampa.h"
 #include "routines/Orologio.h"
 #include "ui/Schermo.h"
 #include "util/CartellaDiProva.h"

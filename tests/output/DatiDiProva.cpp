@@ -3,8 +3,7 @@
 #include <QFile>
 
 QByteArray TableauDiProva() {
-    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") +
-               QStringLiteral("/tests/output/dati/FD7"));
+    QFile file(qEnvironmentVariable("TS_SOURCE_DIR") + QStringLiteral("/tests/output/dati/FD7"));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing test print file %s", qPrintable(file.fileName()));
     return file.readAll();

@@ -4,8 +4,8 @@
 #include "ErroreDi.h"
 #include "ServerCups.h"
 #include "StrumentiPdf.h"
-#include "print/FileStampa.h"
 #include "output/StampanteCorrente.h"
+#include "print/FileStampa.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

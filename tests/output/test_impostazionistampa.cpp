@@ -1,10 +1,10 @@
 #include "output/StampaFile.h"
 
 #include "mdbwriter/ScrittoreMdb.h"
-#include "print/ErroreStampa.h"
-#include "print/FileStampa.h"
 #include "output/FlussoDiretto.h"
 #include "output/StampaDriver.h"
+#include "print/ErroreStampa.h"
+#include "print/FileStampa.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -4,12 +4,12 @@
 
 #include "vistastampa/SpedixDiProva.h"
 
-#include "vistastampa/RigheNumerate.h"
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "ui/Schermo.h"
 #include "util/CartellaDiProva.h"
 #include "util/NomiAccessibili.h"
+#include "vistastampa/RigheNumerate.h"
 
 #include <QApplication>
 #include <QDir>

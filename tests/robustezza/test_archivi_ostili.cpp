@@ -4,6 +4,7 @@
 // batch command runs it, gives an Italian message that names the file,
 // table or field, or a correct tableau; the database files are never
 // touched and a print file is only replaced by a correct tableau.
+#include "batch/EseguiBatch.h"
 #include "print/VariabiliDiProva.h"
 #include "robustezza/Impronte.h"
 #include "routines/Orologio.h"
@@ -11,7 +12,6 @@
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TableauDiRiferimento.h"
 #include "tableau/TestoTableau.h"
-#include "batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

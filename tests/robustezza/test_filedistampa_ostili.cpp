@@ -5,15 +5,15 @@
 // the line reader, the preview (whose save of an unchanged view leaves the
 // file byte for byte), the spreadsheet conversion, the bytes sent to a
 // printer driven directly and the pages of the printer driver.
-#include "vistastampa/VistaStampa.h"
-#include "print/FileStampa.h"
 #include "output/ConvertiXLS.h"
 #include "output/FlussoDiretto.h"
 #include "output/StampaPdf.h"
+#include "print/FileStampa.h"
 #include "robustezza/Impronte.h"
 #include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
+#include "vistastampa/VistaStampa.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 // short, huge, binary, saved by an editor as UTF-8 with a byte-order mark.
 // Each gives the defaults or values that make sense, quickly, and the
 // spreadsheet made with them stays a spreadsheet of the print file.
+#include "output/ConvertiXLS.h"
 #include "print/FileImpostazioni.h"
 #include "print/FileStampa.h"
-#include "output/ConvertiXLS.h"
 #include "robustezza/Impronte.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"

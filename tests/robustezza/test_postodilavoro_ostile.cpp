@@ -4,12 +4,12 @@
 // anything is written, so every file in the folder (databases, earlier print
 // files, spreadsheets, document copies) stays as it was; a value that can
 // gives its own files and leaves every other file alone.
+#include "batch/EseguiBatch.h"
 #include "print/PostoDiLavoro.h"
 #include "print/VariabiliDiProva.h"
 #include "robustezza/Impronte.h"
 #include "routines/Orologio.h"
 #include "tableau/SuiteDiProva.h"
-#include "batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

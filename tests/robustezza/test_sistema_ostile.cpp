@@ -6,10 +6,10 @@
 // the machine's language; the print file is left as it was and no temporary
 // file stays behind. The cases that need another user or a file system of
 // their own (root, unshare, setpriv) skip where those cannot be had.
+#include "batch/EseguiBatch.h"
 #include "demo/GeneraDemo.h"
 #include "print/VariabiliDiProva.h"
 #include "tableau/ProcessoBatch.h"
-#include "batch/EseguiBatch.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -10,18 +10,18 @@
 // followed by an edit of the preview), then four bytes of switches and the
 // page length, and the rest is the print file.
 
-#include "vistastampa/VistaStampa.h"
-#include "print/CodiciStampante.h"
-#include "print/ErroreStampa.h"
-#include "print/FileImpostazioni.h"
-#include "print/LeggiRighe.h"
-#include "print/NomiFile.h"
 #include "output/ConvertiXLS.h"
 #include "output/FlussoDiretto.h"
 #include "output/RigaXLS.h"
 #include "output/StampaDriver.h"
 #include "output/StampaFile.h"
 #include "output/StampaPdf.h"
+#include "print/CodiciStampante.h"
+#include "print/ErroreStampa.h"
+#include "print/FileImpostazioni.h"
+#include "print/LeggiRighe.h"
+#include "print/NomiFile.h"
+#include "vistastampa/VistaStampa.h"
 
 #include <QDir>
 #include <QFile>

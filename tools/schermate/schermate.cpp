@@ -11,10 +11,10 @@
 #include "archivi/ErroreArchivio.h"
 #include "front/SetDesk.h"
 #include "front/VoceElenco.h"
+#include "menu/MenuStampa.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "preview/Anteprima.h"
 #include "print/PostoDiLavoro.h"
-#include "menu/MenuStampa.h"
 #include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
 
