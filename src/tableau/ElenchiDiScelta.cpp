@@ -2,23 +2,23 @@
 
 #include "archivi/PerOgni.h"
 
-using namespace Qt::Literals::StringLiterals;
-
 std::vector<VoceDiScelta> HotelDaScegliere(Recordset& hotels) {
     std::vector<VoceDiScelta> voci;
-    PerOgni(hotels, Campo(u"Numero"_s) > Valore(0), [&] {
-        voci.push_back(
-            {hotels.Campo(u"Numero"_s).intero(), hotels.Campo(u"RagioneSociale"_s).testo()});
+    PerOgni(hotels, Campo(QStringLiteral("Numero")) > Valore(0), [&] {
+        voci.push_back({hotels.Campo(QStringLiteral("Numero")).intero(),
+                        hotels.Campo(QStringLiteral("RagioneSociale")).testo()});
     });
     return voci;
 }
 
 std::vector<VoceDiScelta> TableauDaScegliere(Recordset& tableau, std::int16_t hotel) {
     std::vector<VoceDiScelta> voci;
-    PerOgni(tableau, Campo(u"NumeroHotel"_s) == Valore(hotel) && Campo(u"Codice"_s) > Valore(0),
+    PerOgni(tableau,
+            Campo(QStringLiteral("NumeroHotel")) == Valore(hotel) &&
+                Campo(QStringLiteral("Codice")) > Valore(0),
             [&] {
-                voci.push_back(
-                    {tableau.Campo(u"Codice"_s).intero(), tableau.Campo(u"Descrizione"_s).testo()});
+                voci.push_back({tableau.Campo(QStringLiteral("Codice")).intero(),
+                                tableau.Campo(QStringLiteral("Descrizione")).testo()});
             });
     return voci;
 }
@@ -27,12 +27,14 @@ IntervalloCamere IntervalloProposto(Recordset& camere, Recordset& tipiCamere, st
                                     std::int16_t tableau) {
     IntervalloCamere intervallo{QString(QChar(255)), QString()};
     PerOgni(camere,
-            Campo(u"NumeroHotel"_s) == Valore(hotel) &&
-                Campo(u"NumeroTableau"_s) == Valore(tableau),
+            Campo(QStringLiteral("NumeroHotel")) == Valore(hotel) &&
+                Campo(QStringLiteral("NumeroTableau")) == Valore(tableau),
             [&] {
-                const QString camera = camere.Campo(u"NumeroCamera"_s).testo();
-                tipiCamere.FindFirst(Campo(u"Sigla"_s) == camere.Campo(u"TipoCamera"_s));
-                if (tipiCamere.NoMatch() || tipiCamere.Campo(u"Tipologia"_s).testo() != u"C")
+                const QString camera = camere.Campo(QStringLiteral("NumeroCamera")).testo();
+                tipiCamere.FindFirst(Campo(QStringLiteral("Sigla")) ==
+                                     camere.Campo(QStringLiteral("TipoCamera")));
+                if (tipiCamere.NoMatch() ||
+                    tipiCamere.Campo(QStringLiteral("Tipologia")).testo() != u"C")
                     return;
                 intervallo.conCamere = true;
                 if (intervallo.prima > camera)

@@ -10,7 +10,7 @@
 // the control that raised the event.
 //
 //     Matrice<Pulsante> Tasto;
-//     Tasto.Aggiungi(*this, 0, {600, 3120, 1215, 495}).setCaption(u"&Stampa"_s);
+//     Tasto.Aggiungi(*this, 0, {600, 3120, 1215, 495}).setCaption(QStringLiteral("&Stampa"));
 //     Tasto.Click = [this](int Index) { Tasto_Click(Index); };
 //     Tasto(0).SetFocus();
 template <class C> class Matrice : public C::Eventi {

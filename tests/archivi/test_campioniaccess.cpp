@@ -30,7 +30,6 @@
 #include <map>
 
 using namespace jet;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -404,8 +403,9 @@ TEST(CampioniAccessAggiuntivi, DecimaliEsattiECampiCalcolati) {
     QStringList decimali;
     for (const Valore& v : colonna(righe, u"Popularity"))
         decimali << v.decimale();
-    EXPECT_EQ(decimali, (QStringList{u"50.325000"_s, u"-36.222200"_s, u"0.012300"_s,
-                                     u"102030405060.654321"_s}));
+    EXPECT_EQ(decimali,
+              (QStringList{QStringLiteral("50.325000"), QStringLiteral("-36.222200"),
+                           QStringLiteral("0.012300"), QStringLiteral("102030405060.654321")}));
     const Valore piuGrande = colonna(righe, u"Popularity")[3];
     EXPECT_EQ(piuGrande.confronta(Valore::decimale(false, 102030405060654327u, 6)),
               std::strong_ordering::less);
@@ -420,8 +420,9 @@ TEST(CampioniAccessAggiuntivi, DecimaliEsattiECampiCalcolati) {
         ASSERT_EQ(mensili[i].tipo(), Valore::Tipo::Valuta);
         EXPECT_NEAR(mensili[i].numero(), stipendi[i].numero() / 12, 0.00005);
     }
-    EXPECT_EQ(righe.generi[static_cast<std::size_t>(righe.indiceCampo(u"LastFirst"_s))],
-              GenereCampo::Testo);
+    EXPECT_EQ(
+        righe.generi[static_cast<std::size_t>(righe.indiceCampo(QStringLiteral("LastFirst")))],
+        GenereCampo::Testo);
 }
 
 // Date/Time Extended keeps its 100 ns and the years before 1000; an
@@ -432,15 +433,16 @@ TEST(CampioniAccessAggiuntivi, DateEstese) {
     RICHIEDI_CAMPIONI(campioni);
     const Tabella righe =
         FileJet(percorsoAggiuntivo(campioni, kDateEstese)).leggi(QStringLiteral("Table1"));
-    const std::map<std::int64_t, QString> attese = {{1, u"2020-06-17 00:00:00.0000000"_s},
-                                                    {2, u"2021-06-14 00:00:00.0000000"_s},
-                                                    {3, u"2021-06-14 12:45:00.0000000"_s},
-                                                    {4, u"2021-06-14 01:45:00.0000000"_s},
-                                                    {5, QString()},
-                                                    {6, u"2021-06-14 22:45:12.3456789"_s},
-                                                    {7, u"1765-06-14 12:45:00.0000000"_s},
-                                                    {8, u"0100-06-14 12:45:00.1234567"_s},
-                                                    {9, u"1265-06-14 12:45:00.0000000"_s}};
+    const std::map<std::int64_t, QString> attese = {
+        {1, QStringLiteral("2020-06-17 00:00:00.0000000")},
+        {2, QStringLiteral("2021-06-14 00:00:00.0000000")},
+        {3, QStringLiteral("2021-06-14 12:45:00.0000000")},
+        {4, QStringLiteral("2021-06-14 01:45:00.0000000")},
+        {5, QString()},
+        {6, QStringLiteral("2021-06-14 22:45:12.3456789")},
+        {7, QStringLiteral("1765-06-14 12:45:00.0000000")},
+        {8, QStringLiteral("0100-06-14 12:45:00.1234567")},
+        {9, QStringLiteral("1265-06-14 12:45:00.0000000")}};
     ASSERT_EQ(righe.righe.size(), attese.size());
     const std::vector<Valore> id = colonna(righe, u"ID");
     const std::vector<Valore> estese = colonna(righe, u"DateExt");
@@ -454,7 +456,7 @@ TEST(CampioniAccessAggiuntivi, DateEstese) {
             EXPECT_EQ(estese[i].confronta(ordinarie[i]), std::strong_ordering::equal);
         }
     }
-    EXPECT_EQ(righe.generi[static_cast<std::size_t>(righe.indiceCampo(u"DateExt"_s))],
+    EXPECT_EQ(righe.generi[static_cast<std::size_t>(righe.indiceCampo(QStringLiteral("DateExt")))],
               GenereCampo::Numero);
 }
 
@@ -473,8 +475,8 @@ TEST(CampioniAccessAggiuntivi, ProtezioneECodePage) {
         return QString();
     };
     EXPECT_EQ(messaggio(percorsoAggiuntivo(campioni, kCifrato)),
-              u"Archivio protetto: encryptedAgile.accdb (il database è cifrato o protetto da "
-              u"password e non può essere letto)"_s);
+              QStringLiteral("Archivio protetto: encryptedAgile.accdb (il database è cifrato o "
+                             "protetto da password e non può essere letto)"));
 
     CartellaDiProva cartella;
     const QString jet4 = campioni.percorso(voceFile(campioni, QStringLiteral("testV2000.mdb")));

@@ -24,7 +24,7 @@
 
 namespace {
 
-QString s(const char* testo) {
+QString daUtf8(const char* testo) {
     return QString::fromUtf8(testo);
 }
 
@@ -34,22 +34,11 @@ QString s(const char* testo) {
 // including one whose low byte is zero (a text holding it is never
 // compressed), the private-use area and the end of the plane against a
 // surrogate pair, which sorts by its code units.
-const std::vector<QString> kPezzi = {s("0"),
-                                     s("1"),
-                                     s("9"),
-                                     s("A"),
-                                     s("Z"),
-                                     s("a"),
-                                     s("z"),
-                                     s(" "),
-                                     s("ä"),
-                                     s("ÿ"),
-                                     s("Ā"),
-                                     s("Ł"),
-                                     s("€"),
-                                     QString(QChar(0xE000)),
-                                     QString(QChar(0xFFFD)),
-                                     s("😀")};
+const std::vector<QString> kPezzi = {
+    QStringLiteral("0"), QStringLiteral("1"),    QStringLiteral("9"),    QStringLiteral("A"),
+    QStringLiteral("Z"), QStringLiteral("a"),    QStringLiteral("z"),    QStringLiteral(" "),
+    QStringLiteral("ä"), QStringLiteral("ÿ"),    QStringLiteral("Ā"),    QStringLiteral("Ł"),
+    QStringLiteral("€"), QString(QChar(0xE000)), QString(QChar(0xFFFD)), QStringLiteral("😀")};
 
 const std::vector<Confronto> kConfronti = {Confronto::Uguale,   Confronto::Diverso,
                                            Confronto::Minore,   Confronto::MinoreUguale,
@@ -97,23 +86,23 @@ class FiltroSuiByte : public ::testing::Test {
 
         ScrittoreMdb scrittore;
         for (const char* nome : {"Compressa", "Piena"}) {
-            TabellaMdb& t = scrittore.tabella(s(nome));
+            TabellaMdb& t = scrittore.tabella(daUtf8(nome));
             t.testoCompresso(std::string(nome) == "Compressa")
-                .colonna(s("Testo"), TipoJet::Testo, 40)
-                .colonna(s("Memo"), TipoJet::Memo)
-                .colonna(s("Byte"), TipoJet::Byte)
-                .colonna(s("Intero"), TipoJet::Intero)
-                .colonna(s("Lungo"), TipoJet::Lungo)
-                .colonna(s("Doppio"), TipoJet::Doppio)
-                .colonna(s("Valuta"), TipoJet::Valuta)
-                .colonna(s("Data"), TipoJet::DataOra)
-                .colonna(s("SiNo"), TipoJet::Booleano);
+                .colonna(QStringLiteral("Testo"), TipoJet::Testo, 40)
+                .colonna(QStringLiteral("Memo"), TipoJet::Memo)
+                .colonna(QStringLiteral("Byte"), TipoJet::Byte)
+                .colonna(QStringLiteral("Intero"), TipoJet::Intero)
+                .colonna(QStringLiteral("Lungo"), TipoJet::Lungo)
+                .colonna(QStringLiteral("Doppio"), TipoJet::Doppio)
+                .colonna(QStringLiteral("Valuta"), TipoJet::Valuta)
+                .colonna(QStringLiteral("Data"), TipoJet::DataOra)
+                .colonna(QStringLiteral("SiNo"), TipoJet::Booleano);
             for (const auto& riga : righe_)
                 t.riga(riga);
         }
-        ScriviARiposo(cartella_.percorso(s("Filtro.mdb")), scrittore.contenuto());
-        file_.emplace(cartella_.percorso(s("Filtro.mdb")));
-        tutte_ = file_->leggi(s("Compressa"));
+        ScriviARiposo(cartella_.percorso(QStringLiteral("Filtro.mdb")), scrittore.contenuto());
+        file_.emplace(cartella_.percorso(QStringLiteral("Filtro.mdb")));
+        tutte_ = file_->leggi(QStringLiteral("Compressa"));
     }
 
     // The condition applied while reading against the same condition on
@@ -128,7 +117,7 @@ class FiltroSuiByte : public ::testing::Test {
                 attese.push_back(riga);
         }
         for (const char* tabella : {"Compressa", "Piena"})
-            EXPECT_EQ(file_->leggi(s(tabella), &dove).righe, attese)
+            EXPECT_EQ(file_->leggi(daUtf8(tabella), &dove).righe, attese)
                 << tabella << ": " << descrizione;
     }
 
@@ -143,7 +132,7 @@ class FiltroSuiByte : public ::testing::Test {
         if (c >= 2)
             valori.insert(valori.end(), altri_.begin(), altri_.end());
         else
-            valori.push_back(s("€€€€€€€€€€"));
+            valori.push_back(QStringLiteral("€€€€€€€€€€"));
         return valori;
     }
 
@@ -168,7 +157,7 @@ TEST_F(FiltroSuiByte, OgniConfrontoComeSuiValoriDecodificati) {
     for (std::size_t c = 0; c < kCampi.size(); ++c) {
         for (const Valore& valore : valoriPer(c)) {
             for (const Confronto confronto : kConfronti)
-                verifica(Criterio(s(kCampi[c]), confronto, valore),
+                verifica(Criterio(daUtf8(kCampi[c]), confronto, valore),
                          descrivi(kCampi[c], confronto, valore));
         }
     }
@@ -186,7 +175,7 @@ TEST_F(FiltroSuiByte, ListeInECondizioniComposte) {
     };
     for (int prova = 0; prova < 60; ++prova) {
         const std::size_t c = caso() % kCampi.size();
-        verifica(Campo(s(kCampi[c])).in(alcuni(c)), std::string(kCampi[c]) + " in una lista");
+        verifica(Campo(daUtf8(kCampi[c])).in(alcuni(c)), std::string(kCampi[c]) + " in una lista");
     }
     const auto unConfronto = [&](std::string& descrizione) {
         const std::size_t c = caso() % kCampi.size();
@@ -194,7 +183,7 @@ TEST_F(FiltroSuiByte, ListeInECondizioniComposte) {
         const Valore valore = valori[caso() % valori.size()];
         const Confronto confronto = kConfronti[caso() % kConfronti.size()];
         descrizione += "(" + descrivi(kCampi[c], confronto, valore) + ")";
-        return Criterio(s(kCampi[c]), confronto, valore);
+        return Criterio(daUtf8(kCampi[c]), confronto, valore);
     };
     for (int prova = 0; prova < 80; ++prova) {
         std::string descrizione;

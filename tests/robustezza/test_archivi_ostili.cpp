@@ -22,8 +22,6 @@
 #include <cstdio>
 #include <ctime>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
 
 const QStringList kFileSuite{"AnagraficaHotels.mdb",   "Tableau.mdb",
@@ -80,8 +78,10 @@ class ArchiviOstili : public ::testing::Test {
     // The print file the small suite gives on intact files.
     QByteArray corretto() {
         ArchiviInMemoria archivi = SuitePiccola().inMemoria();
-        return EseguiTableau(archivi, {1, 2, u"100"_s, u"200"_s, u"07/01/2026"_s},
-                             &OccupazioneSettimana::apri);
+        return EseguiTableau(
+            archivi,
+            {1, 2, QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("07/01/2026")},
+            &OccupazioneSettimana::apri);
     }
 
     CartellaDiProva cartella_;
@@ -94,9 +94,9 @@ TEST_F(ArchiviOstili, FileMancantiOVuoti) {
         SCOPED_TRACE(file.toStdString());
         SuitePiccola().salvaMdb();
         QFile::remove(file);
-        rifiutato(u"Archivio non trovato: "_s + file, file);
+        rifiutato(QStringLiteral("Archivio non trovato: ") + file, file);
         cartella_.scrivi(file, QByteArray());
-        rifiutato(u"Archivio non valido: "_s + file, file);
+        rifiutato(QStringLiteral("Archivio non valido: ") + file, file);
     }
 }
 
@@ -122,8 +122,8 @@ TEST_F(ArchiviOstili, TroncatiAdOgniPagina) {
             }
             ++rifiuti;
             EXPECT_EQ(esito, ArchivioIllegibile) << errori_.toStdString();
-            EXPECT_TRUE(errori_.startsWith(u"Archivio danneggiato: "_s + file) ||
-                        errori_.startsWith(u"Archivio non valido: "_s + file))
+            EXPECT_TRUE(errori_.startsWith(QStringLiteral("Archivio danneggiato: ") + file) ||
+                        errori_.startsWith(QStringLiteral("Archivio non valido: ") + file))
                 << errori_.toStdString();
             EXPECT_EQ(cartella_.leggi("FD1"), kPrecedente);
         }
@@ -138,24 +138,27 @@ TEST_F(ArchiviOstili, TabellaOCampoMancante) {
     const SuiteDiProva suite = SuitePiccola();
     suite.salvaMdb();
     Tabella altra = suite.camere;
-    altra.nome = u"Camere"_s;
-    SalvaTabellaMdb(altra, u"NumeriCamere.mdb"_s);
-    rifiutato(u"Tabella non trovata: NumeriCamere"_s, u"NumeriCamere.mdb"_s);
+    altra.nome = QStringLiteral("Camere");
+    SalvaTabellaMdb(altra, QStringLiteral("NumeriCamere.mdb"));
+    rifiutato(QStringLiteral("Tabella non trovata: NumeriCamere"),
+              QStringLiteral("NumeriCamere.mdb"));
 
     struct Caso {
         const Tabella* tabella;
         QString campo;
     };
     suite.salvaMdb();
-    for (const Caso& caso :
-         {Caso{&suite.camere, u"NumeroCamera"_s}, Caso{&suite.clienti, u"NomeCliente"_s},
-          Caso{&suite.camerePrenotate, u"NumeroPersone"_s},
-          Caso{&suite.schede, u"TipoPrenotazione"_s}, Caso{&suite.ditte, u"CodiceCliente"_s},
-          Caso{&suite.hotels, u"RagioneSociale"_s}, Caso{&suite.tableaux, u"Descrizione"_s}}) {
+    for (const Caso& caso : {Caso{&suite.camere, QStringLiteral("NumeroCamera")},
+                             Caso{&suite.clienti, QStringLiteral("NomeCliente")},
+                             Caso{&suite.camerePrenotate, QStringLiteral("NumeroPersone")},
+                             Caso{&suite.schede, QStringLiteral("TipoPrenotazione")},
+                             Caso{&suite.ditte, QStringLiteral("CodiceCliente")},
+                             Caso{&suite.hotels, QStringLiteral("RagioneSociale")},
+                             Caso{&suite.tableaux, QStringLiteral("Descrizione")}}) {
         SCOPED_TRACE(caso.campo.toStdString());
-        const QString file = caso.tabella->nome + u".mdb"_s;
+        const QString file = caso.tabella->nome + QStringLiteral(".mdb");
         SalvaTabellaMdb(SenzaCampo(*caso.tabella, caso.campo), file);
-        rifiutato(u"Campo non trovato: "_s + caso.campo, caso.tabella->nome);
+        rifiutato(QStringLiteral("Campo non trovato: ") + caso.campo, caso.tabella->nome);
         SalvaTabellaMdb(*caso.tabella, file);
     }
 }
@@ -175,24 +178,25 @@ TEST_F(ArchiviOstili, CampiDiTipoInattesoEChiaviNulle) {
         QString campo;
         TipoJet tipo;
     };
-    for (const Caso& caso : {Caso{&suite.camere, u"NumeroHotel"_s, TipoJet::Testo},
-                             Caso{&suite.camere, u"NumeroTableau"_s, TipoJet::Testo},
-                             Caso{&suite.camere, u"NumeroCamera"_s, TipoJet::Lungo},
-                             Caso{&suite.clienti, u"NumeroHotel"_s, TipoJet::Testo},
-                             Caso{&suite.clienti, u"NumeroCamera"_s, TipoJet::Lungo},
-                             Caso{&suite.clienti, u"NumeroComponente"_s, TipoJet::Testo},
-                             Caso{&suite.clienti, u"NumeroProgressivo"_s, TipoJet::Testo},
-                             Caso{&suite.ditte, u"CodiceCliente"_s, TipoJet::Testo},
-                             Caso{&suite.camerePrenotate, u"NumeroPrenotazione"_s, TipoJet::Testo},
-                             Caso{&suite.camerePrenotate, u"NumeroCamera"_s, TipoJet::Lungo},
-                             Caso{&suite.schede, u"NumeroPrenotazione"_s, TipoJet::Testo},
-                             Caso{&suite.hotels, u"Numero"_s, TipoJet::Testo},
-                             Caso{&suite.tableaux, u"Codice"_s, TipoJet::Testo},
-                             Caso{&suite.camerePrenotate, u"NumeroPersone"_s, TipoJet::Doppio},
-                             Caso{&suite.schede, u"NumeroPrenotazione"_s, TipoJet::Doppio},
-                             Caso{&suite.clienti, u"NumeroProgressivo"_s, TipoJet::Doppio},
-                             Caso{&suite.ditte, u"CodiceCliente"_s, TipoJet::Valuta},
-                             Caso{&suite.camere, u"NumeroHotel"_s, TipoJet::Doppio}}) {
+    for (const Caso& caso :
+         {Caso{&suite.camere, QStringLiteral("NumeroHotel"), TipoJet::Testo},
+          Caso{&suite.camere, QStringLiteral("NumeroTableau"), TipoJet::Testo},
+          Caso{&suite.camere, QStringLiteral("NumeroCamera"), TipoJet::Lungo},
+          Caso{&suite.clienti, QStringLiteral("NumeroHotel"), TipoJet::Testo},
+          Caso{&suite.clienti, QStringLiteral("NumeroCamera"), TipoJet::Lungo},
+          Caso{&suite.clienti, QStringLiteral("NumeroComponente"), TipoJet::Testo},
+          Caso{&suite.clienti, QStringLiteral("NumeroProgressivo"), TipoJet::Testo},
+          Caso{&suite.ditte, QStringLiteral("CodiceCliente"), TipoJet::Testo},
+          Caso{&suite.camerePrenotate, QStringLiteral("NumeroPrenotazione"), TipoJet::Testo},
+          Caso{&suite.camerePrenotate, QStringLiteral("NumeroCamera"), TipoJet::Lungo},
+          Caso{&suite.schede, QStringLiteral("NumeroPrenotazione"), TipoJet::Testo},
+          Caso{&suite.hotels, QStringLiteral("Numero"), TipoJet::Testo},
+          Caso{&suite.tableaux, QStringLiteral("Codice"), TipoJet::Testo},
+          Caso{&suite.camerePrenotate, QStringLiteral("NumeroPersone"), TipoJet::Doppio},
+          Caso{&suite.schede, QStringLiteral("NumeroPrenotazione"), TipoJet::Doppio},
+          Caso{&suite.clienti, QStringLiteral("NumeroProgressivo"), TipoJet::Doppio},
+          Caso{&suite.ditte, QStringLiteral("CodiceCliente"), TipoJet::Valuta},
+          Caso{&suite.camere, QStringLiteral("NumeroHotel"), TipoJet::Doppio}}) {
         SCOPED_TRACE(caso.tabella->nome.toStdString() + "." + caso.campo.toStdString());
         suite.salvaMdb();
         Tabella tabella = *caso.tabella;
@@ -207,16 +211,17 @@ TEST_F(ArchiviOstili, CampiDiTipoInattesoEChiaviNulle) {
             else if (caso.tipo == TipoJet::Lungo)
                 riga[indice] = Valore(riga[indice].testo().toInt());
         }
-        SalvaTabellaMdb(tabella, tabella.nome + u".mdb"_s, {{caso.campo, caso.tipo}});
+        SalvaTabellaMdb(tabella, tabella.nome + QStringLiteral(".mdb"), {{caso.campo, caso.tipo}});
         const auto archivi = ImpronteArchivi(cartella_.percorso());
         const int esito = esegui();
         EXPECT_EQ(ImpronteArchivi(cartella_.percorso()), archivi);
         if (caso.tipo == TipoJet::Testo || caso.tipo == TipoJet::Lungo) {
             EXPECT_EQ(esito, ArchivioIllegibile);
-            EXPECT_TRUE(errori_.startsWith(u"Tipo di dati non corrispondente: il campo "_s +
-                                           caso.campo + u" della tabella "_s + tabella.nome +
-                                           u" dell'archivio "_s + tabella.nome +
-                                           u".mdb contiene "_s))
+            EXPECT_TRUE(
+                errori_.startsWith(QStringLiteral("Tipo di dati non corrispondente: il campo ") +
+                                   caso.campo + QStringLiteral(" della tabella ") + tabella.nome +
+                                   QStringLiteral(" dell'archivio ") + tabella.nome +
+                                   QStringLiteral(".mdb contiene ")))
                 << errori_.toStdString();
             EXPECT_EQ(cartella_.leggi("FD1"), kPrecedente);
             continue;
@@ -266,7 +271,8 @@ TEST_F(ArchiviOstili, CentomilaCamere) {
     // limit is far above the few seconds the run takes, and far below what a
     // cost growing with the square of the rooms would need.
     const std::clock_t inizio = std::clock();
-    ASSERT_EQ(esegui(u"00000"_s, u"99999"_s), Riuscito) << errori_.toStdString();
+    ASSERT_EQ(esegui(QStringLiteral("00000"), QStringLiteral("99999")), Riuscito)
+        << errori_.toStdString();
     const auto durata = static_cast<long long>((std::clock() - inizio) * 1000 / CLOCKS_PER_SEC);
     const QStringList righe = Leggibile(cartella_.leggi("FD1")).split(u'\n');
     // Five heading lines, three for each room, and the final line end.

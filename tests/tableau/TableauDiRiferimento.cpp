@@ -4,17 +4,17 @@
 
 namespace {
 
-QString s(const char* testo) {
+QString daLatin1(const char* testo) {
     return QString::fromLatin1(testo);
 }
 
 Criterio settimanaDi(const Settimana& settimana) {
-    return Campo(s("DataArrivo")) <= Valore(settimana.dataFinale()) &&
-           Campo(s("DataPartenza")) > Valore(settimana.dataIniziale());
+    return Campo(QStringLiteral("DataArrivo")) <= Valore(settimana.dataFinale()) &&
+           Campo(QStringLiteral("DataPartenza")) > Valore(settimana.dataIniziale());
 }
 
 Recordset tutta(SorgenteArchivi& archivi, const char* file, const char* tabella) {
-    return archivi.apri(s(file), {s(tabella), std::nullopt, std::nullopt});
+    return archivi.apri(daLatin1(file), {daLatin1(tabella), std::nullopt, std::nullopt});
 }
 
 // The fields the walk compares record by record, outside its searches, and
@@ -23,12 +23,12 @@ Recordset tutta(SorgenteArchivi& archivi, const char* file, const char* tabella)
 void confrontati(const Recordset& record, GenereCampo genere,
                  std::initializer_list<const char*> campi) {
     for (const char* campo : campi)
-        (void)record.IndiceCampo(s(campo), genere);
+        (void)record.IndiceCampo(daLatin1(campo), genere);
 }
 
 bool copre(const Recordset& record, const QString& dataGiorno) {
-    return CopreIlGiorno(record.Campo(s("DataArrivo")), record.Campo(s("DataPartenza")),
-                         dataGiorno);
+    return CopreIlGiorno(record.Campo(QStringLiteral("DataArrivo")),
+                         record.Campo(QStringLiteral("DataPartenza")), dataGiorno);
 }
 
 } // namespace
@@ -44,17 +44,19 @@ TableauDiRiferimento::TableauDiRiferimento(SorgenteArchivi& archivi,
                                            const RichiestaTableau& richiesta,
                                            const Settimana& settimana)
     : richiesta_(richiesta), settimana_(settimana),
-      camereSettimana_(
-          archivi.apri(s("Camere_Prenotazione.mdb"),
-                       {s("Camere_Prenotazione"), settimanaDi(settimana), std::nullopt})),
-      prenotazioniSettimana_(
-          archivi.apri(s("Scheda_Prenotazione.mdb"),
-                       {s("Scheda_Prenotazione"), std::nullopt,
-                        Selezione::In{s("NumeroPrenotazione"), s("Camere_Prenotazione.mdb"),
-                                      s("Camere_Prenotazione"), s("NumeroPrenotazione"),
-                                      settimanaDi(settimana)}})),
-      clientiSettimana_(archivi.apri(s("Scheda_Cliente.mdb"),
-                                     {s("Scheda_Cliente"), settimanaDi(settimana), std::nullopt})),
+      camereSettimana_(archivi.apri(
+          QStringLiteral("Camere_Prenotazione.mdb"),
+          {QStringLiteral("Camere_Prenotazione"), settimanaDi(settimana), std::nullopt})),
+      prenotazioniSettimana_(archivi.apri(
+          QStringLiteral("Scheda_Prenotazione.mdb"),
+          {QStringLiteral("Scheda_Prenotazione"), std::nullopt,
+           Selezione::In{QStringLiteral("NumeroPrenotazione"),
+                         QStringLiteral("Camere_Prenotazione.mdb"),
+                         QStringLiteral("Camere_Prenotazione"),
+                         QStringLiteral("NumeroPrenotazione"), settimanaDi(settimana)}})),
+      clientiSettimana_(
+          archivi.apri(QStringLiteral("Scheda_Cliente.mdb"),
+                       {QStringLiteral("Scheda_Cliente"), settimanaDi(settimana), std::nullopt})),
       ditte_(tutta(archivi, "Ditta_Intestataria.mdb", "Ditta_Intestataria")) {
     confrontati(camereSettimana_, GenereCampo::Numero, {"NumeroPrenotazione", "NumeroPersone"});
     confrontati(camereSettimana_, GenereCampo::Testo, {"DataArrivo", "DataPartenza"});
@@ -64,29 +66,31 @@ TableauDiRiferimento::TableauDiRiferimento(SorgenteArchivi& archivi,
     confrontati(clientiSettimana_, GenereCampo::Testo, {"Partito", "DataArrivo", "DataPartenza"});
     confrontati(ditte_, GenereCampo::Numero, {"NumeroHotel", "CodiceCliente"});
     Recordset tutteLeCamere = tutta(archivi, "NumeriCamere.mdb", "NumeriCamere");
-    tutteLeCamere.setSort(s("[NumeroCamera]"));
+    tutteLeCamere.setSort(QStringLiteral("[NumeroCamera]"));
     Recordset camere = tutteLeCamere.OpenRecordset();
     confrontati(camere, GenereCampo::Numero, {"NumeroTableau"});
     confrontati(camere, GenereCampo::Testo, {"NumeroCamera"});
-    const Criterio dellHotel = Campo(s("NumeroHotel")) == Valore(richiesta.hotel);
+    const Criterio dellHotel = Campo(QStringLiteral("NumeroHotel")) == Valore(richiesta.hotel);
     for (camere.FindFirst(dellHotel); !camere.NoMatch(); camere.FindNext(dellHotel)) {
-        const Valore numero = camere.Campo(s("NumeroCamera"));
+        const Valore numero = camere.Campo(QStringLiteral("NumeroCamera"));
         const auto dallaPrima = numero.confronta(Valore(richiesta.primaCamera));
         const auto allUltima = numero.confronta(Valore(richiesta.ultimaCamera));
-        if (Uguale(camere.Campo(s("NumeroTableau")), Valore(richiesta.tableau)) && dallaPrima &&
-            *dallaPrima >= 0 && allUltima && *allUltima <= 0)
+        if (Uguale(camere.Campo(QStringLiteral("NumeroTableau")), Valore(richiesta.tableau)) &&
+            dallaPrima && *dallaPrima >= 0 && allUltima && *allUltima <= 0)
             camere_.push_back(numero.testo());
     }
 }
 
 bool TableauDiRiferimento::ospiteConta(int d) const {
-    return Uguale(clientiSettimana_.Campo(s("NumeroHotel")), Valore(richiesta_.hotel)) &&
-           Diverso(clientiSettimana_.Campo(s("Partito")), Valore(s("S"))) &&
+    return Uguale(clientiSettimana_.Campo(QStringLiteral("NumeroHotel")),
+                  Valore(richiesta_.hotel)) &&
+           Diverso(clientiSettimana_.Campo(QStringLiteral("Partito")),
+                   Valore(QStringLiteral("S"))) &&
            copre(clientiSettimana_, settimana_.dataGiorno(d));
 }
 
 void TableauDiRiferimento::passo1(const QString& camera, GiorniCamera& giorni) const {
-    const Criterio stanza = Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera));
+    const Criterio stanza = Campo(QStringLiteral("NumeroCamera")) == Valore(SenzaSpazi(camera));
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
         for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch();
@@ -94,58 +98,64 @@ void TableauDiRiferimento::passo1(const QString& camera, GiorniCamera& giorni) c
             if (!ospiteConta(d))
                 continue;
             ++g.personeClienti;
-            if (Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1)))
-                g.numeroGiorno = Intero(clientiSettimana_.Campo(s("NumeroProgressivo")));
-            ditte_.FindFirst(Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
-                             Campo(s("CodiceCliente")) ==
-                                 clientiSettimana_.Campo(s("NumeroProgressivo")));
+            if (Uguale(clientiSettimana_.Campo(QStringLiteral("NumeroComponente")), Valore(1)))
+                g.numeroGiorno =
+                    Intero(clientiSettimana_.Campo(QStringLiteral("NumeroProgressivo")));
+            ditte_.FindFirst(Campo(QStringLiteral("NumeroHotel")) == Valore(richiesta_.hotel) &&
+                             Campo(QStringLiteral("CodiceCliente")) ==
+                                 clientiSettimana_.Campo(QStringLiteral("NumeroProgressivo")));
             if (!ditte_.NoMatch()) {
-                g.ditteClienti = Taglia(ditte_.Campo(s("RagioneSociale")), 11);
-                g.dittaClientiIntera = Intera(ditte_.Campo(s("RagioneSociale")));
+                g.ditteClienti = Taglia(ditte_.Campo(QStringLiteral("RagioneSociale")), 11);
+                g.dittaClientiIntera = Intera(ditte_.Campo(QStringLiteral("RagioneSociale")));
             }
         }
     }
 }
 
 void TableauDiRiferimento::passo2(const QString& camera, GiorniCamera& giorni) const {
-    const Criterio prenotata = Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
-                               Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera)) &&
-                               (Campo(s("TipoPrenotazione")) == Valore(s("C")) ||
-                                Campo(s("TipoPrenotazione")) == Valore(s("O")) ||
-                                Campo(s("TipoPrenotazione")) == Valore(s("D")));
+    const Criterio prenotata =
+        Campo(QStringLiteral("NumeroHotel")) == Valore(richiesta_.hotel) &&
+        Campo(QStringLiteral("NumeroCamera")) == Valore(SenzaSpazi(camera)) &&
+        (Campo(QStringLiteral("TipoPrenotazione")) == Valore(QStringLiteral("C")) ||
+         Campo(QStringLiteral("TipoPrenotazione")) == Valore(QStringLiteral("O")) ||
+         Campo(QStringLiteral("TipoPrenotazione")) == Valore(QStringLiteral("D")));
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
         for (camereSettimana_.FindFirst(prenotata); !camereSettimana_.NoMatch();
              camereSettimana_.FindNext(prenotata)) {
-            if (!Maggiore(camereSettimana_.Campo(s("NumeroPersone")), Valore(0)) ||
+            if (!Maggiore(camereSettimana_.Campo(QStringLiteral("NumeroPersone")), Valore(0)) ||
                 !copre(camereSettimana_, settimana_.dataGiorno(d)))
                 continue;
-            g.personePrenotazioni = Intero(camereSettimana_.Campo(s("NumeroPersone")));
-            g.numeroGiorno = Intero(camereSettimana_.Campo(s("NumeroPrenotazione")));
+            g.personePrenotazioni = Intero(camereSettimana_.Campo(QStringLiteral("NumeroPersone")));
+            g.numeroGiorno = Intero(camereSettimana_.Campo(QStringLiteral("NumeroPrenotazione")));
             g.prenotato = true;
-            prenotazioniSettimana_.FindFirst(Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
-                                             Campo(s("NumeroPrenotazione")) ==
-                                                 camereSettimana_.Campo(s("NumeroPrenotazione")));
-            g.dittePrenotazioni = prenotazioniSettimana_.NoMatch()
-                                      ? s(" ")
-                                      : Taglia(prenotazioniSettimana_.Campo(s("Ditta")), 12);
-            g.dittaPrenotazioniIntera = prenotazioniSettimana_.NoMatch()
-                                            ? s(" ")
-                                            : Intera(prenotazioniSettimana_.Campo(s("Ditta")));
+            prenotazioniSettimana_.FindFirst(
+                Campo(QStringLiteral("NumeroHotel")) == Valore(richiesta_.hotel) &&
+                Campo(QStringLiteral("NumeroPrenotazione")) ==
+                    camereSettimana_.Campo(QStringLiteral("NumeroPrenotazione")));
+            g.dittePrenotazioni =
+                prenotazioniSettimana_.NoMatch()
+                    ? QStringLiteral(" ")
+                    : Taglia(prenotazioniSettimana_.Campo(QStringLiteral("Ditta")), 12);
+            g.dittaPrenotazioniIntera =
+                prenotazioniSettimana_.NoMatch()
+                    ? QStringLiteral(" ")
+                    : Intera(prenotazioniSettimana_.Campo(QStringLiteral("Ditta")));
         }
     }
 }
 
 void TableauDiRiferimento::passo3(const QString& camera, GiorniCamera& giorni) const {
-    const Criterio stanza = Campo(s("NumeroCamera")) == Valore(SenzaSpazi(camera));
+    const Criterio stanza = Campo(QStringLiteral("NumeroCamera")) == Valore(SenzaSpazi(camera));
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
         for (clientiSettimana_.FindFirst(stanza); !clientiSettimana_.NoMatch();
              clientiSettimana_.FindNext(stanza)) {
             if (ospiteConta(d) &&
-                Uguale(clientiSettimana_.Campo(s("NumeroComponente")), Valore(1))) {
-                g.nomiClienti = Taglia(clientiSettimana_.Campo(s("NomeCliente")), 14);
-                g.nomeClientiIntero = Intera(clientiSettimana_.Campo(s("NomeCliente")));
+                Uguale(clientiSettimana_.Campo(QStringLiteral("NumeroComponente")), Valore(1))) {
+                g.nomiClienti = Taglia(clientiSettimana_.Campo(QStringLiteral("NomeCliente")), 14);
+                g.nomeClientiIntero =
+                    Intera(clientiSettimana_.Campo(QStringLiteral("NomeCliente")));
             }
         }
     }
@@ -154,20 +164,25 @@ void TableauDiRiferimento::passo3(const QString& camera, GiorniCamera& giorni) c
 void TableauDiRiferimento::passo4(const QString& camera, GiorniCamera& giorni) const {
     for (int d = 1; d <= 7; ++d) {
         GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
-        const Criterio scheda = Campo(s("NumeroHotel")) == Valore(richiesta_.hotel) &&
-                                Campo(s("NumeroPrenotazione")) == Valore(g.numeroGiorno);
+        const Criterio scheda =
+            Campo(QStringLiteral("NumeroHotel")) == Valore(richiesta_.hotel) &&
+            Campo(QStringLiteral("NumeroPrenotazione")) == Valore(g.numeroGiorno);
         prenotazioniSettimana_.FindFirst(scheda);
         if (prenotazioniSettimana_.NoMatch())
             continue;
-        const Valore tipo = prenotazioniSettimana_.Campo(s("TipoPrenotazione"));
-        if (!Uguale(tipo, Valore(s("C"))) && !Uguale(tipo, Valore(s("O"))) &&
-            !Uguale(tipo, Valore(s("D"))))
+        const Valore tipo = prenotazioniSettimana_.Campo(QStringLiteral("TipoPrenotazione"));
+        if (!Uguale(tipo, Valore(QStringLiteral("C"))) &&
+            !Uguale(tipo, Valore(QStringLiteral("O"))) &&
+            !Uguale(tipo, Valore(QStringLiteral("D"))))
             continue;
-        camereSettimana_.FindFirst(scheda && Campo(s("NumeroCamera")) == Valore(camera));
+        camereSettimana_.FindFirst(scheda &&
+                                   Campo(QStringLiteral("NumeroCamera")) == Valore(camera));
         if (camereSettimana_.NoMatch() || !copre(camereSettimana_, settimana_.dataGiorno(d)))
             continue;
-        g.nomiPrenotazioni = Taglia(prenotazioniSettimana_.Campo(s("NomeCliente")), 14);
-        g.nomePrenotazioniIntero = Intera(prenotazioniSettimana_.Campo(s("NomeCliente")));
+        g.nomiPrenotazioni =
+            Taglia(prenotazioniSettimana_.Campo(QStringLiteral("NomeCliente")), 14);
+        g.nomePrenotazioniIntero =
+            Intera(prenotazioniSettimana_.Campo(QStringLiteral("NomeCliente")));
         g.confermato = true;
     }
 }
