@@ -8,4 +8,4 @@
 QFont CarattereGrafico(double punti, bool grassetto);
 
 // The resolution the chart is measured and drawn at, in dots per inch.
-inline constexpr int RisoluzioneGrafico = 1200;
+inline constexpr int kRisoluzioneGrafico = 1200;

@@ -14,7 +14,7 @@ constexpr double kPuntiDiMisura = 100.0;
 const QImage& supporto() {
     static const QImage immagine = [] {
         QImage i(1, 1, QImage::Format_Mono);
-        const int puntiPerMetro = qRound(RisoluzioneGrafico / 0.0254);
+        const int puntiPerMetro = qRound(kRisoluzioneGrafico / 0.0254);
         i.setDotsPerMeterX(puntiPerMetro);
         i.setDotsPerMeterY(puntiPerMetro);
         return i;
@@ -23,7 +23,7 @@ const QImage& supporto() {
 }
 
 // Points per device unit.
-constexpr double kPuntiPerUnita = 72.0 / RisoluzioneGrafico;
+constexpr double kPuntiPerUnita = 72.0 / kRisoluzioneGrafico;
 
 QFontMetricsF metriche(bool grassetto) {
     return QFontMetricsF(CarattereGrafico(kPuntiDiMisura, grassetto), &supporto());

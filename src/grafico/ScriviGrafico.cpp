@@ -35,7 +35,7 @@ int ScriviGrafico(const TableauDellaSettimana& tableau, const FoglioGrafico& fog
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("Tableau Settimanale"));
         pdf.setTitle(QStringLiteral("Tableau settimanale dal %1").arg(tableau.settimana.testo()));
-        pdf.setResolution(RisoluzioneGrafico);
+        pdf.setResolution(kRisoluzioneGrafico);
         pdf.setPageLayout(QPageLayout(
             foglio.formato(), foglio.verticale ? QPageLayout::Portrait : QPageLayout::Landscape,
             QMarginsF(0, 0, 0, 0), QPageLayout::Point));
@@ -45,7 +45,7 @@ int ScriviGrafico(const TableauDellaSettimana& tableau, const FoglioGrafico& fog
         for (std::size_t n = 0; n < piano.pagine.size(); ++n) {
             if (n > 0)
                 pdf.newPage();
-            DisegnaPaginaGrafico(pittore, piano.pagine[n], RisoluzioneGrafico / 72.0);
+            DisegnaPaginaGrafico(pittore, piano.pagine[n], kRisoluzioneGrafico / 72.0);
         }
         pittore.end();
     }

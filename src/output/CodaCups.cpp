@@ -8,7 +8,7 @@ namespace {
 
 // How long a connection to the scheduler is waited for before it is taken
 // as not answering.
-constexpr int AttesaServizioMs = 3000;
+constexpr int kAttesaServizioMs = 3000;
 
 // The cause of the last failed request to the scheduler, in Italian: the
 // server's own text is English.
@@ -95,7 +95,7 @@ class Opzioni {
 
 bool ServizioDiStampaRisponde() {
     http_t* collegamento = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
-                                        cupsEncryption(), 1, AttesaServizioMs, nullptr);
+                                        cupsEncryption(), 1, kAttesaServizioMs, nullptr);
     httpClose(collegamento);
     return collegamento != nullptr;
 }

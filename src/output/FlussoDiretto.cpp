@@ -9,7 +9,7 @@
 namespace {
 
 const QByteArray FineRiga("\r\n");
-constexpr char SaltoPagina = '\f';
+constexpr char kSaltoPagina = '\f';
 
 // Lays out the pages of one direct print.
 class Impaginatore {
@@ -30,14 +30,14 @@ class Impaginatore {
             for (; contatore_ < imp_.lunghezzaRiempimento; ++contatore_)
                 flusso_ += FineRiga;
         } else {
-            flusso_ += SaltoPagina;
+            flusso_ += kSaltoPagina;
         }
     }
 
     void riga(QString testo) {
         if (!imp_.corniciInChiaro)
             ConvertiCornici(testo);
-        if (testo == QString(QChar(SaltoPagina))) {
+        if (testo == QString(QChar(kSaltoPagina))) {
             chiudiPagina();
             iniziaPagina();
         } else {

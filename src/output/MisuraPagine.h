@@ -12,7 +12,7 @@ class QPagedPaintDevice;
 // Dots per inch of the paged devices. Qt sets fonts in whole device pixels:
 // at this resolution every size in tenths of a point is exact, so a line of
 // 132 characters is as wide as the font's metrics say.
-constexpr int RisoluzioneStampa = 7200;
+constexpr int kRisoluzioneStampa = 7200;
 
 // The printer services over a Qt paged device (QPrinter, QPdfWriter), laying
 // the text out without drawing it: text is set from the top-left corner of

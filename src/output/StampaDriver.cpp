@@ -5,7 +5,7 @@
 namespace {
 
 constexpr QChar MarcaGrassetto(231); // ç
-constexpr double PassoGrassetto = 0.4;
+constexpr double kPassoGrassetto = 0.4;
 
 class Impaginatore {
   public:
@@ -80,7 +80,7 @@ void StampaLaser(const QString& riga, SuperficieStampa& stampante) {
         sospeso.clear();
         grassetto = !grassetto;
         stampante.impostaDimensioneFont(stampante.dimensioneFont() +
-                                        (grassetto ? -PassoGrassetto : PassoGrassetto));
+                                        (grassetto ? -kPassoGrassetto : kPassoGrassetto));
         stampante.impostaGrassetto(grassetto);
     }
     stampante.stampa(sospeso, true);

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr double BordoMillimetri = 6.35;
+constexpr double kBordoMillimetri = 6.35;
 
 [[noreturn]] void Fallito(const QString& destinazione, const QString& percorso,
                           const QString& motivo) {
@@ -37,10 +37,10 @@ void StampaSuFilePdf(const QStringList& righe, const ImpostazioniDriver& imposta
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("Tableau Settimanale"));
         pdf.setTitle(destinazione);
-        pdf.setResolution(RisoluzioneStampa);
+        pdf.setResolution(kRisoluzioneStampa);
         pdf.setPageLayout(QPageLayout(
             QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(BordoMillimetri, BordoMillimetri, BordoMillimetri, BordoMillimetri),
+            QMarginsF(kBordoMillimetri, kBordoMillimetri, kBordoMillimetri, kBordoMillimetri),
             QPageLayout::Millimeter));
         if (!StampaSuPagine(righe, impostazioni, pdf))
             Fallito(destinazione, percorso, QStringLiteral("il PDF non si è potuto comporre"));

@@ -75,7 +75,7 @@ void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impos
     lavoro.close();
 
     QPrinter stampante(info, QPrinter::HighResolution);
-    stampante.setResolution(RisoluzioneStampa);
+    stampante.setResolution(kRisoluzioneStampa);
     stampante.setDocName(destinazione);
     stampante.setDuplex(Stato().fronteRetro ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
     stampante.setOutputFileName(lavoro.fileName());

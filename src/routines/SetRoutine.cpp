@@ -38,8 +38,8 @@ int annoCompleto(int dueCifre) {
 
 long LeggiNumero(const QString& testo) {
     // Held within nine digits, so that no text can overflow what callers convert it to.
-    constexpr double Limite = 999999999;
-    return static_cast<long>(std::clamp(std::trunc(LeggiValore(testo)), -Limite, Limite));
+    constexpr double kLimite = 999999999;
+    return static_cast<long>(std::clamp(std::trunc(LeggiValore(testo)), -kLimite, kLimite));
 }
 
 bool AnnoBisestile(std::int16_t anno) {

@@ -63,7 +63,7 @@ namespace {
 QLineEdit* Linea(QWidget* widget) {
     return static_cast<QLineEdit*>(widget);
 }
-constexpr int SenzaLimite = 32767;
+constexpr int kSenzaLimite = 32767;
 } // namespace
 
 CampoTesto::CampoTesto(Finestra& finestra, const Riquadro& riquadro, int Index,
@@ -80,11 +80,11 @@ void CampoTesto::setText(const QString& testo) {
 
 int CampoTesto::MaxLength() const {
     const int limite = Linea(widget())->maxLength();
-    return limite == SenzaLimite ? 0 : limite;
+    return limite == kSenzaLimite ? 0 : limite;
 }
 
 void CampoTesto::setMaxLength(int caratteri) {
-    Linea(widget())->setMaxLength(caratteri > 0 ? caratteri : SenzaLimite);
+    Linea(widget())->setMaxLength(caratteri > 0 ? caratteri : kSenzaLimite);
 }
 
 int CampoTesto::SelStart() const {

@@ -13,9 +13,9 @@ double PuntiPerPollice() {
 } // namespace
 
 int InPixel(int twips) {
-    return static_cast<int>(std::lround(twips * PuntiPerPollice() / TwipsPerPollice));
+    return static_cast<int>(std::lround(twips * PuntiPerPollice() / kTwipsPerPollice));
 }
 
 int InTwips(int pixel) {
-    return static_cast<int>(std::lround(pixel * TwipsPerPollice / PuntiPerPollice()));
+    return static_cast<int>(std::lround(pixel * kTwipsPerPollice / PuntiPerPollice()));
 }

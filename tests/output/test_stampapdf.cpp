@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double A4Corto = 595.28, A4Lungo = 841.89, Bordo = 18.0; // points
+constexpr double kA4Corto = 595.28, kA4Lungo = 841.89, kBordo = 18.0; // points
 
 ImpostazioniDriver Impostazioni(int lungPag, int margine, double punti = 7) {
     ImpostazioniDriver imp;
@@ -78,7 +78,7 @@ TEST_F(StampaPdf, PagesHoldTheirLinesInOrder) {
         for (int i = 0; i < quante; ++i)
             EXPECT_EQ(righe.at(i), Numerate(prima + i).last()) << "pagina " << pagina;
     }
-    EXPECT_TRUE(StessaPagina(PaginaPdf(pdf, 2), QSizeF(A4Corto, A4Lungo)));
+    EXPECT_TRUE(StessaPagina(PaginaPdf(pdf, 2), QSizeF(kA4Corto, kA4Lungo)));
 }
 
 TEST_F(StampaPdf, FontsAreTheMetricCompatibleOnes) {
@@ -120,7 +120,7 @@ TEST_F(StampaPdf, SpacingLineAndMarginPushTheFirstLineDown) {
     const double base = inizio(7, 0);
     // A line of Times New Roman is 1.107 em high; with no spacing line the
     // first line would start right at the border.
-    EXPECT_GT(base, Bordo + 7 * 1.1);
+    EXPECT_GT(base, kBordo + 7 * 1.1);
     EXPECT_NEAR(inizio(20, 0) - base, 13 * 1.107, 0.2);
     // The first page's margin lines are set at the spacing size (7 points of
     // a 1.133 em high fixed-pitch font).
@@ -135,14 +135,14 @@ TEST_F(StampaPdf, TableauWidthFitsPortraitCompressedAndLandscapeNormal) {
         imp.orizzontale = orizzontale;
         const QString pdf = Stampa(tableau, imp);
         const QSizeF pagina = PaginaPdf(pdf, 1);
-        EXPECT_TRUE(StessaPagina(pagina, orizzontale ? QSizeF(A4Lungo, A4Corto)
-                                                     : QSizeF(A4Corto, A4Lungo)));
+        EXPECT_TRUE(StessaPagina(pagina, orizzontale ? QSizeF(kA4Lungo, kA4Corto)
+                                                     : QSizeF(kA4Corto, kA4Lungo)));
         double destra = 0;
         for (const ParolaPdf& parola : ParolePdf(pdf, 1))
             destra = std::max(destra, parola.xMax);
         const double larghezza = 132 * 0.6 * imp.puntiTesto;
-        EXPECT_NEAR(destra, Bordo + larghezza, 0.2);
-        EXPECT_LE(destra, pagina.width() - Bordo);
+        EXPECT_NEAR(destra, kBordo + larghezza, 0.2);
+        EXPECT_LE(destra, pagina.width() - kBordo);
         // The converted frame: dashes with an apostrophe at the end of rule lines.
         const QString testo = TestoPdf(pdf, 1);
         EXPECT_TRUE(testo.contains(QString(17, u'-') + u'\'')) << testo.toStdString();
@@ -161,7 +161,7 @@ TEST_F(StampaPdf, PageTooLongForTheSheetIsScaledOntoIt) {
     double basso = 0;
     for (const ParolaPdf& parola : ParolePdf(pdf, 1))
         basso = std::max(basso, parola.yMax);
-    EXPECT_LE(basso, A4Corto - Bordo);
+    EXPECT_LE(basso, kA4Corto - kBordo);
 }
 
 TEST_F(StampaPdf, PagesThatFitKeepTheSetSizesAndPlaces) {
@@ -181,7 +181,7 @@ TEST_F(StampaPdf, PagesThatFitKeepTheSetSizesAndPlaces) {
         primo = std::min(primo, parola.yMin);
         ultimo = std::max(ultimo, parola.yMin);
     }
-    EXPECT_NEAR(destra, Bordo + 132 * 0.6 * 7, 0.2);
+    EXPECT_NEAR(destra, kBordo + 132 * 0.6 * 7, 0.2);
     // The first and the last line, 78 lines of 1.133 em apart.
     EXPECT_NEAR(ultimo - primo, 78 * 7 * 1.1328, 0.3);
 }

@@ -18,9 +18,9 @@ namespace {
 const QString Archivio = QStringLiteral("Camere_Prenotazione.mdb");
 const QString Posto = QStringLiteral("8");
 const QString FileStampa = QStringLiteral("FD8");
-const QStringList Richiesta{"--hotel",        "1",          "--tableau",     "1",
-                            "--dalla-camera", "1",          "--alla-camera", "999",
-                            "--data",         "02/03/2026", "--orologio",    "02/03/2026 08:00"};
+const QStringList kRichiesta{"--hotel",        "1",          "--tableau",     "1",
+                             "--dalla-camera", "1",          "--alla-camera", "999",
+                             "--data",         "02/03/2026", "--orologio",    "02/03/2026 08:00"};
 // The words by which the batch command says that a database changed while it
 // was read (exit status 4, as for a database it cannot read).
 const QString InModifica = QStringLiteral("in corso di modifica da parte di un altro programma");
@@ -119,7 +119,7 @@ void ArchivioConteso::prepara(const QString& dati, const QString& lavoro) {
 
 QByteArray ArchivioConteso::stampa() {
     QFile::remove(QDir(lavoro_).filePath(FileStampa));
-    const EsecuzioneBatch e = EseguiProgrammaBatch(lavoro_, Posto, Richiesta);
+    const EsecuzioneBatch e = EseguiProgrammaBatch(lavoro_, Posto, kRichiesta);
     EXPECT_TRUE(e.conclusa && e.esito == 0) << e.errori.toStdString();
     return Leggi(QDir(lavoro_).filePath(FileStampa));
 }
@@ -134,7 +134,7 @@ Conteggi ArchivioConteso::affianca(int pausa, int secondi) {
     const QDeadlineTimer fine(secondi * 1000);
     while (!fine.hasExpired() && riscrittore.state() == QProcess::Running) {
         QFile::remove(QDir(lavoro_).filePath(FileStampa));
-        const EsecuzioneBatch e = EseguiProgrammaBatch(lavoro_, Posto, Richiesta);
+        const EsecuzioneBatch e = EseguiProgrammaBatch(lavoro_, Posto, kRichiesta);
         const QString errori = QString::fromUtf8(e.errori).trimmed();
         if (e.conclusa && e.esito == 0) {
             const QByteArray scritta = Leggi(QDir(lavoro_).filePath(FileStampa));

@@ -6,7 +6,7 @@ namespace {
 
 // The status by which scripts/condivisione says that the share cannot start
 // here.
-constexpr int Saltata = 77;
+constexpr int kSaltata = 77;
 
 } // namespace
 
@@ -22,7 +22,7 @@ CondivisioneSmb::CondivisioneSmb(const QString& cartella)
     const QString errori = QString::fromUtf8(avvio.readAllStandardError()).trimmed();
     if (avvio.exitStatus() == QProcess::NormalExit && avvio.exitCode() == 0)
         montata_ = QString::fromUtf8(avvio.readAllStandardOutput()).trimmed();
-    else if (avvio.exitStatus() == QProcess::NormalExit && avvio.exitCode() == Saltata)
+    else if (avvio.exitStatus() == QProcess::NormalExit && avvio.exitCode() == kSaltata)
         saltata_ = errori;
     else
         errore_ = QStringLiteral("scripts/condivisione avvia non riuscito (esito %1): %2")

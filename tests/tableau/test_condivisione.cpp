@@ -21,7 +21,7 @@
 namespace {
 
 const QDate Riferimento(2026, 3, 2);
-const QStringList Richiesta{
+const QStringList kRichiesta{
     "--hotel", "1",      "--tableau",  "1",          "--dalla-camera",   "1",    "--alla-camera",
     "999",     "--data", "02/03/2026", "--orologio", "02/03/2026 08:00", "--csv"};
 const QString Posto = QStringLiteral("5");
@@ -38,7 +38,7 @@ struct Risultato {
 };
 
 Risultato Esegui(const QString& cartella, const QString& letti) {
-    Risultato r{EseguiProgrammaBatch(cartella, Posto, Richiesta), {}, {}};
+    Risultato r{EseguiProgrammaBatch(cartella, Posto, kRichiesta), {}, {}};
     r.stampa = Leggi(letti + QStringLiteral("/FD") + Posto);
     r.foglio = Leggi(letti + QStringLiteral("/fd") + Posto + QStringLiteral(".csv"));
     return r;

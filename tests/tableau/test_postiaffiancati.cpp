@@ -113,7 +113,7 @@ class Copia {
 
     // A run that takes far longer than any should is stopped, as a failure.
     bool ferma() {
-        if (!avviata_.hasExpired(DurataMassima))
+        if (!avviata_.hasExpired(kDurataMassima))
             return false;
         ADD_FAILURE() << "PCLocal=" << richiesta_.posto.toStdString() << ": esecuzione ferma da "
                       << avviata_.elapsed() << " ms, interrotta";
@@ -146,7 +146,7 @@ class Copia {
     }
 
   private:
-    static constexpr qint64 DurataMassima = 120000;
+    static constexpr qint64 kDurataMassima = 120000;
     Richiesta richiesta_;
     QProcess processo_;
     QElapsedTimer avviata_;

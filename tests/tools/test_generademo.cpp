@@ -92,7 +92,7 @@ class GeneraDemoTest : public testing::Test {
 };
 CartellaDiProva* GeneraDemoTest::cartella_ = nullptr;
 
-const QString Giorno = "20260715";
+const QString kGiorno = "20260715";
 
 } // namespace
 
@@ -183,12 +183,13 @@ TEST_F(GeneraDemoTest, OspitiCoerentiEAttualiNellaSettimana) {
         EXPECT_TRUE(camere.count({N(r, "NumeroHotel"), T(r, "NumeroCamera")}));
         EXPECT_EQ(T(r, "DataArrivo").size(), 8);
         EXPECT_LT(T(r, "DataArrivo"), T(r, "DataPartenza"));
-        EXPECT_LE(T(r, "DataArrivo"), Giorno) << "guests are registered up to the day, not beyond";
+        EXPECT_LE(T(r, "DataArrivo"), kGiorno) << "guests are registered up to the day, not beyond";
         EXPECT_FALSE(T(r, "NomeCliente").isEmpty());
         partito.insert(r.at("Partito").nullo() ? QString("NULL") : T(r, "Partito"));
         componenti |= N(r, "NumeroComponente") > 1;
         EXPECT_TRUE(progressivi.insert({N(r, "NumeroHotel"), N(r, "NumeroProgressivo")}).second);
-        if (T(r, "DataArrivo") <= Giorno && T(r, "DataPartenza") > Giorno && T(r, "Partito") != "S")
+        if (T(r, "DataArrivo") <= kGiorno && T(r, "DataPartenza") > kGiorno &&
+            T(r, "Partito") != "S")
             ++presenti[N(r, "NumeroHotel")];
     }
     EXPECT_EQ(partito, (std::set<QString>{"N", "NULL", "S"}));

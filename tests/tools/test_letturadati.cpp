@@ -8,7 +8,7 @@
 
 namespace {
 
-const Valore Nullo;
+const Valore kNullo;
 
 void ScriviPrenotazioni(const CartellaDiProva& cartella) {
     ScrittoreMdb w;
@@ -25,10 +25,10 @@ void ScriviPrenotazioni(const CartellaDiProva& cartella) {
             1 + i % 2,
             QString::number(101 + i % 40),
             100000 + i,
-            i % 17 == 0 ? Nullo : Valore(QString("COD"[i % 3])),
+            i % 17 == 0 ? kNullo : Valore(QString("COD"[i % 3])),
             QStringLiteral("2026%1").arg(101 + i % 300, 4, 10, QChar('0')),
             -(i % 4),
-            i == 77 ? Valore(QString("Nota lunga ").repeated(400)) : Nullo};
+            i == 77 ? Valore(QString("Nota lunga ").repeated(400)) : kNullo};
         if (i % 13 == 5)
             t.rigaCancellata(riga);
         else if (i % 13 == 6)
@@ -60,7 +60,7 @@ TEST(LetturaDati, RigheCercateEOrdinate) {
     EXPECT_TRUE(rs.NoMatch()) << "a deleted row is not";
     rs.FindFirst(Campo("NumeroPrenotazione") == Valore(100017));
     ASSERT_FALSE(rs.NoMatch());
-    EXPECT_EQ(rs.Campo("TipoPrenotazione"), Nullo);
+    EXPECT_EQ(rs.Campo("TipoPrenotazione"), kNullo);
     rs.FindFirst(Campo("NumeroPrenotazione") == Valore(100077));
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Campo("Note"), Valore(QString("Nota lunga ").repeated(400)));
@@ -95,7 +95,7 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
         .colonna("S", TipoJet::Booleano)
         .colonna("T", TipoJet::Testo, 50);
     t.riga({255, -32768, -2000000000, -1234.5, Valore::valuta(-12500), 1, QString("Caffè ☕")});
-    t.riga({Nullo, Nullo, Nullo, Nullo, Nullo, 0, Nullo});
+    t.riga({kNullo, kNullo, kNullo, kNullo, kNullo, 0, kNullo});
     w.salva(cartella.percorso("Numeri.mdb"));
 
     Database db = DBEngine::istanza().OpenDatabase("numeri.mdb");
@@ -108,16 +108,16 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
                                         Valore::valuta(-12500),
                                         Valore(),
                                         Valore(QString("Caffè ☕"))};
-    constexpr int Booleano = 5;
+    constexpr int kBooleano = 5;
     for (int c = 0; c < static_cast<int>(attesi.size()); ++c) {
-        if (c == Booleano)
+        if (c == kBooleano)
             continue;
         EXPECT_EQ(rs.valore(0, c), attesi[static_cast<std::size_t>(c)]) << "field " << c;
-        EXPECT_EQ(rs.valore(1, c), Nullo) << "field " << c;
+        EXPECT_EQ(rs.valore(1, c), kNullo) << "field " << c;
     }
     // True may read as 1 or as DAO's -1; false is 0, never NULL.
-    EXPECT_NE(rs.valore(0, Booleano).intero(), 0);
-    EXPECT_EQ(rs.valore(1, Booleano), Valore(0));
+    EXPECT_NE(rs.valore(0, kBooleano).intero(), 0);
+    EXPECT_EQ(rs.valore(1, kBooleano), Valore(0));
 }
 
 // A zero-length text stays apart from NULL, in short and in long texts, and
@@ -130,7 +130,7 @@ TEST(LetturaDati, TestoVuotoEDateTipizzati) {
         .colonna("Quando", TipoJet::DataOra)
         .colonna("Nota", TipoJet::Memo);
     t.riga({QString(""), Valore::dataOra(45351.5), QString("")});
-    t.riga({Nullo, Valore::dataOra(-1.25), Nullo});
+    t.riga({kNullo, Valore::dataOra(-1.25), kNullo});
     w.salva(cartella.percorso("T.mdb"));
     const Recordset rs = DBEngine::istanza().OpenDatabase("T.mdb").OpenRecordset("T");
     ASSERT_EQ(rs.RecordCount(), 2u);

@@ -16,7 +16,7 @@ namespace {
 using Cella = std::optional<QString>;
 using Righe = std::vector<std::vector<Cella>>;
 
-const Valore Nullo;
+const Valore kNullo;
 
 TabellaMdb& TabellaDiOgniTipo(ScrittoreMdb& w) {
     TabellaMdb& t = w.tabella("Tipi");
@@ -39,12 +39,12 @@ void RigheDiOgniTipo(TabellaMdb& t) {
     t.riga({-32768, QString("ĀΩ☺ misto"), std::numeric_limits<std::int32_t>::min(), 0, 1.0 / 3.0,
             -2.0f, Valore::valuta(1234567891234), ValoreData(QDate(1900, 3, 1), QTime(12, 0)), 0,
             QString()});
-    t.riga({32767, Nullo, std::numeric_limits<std::int32_t>::max(), Nullo, Nullo, Nullo, 7,
-            Valore::dataOra(0.0), 1, Nullo});
-    t.riga({Nullo, QString("x"), Nullo, Nullo, 1e300, Nullo, Nullo, Nullo, 0, Nullo});
+    t.riga({32767, kNullo, std::numeric_limits<std::int32_t>::max(), kNullo, kNullo, kNullo, 7,
+            Valore::dataOra(0.0), 1, kNullo});
+    t.riga({kNullo, QString("x"), kNullo, kNullo, 1e300, kNullo, kNullo, kNullo, 0, kNullo});
 }
 
-const Righe AttesiDiOgniTipo = {
+const Righe kAttesiDiOgniTipo = {
     {"1", "Città \"Già\", più", "100000", "255", "-1234.5", "0.5", "-1.2345", "2024-02-29 13:45:10",
      "1", "nota breve"},
     {"-32768", "ĀΩ☺ misto", "-2147483648", "0", "0.3333333333333333", "-2", "123456789.1234",
@@ -81,10 +81,10 @@ TEST(ScrittoreMdb, OgniTipoRilettoCampoPerCampo) {
         const Esportazione e = EsportaMdb(file, "Tipi");
         EXPECT_EQ(e.campi, QStringList({"Intero", "Testo", "Lungo", "Byte", "Doppio", "Singolo",
                                         "Valuta", "Data", "SiNo", "Nota"}));
-        ASSERT_EQ(e.righe.size(), AttesiDiOgniTipo.size());
-        for (std::size_t r = 0; r < AttesiDiOgniTipo.size(); ++r)
-            for (std::size_t c = 0; c < AttesiDiOgniTipo[r].size(); ++c)
-                EXPECT_EQ(e.righe[r].at(c), AttesiDiOgniTipo[r][c])
+        ASSERT_EQ(e.righe.size(), kAttesiDiOgniTipo.size());
+        for (std::size_t r = 0; r < kAttesiDiOgniTipo.size(); ++r)
+            for (std::size_t c = 0; c < kAttesiDiOgniTipo[r].size(); ++c)
+                EXPECT_EQ(e.righe[r].at(c), kAttesiDiOgniTipo[r][c])
                     << "row " << r << " field " << e.campi.value(static_cast<int>(c)).toStdString()
                     << (compresso ? " (compressed text)" : "");
     }
@@ -163,8 +163,8 @@ TEST(ScrittoreMdb, RigheSuMoltePagine) {
     t.colonna("N", TipoJet::Lungo)
         .colonna("Camera", TipoJet::Testo, 10)
         .colonna("Nome", TipoJet::Testo, 40);
-    constexpr int Righe = 60000;
-    for (int i = 0; i < Righe; ++i)
+    constexpr int kRighe = 60000;
+    for (int i = 0; i < kRighe; ++i)
         t.riga({i, QString::number(100 + i % 500), QStringLiteral("Ospite numero %1").arg(i)});
     TabellaMdb& dopo = w.tabella("Dopo");
     dopo.colonna("N", TipoJet::Intero);
@@ -173,13 +173,13 @@ TEST(ScrittoreMdb, RigheSuMoltePagine) {
     EXPECT_GT(QFileInfo(file).size(), 600 * 4096);
     EXPECT_EQ(QFileInfo(file).size() % 4096, 0);
 
-    EXPECT_EQ(ContaMdb(file, "Grande"), Righe);
+    EXPECT_EQ(ContaMdb(file, "Grande"), kRighe);
     const Esportazione e = EsportaMdb(file, "Grande");
-    ASSERT_EQ(e.righe.size(), static_cast<std::size_t>(Righe));
+    ASSERT_EQ(e.righe.size(), static_cast<std::size_t>(kRighe));
     long long somma = 0;
     for (const auto& riga : e.righe)
         somma += riga[0]->toLongLong();
-    EXPECT_EQ(somma, static_cast<long long>(Righe) * (Righe - 1) / 2);
+    EXPECT_EQ(somma, static_cast<long long>(kRighe) * (kRighe - 1) / 2);
     EXPECT_EQ(e.righe.back(), (std::vector<Cella>{"59999", "599", "Ospite numero 59999"}));
     EXPECT_EQ(Colonna(EsportaMdb(file, "Dopo"), 0), std::vector<QString>{"42"});
 }

@@ -10,14 +10,14 @@
 
 namespace {
 
-constexpr int Pagina = 4096;
+constexpr int kPagina = 4096;
 
 class File {
   public:
     explicit File(QByteArray byte) : b_(std::move(byte)) {}
-    int pagine() const { return static_cast<int>(b_.size() / Pagina); }
+    int pagine() const { return static_cast<int>(b_.size() / kPagina); }
     unsigned u8(int pagina, int offset) const {
-        return static_cast<unsigned char>(b_[pagina * Pagina + offset]);
+        return static_cast<unsigned char>(b_[pagina * kPagina + offset]);
     }
     unsigned u16(int pagina, int offset) const {
         return u8(pagina, offset) | (u8(pagina, offset + 1) << 8);
@@ -32,7 +32,7 @@ class File {
     // Start and length of a row: rows fill the page from its end, in slot order.
     std::pair<int, int> riga(int pagina, unsigned r) const {
         const int inizio = static_cast<int>(slot(pagina, r) & 0x1FFF);
-        const int fine = r == 0 ? Pagina : static_cast<int>(slot(pagina, r - 1) & 0x1FFF);
+        const int fine = r == 0 ? kPagina : static_cast<int>(slot(pagina, r - 1) & 0x1FFF);
         return {inizio, fine - inizio};
     }
     // Pages a usage-map row lists, type 0 (bitmap in the row) or 1 (map pages).
@@ -53,9 +53,9 @@ class File {
             if (m == 0)
                 continue;
             EXPECT_EQ(u8(m, 0), 0x05u) << "map page " << m;
-            for (int bit = 0; bit < (Pagina - 4) * 8; ++bit)
+            for (int bit = 0; bit < (kPagina - 4) * 8; ++bit)
                 if (u8(m, 4 + bit / 8) & (1 << (bit % 8)))
-                    elenco.insert(k * (Pagina - 4) * 8 + bit);
+                    elenco.insert(k * (kPagina - 4) * 8 + bit);
         }
         return elenco;
     }

@@ -96,7 +96,7 @@ void TestControlli::geometriaInTwips() {
     const QSize schermo = QGuiApplication::primaryScreen()->geometry().size();
     QCOMPARE(InPixel(Schermo::Width()), schermo.width());
     QCOMPARE(InPixel(Schermo::Height()), schermo.height());
-    QCOMPARE(InPixel(TwipsPerPollice),
+    QCOMPARE(InPixel(kTwipsPerPollice),
              qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
 }
 

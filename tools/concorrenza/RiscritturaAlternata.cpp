@@ -30,7 +30,7 @@ std::vector<std::uint8_t> Leggi(const std::string& file) {
 RiscritturaAlternata::RiscritturaAlternata(const std::string& archivio, const std::string& statoA,
                                            const std::string& statoB)
     : archivio_(archivio), a_(Leggi(statoA)), b_(Leggi(statoB)) {
-    if (a_.empty() || a_.size() % Pagina != 0 || a_.size() != b_.size())
+    if (a_.empty() || a_.size() % kPagina != 0 || a_.size() != b_.size())
         throw std::runtime_error("I due stati devono avere la stessa lunghezza, in pagine intere "
                                  "di 4096 byte: " +
                                  statoA + " " + std::to_string(a_.size()) + " byte, " + statoB +
@@ -52,13 +52,13 @@ RiscritturaAlternata::~RiscritturaAlternata() {
 }
 
 void RiscritturaAlternata::scrivi(const std::vector<std::uint8_t>& stato) {
-    for (std::size_t da = 0; da < stato.size(); da += Pagina) {
-        const ssize_t scritti = ::pwrite(fd_, stato.data() + da, Pagina, static_cast<off_t>(da));
+    for (std::size_t da = 0; da < stato.size(); da += kPagina) {
+        const ssize_t scritti = ::pwrite(fd_, stato.data() + da, kPagina, static_cast<off_t>(da));
         if (scritti < 0 && errno == EINTR) {
-            da -= Pagina;
+            da -= kPagina;
             continue;
         }
-        if (scritti != static_cast<ssize_t>(Pagina))
+        if (scritti != static_cast<ssize_t>(kPagina))
             throw Errore("Scrittura non riuscita", archivio_);
     }
 }

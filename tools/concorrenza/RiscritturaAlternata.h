@@ -13,7 +13,7 @@
 // it pauses.
 class RiscritturaAlternata {
   public:
-    static constexpr std::size_t Pagina = 4096;
+    static constexpr std::size_t kPagina = 4096;
 
     // Reads the two states and opens the file for writing. Raises
     // std::runtime_error with an Italian message when a file cannot be read

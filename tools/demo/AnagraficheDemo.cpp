@@ -11,7 +11,7 @@ struct Tipo {
 
 // "C" is a bedroom; "S" (sala) and "A" (appartamento) are units that the
 // default room range leaves out.
-constexpr Tipo Tipi[] = {
+constexpr Tipo kTipi[] = {
     {"SGL", "C", "Singola", 1},
     {"DBL", "C", "Doppia", 2},
     {"DUS", "C", "Doppia uso singola", 1},
@@ -23,7 +23,7 @@ constexpr Tipo Tipi[] = {
 };
 
 int Posti(const QString& sigla) {
-    for (const Tipo& t : Tipi)
+    for (const Tipo& t : kTipi)
         if (sigla == QLatin1String(t.sigla))
             return t.posti;
     return 1;
@@ -94,7 +94,7 @@ std::vector<CameraDemo> ScriviAnagrafiche(ArchiviDemo& archivi, const OpzioniDem
     hotel.riga({2, QString("Albergo Miramonti"), QString("AS-2087"), QString("Cortina d'Ampezzo")});
 
     TabellaMdb& tipi = archivi.tabella("TipiCamere");
-    for (const Tipo& t : Tipi)
+    for (const Tipo& t : kTipi)
         tipi.riga({QString(t.sigla), QString(t.tipologia), QString(t.descrizione)});
 
     TabellaMdb& tableau = archivi.tabella("Tableau");

@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString Uso =
+const QString kUso =
     QStringLiteral("Uso: genera-demo CARTELLA [--data GG/MM/AAAA] [--seme N] [--camere N --anni N "
                    "--camere-per-tableau N]");
 
@@ -65,7 +65,7 @@ OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi) {
     if (o.aiuto || o.versione)
         return o;
     if (p.positionalArguments().size() != 1)
-        Errore(Uso + QStringLiteral("\nUsare --help per l'aiuto."));
+        Errore(kUso + QStringLiteral("\nUsare --help per l'aiuto."));
     o.cartella = p.positionalArguments().front();
     o.riferimento = oggi;
     if (p.isSet(QStringLiteral("data"))) {
@@ -89,12 +89,12 @@ OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi) {
 
 QString TestoAiutoDemo() {
     QString testo =
-        Uso + QStringLiteral("\n\n"
-                             "Scrive nella CARTELLA (creata se manca) gli archivi di una suite\n"
-                             "alberghiera di prova, con i dati intorno al giorno indicato, per\n"
-                             "provare il tableau settimanale.\n"
-                             "\n"
-                             "Opzioni:\n");
+        kUso + QStringLiteral("\n\n"
+                              "Scrive nella CARTELLA (creata se manca) gli archivi di una suite\n"
+                              "alberghiera di prova, con i dati intorno al giorno indicato, per\n"
+                              "provare il tableau settimanale.\n"
+                              "\n"
+                              "Opzioni:\n");
     for (const QCommandLineOption& opzione : Opzioni()) {
         QStringList nomi;
         for (const QString& nome : opzione.names())

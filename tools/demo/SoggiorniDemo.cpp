@@ -10,8 +10,8 @@ namespace {
 
 // Guest numbers and reservation numbers lie far apart, so that a guest's
 // number is never taken for a reservation.
-constexpr int PrimaPrenotazione = 1001;
-constexpr int PrimoProgressivo = 1000001;
+constexpr int kPrimaPrenotazione = 1001;
+constexpr int kPrimoProgressivo = 1000001;
 
 using Periodo = std::pair<QDate, QDate>;
 
@@ -48,7 +48,7 @@ class Generatore {
         const QString ditta = rnd_.probabile(25) ? rnd_.uno(DitteDemo()) : QString();
         if (futuro || rnd_.probabile(70)) {
             const int numero =
-                prenotazioni_.try_emplace(camera.hotel, PrimaPrenotazione).first->second++;
+                prenotazioni_.try_emplace(camera.hotel, kPrimaPrenotazione).first->second++;
             const QString tipo = futuro ? QString("COADW"[rnd_.pesato({55, 15, 10, 12, 8})])
                                         : QString("CDA"[rnd_.pesato({85, 10, 5})]);
             camerePren_.riga({camera.hotel, camera.numero, numero, tipo, Data(arrivo),
@@ -91,7 +91,7 @@ class Generatore {
         const QString cognome = capo.section(' ', 0, -2);
         for (int componente = 1; componente <= persone; ++componente) {
             const int progressivo =
-                progressivi_.try_emplace(camera.hotel, PrimoProgressivo).first->second++;
+                progressivi_.try_emplace(camera.hotel, kPrimoProgressivo).first->second++;
             QString chi = capo;
             if (componente > 1)
                 chi = rnd_.probabile(60) ? cognome + ' ' + rnd_.uno(NomiPropriDemo()) : nome();

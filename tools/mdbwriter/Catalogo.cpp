@@ -4,12 +4,12 @@
 
 namespace {
 
-constexpr std::int64_t Radice = 0x0F000000;
-constexpr std::int64_t ContenitoreTabelle = 0x0F000001;
-constexpr std::int64_t ContenitoreDatabase = 0x0F000002;
-constexpr std::int64_t ContenitoreRelazioni = 0x0F000003;
-constexpr int Contenitore = 3;
-constexpr int Tabella = 1;
+constexpr std::int64_t kRadice = 0x0F000000;
+constexpr std::int64_t kContenitoreTabelle = 0x0F000001;
+constexpr std::int64_t kContenitoreDatabase = 0x0F000002;
+constexpr std::int64_t kContenitoreRelazioni = 0x0F000003;
+constexpr int kContenitore = 3;
+constexpr int kTabella = 1;
 // Flags of system objects: the high bit of the 32-bit field.
 constexpr std::int64_t DiSistema = std::numeric_limits<std::int32_t>::min();
 
@@ -19,7 +19,7 @@ struct Colonna {
     int lunghezza;
 };
 
-constexpr Colonna Colonne[] = {
+constexpr Colonna kColonne[] = {
     {"Id", TipoJet::Lungo, 0},
     {"ParentId", TipoJet::Lungo, 0},
     {"Name", TipoJet::Testo, 128},
@@ -43,12 +43,12 @@ constexpr Colonna Colonne[] = {
 
 TabellaMdb TabellaCatalogo(const std::vector<VoceCatalogo>& tabelle, double dataCreazione) {
     TabellaMdb catalogo(QStringLiteral("MSysObjects"), true);
-    for (const Colonna& c : Colonne)
+    for (const Colonna& c : kColonne)
         catalogo.colonna(QString::fromLatin1(c.nome), c.tipo, c.lunghezza);
     const Valore data = Valore::dataOra(dataCreazione);
     const auto oggetto = [&](std::int64_t id, std::int64_t genitore, const QString& nome, int tipo,
                              std::int64_t flag) {
-        std::vector<Valore> riga(std::size(Colonne));
+        std::vector<Valore> riga(std::size(kColonne));
         riga[0] = Valore(id);
         riga[1] = Valore(genitore);
         riga[2] = Valore(nome);
@@ -58,11 +58,13 @@ TabellaMdb TabellaCatalogo(const std::vector<VoceCatalogo>& tabelle, double data
         riga[7] = Valore(flag);
         catalogo.riga(riga);
     };
-    oggetto(ContenitoreTabelle, Radice, QStringLiteral("Tables"), Contenitore, DiSistema);
-    oggetto(ContenitoreDatabase, Radice, QStringLiteral("Databases"), Contenitore, DiSistema);
-    oggetto(ContenitoreRelazioni, Radice, QStringLiteral("Relationships"), Contenitore, DiSistema);
-    oggetto(PaginaCatalogo, ContenitoreTabelle, QStringLiteral("MSysObjects"), Tabella, DiSistema);
+    oggetto(kContenitoreTabelle, kRadice, QStringLiteral("Tables"), kContenitore, DiSistema);
+    oggetto(kContenitoreDatabase, kRadice, QStringLiteral("Databases"), kContenitore, DiSistema);
+    oggetto(kContenitoreRelazioni, kRadice, QStringLiteral("Relationships"), kContenitore,
+            DiSistema);
+    oggetto(kPaginaCatalogo, kContenitoreTabelle, QStringLiteral("MSysObjects"), kTabella,
+            DiSistema);
     for (const VoceCatalogo& t : tabelle)
-        oggetto(t.definizione, ContenitoreTabelle, t.nome, Tabella, 0);
+        oggetto(t.definizione, kContenitoreTabelle, t.nome, kTabella, 0);
     return catalogo;
 }

@@ -14,7 +14,7 @@ struct VoceCatalogo {
 };
 
 // Page of the catalogue's own definition, where every reader starts.
-constexpr std::uint32_t PaginaCatalogo = 2;
+constexpr std::uint32_t kPaginaCatalogo = 2;
 
 // The system table MSysObjects of a file holding `tabelle`: the containers
 // of tables, databases and relationships, itself, and one row per user

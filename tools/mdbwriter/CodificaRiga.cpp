@@ -11,11 +11,11 @@
 namespace {
 
 // Long values up to this many bytes stay in their row while the row fits.
-constexpr int LimiteInline = 1024;
+constexpr int kLimiteInline = 1024;
 // Jet compresses a memo only when it has at most this many characters.
-constexpr int MassimoMemoCompresso = 1024;
-constexpr int RiferimentoLungo = 12;
-constexpr std::uint8_t InRiga = 0x80;
+constexpr int kMassimoMemoCompresso = 1024;
+constexpr int kRiferimentoLungo = 12;
+constexpr std::uint8_t kInRiga = 0x80;
 
 class Contesto {
   public:
@@ -127,7 +127,7 @@ QByteArray ByteVariabili(const ColonnaMdb& c, const Valore& v, bool comprimi, co
         return ctx.binario(v, c.lunghezza);
     case TipoJet::Memo: {
         const QString t = ctx.testo(v, 0);
-        return TestoJet(t, comprimi && t.size() <= MassimoMemoCompresso);
+        return TestoJet(t, comprimi && t.size() <= kMassimoMemoCompresso);
     }
     default:
         return ctx.binario(v, 0);
@@ -141,11 +141,11 @@ std::vector<bool> LunghiInRiga(const std::vector<QByteArray>& dati, const std::v
     std::vector<bool> inRiga(dati.size(), false);
     int totale = base;
     for (std::size_t i = 0; i < dati.size(); ++i)
-        if (lungo[i] && dati[i].size() <= LimiteInline) {
+        if (lungo[i] && dati[i].size() <= kLimiteInline) {
             inRiga[i] = true;
             totale += static_cast<int>(dati[i].size());
         }
-    while (totale > MassimaRiga) {
+    while (totale > kMassimaRiga) {
         std::size_t piuLungo = dati.size();
         for (std::size_t i = 0; i < dati.size(); ++i)
             if (inRiga[i] && (piuLungo == dati.size() || dati[i].size() > dati[piuLungo].size()))
@@ -198,16 +198,16 @@ RigaCodificata CodificaRiga(const QString& tabella, const std::vector<ColonnaMdb
             lungo[i] = TipoLungo(c.tipo);
             if (lungo[i] && dati[i].size() > 0xFFFFFF)
                 ctx.rifiuta(QStringLiteral("valore troppo lungo"));
-            base += lungo[i] ? RiferimentoLungo : static_cast<int>(dati[i].size());
+            base += lungo[i] ? kRiferimentoLungo : static_cast<int>(dati[i].size());
         }
         if (bit)
             nulli[c.numero / 8] = static_cast<char>(nulli[c.numero / 8] | (1 << (c.numero % 8)));
     }
-    if (base > MassimaRiga)
+    if (base > kMassimaRiga)
         throw ErroreScrittura(QStringLiteral("Tabella %1: riga di %2 byte, al massimo %3")
                                   .arg(tabella)
                                   .arg(base)
-                                  .arg(MassimaRiga));
+                                  .arg(kMassimaRiga));
     const std::vector<bool> inRiga = LunghiInRiga(dati, lungo, base);
 
     RigaCodificata riga;
@@ -224,10 +224,10 @@ RigaCodificata CodificaRiga(const QString& tabella, const std::vector<ColonnaMdb
             b.append(dati[i]);
             continue;
         }
-        QByteArray riferimento(RiferimentoLungo, '\0');
+        QByteArray riferimento(kRiferimentoLungo, '\0');
         Scrivi24(riferimento.data(), static_cast<std::uint32_t>(dati[i].size()));
         if (inRiga[i]) {
-            riferimento[3] = static_cast<char>(InRiga);
+            riferimento[3] = static_cast<char>(kInRiga);
             b.append(riferimento);
             b.append(dati[i]);
         } else {

@@ -28,7 +28,7 @@ struct RigaCodificata {
 };
 
 // The longest row a data page takes: the page less its header and one slot.
-constexpr int MassimaRiga = 4096 - 14 - 2;
+constexpr int kMassimaRiga = 4096 - 14 - 2;
 
 // Encodes one row. Raises ErroreScrittura when a value does not suit its
 // column (kind, range, length) or the row cannot fit a page.

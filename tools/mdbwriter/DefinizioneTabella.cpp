@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int Testata = 63;
+constexpr int kTestata = 63;
 constexpr int Descrittore = 25;
 // A value Access writes both in the header and in every column descriptor.
 constexpr std::uint32_t Firma = 0x0659;
@@ -63,7 +63,7 @@ void AccodaNome(QByteArray& byte, const QString& nome) {
 void ScriviDefinizione(char* pagina, const TabellaMdb& tabella, std::uint32_t righe,
                        const MappeTabella& mappe) {
     const auto& colonne = tabella.colonne();
-    QByteArray d(Testata, '\0');
+    QByteArray d(kTestata, '\0');
     char* p = d.data();
     p[0] = 0x02;
     p[1] = 0x01;

@@ -24,16 +24,16 @@ std::uint32_t PagineLval::aggiungi(const QByteArray& riga, int colonna) {
 void PagineLval::colloca(QByteArray& riga, const std::vector<ValoreLungo>& lunghi) {
     for (const ValoreLungo& v : lunghi) {
         char* riferimento = riga.data() + v.posizione;
-        if (v.dati.size() <= MassimaRiga) {
+        if (v.dati.size() <= kMassimaRiga) {
             riferimento[3] = static_cast<char>(UnaRiga);
             Scrivi32(riferimento + 4, aggiungi(v.dati, v.colonna));
             continue;
         }
         riferimento[3] = static_cast<char>(Catena);
         char* precedente = riferimento + 4;
-        for (qsizetype da = 0; da < v.dati.size(); da += MassimaRiga - Seguente) {
+        for (qsizetype da = 0; da < v.dati.size(); da += kMassimaRiga - Seguente) {
             QByteArray pezzo(Seguente, '\0');
-            pezzo.append(v.dati.mid(da, MassimaRiga - Seguente));
+            pezzo.append(v.dati.mid(da, kMassimaRiga - Seguente));
             const std::uint32_t dove = aggiungi(pezzo, v.colonna);
             Scrivi32(precedente, dove);
             precedente = corrente_->riga(static_cast<int>(dove & 0xFF));

@@ -35,7 +35,7 @@ TabellaMdb& ScrittoreMdb::tabella(const QString& nome) {
 
 QByteArray ScrittoreMdb::contenuto() const {
     const double data = GiorniJet(creazione_);
-    FileMdb file(PaginaCatalogo + 1);
+    FileMdb file(kPaginaCatalogo + 1);
     PagineMappe mappe(file, PaginaMappe);
     std::vector<VoceCatalogo> voci;
     for (const auto& t : tabelle_) {
@@ -43,7 +43,7 @@ QByteArray ScrittoreMdb::contenuto() const {
         ScriviTabella(*t, definizione, file, mappe);
         voci.push_back({t->nome(), definizione});
     }
-    ScriviTabella(TabellaCatalogo(voci, data), PaginaCatalogo, file, mappe);
+    ScriviTabella(TabellaCatalogo(voci, data), kPaginaCatalogo, file, mappe);
     ScriviIntestazione(file.pagina(PaginaIntestazione), data);
     return file.contenuto();
 }
