@@ -9,7 +9,6 @@
 #include "tableau/StampaTableau.h"
 #include "tableau/batch/ElencoSuite.h"
 #include "tableau/batch/OpzioniBatch.h"
-#include "tableau/batch/UscitaBatch.h"
 
 #include <QDir>
 
@@ -44,7 +43,8 @@ int elenca(QTextStream& uscita, QTextStream& errori) {
 
 } // namespace
 
-int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
+int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori,
+                const ScritturaConCaratteri& conCaratteri) {
     OpzioniBatch opzioni;
     try {
         opzioni = LeggiOpzioniBatch(argomenti);
@@ -91,7 +91,7 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
         scrivi(resoconto, QStringLiteral("Tableau scritto nel file di stampa %1 (cartella %2)")
                               .arg(NomeFile(FileDiStampa::Stampa, posto),
                                    QDir::toNativeSeparators(QDir::currentPath())));
-        return EseguiUsciteBatch(opzioni, posto, tableau, resoconto, errori);
+        return EseguiUsciteBatch(opzioni, posto, tableau, resoconto, errori, conCaratteri);
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
         return RichiestaNonValida;
