@@ -11,6 +11,7 @@
 
 #include "archivi/Criterio.h"
 #include "archivi/FileJet.h"
+#include "archivi/InsiemeValori.h"
 #include "mdbwriter/ScrittoreMdb.h"
 
 #include <gtest/gtest.h>
@@ -205,5 +206,32 @@ TEST_F(FiltroSuiByte, ListeInECondizioniComposte) {
             dove = e ? dove && unConfronto(descrizione) : dove || unConfronto(descrizione);
         }
         verifica(dove, descrizione);
+    }
+}
+
+// The whole numbers of an "in" list that lie close together are tested as
+// bits, those far apart hashed: either way each of them is in, and its
+// neighbours and the numbers past both ends are out.
+TEST(InsiemeDiInteri, ViciniOLontaniStessoEsito) {
+    constexpr std::int64_t kMinimo = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t kMassimo = std::numeric_limits<std::int64_t>::max();
+    const std::vector<std::vector<std::int64_t>> insiemi = {
+        {-70, -3, 0, 1, 63, 64, 200}, {kMinimo, -3, 0, 64, kMassimo}, {kMassimo - 1}};
+    for (const std::vector<std::int64_t>& numeri : insiemi) {
+        const InsiemeValori insieme(std::vector<Valore>(numeri.begin(), numeri.end()),
+                                    GenereCampo::Numero);
+        std::vector<std::int64_t> prove = {kMinimo, kMinimo + 1, -1000, 1000, kMassimo};
+        for (const std::int64_t n : numeri) {
+            prove.push_back(n);
+            if (n > kMinimo)
+                prove.push_back(n - 1);
+            if (n < kMassimo)
+                prove.push_back(n + 1);
+        }
+        for (const std::int64_t n : prove) {
+            const bool dentro = std::find(numeri.begin(), numeri.end(), n) != numeri.end();
+            EXPECT_EQ(insieme.contieneIntero(n), dentro) << n;
+            EXPECT_EQ(insieme.contiene(Valore(n)), dentro) << n;
+        }
     }
 }
