@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace jet {
 
@@ -98,6 +99,28 @@ class Caratteri {
     bool unByte_ = false;
 };
 
+// The comparison of a Jet 4 compressed text whose characters up to where
+// it parts from `testo` are stored one byte each, the common case, made
+// straight on the bytes; nothing where a 0x00 byte (a switch to two bytes
+// a character) or a missing "FF FE" leaves it to the general walk.
+std::optional<std::strong_ordering> confrontoCompresso(ByteJet byte, QStringView testo) {
+    const std::uint8_t* p = byte.data();
+    const std::size_t n = byte.size();
+    if (n < 2 || p[0] != 0xFF || p[1] != 0xFE)
+        return std::nullopt;
+    const char16_t* t = testo.utf16();
+    const auto m = static_cast<std::size_t>(testo.size());
+    std::size_t i = 2;
+    std::size_t k = 0;
+    for (; i < n && k < m && p[i] != 0x00 && p[i] == t[k]; ++i)
+        ++k;
+    if (i < n && p[i] == 0x00)
+        return std::nullopt;
+    if (i == n)
+        return k == m ? std::strong_ordering::equal : std::strong_ordering::less;
+    return k == m ? std::strong_ordering::greater : char16_t{p[i]} <=> t[k];
+}
+
 } // namespace
 
 QString TestoJet(const FormatoJet& formato, ByteJet byte) {
@@ -119,6 +142,9 @@ QString TestoJet(const FormatoJet& formato, ByteJet byte) {
 std::strong_ordering ConfrontaTestoJet(const FormatoJet& formato, ByteJet byte, QStringView testo) {
     if (formato.jet3 && codePageDiversa(formato))
         return QStringView(TestoJet(formato, byte)).compare(testo, Qt::CaseSensitive) <=> 0;
+    if (!formato.jet3)
+        if (const std::optional<std::strong_ordering> ordine = confrontoCompresso(byte, testo))
+            return *ordine;
     Caratteri caratteri(formato, byte);
     for (auto k = caratteri.saltaUguali(testo, 0); k < static_cast<std::size_t>(testo.size());
          k = caratteri.saltaUguali(testo, k + 1)) {
