@@ -1,7 +1,6 @@
 #include "archivi/FiltroJet.h"
 
 #include "archivi/InsiemeValori.h"
-#include "archivi/TestoJet.h"
 #include "archivi/ValoreJet.h"
 
 #include <algorithm>
@@ -21,7 +20,7 @@ FiltroJet::FiltroJet(const PagineJet& file, const DefinizioneJet& definizione,
         if (colonna.tipo == TipoColonna::Testo && !colonna.calcolata && valore &&
             valore->tipo() == Valore::Tipo::Testo) {
             prova.modo = Prova::Modo::Testo;
-            prova.testo = valore->testo();
+            prova.testo = TestoDaConfrontare(valore->testo());
         } else if (ColonnaIntera(colonna) &&
                    (foglia.insieme || (valore && valore->tipo() == Valore::Tipo::Intero))) {
             prova.modo = Prova::Modo::Intero;
@@ -41,8 +40,8 @@ bool FiltroJet::esito(const Prova& prova, const ScomposizioneRiga& riga,
     switch (prova.modo) {
     case Prova::Modo::Testo:
         // A null field meets no comparison.
-        return campo.bit && Soddisfa(ConfrontaTestoJet(file_.formato(), campo.byte, prova.testo),
-                                     foglia.confronto);
+        return campo.bit &&
+               Soddisfa(prova.testo.confronta(file_.formato(), campo.byte), foglia.confronto);
     case Prova::Modo::Intero: {
         if (!campo.bit)
             return false;

@@ -4,8 +4,7 @@
 #include "archivi/DefinizioneJet.h"
 #include "archivi/PagineJet.h"
 #include "archivi/ScomposizioneRiga.h"
-
-#include <QString>
+#include "archivi/TestoJet.h"
 
 #include <cstdint>
 #include <vector>
@@ -35,7 +34,7 @@ class FiltroJet {
         enum class Modo { Testo, Intero, Valore } modo = Modo::Valore;
         std::size_t colonna = 0;
         Criterio::Foglia foglia;
-        QString testo;
+        TestoDaConfrontare testo;
         std::int64_t intero = 0;
     };
 

@@ -27,10 +27,16 @@ class InsiemeValori {
   private:
     void aggiungiGenere(GenereCampo genere);
     bool traGliAltri(const Valore& v) const;
+    bool interoPresente(std::int64_t n) const;
 
     std::vector<GenereCampo> generi_;
     QSet<QString> testi_;
+    // Whole numbers: hashed, and also in bits, one for each number from
+    // the least to the greatest, when they lie close enough together (the
+    // keys of a table's records do), so that a test reads one bit.
     QSet<std::int64_t> interi_;
+    std::int64_t minimoIntero_ = 0;
+    std::vector<std::uint64_t> bitInteri_;
     // Numbers that are not whole-number values: compared one by one.
     std::vector<Valore> altri_;
 };

@@ -14,8 +14,8 @@ ScomposizioneRiga::ScomposizioneRiga(const FormatoJet& formato, const Definizion
     : formato_(formato), definizione_(definizione), campi_(definizione.colonne.size()) {}
 
 void ScomposizioneRiga::leggiPosizioni() {
-    posizioni_.clear();
     variabiliRiga_ = 0;
+    saltiValidi_ = 0;
     fineDati_ = inizioMaschera_;
     if (definizione_.colonneVariabili == 0)
         return;
@@ -40,15 +40,18 @@ void ScomposizioneRiga::leggiPosizioni() {
     std::size_t salti = (riga_.size() - 1) / 256;
     if (inizioMaschera_ < 2 + salti + variabili)
         throw rigaGuasta();
-    const std::size_t prima = inizioMaschera_ - 2 - salti; // offset of variable column 0
-    const std::size_t usabili = ((prima - variabili) / 256 < salti) ? salti - 1 : salti;
-    std::size_t usati = 0;
-    for (std::size_t i = 0; i <= variabili; ++i) {
-        while (usati < usabili && riga_.u8(inizioMaschera_ - 2 - usati) == i)
-            ++usati;
-        posizioni_.push_back(riga_.u8(prima - i) + 256 * static_cast<std::uint32_t>(usati));
+    primaPosizione_ = inizioMaschera_ - 2 - salti;
+    const std::size_t usabili = ((primaPosizione_ - variabili) / 256 < salti) ? salti - 1 : salti;
+    // An entry counts for the columns from the one it names on; an entry
+    // smaller than the one before it, or naming no column, ends the table,
+    // with those after it. The offsets are read when a field asks for them.
+    for (std::size_t precedente = 0; saltiValidi_ < usabili; ++saltiValidi_) {
+        const std::size_t voce = salto(saltiValidi_);
+        if (voce < precedente || voce > variabili)
+            break;
+        precedente = voce;
     }
-    fineDati_ = prima - variabili;
+    fineDati_ = primaPosizione_ - variabili;
     variabiliRiga_ = variabili;
 }
 

@@ -45,14 +45,22 @@ class ScomposizioneRiga {
   private:
     void leggiPosizioni();
     // Offset of the start of variable column `i` of the row; `i` up to the
-    // row's variable count, whose offset is the end of the last one. Jet 4
+    // row's variable count, whose offset is the end of the last one. The
     // offsets are read unchecked: leggi() found the whole table inside the row.
     std::size_t posizione(std::size_t i) const {
-        if (formato_.jet3)
-            return posizioni_[i];
-        const std::uint8_t* p = riga_.data() + inizioMaschera_ - 4 - 2 * i;
+        const std::uint8_t* p = riga_.data();
+        if (formato_.jet3) {
+            std::size_t salti = 0;
+            while (salti < saltiValidi_ && salto(salti) <= i)
+                ++salti;
+            return p[primaPosizione_ - i] + 256 * salti;
+        }
+        p += inizioMaschera_ - 4 - 2 * i;
         return static_cast<std::size_t>(p[0] | (p[1] << 8));
     }
+    // Jet 3: entry `j` of the jump table, the first variable column past
+    // 256 * (j + 1) bytes of row.
+    std::size_t salto(std::size_t j) const { return riga_.data()[inizioMaschera_ - 2 - j]; }
 
     const FormatoJet& formato_;
     const DefinizioneJet& definizione_;
@@ -61,8 +69,10 @@ class ScomposizioneRiga {
     std::size_t colonneRiga_ = 0;
     std::size_t inizioMaschera_ = 0;
     std::size_t variabiliRiga_ = 0;
-    // Jet 3 only: the offsets, worked out of the jump table once a row.
-    std::vector<std::uint32_t> posizioni_;
+    // Jet 3 only: where the offset of variable column 0 lies (those of the
+    // next columns precede it), and how many entries of the jump table count.
+    std::size_t primaPosizione_ = 0;
+    std::size_t saltiValidi_ = 0;
     std::size_t fineDati_ = 0;
 };
 

@@ -5,7 +5,10 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace jet {
 
@@ -131,6 +134,57 @@ std::strong_ordering ConfrontaTestoJet(const FormatoJet& formato, ByteJet byte, 
     }
     char16_t c;
     return caratteri.prossimo(c) ? std::strong_ordering::greater : std::strong_ordering::equal;
+}
+
+TestoDaConfrontare::TestoDaConfrontare(QString testo) : testo_(std::move(testo)) {
+    const bool unByte = std::all_of(testo_.cbegin(), testo_.cend(), [](QChar c) {
+        return c.unicode() != 0 && c.unicode() <= 0xFF;
+    });
+    if (!unByte)
+        return;
+    compresso_.reserve(testo_.size() + 2);
+    compresso_ += "\xFF\xFE";
+    for (const QChar c : testo_)
+        compresso_ += static_cast<char>(c.unicode());
+}
+
+std::strong_ordering TestoDaConfrontare::confronta(const FormatoJet& formato, ByteJet byte) const {
+    // A Jet 4 text compressed, its characters one byte each up to where it
+    // parts from this one, compared with the form this one would have,
+    // eight bytes at a time: the common case, whose outcome is the byte
+    // where they part. A 0x00 byte there (a switch to two bytes a
+    // character), another form or another text leave it to the general walk.
+    const auto* p = byte.data();
+    const auto* q = reinterpret_cast<const std::uint8_t*>(compresso_.constData());
+    const std::size_t n = byte.size();
+    const auto m = static_cast<std::size_t>(compresso_.size());
+    if (formato.jet3 || m == 0 || n < 2 || p[0] != 0xFF || p[1] != 0xFE)
+        return ConfrontaTestoJet(formato, byte, testo_);
+    const std::size_t comuni = std::min(n, m);
+    std::size_t i = 2;
+    // The lowest differing byte of two words read from memory is the first
+    // one where the machine puts the least significant byte first.
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= comuni; i += 8) {
+            std::uint64_t a = 0;
+            std::uint64_t b = 0;
+            std::memcpy(&a, p + i, 8);
+            std::memcpy(&b, q + i, 8);
+            if (a != b) {
+                i += static_cast<std::size_t>(std::countr_zero(a ^ b)) / 8;
+                break;
+            }
+        }
+    }
+    while (i < comuni && p[i] == q[i])
+        ++i;
+    if (i < n && p[i] == 0x00)
+        return ConfrontaTestoJet(formato, byte, testo_);
+    if (i < comuni)
+        return p[i] <=> q[i];
+    if (n == m)
+        return std::strong_ordering::equal;
+    return n < m ? std::strong_ordering::less : std::strong_ordering::greater;
 }
 
 } // namespace jet

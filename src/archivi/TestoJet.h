@@ -3,6 +3,7 @@
 #include "archivi/ByteJet.h"
 #include "archivi/PagineJet.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -22,5 +23,22 @@ QString TestoJet(const FormatoJet& formato, ByteJet byte);
 // of QString::compare: compared as stored, without building the text
 // (except for Jet 3 code pages other than Windows-1252, decoded first).
 std::strong_ordering ConfrontaTestoJet(const FormatoJet& formato, ByteJet byte, QStringView testo);
+
+// A text that stored texts are compared with, one after the other: the
+// outcome of ConfrontaTestoJet, with the bytes the text would have stored
+// compressed in Jet 4 worked out once (when each of its characters takes
+// one byte), against which such a stored text is compared a word at a time.
+class TestoDaConfrontare {
+  public:
+    TestoDaConfrontare() = default;
+    explicit TestoDaConfrontare(QString testo);
+
+    std::strong_ordering confronta(const FormatoJet& formato, ByteJet byte) const;
+
+  private:
+    QString testo_;
+    // "FF FE" and a byte a character; empty when a character takes two.
+    QByteArray compresso_;
+};
 
 } // namespace jet

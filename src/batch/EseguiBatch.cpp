@@ -44,7 +44,8 @@ int elenca(QTextStream& uscita, QTextStream& errori) {
 
 } // namespace
 
-int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
+int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori,
+                const ScritturaConCaratteri& conCaratteri) {
     OpzioniBatch opzioni;
     try {
         opzioni = LeggiOpzioniBatch(argomenti);
@@ -91,7 +92,7 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
         scrivi(resoconto, QStringLiteral("Tableau scritto nel file di stampa %1 (cartella %2)")
                               .arg(NomeFile(FileDiStampa::Stampa, posto),
                                    QDir::toNativeSeparators(QDir::currentPath())));
-        return EseguiUsciteBatch(opzioni, posto, tableau, resoconto, errori);
+        return EseguiUsciteBatch(opzioni, posto, tableau, resoconto, errori, conCaratteri);
     } catch (const ErroreTableau& errore) {
         scrivi(errori, errore.messaggio());
         return RichiestaNonValida;

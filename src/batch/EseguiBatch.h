@@ -1,5 +1,8 @@
 #pragma once
 
+#include "batch/StampaBatch.h"
+#include "batch/UscitaBatch.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -20,4 +23,8 @@ enum EsitoBatch : int {
 // window it refuses a hotel or tableau that the databases do not hold. Help,
 // the version, the list of the suite (--elenca) and, with --verboso only,
 // the names of the files written go to `uscita`, every error to `errori`.
-int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori);
+// The outputs that set text in fonts are made by `conCaratteri`; a program
+// without a GUI application leaves them out (and, to make them, starts the
+// one that has it).
+int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori,
+                const ScritturaConCaratteri& conCaratteri = StampaBatch);

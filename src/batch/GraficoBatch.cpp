@@ -1,7 +1,5 @@
 #include "batch/GraficoBatch.h"
 
-#include "grafico/ScriviGrafico.h"
-
 std::vector<OpzioneBatch> OpzioniGraficoBatch() {
     return {
         {QStringLiteral("grafico"), QStringLiteral("FILE"),
@@ -29,14 +27,4 @@ void ControllaOpzioniGrafico(const OpzioniBatch& opzioni) {
                              opzioni.foglioGrafico.carta != FoglioGrafico::Carta::A4))
         throw ErroreOpzioni(
             QStringLiteral("Le opzioni --carta e --verticale valgono solo con --grafico FILE."));
-}
-
-void EseguiGraficoBatch(const OpzioniBatch& opzioni, const TableauDellaSettimana& tableau,
-                        QTextStream& uscita) {
-    if (!opzioni.grafico)
-        return;
-    const int fogli = ScriviGrafico(tableau, opzioni.foglioGrafico, *opzioni.grafico);
-    uscita << "Grafico della settimana scritto in " << *opzioni.grafico << " ("
-           << (fogli == 1 ? QStringLiteral("1 foglio") : QStringLiteral("%1 fogli").arg(fogli))
-           << ")\n";
 }

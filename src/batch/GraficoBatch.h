@@ -1,9 +1,6 @@
 #pragma once
 
 #include "batch/OpzioniBatch.h"
-#include "tableau/TableauDellaSettimana.h"
-
-#include <QTextStream>
 
 #include <vector>
 
@@ -13,9 +10,3 @@ std::vector<OpzioneBatch> OpzioniGraficoBatch();
 
 // ErroreOpzioni for a sheet chosen without a chart to draw on it.
 void ControllaOpzioniGrafico(const OpzioniBatch& opzioni);
-
-// Writes the chart when the command line asks for it, made of the data of
-// the tableau this run wrote, and reports it on `uscita`; ErroreStampa when
-// the file cannot be written.
-void EseguiGraficoBatch(const OpzioniBatch& opzioni, const TableauDellaSettimana& tableau,
-                        QTextStream& uscita);

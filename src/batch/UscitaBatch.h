@@ -6,9 +6,15 @@
 
 #include <QTextStream>
 
-// The outputs the batch command makes once the tableau is written, in this
-// order: the spreadsheet file (--csv), a PDF file of the pages (--pdf), the
-// week chart (--grafico), the print on a destination (--stampa). Each is
+#include <functional>
+
+// The outputs that set text in fonts (StampaBatch.h), given to the run by
+// the program that has a GUI application for them.
+using ScritturaConCaratteri = std::function<void(const OpzioniBatch&, const PostoDiLavoro&,
+                                                 const TableauScritto&, QTextStream&)>;
+
+// The outputs the batch command makes once the tableau is written: the
+// spreadsheet file (--csv), then those of `conCaratteri`, when given. Each is
 // reported on `uscita`; the first that fails is reported on `errori` and
 // ends the run with a failure status (the status, or 0 when everything
 // succeeded). The outputs are made of the print file's lines as this run
@@ -16,10 +22,11 @@
 // the file read again, which another run on the same workstation may have
 // replaced in between.
 int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
-                      const TableauScritto& tableau, QTextStream& uscita, QTextStream& errori);
+                      const TableauScritto& tableau, QTextStream& uscita, QTextStream& errori,
+                      const ScritturaConCaratteri& conCaratteri);
 
 // Whether the command line asks for an output that sets text in fonts (a
-// PDF file, a print), which needs a GUI application; false for a command
+// PDF file, the chart, a print), which needs a GUI application; false for a command
 // line that cannot be read, which EseguiBatch then reports.
 bool UsciteConCaratteri(const QStringList& argomenti);
 

@@ -16,13 +16,3 @@ QSizeF FoglioGrafico::misura() const {
     const QSizeF diritto = formato().size(QPageSize::Point);
     return verticale ? diritto : diritto.transposed();
 }
-
-std::optional<FoglioGrafico::Carta> FoglioGrafico::cartaDaNome(const QString& nome) {
-    if (nome.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
-        return Carta::A4;
-    if (nome.compare(QLatin1String("A3"), Qt::CaseInsensitive) == 0)
-        return Carta::A3;
-    if (nome.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
-        return Carta::Letter;
-    return std::nullopt;
-}

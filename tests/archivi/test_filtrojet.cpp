@@ -11,6 +11,8 @@
 
 #include "archivi/Criterio.h"
 #include "archivi/FileJet.h"
+#include "archivi/InsiemeValori.h"
+#include "archivi/TestoJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
 
 #include <gtest/gtest.h>
@@ -194,5 +196,65 @@ TEST_F(FiltroSuiByte, ListeInECondizioniComposte) {
             dove = e ? dove && unConfronto(descrizione) : dove || unConfronto(descrizione);
         }
         verifica(dove, descrizione);
+    }
+}
+
+// The whole numbers of an "in" list that lie close together are tested as
+// bits, those far apart hashed: either way each of them is in, and its
+// neighbours and the numbers past both ends are out.
+TEST(InsiemeDiInteri, ViciniOLontaniStessoEsito) {
+    constexpr std::int64_t kMinimo = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t kMassimo = std::numeric_limits<std::int64_t>::max();
+    const std::vector<std::vector<std::int64_t>> insiemi = {
+        {-70, -3, 0, 1, 63, 64, 200}, {kMinimo, -3, 0, 64, kMassimo}, {kMassimo - 1}};
+    for (const std::vector<std::int64_t>& numeri : insiemi) {
+        const InsiemeValori insieme(std::vector<Valore>(numeri.begin(), numeri.end()),
+                                    GenereCampo::Numero);
+        std::vector<std::int64_t> prove = {kMinimo, kMinimo + 1, -1000, 1000, kMassimo};
+        for (const std::int64_t n : numeri) {
+            prove.push_back(n);
+            if (n > kMinimo)
+                prove.push_back(n - 1);
+            if (n < kMassimo)
+                prove.push_back(n + 1);
+        }
+        for (const std::int64_t n : prove) {
+            const bool dentro = std::find(numeri.begin(), numeri.end(), n) != numeri.end();
+            EXPECT_EQ(insieme.contieneIntero(n), dentro) << n;
+            EXPECT_EQ(insieme.contiene(Valore(n)), dentro) << n;
+        }
+    }
+}
+
+// A text compared with stored ones a word at a time: stored Jet 4 texts
+// compressed, long or short, parting from it at every place, upwards or
+// downwards or with a switch to two bytes a character, or ending with a
+// switch, stand against it as their decoded texts do.
+TEST(TestoDaConfrontare, ComeITestiDecodificati) {
+    const jet::FormatoJet jet4 = jet::FormatoJet::jet4Formato();
+    const QString base = daUtf8("2026011120260105AB");
+    std::vector<QByteArray> memorizzati;
+    for (qsizetype lunghezza = 0; lunghezza <= base.size(); ++lunghezza) {
+        const QByteArray compresso = "\xFF\xFE" + base.left(lunghezza).toLatin1();
+        memorizzati.push_back(compresso);
+        memorizzati.push_back(compresso + QByteArray(1, '\0'));
+        for (qsizetype k = 2; k < compresso.size(); ++k) {
+            for (const char passo : {1, -1}) {
+                QByteArray diverso = compresso;
+                diverso[k] = static_cast<char>(diverso[k] + passo);
+                memorizzati.push_back(diverso);
+            }
+            memorizzati.push_back(compresso.left(k) + QByteArray("\0\x2C\x01", 3));
+        }
+    }
+    for (qsizetype lunghezza = 0; lunghezza <= base.size(); ++lunghezza) {
+        const QString testo = base.left(lunghezza);
+        const jet::TestoDaConfrontare daConfrontare(testo);
+        for (const QByteArray& memorizzato : memorizzati) {
+            const jet::ByteJet byte = jet::VistaDi(memorizzato);
+            EXPECT_TRUE(daConfrontare.confronta(jet4, byte) ==
+                        (jet::TestoJet(jet4, byte).compare(testo) <=> 0))
+                << testo.toStdString() << " / " << memorizzato.toHex().toStdString();
+        }
     }
 }
