@@ -104,7 +104,7 @@ void Anteprima::Form_Unload() {
 
 void Anteprima::mostraVista(const std::optional<QString>& problema) {
     if (problema)
-        Messaggio(*problema, StileAvviso, kTitolo);
+        Messaggio(*problema, Stile::Avviso, kTitolo);
     else
         Text1.setText(vista_.Testo());
 }
@@ -135,7 +135,7 @@ void Anteprima::Tasto_Click(std::int16_t Index) {
         break;
     case 6:
         if (const std::optional<QString> problema = vista_.Salva(Text1.Text()))
-            Messaggio(*problema, StileAvviso, kTitolo);
+            Messaggio(*problema, Stile::Avviso, kTitolo);
         break;
     default:
         break;
@@ -144,5 +144,5 @@ void Anteprima::Tasto_Click(std::int16_t Index) {
 
 void Anteprima::InviaEMail(const QString& testo) {
     if (const std::optional<QString> problema = ConsegnaEMail(posto_, testo))
-        Messaggio(*problema, StileAvviso, kTitolo);
+        Messaggio(*problema, Stile::Avviso, kTitolo);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "msgbox/Stili.h"
+#include "ui/Utente.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -19,39 +22,33 @@ struct MessaggioMostrato {
     };
 
     QString testo;
-    std::int16_t stile;
+    Stile stile;
     QString titolo;
     int Left, Top, Width, Height;
     int altezzaTesto;
     std::vector<Pulsante> pulsanti; // the visible ones, by index
 };
 
-// For tests. While an object of this class lives, Messaggio puts nothing on
-// the screen: the message window is loaded and activated as usual, what it
-// would show is recorded, and the button that gives the next queued answer is
-// pressed in the user's place. A message for which no answer is queued, or
-// whose buttons cannot give the queued one, stops the program with a
-// diagnostic: a test never waits for a window nobody will answer.
-class RisposteDiProva {
+// While an object of this class lives, Messaggio puts nothing on the screen:
+// the message window is loaded and activated as usual, what it would show is
+// recorded, and the button that gives the next queued answer is pressed in
+// the user's place. A message for which no answer is queued, or whose
+// buttons cannot give the queued one, stops the program with a diagnostic:
+// a test never waits for a window nobody will answer.
+class RisposteDiProva : public Utente {
   public:
-    RisposteDiProva();
-    ~RisposteDiProva();
-    RisposteDiProva(const RisposteDiProva&) = delete;
-    RisposteDiProva& operator=(const RisposteDiProva&) = delete;
-
-    void Accoda(std::int16_t risposta);
+    void Accoda(Risposta risposta);
     // The messages answered so far, oldest first.
     const std::vector<MessaggioMostrato>& Mostrati() const { return mostrati_; }
     // Queued answers no message has used yet.
     int InAttesa() const { return static_cast<int>(risposte_.size()); }
 
-    // The object in force, if any (used by Messaggio).
-    static RisposteDiProva* attive();
-    // Records the window and presses the button for the next answer.
-    void rispondi(MsgBox_Form& box);
+    // Answers a message window; leaves any other window alone.
+    bool Incontra(Finestra& finestra) override;
 
   private:
-    std::deque<std::int16_t> risposte_;
+    void rispondi(MsgBox_Form& box);
+
+    std::deque<Risposta> risposte_;
     std::vector<MessaggioMostrato> mostrati_;
-    RisposteDiProva* precedenti_;
 };

@@ -7,6 +7,7 @@
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "ui/Schermo.h"
+#include "ui/UtenteSostituito.h"
 #include "util/CartellaDiProva.h"
 #include "util/NomiAccessibili.h"
 #include "vistastampa/RigheNumerate.h"
@@ -59,7 +60,7 @@ class TestAnteprima : public QObject {
     void closesAtOnceWithoutAPrintFile() {
         Anteprima anteprima{PostoDiLavoro("3")};
         bool utente = false;
-        anteprima.SostituisciUtente([&] { utente = true; });
+        SostituisciUtente(anteprima, [&] { utente = true; });
         anteprima.Show(Modo::Modale);
         QVERIFY(!utente);
         QVERIFY(!anteprima.Caricata());
@@ -71,7 +72,7 @@ class TestAnteprima : public QObject {
         cartella->scrivi("FD3", "riga\r\n");
         Anteprima anteprima{PostoDiLavoro("3")};
         QString visto;
-        anteprima.SostituisciUtente([&] {
+        SostituisciUtente(anteprima, [&] {
             visto = anteprima.Text1.Text();
             anteprima.Tasto(0).Premi();
         });
@@ -258,14 +259,14 @@ class TestAnteprima : public QObject {
     void aMissingEMailProgramIsReportedAndThePreviewStays() {
         SpedixDiProva spedix(*cartella, false);
         RisposteDiProva risposte;
-        risposte.Accoda(RispostaOk);
+        risposte.Accoda(Risposta::Ok);
         Anteprima& a = Apri("riga\r\n");
         Premi(5);
         QCOMPARE(risposte.Mostrati().size(), 1u);
         const MessaggioMostrato& messaggio = risposte.Mostrati().front();
         QVERIFY(messaggio.testo.contains("Spedix.exe"));
         QVERIFY(messaggio.testo.contains("e-mail3.txt"));
-        QCOMPARE(messaggio.stile, StileAvviso);
+        QCOMPARE(messaggio.stile, Stile::Avviso);
         QCOMPARE(messaggio.titolo, "Anteprima di Stampa");
         QVERIFY(a.Caricata());
         QVERIFY(a.widget()->isVisible());
@@ -277,7 +278,7 @@ class TestAnteprima : public QObject {
 
     void aFailedSaveIsReportedAndTheViewStays() {
         RisposteDiProva risposte;
-        risposte.Accoda(RispostaOk);
+        risposte.Accoda(Risposta::Ok);
         Anteprima& a = Apri("riga\r\n");
         QTest::keyClicks(a.Text1.widget(), "nuova ");
         cartella->scrivi("FD3", "un altro report\r\n");
