@@ -62,6 +62,7 @@ class TestMessaggio : public QObject {
     void messaggioEnormeStaNelloSchermoEScorre();
     void conteggiOltreISedicibitSiFermano();
     void finestraVeraSenzaBordoInPrimoPiano();
+    void chiusaSenzaPulsanteNonRipeteLaRispostaPrecedente();
 };
 
 void TestMessaggio::righeEColonne_data() {
@@ -220,6 +221,27 @@ void TestMessaggio::finestraVeraSenzaBordoInPrimoPiano() {
     QVERIFY(aspetto->testFlag(Qt::FramelessWindowHint));
     QVERIFY(aspetto->testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(senzaNome, QStringList());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+// A message the window system closes, with no button pressed, answers Ok:
+// never the answer given to the message before it.
+void TestMessaggio::chiusaSenzaPulsanteNonRipeteLaRispostaPrecedente() {
+    {
+        RisposteDiProva prova;
+        prova.Accoda(Risposta::Si);
+        QCOMPARE(Messaggio(QStringLiteral("Continuare?"), Stile::SiNo, QStringLiteral("Domanda")),
+                 Risposta::Si);
+    }
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            if (QWidget* vista = QApplication::activeModalWidget())
+                vista->close();
+        },
+        Qt::QueuedConnection);
+    QCOMPARE(Messaggio(QStringLiteral("Continuare?"), Stile::SiNo, QStringLiteral("Domanda")),
+             Risposta::Ok);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
