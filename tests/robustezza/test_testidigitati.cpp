@@ -255,7 +255,7 @@ void TestTestiDigitati::testoDellAnteprima() {
             Anteprima anteprima{PostoDiLavoro(QStringLiteral("1"))};
             anteprima.Show();
             Incolla(anteprima.Text1, testo);
-            QTest::mouseClick(anteprima.Tasto(0).widget(), Qt::LeftButton);
+            QTest::mouseClick(anteprima.Tasto(Anteprima::Comando::Esci).widget(), Qt::LeftButton);
         }
         QCOMPARE(cartella->leggi("FD1"), originale);
 
@@ -263,7 +263,7 @@ void TestTestiDigitati::testoDellAnteprima() {
         anteprima.Show();
         Incolla(anteprima.Text1, testo);
         const QString mostrato = anteprima.Text1.Text();
-        QTest::mouseClick(anteprima.Tasto(6).widget(), Qt::LeftButton);
+        QTest::mouseClick(anteprima.Tasto(Anteprima::Comando::Salva).widget(), Qt::LeftButton);
         const std::optional<QStringList> righe =
             LeggiFileStampa(PostoDiLavoro(QStringLiteral("1")));
         QVERIFY(righe);
