@@ -12,6 +12,5 @@ class MenuStampa;
 // The report's failures (ErroreStampa, ErroreArchivio) reach the selection
 // window, which shows them; the menu is then not shown.
 //
-// `primaDelMenu`, for tests, receives the menu before it is shown, to act in
-// the user's place (Finestra::SostituisciUtente).
+// `primaDelMenu` receives the menu before it is shown.
 SetDesk::AzioneStampa StampaTableauEMenu(std::function<void(MenuStampa&)> primaDelMenu = {});

@@ -2,7 +2,6 @@
 
 #include "archivi/DBEngine.h"
 #include "archivi/ErroreArchivio.h"
-#include "front/Scelta.h"
 #include "front/VoceElenco.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "print/ErroreStampa.h"
@@ -11,7 +10,6 @@
 #include "routines/TrovaFile.h"
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/ElenchiDiScelta.h"
-#include "ui/Programma.h"
 
 #include <cstdio>
 
@@ -33,7 +31,7 @@ QString Oggi() {
 }
 
 void Avvisa(Rifiuto rifiuto) {
-    Messaggio(TestoRifiuto(rifiuto), StileAvviso, TitoloRifiuto(rifiuto));
+    Messaggio(TestoRifiuto(rifiuto), Stile::Avviso, TitoloRifiuto(rifiuto));
 }
 
 // Said when the databases are not all there at start: the program was most
@@ -122,7 +120,7 @@ void SetDesk::Form_Load() {
     } catch (const ErroreArchivio& errore) {
         const QString testo = errore.messaggio() + ComeSceglierLaCartella();
         ScriviErrore(testo);
-        Messaggio(testo, StileAvviso, TitoloArchivio);
+        Messaggio(testo, Stile::Avviso, TitoloArchivio);
         ImpostaEsito(1);
         Unload();
     }
@@ -132,28 +130,28 @@ void SetDesk::Form_Load() {
 // a file changed on disk since the window last read it is read again, so
 // that new hotels, tableaux and rooms appear.
 void SetDesk::Form_Activate() {
-    Combo1(0).Clear();
-    Combo1(1).Clear();
-    Text1(2).setText(Oggi());
+    Combo1(Elenco::Hotel).Clear();
+    Combo1(Elenco::Tableau).Clear();
+    Text1(Campo::DataInizio).setText(Oggi());
     try {
         for (std::size_t i = 0; i < Archivi.size(); ++i) {
             if (Archivi[i] && Archivi[i]->cambiatoSulDisco())
                 Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
         }
         for (const VoceDiScelta& hotel : HotelDaScegliere(*Tabelle[ArchivioHotels]))
-            Combo1(0).AddItem(VoceElenco(hotel.numero, hotel.nome));
+            Combo1(Elenco::Hotel).AddItem(VoceElenco(hotel.numero, hotel.nome));
     } catch (const ErroreArchivio& errore) {
         segnala(errore.messaggio(), TitoloArchivio);
         return;
     }
-    if (Combo1(0).ListCount() == 0) {
+    if (Combo1(Elenco::Hotel).ListCount() == 0) {
         chiudiPerMancanza(u"nessun albergo con Numero maggiore di 0 in AnagraficaHotels.mdb"_s);
         return;
     }
-    HotelScelto = NumeroDellaVoce(Combo1(0).List(0));
-    Combo1(0).setText(Combo1(0).List(0));
+    hotelScelto_ = NumeroDellaVoce(Combo1(Elenco::Hotel).List(0));
+    Combo1(Elenco::Hotel).setText(Combo1(Elenco::Hotel).List(0));
     if (Caricata())
-        Text1(0).SetFocus();
+        Text1(Campo::PrimaCamera).SetFocus();
 }
 
 void SetDesk::Form_Unload() {
@@ -165,7 +163,7 @@ void SetDesk::Form_Unload() {
 
 void SetDesk::Combo1_Click(int Index) {
     try {
-        if (Index == 0)
+        if (static_cast<Elenco>(Index) == Elenco::Hotel)
             sceltaHotel();
         else
             sceltaTableau();
@@ -183,79 +181,81 @@ void SetDesk::Text1_KeyPress(int Index, int KeyAscii) {
     if (KeyAscii != Invio)
         return;
     Text1(Index).setText(PulisciTesto(Text1(Index).Text()));
-    switch (Index) {
-    case 0:
-        Text1(1).SetFocus();
+    switch (static_cast<Campo>(Index)) {
+    case Campo::PrimaCamera:
+        Text1(Campo::UltimaCamera).SetFocus();
         break;
-    case 1:
+    case Campo::UltimaCamera:
         // Enter asks more than "&Stampa": the last room strictly after the first.
-        if (Text1(1).Text() > Text1(0).Text())
-            Text1(2).SetFocus();
+        if (Text1(Campo::UltimaCamera).Text() > Text1(Campo::PrimaCamera).Text())
+            Text1(Campo::DataInizio).SetFocus();
         else
             Avvisa(Rifiuto::CamereErrate);
         break;
-    default:
-        Text1(2).setText(CompletaDataInizio(Text1(2).Text()));
-        if (DataInizioValida(Text1(2).Text())) {
-            Tasto(0).SetFocus();
+    case Campo::DataInizio:
+        Text1(Campo::DataInizio).setText(CompletaDataInizio(Text1(Campo::DataInizio).Text()));
+        if (DataInizioValida(Text1(Campo::DataInizio).Text())) {
+            Tasto(Comando::Stampa).SetFocus();
         } else {
             Avvisa(Rifiuto::DataErrata);
-            Text1(2).setText(Oggi());
+            Text1(Campo::DataInizio).setText(Oggi());
         }
         break;
     }
 }
 
 void SetDesk::Tasto_Click(int Index) {
-    if (Index == 0)
+    if (static_cast<Comando>(Index) == Comando::Stampa)
         stampa();
     else
         Unload();
 }
 
 void SetDesk::sceltaHotel() {
-    HotelScelto = NumeroDellaVoce(Combo1(0).Text());
-    Combo1(1).Clear();
-    for (const VoceDiScelta& tableau : TableauDaScegliere(*Tabelle[ArchivioTableau], HotelScelto))
-        Combo1(1).AddItem(VoceElenco(tableau.numero, tableau.nome));
-    if (Combo1(1).ListCount() == 0) {
-        chiudiPerMancanza(u"l'albergo %1 non ha tableau in Tableau.mdb"_s.arg(HotelScelto));
+    hotelScelto_ = NumeroDellaVoce(Combo1(Elenco::Hotel).Text());
+    Combo1(Elenco::Tableau).Clear();
+    for (const VoceDiScelta& tableau : TableauDaScegliere(*Tabelle[ArchivioTableau], hotelScelto_))
+        Combo1(Elenco::Tableau).AddItem(VoceElenco(tableau.numero, tableau.nome));
+    if (Combo1(Elenco::Tableau).ListCount() == 0) {
+        chiudiPerMancanza(u"l'albergo %1 non ha tableau in Tableau.mdb"_s.arg(hotelScelto_));
         return;
     }
-    TableauScelto = NumeroDellaVoce(Combo1(1).List(0));
-    Combo1(1).setText(Combo1(1).List(0));
+    tableauScelto_ = NumeroDellaVoce(Combo1(Elenco::Tableau).List(0));
+    Combo1(Elenco::Tableau).setText(Combo1(Elenco::Tableau).List(0));
 }
 
 // The room fields get the range proposed for the tableau (IntervalloProposto).
 void SetDesk::sceltaTableau() {
     Database tipi = DBEngine::istanza().OpenDatabase(u"TipiCamere.mdb"_s);
     Recordset tipiCamere = tipi.OpenRecordset(u"TipiCamere"_s);
-    TableauScelto = NumeroDellaVoce(Combo1(1).Text());
+    tableauScelto_ = NumeroDellaVoce(Combo1(Elenco::Tableau).Text());
     const IntervalloCamere intervallo =
-        IntervalloProposto(*Tabelle[ArchivioCamere], tipiCamere, HotelScelto, TableauScelto);
+        IntervalloProposto(*Tabelle[ArchivioCamere], tipiCamere, hotelScelto_, tableauScelto_);
     tipi.Close();
-    Text1(0).setText(intervallo.prima);
-    Text1(1).setText(intervallo.ultima);
-    Tasto(0).SetFocus();
+    Text1(Campo::PrimaCamera).setText(intervallo.prima);
+    Text1(Campo::UltimaCamera).setText(intervallo.ultima);
+    Tasto(Comando::Stampa).SetFocus();
 }
 
 void SetDesk::stampa() {
     // Only a date completed by Enter passes: the button itself does not complete it.
     if (const std::optional<Rifiuto> rifiuto =
-            ControllaRichiesta(Text1(0).Text(), Text1(1).Text(), Text1(2).Text())) {
+            ControllaRichiesta(Text1(Campo::PrimaCamera).Text(), Text1(Campo::UltimaCamera).Text(),
+                               Text1(Campo::DataInizio).Text())) {
         Avvisa(*rifiuto);
         if (*rifiuto == Rifiuto::CamereErrate) {
-            Text1(0).SetFocus();
+            Text1(Campo::PrimaCamera).SetFocus();
         } else {
-            Text1(2).setText(Oggi());
-            Text1(2).SetFocus();
+            Text1(Campo::DataInizio).setText(Oggi());
+            Text1(Campo::DataInizio).SetFocus();
         }
         return;
     }
     if (!stampa_)
         return;
     try {
-        stampa_(HotelScelto, TableauScelto, Text1(0).Text(), Text1(1).Text(), Text1(2).Text());
+        stampa_(hotelScelto_, tableauScelto_, Text1(Campo::PrimaCamera).Text(),
+                Text1(Campo::UltimaCamera).Text(), Text1(Campo::DataInizio).Text());
     } catch (const ErroreArchivio& errore) {
         segnala(errore.messaggio(), TitoloArchivio);
     } catch (const ErroreStampa& errore) {
@@ -279,6 +279,6 @@ void SetDesk::segnala(const QString& messaggio, const QString& titolo) {
     if (segnalazioneInCorso_)
         return;
     segnalazioneInCorso_ = true;
-    Messaggio(messaggio, StileAvviso, titolo);
+    Messaggio(messaggio, Stile::Avviso, titolo);
     segnalazioneInCorso_ = false;
 }

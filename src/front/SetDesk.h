@@ -27,19 +27,28 @@ class SetDesk : public Finestra {
     // hotel and tableau, the two room fields as they stand and the date. An
     // ErroreArchivio or ErroreStampa it raises is shown in a message.
     using AzioneStampa =
-        std::function<void(std::int16_t& hotel, std::int16_t& tableau, const QString& primaCamera,
+        std::function<void(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
                            const QString& ultimaCamera, const QString& data)>;
 
     explicit SetDesk(AzioneStampa stampa = {});
 
-    // 0 hotels, 1 tableaux of the chosen hotel.
+    // The indices of the control arrays.
+    enum class Elenco { Hotel, Tableau };
+    enum class Campo { PrimaCamera, UltimaCamera, DataInizio };
+    enum class Comando { Stampa, Esci };
+
+    // The hotels, and the tableaux of the chosen hotel.
     Matrice<ElencoATendina> Combo1;
-    // 0 first room, 1 last room, 2 first day (gg/mm/aaaa).
+    // The first and the last room, and the first day (gg/mm/aaaa).
     Matrice<CampoTesto> Text1;
     Matrice<Etichetta> Label1;
     Matrice<Cornice> Shape1;
-    // 0 "&Stampa", 1 "&Esci".
+    // "&Stampa" and "&Esci".
     Matrice<Pulsante> Tasto;
+
+    // The numbers of the hotel and of the tableau chosen in the lists.
+    std::int16_t HotelScelto() const { return hotelScelto_; }
+    std::int16_t TableauScelto() const { return tableauScelto_; }
 
   protected:
     void Form_Load() override;
@@ -63,5 +72,7 @@ class SetDesk : public Finestra {
     std::array<std::optional<Recordset>, 3> Tabelle;
 
     AzioneStampa stampa_;
+    std::int16_t hotelScelto_ = 0;
+    std::int16_t tableauScelto_ = 0;
     bool segnalazioneInCorso_ = false;
 };

@@ -1,7 +1,6 @@
 #include "menu/MenuStampa.h"
 
 #include "archivi/ErroreArchivio.h"
-#include "front/Scelta.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "output/ConvertiXLS.h"
 #include "output/StampaFile.h"
@@ -39,21 +38,21 @@ constexpr Colore kSfondo = RGB(128, 128, 255);
 constexpr Colore kSfondoElenchi = RGB(255, 224, 192);
 constexpr Colore kBianco = RGB(255, 255, 255);
 
-// The picture buttons in their row, left to right: index, left edge,
-// picture, and the hint shown when the pointer rests on the button.
+// The picture buttons in their row, left to right: what each does, left
+// edge, picture, and the hint shown when the pointer rests on the button.
 struct Disegno {
-    int indice;
+    MenuStampa::Comando comando;
     int left;
     const char16_t* immagine;
     const char16_t* suggerimento;
 };
 constexpr std::array<Disegno, 6> kFila = {{
-    {3, 150, u":/menu/icone/stampa.svg", u"Stampa"},
-    {4, 1110, u":/menu/icone/anteprima.svg", u"Anteprima di stampa"},
-    {0, 2190, u":/menu/icone/documento.svg", u"Apri il documento"},
-    {1, 3150, u":/menu/icone/foglio.svg", u"Foglio di calcolo"},
-    {2, 4110, u":/menu/icone/pdf.svg", u"Stampa su PDF"},
-    {5, 5190, u":/menu/icone/esci.svg", u"Chiudi"},
+    {MenuStampa::Comando::Stampa, 150, u":/menu/icone/stampa.svg", u"Stampa"},
+    {MenuStampa::Comando::Anteprima, 1110, u":/menu/icone/anteprima.svg", u"Anteprima di stampa"},
+    {MenuStampa::Comando::Documento, 2190, u":/menu/icone/documento.svg", u"Apri il documento"},
+    {MenuStampa::Comando::FoglioDiCalcolo, 3150, u":/menu/icone/foglio.svg", u"Foglio di calcolo"},
+    {MenuStampa::Comando::Pdf, 4110, u":/menu/icone/pdf.svg", u"Stampa su PDF"},
+    {MenuStampa::Comando::Chiudi, 5190, u":/menu/icone/esci.svg", u"Chiudi"},
 }};
 constexpr int kAltoTasti = 1800;
 constexpr int kLatoTasto = 855;
@@ -80,10 +79,10 @@ template <class Azione> void Riferisci(const QString& titolo, Azione azione) {
         azione();
     } catch (const ErroreStampa& errore) {
         Annota(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, titolo);
+        Messaggio(errore.messaggio(), Stile::Avviso, titolo);
     } catch (const ErroreArchivio& errore) {
         Annota(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, kArchivioNonDisponibile);
+        Messaggio(errore.messaggio(), Stile::Avviso, kArchivioNonDisponibile);
     }
 }
 
@@ -97,17 +96,17 @@ SeNonAperto NonAperto(const QString& percorso) {
                            "scritto nella cartella %2\r\n(%3).")
                 .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()), motivo);
         Annota(testo.simplified());
-        Messaggio(testo, StileAvviso, QStringLiteral("File non aperto"));
+        Messaggio(testo, Stile::Avviso, QStringLiteral("File non aperto"));
     };
 }
 
 } // namespace
 
-MenuStampa::MenuStampa(ServiziDelDesktop servizi)
+MenuStampa::MenuStampa(std::int16_t hotel, ServiziDelDesktop servizi)
     : Finestra(kTitolo, kLarghezza, kAltezza), Combo1(*this, {1350, 480, 4695, 330}),
       Chk(*this, {120, 960, 1935, 255}), Chk2(*this, {2070, 960, 1980, 264}),
       Chk3(*this, {4110, 960, 2220, 264}), Combo2(*this, {1350, 1320, 4695, 330}),
-      servizi_(std::move(servizi)) {
+      hotel_(HotelDiStampa(hotel)), servizi_(std::move(servizi)) {
     Q_INIT_RESOURCE(icone);
     setBackColor(kSfondo);
 
@@ -151,16 +150,16 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
 
     // The tab order follows the row of buttons from left to right.
     for (const Disegno& disegno : kFila) {
-        Pulsante& tasto =
-            Tst.Aggiungi(*this, disegno.indice, {disegno.left, kAltoTasti, kLatoTasto, kLatoTasto});
+        Pulsante& tasto = Tst.Aggiungi(*this, static_cast<int>(disegno.comando),
+                                       {disegno.left, kAltoTasti, kLatoTasto, kLatoTasto});
         tasto.setPicture(QString::fromUtf16(disegno.immagine));
         tasto.widget()->setToolTip(QString::fromUtf16(disegno.suggerimento));
         tasto.setNomeAccessibile(QString::fromUtf16(disegno.suggerimento));
         tasto.setTabIndex(tab++);
     }
     // Esc closes the menu as its exit button does.
-    Tst(5).setCancel(true);
-    Tst.Click = [this](int Index) { Tst_Click(static_cast<std::int16_t>(Index)); };
+    Tst(Comando::Chiudi).setCancel(true);
+    Tst.Click = [this](int Index) { Tst_Click(Index); };
 }
 
 // Every step goes on whatever became of the one before: without a print
@@ -168,7 +167,6 @@ MenuStampa::MenuStampa(ServiziDelDesktop servizi)
 void MenuStampa::Form_Load() {
     setTop(std::max(0, (Schermo::Height() - Height()) / 2));
     setLeft(std::max(0, (Schermo::Width() - Width()) / 2));
-    HotelScelto = HotelDiStampa(HotelScelto);
     QDir().mkdir(QStringLiteral("doc"));
     copiaDocumento();
 
@@ -204,31 +202,29 @@ void MenuStampa::Form_Activate() {
     Combo1.setText(Combo1.List(0));
 }
 
-void MenuStampa::Tst_Click(std::int16_t Index) {
-    switch (Index) {
-    case 0:
+void MenuStampa::Tst_Click(int Index) {
+    switch (static_cast<Comando>(Index)) {
+    case Comando::Documento:
         // A copy that could not be made has nothing to open.
         if (QFileInfo(nomeDocumento_).isFile())
             servizi_.apri(nomeDocumento_, NonAperto(nomeDocumento_));
         else
             Annota(QStringLiteral("la copia del documento %1 non esiste").arg(nomeDocumento_));
         break;
-    case 1:
+    case Comando::FoglioDiCalcolo:
         apriFoglioDiCalcolo();
         break;
-    case 2:
+    case Comando::Pdf:
         stampaSuPdf();
         break;
-    case 3:
+    case Comando::Stampa:
         stampa();
         break;
-    case 4:
+    case Comando::Anteprima:
         anteprima();
         break;
-    case 5:
+    case Comando::Chiudi:
         Unload();
-        break;
-    default:
         break;
     }
 }
@@ -259,7 +255,7 @@ void MenuStampa::apriFoglioDiCalcolo() {
 }
 
 // The PDF printer among the listed destinations; the print then goes as
-// button 3 sends it.
+// the print button sends it.
 void MenuStampa::stampaSuPdf() {
     QStringList voci;
     for (int i = 0; i < Combo1.ListCount(); ++i)
@@ -284,7 +280,7 @@ void MenuStampa::stampa() {
         if (Combo2.Text() != NessunaStampante)
             richiesta.stampante = Combo2.Text();
         richiesta.opzioni = opzioni_.testo();
-        richiesta.hotel = HotelScelto;
+        richiesta.hotel = hotel_;
         richiesta.posto = PostoDiLavoro::corrente();
         StampaFile(richiesta);
     });

@@ -15,7 +15,7 @@
 
 // The print menu, "Stampe non modificabili", shown modally once the report
 // has written the workstation's print file:
-//     MenuStampa menu;
+//     MenuStampa menu(hotel);
 //     menu.Show(Modo::Modale);
 // On loading it copies the print file into a dated document in the folder
 // "doc" and lists the installed printers; each activation reads the print
@@ -25,7 +25,9 @@
 // the preview, and close the menu.
 class MenuStampa : public Finestra {
   public:
-    explicit MenuStampa(ServiziDelDesktop servizi = {});
+    // `hotel` is the one chosen for the tableau; its printing settings are
+    // those of hotel 1 when none is chosen (HotelDiStampa).
+    explicit MenuStampa(std::int16_t hotel, ServiziDelDesktop servizi = {});
 
     // The entry of Combo2 when no printer is installed.
     static const QString NessunaStampante;
@@ -41,8 +43,9 @@ class MenuStampa : public Finestra {
     // The installed printers; a printer chosen here takes the place of the
     // destination's target.
     ElencoATendina Combo2;
-    // 0 document copy, 1 spreadsheet file, 2 PDF destination, 3 print,
-    // 4 preview, 5 close; in the row they stand 3, 4, 0, 1, 2, 5.
+    // The picture buttons, indexed by what they do; in the row they stand
+    // Stampa, Anteprima, Documento, FoglioDiCalcolo, Pdf, Chiudi.
+    enum class Comando { Documento, FoglioDiCalcolo, Pdf, Stampa, Anteprima, Chiudi };
     Matrice<Pulsante> Tst;
 
     // The document copy made at load time, relative to the current folder;
@@ -50,13 +53,15 @@ class MenuStampa : public Finestra {
     const QString& NomeDocumento() const { return nomeDocumento_; }
     // OpzioniStampa: the print options read at the last activation.
     const ::OpzioniStampa& Opzioni() const { return opzioni_; }
+    // The hotel whose printing settings the print takes.
+    std::int16_t Hotel() const { return hotel_; }
 
   protected:
     void Form_Load() override;
     void Form_Activate() override;
 
   private:
-    void Tst_Click(std::int16_t Index);
+    void Tst_Click(int Index);
 
     void copiaDocumento();
     void apriFoglioDiCalcolo();
@@ -64,6 +69,7 @@ class MenuStampa : public Finestra {
     void stampa();
     void anteprima();
 
+    std::int16_t hotel_;
     ServiziDelDesktop servizi_;
     QString nomeDocumento_;
     ::OpzioniStampa opzioni_;

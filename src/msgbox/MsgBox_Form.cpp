@@ -1,7 +1,5 @@
 #include "msgbox/MsgBox_Form.h"
 
-#include "msgbox/MsgBox_Routine.h"
-#include "msgbox/Stili.h"
 #include "ui/Schermo.h"
 
 #include <algorithm>
@@ -52,19 +50,19 @@ MsgBox_Form::MsgBox_Form()
     T.Click = [this](int Index) { T_Click(Index); };
 }
 
-void MsgBox_Form::Prepara(const QString& testo, std::int16_t stile, const QString& titolo) {
+void MsgBox_Form::Prepara(const QString& testo, Stile stile, const QString& titolo) {
     Text1.setText(testo);
     Label1.setCaption(titolo);
     // The window has no title bar; its title still names it to the desktop
     // and to screen readers.
     setCaption(titolo);
-    StileMsg = stile;
+    stile_ = stile;
     const auto mostra = [this](const QString& si, bool no, bool annulla) {
-        T(0).setCaption(si);
-        T(0).setVisible(true);
-        T(1).setCaption(QStringLiteral("No"));
-        T(1).setVisible(no);
-        T(2).setVisible(annulla);
+        T(Tasto::OkSi).setCaption(si);
+        T(Tasto::OkSi).setVisible(true);
+        T(Tasto::No).setCaption(QStringLiteral("No"));
+        T(Tasto::No).setVisible(no);
+        T(Tasto::Annulla).setVisible(annulla);
     };
     switch (PulsantiDelloStile(stile)) {
     case Pulsanti::Ok:
@@ -100,16 +98,16 @@ std::int16_t MsgBox_Form::CalcolaColonne(const QString& Testo) const {
     return Limitato(std::max(massimo, corrente) + 1);
 }
 
-std::int16_t MsgBox_Form::RispostaDi(int Index) const {
-    switch (Index) {
-    case 0:
-        return T(0).Caption() == u"Si" ? RispostaSi : RispostaOk;
-    case 1:
-        return RispostaNo;
-    default:
+Risposta MsgBox_Form::RispostaDi(int Index) const {
+    switch (static_cast<Tasto>(Index)) {
+    case Tasto::OkSi:
+        return T(Tasto::OkSi).Caption() == u"Si" ? Risposta::Si : Risposta::Ok;
+    case Tasto::No:
+        return Risposta::No;
+    case Tasto::Annulla:
         break;
     }
-    return RispostaAnnulla;
+    return Risposta::Annulla;
 }
 
 void MsgBox_Form::Form_Load() {
@@ -125,29 +123,29 @@ void MsgBox_Form::Form_Activate() {
 }
 
 void MsgBox_Form::T_Click(int Index) {
-    RispostaMsg = RispostaDi(Index);
+    risposta_ = RispostaDi(Index);
     Unload();
 }
 
 // Buttons are centred on the window's width before it is fitted to the text.
 void MsgBox_Form::disponiPulsanti() {
-    const int w = T(0).Width();
-    switch (PulsantiDelloStile(StileMsg)) {
+    const int w = T(Tasto::OkSi).Width();
+    switch (PulsantiDelloStile(stile_)) {
     case Pulsanti::Ok:
-        T(0).setLeft(Meta(Width() - w));
+        T(Tasto::OkSi).setLeft(Meta(Width() - w));
         break;
     case Pulsanti::SiNo:
     case Pulsanti::SiNoSenzaFuoco:
-        T(0).setLeft(Meta(Width() - (2 * w + TraPulsanti)));
-        T(1).setLeft(T(0).Left() + w + TraPulsanti);
-        if (PulsantiDelloStile(StileMsg) == Pulsanti::SiNo)
-            T(0).SetFocus();
+        T(Tasto::OkSi).setLeft(Meta(Width() - (2 * w + TraPulsanti)));
+        T(Tasto::No).setLeft(T(Tasto::OkSi).Left() + w + TraPulsanti);
+        if (PulsantiDelloStile(stile_) == Pulsanti::SiNo)
+            T(Tasto::OkSi).SetFocus();
         break;
     case Pulsanti::SiNoAnnulla:
-        T(0).setLeft(Meta(Width() - (3 * w + 2 * TraPulsanti)));
-        T(1).setLeft(T(0).Left() + w + TraPulsanti);
-        T(2).setLeft(T(1).Left() + T(1).Width() + TraPulsanti);
-        T(0).SetFocus();
+        T(Tasto::OkSi).setLeft(Meta(Width() - (3 * w + 2 * TraPulsanti)));
+        T(Tasto::No).setLeft(T(Tasto::OkSi).Left() + w + TraPulsanti);
+        T(Tasto::Annulla).setLeft(T(Tasto::No).Left() + T(Tasto::No).Width() + TraPulsanti);
+        T(Tasto::OkSi).SetFocus();
         break;
     case Pulsanti::DiProgetto:
         break;
@@ -177,7 +175,7 @@ void MsgBox_Form::adattaAlTesto() {
     Label1.setWidth(larghezza);
     Text1.setWidth(larghezza - 180);
 
-    const int contorno = Label1.Height() + T(0).Height() + 300;
+    const int contorno = Label1.Height() + T(Tasto::OkSi).Height() + 300;
     Text1.setHeight(std::min(righe * TwipsPerRiga, Schermo::Height() - contorno));
     setHeight(Text1.Height() + contorno);
     Shape1.setHeight(Height());

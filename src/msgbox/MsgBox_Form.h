@@ -1,5 +1,6 @@
 #pragma once
 
+#include "msgbox/Stili.h"
 #include "ui/AreaTesto.h"
 #include "ui/Cornice.h"
 #include "ui/Etichetta.h"
@@ -20,8 +21,12 @@ class MsgBox_Form : public Finestra {
     MsgBox_Form();
 
     // Fills the window for a message: text, title, and the buttons' captions
-    // and visibility for the style (which also becomes StileMsg).
-    void Prepara(const QString& testo, std::int16_t stile, const QString& titolo);
+    // and visibility for the style.
+    void Prepara(const QString& testo, Stile stile, const QString& titolo);
+    // The style of the message prepared.
+    Stile stile() const { return stile_; }
+    // The answer of the button pressed; Ok while none has been.
+    Risposta risposta() const { return risposta_; }
 
     // Lines of text the window makes room for: one more than the lines of
     // `Testo`, counted by carriage returns.
@@ -31,10 +36,12 @@ class MsgBox_Form : public Finestra {
     std::int16_t CalcolaColonne(const QString& Testo) const;
 
     // The answer that pressing T(Index) gives.
-    std::int16_t RispostaDi(int Index) const;
+    Risposta RispostaDi(int Index) const;
 
     Etichetta Label1;
     AreaTesto Text1;
+    // The buttons of T, left to right: "Ok" or "Si", "No", "Annulla".
+    enum class Tasto { OkSi, No, Annulla };
     Matrice<Pulsante> T;
     Cornice Shape1;
 
@@ -47,4 +54,7 @@ class MsgBox_Form : public Finestra {
     void disponiPulsanti();
     void adattaAlTesto();
     void centraPulsanti(int larghezza);
+
+    Stile stile_ = Stile::Ok;
+    Risposta risposta_ = Risposta::Ok;
 };

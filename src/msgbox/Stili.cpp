@@ -1,18 +1,17 @@
 #include "msgbox/Stili.h"
 
-Pulsanti PulsantiDelloStile(std::int16_t stile) {
+Pulsanti PulsantiDelloStile(Stile stile) {
     switch (stile) {
-    case 0:
-    case 48:
+    case Stile::Ok:
+    case Stile::Avviso:
         return Pulsanti::Ok;
-    case 4:
-    case 36:
+    case Stile::SiNo:
+    case Stile::Domanda:
         return Pulsanti::SiNo;
-    case 35:
-    case 51:
+    case Stile::DomandaConAnnulla:
+    case Stile::AvvisoConAnnulla:
         return Pulsanti::SiNoAnnulla;
-    default:
-        break;
     }
-    return (stile >= 200 && stile <= 400) ? Pulsanti::SiNoSenzaFuoco : Pulsanti::DiProgetto;
+    const auto numero = static_cast<std::int16_t>(stile);
+    return (numero >= 200 && numero <= 400) ? Pulsanti::SiNoSenzaFuoco : Pulsanti::DiProgetto;
 }

@@ -28,7 +28,7 @@ struct Disegno {
     int tabIndex;
 };
 
-// The buttons as designed, by index: all stand 1125 twips tall in one row
+// The buttons as designed, in the order of Anteprima::Comando: all stand 1125 twips tall in one row
 // along the bottom edge. The tab order starts with the text box (0).
 constexpr std::array<Disegno, 7> kTasti = {{
     {u"&Esci", 6795, 2655, 3},
@@ -56,12 +56,12 @@ Anteprima::Anteprima(PostoDiLavoro posto)
         Pulsante& tasto = Tasto.Aggiungi(*this, static_cast<int>(i),
                                          {disegno.left, kAltoTasti, disegno.width, kAltezzaTasto});
         tasto.setCaption(QString::fromUtf16(disegno.caption));
-        tasto.setFont({QStringLiteral("Corbel"), 12, i == 0});
+        tasto.setFont({QStringLiteral("Corbel"), 12, i == static_cast<std::size_t>(Comando::Esci)});
         tasto.setTabIndex(disegno.tabIndex);
     }
     // Esc closes the preview as "&Esci" does.
-    Tasto(0).setCancel(true);
-    Tasto.Click = [this](int Index) { Tasto_Click(static_cast<std::int16_t>(Index)); };
+    Tasto(Comando::Esci).setCancel(true);
+    Tasto.Click = [this](int Index) { Tasto_Click(Index); };
 }
 
 void Anteprima::Form_Load() {
@@ -83,7 +83,7 @@ void Anteprima::Form_Activate() {
     Text1.setHeight(std::max(0, altezza - (kAltezzaTasto * 3 / 2 + 150)));
     for (int i = 0; i < Tasto.Count(); ++i)
         Tasto(i).setTop(std::max(0, altezza - (Tasto(i).Height() * 3 / 2 + 10)));
-    Tasto(0).setWidth(std::max(0, larghezza - Tasto(0).Left() - 150));
+    Tasto(Comando::Esci).setWidth(std::max(0, larghezza - Tasto(Comando::Esci).Left() - 150));
 
     // Only the first activation fills the view: a later one follows a
     // message of this window, and must not replace the block (and the
@@ -104,45 +104,43 @@ void Anteprima::Form_Unload() {
 
 void Anteprima::mostraVista(const std::optional<QString>& problema) {
     if (problema)
-        Messaggio(*problema, StileAvviso, kTitolo);
+        Messaggio(*problema, Stile::Avviso, kTitolo);
     else
         Text1.setText(vista_.Testo());
 }
 
-void Anteprima::Tasto_Click(std::int16_t Index) {
-    switch (Index) {
-    case 0:
+void Anteprima::Tasto_Click(int Index) {
+    switch (static_cast<Comando>(Index)) {
+    case Comando::Esci:
         Unload();
         break;
-    case 1:
+    case Comando::Riduci:
         if (Text1.FontSize() > 1)
             Text1.setFontSize(Text1.FontSize() - 1);
         break;
-    case 2:
+    case Comando::Espandi:
         Text1.setFontSize(std::min(Text1.FontSize() + 1, kPuntiMassimi));
         break;
-    case 3:
+    case Comando::Avanti:
         if (vista_.Altro() == 1)
             mostraVista(vista_.Avanti());
         Text1.SetFocus();
         break;
-    case 4:
+    case Comando::Inizio:
         mostraVista(vista_.Inizio());
         Text1.SetFocus();
         break;
-    case 5:
+    case Comando::EMail:
         InviaEMail(Text1.Text());
         break;
-    case 6:
+    case Comando::Salva:
         if (const std::optional<QString> problema = vista_.Salva(Text1.Text()))
-            Messaggio(*problema, StileAvviso, kTitolo);
-        break;
-    default:
+            Messaggio(*problema, Stile::Avviso, kTitolo);
         break;
     }
 }
 
 void Anteprima::InviaEMail(const QString& testo) {
     if (const std::optional<QString> problema = ConsegnaEMail(posto_, testo))
-        Messaggio(*problema, StileAvviso, kTitolo);
+        Messaggio(*problema, Stile::Avviso, kTitolo);
 }

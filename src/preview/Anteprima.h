@@ -37,8 +37,9 @@ class Anteprima : public Finestra {
     static constexpr double kPuntiMassimi = 72;
 
     AreaTesto Text1;
-    // 0 "&Esci", 1 "&Riduci", 2 "E&spandi", 3 "&Avanti", 4 "&Inizio",
-    // 5 "E-&mail", 6 "Sa&lva".
+    // The buttons, indexed by what they do: "&Esci", "&Riduci", "E&spandi",
+    // "&Avanti", "&Inizio", "E-&mail", "Sa&lva".
+    enum class Comando { Esci, Riduci, Espandi, Avanti, Inizio, EMail, Salva };
     Matrice<Pulsante> Tasto;
 
     const VistaStampa& Vista() const { return vista_; }
@@ -49,7 +50,7 @@ class Anteprima : public Finestra {
     void Form_Unload() override;
 
   private:
-    void Tasto_Click(std::int16_t Index);
+    void Tasto_Click(int Index);
     void mostraVista(const std::optional<QString>& problema);
 
     PostoDiLavoro posto_;

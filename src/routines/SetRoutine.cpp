@@ -1,10 +1,10 @@
 #include "routines/SetRoutine.h"
 
-#include "routines/Calendario.h"
 #include "routines/LeggiValore.h"
 #include "routines/Orologio.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -15,8 +15,12 @@ struct DataLetta {
     std::int16_t anno;
 };
 
-void impostaFebbraio(std::int16_t anno) {
-    GiorniMese[1] = AnnoBisestile(anno) ? 29 : 28;
+// The days of a month (1 to 12) of the year; February has 29 in a leap year.
+long giorniDelMese(long anno, long mese) {
+    constexpr std::array<long, 12> giorni = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mese == 2 && AnnoBisestile(static_cast<std::int16_t>(anno)))
+        return 29;
+    return giorni[static_cast<std::size_t>(mese - 1)];
 }
 
 DataLetta leggiData(const QString& data) {
@@ -54,8 +58,7 @@ bool ControllaData(QString& testo) {
     const DataLetta data = leggiData(pulito);
     if (data.mese < 1 || data.mese > 12 || data.anno < 1900)
         return false;
-    impostaFebbraio(data.anno);
-    return data.giorno >= 1 && data.giorno <= GiorniMese[static_cast<std::size_t>(data.mese - 1)];
+    return data.giorno >= 1 && data.giorno <= giorniDelMese(data.anno, data.mese);
 }
 
 QString CompletaData(QString& testo) {
@@ -87,13 +90,9 @@ std::int16_t CalcolaGiornoSettimana(const QString& data) {
     long anno = 1996;
     long mese = 1;
     const long obiettivo = static_cast<long>(letta.anno) * 12 + (letta.mese - 1);
-    auto lunghezza = [](long a, long m) {
-        impostaFebbraio(static_cast<std::int16_t>(a));
-        return static_cast<long>(GiorniMese[static_cast<std::size_t>(m - 1)]);
-    };
     if (letta.mese >= 1 && letta.mese <= 12) {
         while (anno * 12 + (mese - 1) < obiettivo) {
-            conta += lunghezza(anno, mese);
+            conta += giorniDelMese(anno, mese);
             if (++mese > 12) {
                 mese = 1;
                 ++anno;
@@ -104,7 +103,7 @@ std::int16_t CalcolaGiornoSettimana(const QString& data) {
                 mese = 12;
                 --anno;
             }
-            conta -= lunghezza(anno, mese);
+            conta -= giorniDelMese(anno, mese);
         }
     }
     conta += letta.giorno - 1;

@@ -5,7 +5,9 @@
 #include "ui/Misure.h"
 #include "ui/Programma.h"
 #include "ui/Pulsante.h"
+#include "ui/Utente.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -13,7 +15,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <set>
 
 // The toolkit's window: a close request from the window system (title bar,
 // Alt+F4) unloads the window as the program's own Unload does; Esc, when no
@@ -21,6 +22,11 @@
 class Finestra::Widget : public QWidget {
   public:
     explicit Widget(Finestra& finestra) : finestra_(finestra) {}
+
+    Finestra& finestra() const { return finestra_; }
+
+    // Set on the window the program activated last.
+    bool attivata = false;
 
   protected:
     void closeEvent(QCloseEvent* evento) override {
@@ -46,19 +52,6 @@ class Finestra::Widget : public QWidget {
 };
 
 namespace {
-// Windows that exist, and the one the program last activated: a modal display
-// hands the activation back to the window that was active when it began.
-std::set<const Finestra*>& Vive() {
-    static std::set<const Finestra*> vive;
-    return vive;
-}
-Finestra* finestraAttiva = nullptr;
-int esitoProgramma = 0;
-
-bool Viva(const Finestra* finestra) {
-    return finestra && Vive().count(finestra) > 0;
-}
-
 Qt::WindowFlags Cornice(Bordo bordo) {
     switch (bordo) {
     case Bordo::Dialogo:
@@ -84,15 +77,37 @@ Finestra::Finestra(const QString& caption, int width, int height, Bordo bordo)
     widget_->setWindowFlags(Cornice(bordo));
     widget_->setWindowTitle(caption);
     applicaDimensioni();
-    Vive().insert(this);
 }
 
 Finestra::~Finestra() {
-    Vive().erase(this);
-    if (finestraAttiva == this)
-        finestraAttiva = nullptr;
+    widget_->attivata = false;
     if (ciclo_)
         ciclo_->quit();
+}
+
+// The window the program activated last is marked on its toolkit window: the
+// toolkit's list of the windows that exist is where it is found, and a window
+// destroyed leaves that list. A modal display hands the activation back to
+// the window that was active when it began.
+Finestra* Finestra::ultimaAttivata() {
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        const auto* nostra = dynamic_cast<const Widget*>(widget);
+        if (nostra && nostra->attivata)
+            return &nostra->finestra();
+    }
+    return nullptr;
+}
+
+void Finestra::segnaAttivata(Finestra* finestra) {
+    if (Finestra* prima = ultimaAttivata())
+        prima->widget_->attivata = false;
+    if (finestra)
+        finestra->widget_->attivata = true;
+}
+
+Finestra* Finestra::di(const QWidget* widget) {
+    const auto* nostra = dynamic_cast<const Widget*>(widget);
+    return nostra ? &nostra->finestra() : nullptr;
 }
 
 void Finestra::Load() {
@@ -107,34 +122,29 @@ void Finestra::Show(Modo modo) {
     Load();
     if (stato_ != Stato::Caricata)
         return;
-    Finestra* apritore =
-        (Viva(finestraAttiva) && finestraAttiva != this) ? finestraAttiva : nullptr;
+    Finestra* const attivaPrima = ultimaAttivata();
+    const QPointer<QWidget> apritore =
+        attivaPrima && attivaPrima != this ? attivaPrima->widget() : nullptr;
     apritore_ = apritore;
     const bool modale = modo == Modo::Modale;
     if (!widget_->isVisible())
         widget_->setWindowModality(modale ? Qt::ApplicationModal : Qt::NonModal);
 
-    if (modale && utente_) {
-        attiva();
-        if (Caricata())
-            utente_();
-    } else {
-        // The activation runs before the window appears, so that it shows at
-        // once with the size, position and stacking the activation gives it.
-        attiva();
-        if (Caricata()) {
-            if (apritore && apritore->widget_->windowHandle()) {
-                widget_->winId();
-                widget_->windowHandle()->setTransientParent(apritore->widget_->windowHandle());
-            }
-            widget_->show();
-            widget_->activateWindow();
-            if (modale)
-                attendiChiusura();
+    // The activation runs before the window appears, so that it shows at
+    // once with the size, position and stacking the activation gives it.
+    attiva();
+    if (Caricata() && !(modale && IncontrataDaUnUtente(*this))) {
+        if (apritore && apritore->windowHandle()) {
+            widget_->winId();
+            widget_->windowHandle()->setTransientParent(apritore->windowHandle());
         }
+        widget_->show();
+        widget_->activateWindow();
+        if (modale)
+            attendiChiusura();
     }
-    if (modale && Viva(apritore))
-        apritore->attiva();
+    if (modale && apritore)
+        di(apritore)->attiva();
 }
 
 void Finestra::Hide() {
@@ -151,8 +161,8 @@ void Finestra::Unload() {
     inScaricamento_ = false;
     stato_ = Stato::Scaricata;
     widget_->hide();
-    if (finestraAttiva == this)
-        finestraAttiva = Viva(apritore_) ? apritore_ : nullptr;
+    if (widget_->attivata)
+        segnaAttivata(di(apritore_));
     if (ciclo_)
         ciclo_->quit();
 }
@@ -221,8 +231,8 @@ void Finestra::InPrimoPiano() {
     widget_->raise();
 }
 
-void Finestra::SostituisciUtente(std::function<void()> utente) {
-    utente_ = std::move(utente);
+void Finestra::ImpostaEsito(int esito) {
+    esito_ = esito;
 }
 
 QWidget* Finestra::widget() const {
@@ -242,7 +252,7 @@ void Finestra::attiva() {
     // activation would otherwise start it again when it closes.
     if (inAttivazione_ || !Caricata())
         return;
-    finestraAttiva = this;
+    segnaAttivata(this);
     inAttivazione_ = true;
     Form_Activate();
     inAttivazione_ = false;
@@ -285,9 +295,5 @@ int AvviaProgramma(Finestra& avvio) {
     avvio.Show();
     while (avvio.Caricata())
         avvio.attendiChiusura();
-    return esitoProgramma;
-}
-
-void ImpostaEsito(int esito) {
-    esitoProgramma = esito;
+    return avvio.esito_;
 }

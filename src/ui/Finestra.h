@@ -2,15 +2,15 @@
 
 #include "ui/Aspetto.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 class Controllo;
 class QEventLoop;
-class QWidget;
 
 enum class Bordo {
     Dialogo,          // title bar and close button, fixed size
@@ -39,8 +39,9 @@ class Finestra {
     // Runs the load event, once; Show() loads a window that is not loaded yet.
     void Load();
     // Shows the window and raises its activation event. A modal display
-    // returns when the window has been unloaded or hidden; the window that
-    // was active before it is then activated again.
+    // returns when the window has been unloaded or hidden, or when an Utente
+    // in place has met it (ui/Utente.h); the window that was active before
+    // it is then activated again.
     void Show(Modo modo = Modo::NonModale);
     void Hide();
     // Runs the unload event and takes the window off the screen. An unloaded
@@ -65,11 +66,9 @@ class Finestra {
     // brings it to the front; meant to be called at each activation.
     void InPrimoPiano();
 
-    // For tests: a modal display of this window does not reach the screen.
-    // The window is loaded and activated as usual, then `utente` acts in the
-    // user's place and is expected to unload or hide it; the display ends
-    // there in any case.
-    void SostituisciUtente(std::function<void()> utente);
+    // The exit status the program ends with when this is the window it
+    // started with (AvviaProgramma); 0 unless set.
+    void ImpostaEsito(int esito);
 
     // The toolkit's window, for tests.
     QWidget* widget() const;
@@ -84,6 +83,10 @@ class Finestra {
     friend int AvviaProgramma(Finestra& avvio);
     class Widget;
     enum class Stato { NonCaricata, Caricata, Scaricata };
+
+    static Finestra* ultimaAttivata();
+    static void segnaAttivata(Finestra* finestra);
+    static Finestra* di(const QWidget* widget);
 
     void registra(Controllo* controllo);
     void rimuovi(Controllo* controllo);
@@ -101,8 +104,9 @@ class Finestra {
     Stato stato_ = Stato::NonCaricata;
     bool inAttivazione_ = false;
     bool inScaricamento_ = false;
-    Finestra* apritore_ = nullptr;
+    // The window that was active when this one was shown, while it exists.
+    QPointer<QWidget> apritore_;
     QEventLoop* ciclo_ = nullptr;
-    std::function<void()> utente_;
+    int esito_ = 0;
     std::vector<Controllo*> controlli_;
 };

@@ -85,21 +85,22 @@ class TestRichiestaCompleta : public QObject {
         bool menuChiuso = false;
         AllApparire(QStringLiteral("Tableau Settimanale"), [&](QWidget&) {
             // "&Esci" ends the program, also when a check below fails.
-            const Infine esci{[&] { Clic(desk.Tasto(1)); }};
+            const Infine esci{[&] { Clic(desk.Tasto(SetDesk::Comando::Esci)); }};
             QVERIFY(QTest::qWaitForWindowActive(desk.widget()));
-            desk.Text1(2).SetFocus();
-            QTest::keyClicks(desk.Text1(2).widget(), QStringLiteral("020326"));
-            QTest::keyClick(desk.Text1(2).widget(), Qt::Key_Return);
-            QCOMPARE(desk.Text1(2).Text(), QStringLiteral("02/03/2026"));
+            desk.Text1(SetDesk::Campo::DataInizio).SetFocus();
+            QTest::keyClicks(desk.Text1(SetDesk::Campo::DataInizio).widget(),
+                             QStringLiteral("020326"));
+            QTest::keyClick(desk.Text1(SetDesk::Campo::DataInizio).widget(), Qt::Key_Return);
+            QCOMPARE(desk.Text1(SetDesk::Campo::DataInizio).Text(), QStringLiteral("02/03/2026"));
             AllApparire(QStringLiteral("Stampe non modificabili"), [&](QWidget&) {
-                const Infine chiudi{[&] { Clic(menu->Tst(5)); }};
+                const Infine chiudi{[&] { Clic(menu->Tst(MenuStampa::Comando::Chiudi)); }};
                 nelMenu(*menu);
                 menuChiuso = true;
             });
-            Clic(desk.Tasto(0));
+            Clic(desk.Tasto(SetDesk::Comando::Stampa));
             // Back in the selection window, which starts afresh.
             QVERIFY(menuChiuso);
-            QCOMPARE(desk.Text1(2).Text(), QStringLiteral("09/03/2026"));
+            QCOMPARE(desk.Text1(SetDesk::Campo::DataInizio).Text(), QStringLiteral("09/03/2026"));
         });
         return AvviaProgramma(desk);
     }
@@ -134,15 +135,15 @@ class TestRichiestaCompleta : public QObject {
             QCOMPARE(menu.Combo1.Text(), QStringLiteral("Ufficio"));
             // The dot-matrix printer of the front desk, written to a file.
             menu.Combo1.setText(QStringLiteral("Aghi ricevimento"));
-            Clic(menu.Tst(3));
-            Clic(menu.Tst(1));
+            Clic(menu.Tst(MenuStampa::Comando::Stampa));
+            Clic(menu.Tst(MenuStampa::Comando::FoglioDiCalcolo));
             AllApparire(QStringLiteral("Anteprima di Stampa"), [&](QWidget& anteprima) {
                 vista = anteprima.findChild<QPlainTextEdit*>()->toPlainText();
                 anteprima.close();
             });
-            Clic(menu.Tst(4));
+            Clic(menu.Tst(MenuStampa::Comando::Anteprima));
             QCOMPARE(menu.Combo1.Text(), QStringLiteral("Ufficio"));
-            Clic(menu.Tst(0));
+            Clic(menu.Tst(MenuStampa::Comando::Documento));
         });
         QCOMPARE(esito, 0);
         QVERIFY(risposte->Mostrati().empty());
@@ -177,7 +178,7 @@ class TestRichiestaCompleta : public QObject {
             // No printer picked: the destination's own queue prints.
             QCOMPARE(menu.Combo2.Text(), QString());
             QVERIFY(menu.Combo2.ListCount() > 0);
-            Clic(menu.Tst(2));
+            Clic(menu.Tst(MenuStampa::Comando::Pdf));
             QCOMPARE(menu.Combo1.Text(), QStringLiteral("Stampante PDF"));
         });
         QCOMPARE(esito, 0);

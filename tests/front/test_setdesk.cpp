@@ -4,7 +4,6 @@
 #include "CatturaErrori.h"
 
 #include "demo/ArchiviDemo.h"
-#include "front/Scelta.h"
 #include "front/SetDesk.h"
 #include "mdbwriter/ScrittoreMdb.h"
 #include "msgbox/MsgBox_Routine.h"
@@ -12,6 +11,7 @@
 #include "print/ErroreStampa.h"
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
+#include "ui/UtenteSostituito.h"
 #include "util/CartellaDiProva.h"
 #include "util/NomiAccessibili.h"
 
@@ -110,11 +110,10 @@ void TestSetDesk::cleanup() {
     risposte.reset();
     cartella.reset();
     FissaOrologio(std::nullopt);
-    ImpostaEsito(0);
 }
 
 void TestSetDesk::apri() {
-    desk.emplace([this](std::int16_t& hotel, std::int16_t& tableau, const QString& prima,
+    desk.emplace([this](std::int16_t hotel, std::int16_t tableau, const QString& prima,
                         const QString& ultima, const QString& data) {
         richieste.push_back({hotel, tableau, prima, ultima, data});
         if (menuDiStampa)
@@ -128,66 +127,70 @@ void TestSetDesk::alberghiETableauInOrdineDeiRecord() {
     ScriviArchiviDiProva();
     apri();
     QCOMPARE(desk->Caption(), QStringLiteral("Tableau Settimanale"));
-    QCOMPARE(Voci(desk->Combo1(0)), (QStringList{"  1 Hotel Uno", " 12 Hotel Dodici"}));
-    QCOMPARE(desk->Combo1(0).Text(), QStringLiteral("  1 Hotel Uno"));
-    QCOMPARE(Voci(desk->Combo1(1)), (QStringList{"  7 Piano primo", "  2 Appartamenti"}));
-    QCOMPARE(desk->Combo1(1).Text(), QStringLiteral("  7 Piano primo"));
-    QCOMPARE(HotelScelto, std::int16_t{1});
-    QCOMPARE(TableauScelto, std::int16_t{7});
+    QCOMPARE(Voci(desk->Combo1(SetDesk::Elenco::Hotel)),
+             (QStringList{"  1 Hotel Uno", " 12 Hotel Dodici"}));
+    QCOMPARE(desk->Combo1(SetDesk::Elenco::Hotel).Text(), QStringLiteral("  1 Hotel Uno"));
+    QCOMPARE(Voci(desk->Combo1(SetDesk::Elenco::Tableau)),
+             (QStringList{"  7 Piano primo", "  2 Appartamenti"}));
+    QCOMPARE(desk->Combo1(SetDesk::Elenco::Tableau).Text(), QStringLiteral("  7 Piano primo"));
+    QCOMPARE(desk->HotelScelto(), std::int16_t{1});
+    QCOMPARE(desk->TableauScelto(), std::int16_t{7});
     // Lowest and highest bedroom in text order: 101 comes before 99.
-    QCOMPARE(desk->Text1(0).Text(), QStringLiteral("101"));
-    QCOMPARE(desk->Text1(1).Text(), QStringLiteral("99"));
-    QCOMPARE(desk->Text1(2).Text(), Oggi);
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(), QStringLiteral("101"));
+    QCOMPARE(desk->Text1(SetDesk::Campo::UltimaCamera).Text(), QStringLiteral("99"));
+    QCOMPARE(desk->Text1(SetDesk::Campo::DataInizio).Text(), Oggi);
     // The focus is in the first room field, whose text typing replaces.
-    QVERIFY(desk->Text1(0).HaIlFuoco());
-    QCOMPARE(desk->Text1(0).SelLength(), 3);
-    QTest::keyClicks(desk->Text1(0).widget(), QStringLiteral("2"));
-    QCOMPARE(desk->Text1(0).Text(), QStringLiteral("2"));
+    QVERIFY(desk->Text1(SetDesk::Campo::PrimaCamera).HaIlFuoco());
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).SelLength(), 3);
+    QTest::keyClicks(desk->Text1(SetDesk::Campo::PrimaCamera).widget(), QStringLiteral("2"));
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(), QStringLiteral("2"));
 }
 
 void TestSetDesk::sceltaDelSecondoAlbergo() {
     ScriviArchiviDiProva();
     apri();
     // The user opens the list and moves down to the second hotel.
-    desk->Combo1(0).SetFocus();
-    QTest::keyClick(desk->Combo1(0).widget(), Qt::Key_Down);
-    QCOMPARE(HotelScelto, std::int16_t{12});
-    QCOMPARE(Voci(desk->Combo1(1)), QStringList{"  3 Dodici"});
-    QCOMPARE(TableauScelto, std::int16_t{3});
-    QCOMPARE(desk->Text1(0).Text(), QStringLiteral("12"));
-    QCOMPARE(desk->Text1(1).Text(), QStringLiteral("12"));
-    QVERIFY(desk->Tasto(0).HaIlFuoco());
+    desk->Combo1(SetDesk::Elenco::Hotel).SetFocus();
+    QTest::keyClick(desk->Combo1(SetDesk::Elenco::Hotel).widget(), Qt::Key_Down);
+    QCOMPARE(desk->HotelScelto(), std::int16_t{12});
+    QCOMPARE(Voci(desk->Combo1(SetDesk::Elenco::Tableau)), QStringList{"  3 Dodici"});
+    QCOMPARE(desk->TableauScelto(), std::int16_t{3});
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(), QStringLiteral("12"));
+    QCOMPARE(desk->Text1(SetDesk::Campo::UltimaCamera).Text(), QStringLiteral("12"));
+    QVERIFY(desk->Tasto(SetDesk::Comando::Stampa).HaIlFuoco());
 }
 
 void TestSetDesk::tableauSenzaCamereDaLetto() {
     ScriviArchiviDiProva();
     apri();
-    desk->Combo1(1).setText(desk->Combo1(1).List(1));
-    QCOMPARE(TableauScelto, std::int16_t{2});
-    QCOMPARE(desk->Text1(0).Text(), QString(QChar(255)));
-    QCOMPARE(desk->Text1(1).Text(), QString());
-    QVERIFY(desk->Tasto(0).HaIlFuoco());
+    desk->Combo1(SetDesk::Elenco::Tableau).setText(desk->Combo1(SetDesk::Elenco::Tableau).List(1));
+    QCOMPARE(desk->TableauScelto(), std::int16_t{2});
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(), QString(QChar(255)));
+    QCOMPARE(desk->Text1(SetDesk::Campo::UltimaCamera).Text(), QString());
+    QVERIFY(desk->Tasto(SetDesk::Comando::Stampa).HaIlFuoco());
 }
 
 void TestSetDesk::ordineDiTabulazione() {
     ScriviArchiviDiProva();
     apri();
     const std::vector<const Controllo*> ordine = {
-        &desk->Text1(1),  &desk->Text1(2),  &desk->Tasto(0), &desk->Tasto(1),
-        &desk->Combo1(1), &desk->Combo1(0), &desk->Text1(0)};
+        &desk->Text1(SetDesk::Campo::UltimaCamera), &desk->Text1(SetDesk::Campo::DataInizio),
+        &desk->Tasto(SetDesk::Comando::Stampa),     &desk->Tasto(SetDesk::Comando::Esci),
+        &desk->Combo1(SetDesk::Elenco::Tableau),    &desk->Combo1(SetDesk::Elenco::Hotel),
+        &desk->Text1(SetDesk::Campo::PrimaCamera)};
     for (const Controllo* prossimo : ordine) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), prossimo->widget());
     }
     // Entering a field by Tab selects its whole text.
-    QCOMPARE(desk->Text1(0).SelLength(), 3);
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).SelLength(), 3);
     QCOMPARE(SenzaNomeAccessibile(*desk->widget()), QStringList());
 }
 
 void TestSetDesk::intervalloPredefinitoAccettatoDaStampa() {
     ScriviArchiviDiProva();
     apri();
-    Clic(desk->Tasto(0));
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QCOMPARE(richieste.size(), std::size_t{1});
     QCOMPARE(richieste.front(), (Richiesta{1, 7, "101", "99", Oggi}));
     QVERIFY(risposte->Mostrati().empty());
@@ -197,23 +200,23 @@ void TestSetDesk::invioPulisceECompleta() {
     ScriviArchiviDiProva();
     apri();
     // An empty room field becomes a single blank; Enter moves on.
-    QTest::keyClick(desk->Text1(0).widget(), Qt::Key_Delete);
-    Invio(desk->Text1(0));
-    QCOMPARE(desk->Text1(0).Text(), QStringLiteral(" "));
-    QVERIFY(desk->Text1(1).HaIlFuoco());
+    QTest::keyClick(desk->Text1(SetDesk::Campo::PrimaCamera).widget(), Qt::Key_Delete);
+    Invio(desk->Text1(SetDesk::Campo::PrimaCamera));
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(), QStringLiteral(" "));
+    QVERIFY(desk->Text1(SetDesk::Campo::UltimaCamera).HaIlFuoco());
 
-    QTest::keyClicks(desk->Text1(1).widget(), QStringLiteral("a'2"));
-    Invio(desk->Text1(1));
-    QCOMPARE(desk->Text1(1).Text(), QStringLiteral("A2"));
-    QVERIFY(desk->Text1(2).HaIlFuoco());
+    QTest::keyClicks(desk->Text1(SetDesk::Campo::UltimaCamera).widget(), QStringLiteral("a'2"));
+    Invio(desk->Text1(SetDesk::Campo::UltimaCamera));
+    QCOMPARE(desk->Text1(SetDesk::Campo::UltimaCamera).Text(), QStringLiteral("A2"));
+    QVERIFY(desk->Text1(SetDesk::Campo::DataInizio).HaIlFuoco());
 
-    QTest::keyClicks(desk->Text1(2).widget(), QStringLiteral("070126"));
-    Invio(desk->Text1(2));
-    QCOMPARE(desk->Text1(2).Text(), QStringLiteral("07/01/2026"));
-    QVERIFY(desk->Tasto(0).HaIlFuoco());
+    QTest::keyClicks(desk->Text1(SetDesk::Campo::DataInizio).widget(), QStringLiteral("070126"));
+    Invio(desk->Text1(SetDesk::Campo::DataInizio));
+    QCOMPARE(desk->Text1(SetDesk::Campo::DataInizio).Text(), QStringLiteral("07/01/2026"));
+    QVERIFY(desk->Tasto(SetDesk::Comando::Stampa).HaIlFuoco());
 
     // Enter on the focused Stampa button asks for the tableau.
-    QTest::keyClick(desk->Tasto(0).widget(), Qt::Key_Return);
+    QTest::keyClick(desk->Tasto(SetDesk::Comando::Stampa).widget(), Qt::Key_Return);
     QCOMPARE(richieste.size(), std::size_t{1});
     QCOMPARE(richieste.front(), (Richiesta{1, 7, " ", "A2", "07/01/2026"}));
     QVERIFY(risposte->Mostrati().empty());
@@ -222,47 +225,48 @@ void TestSetDesk::invioPulisceECompleta() {
 void TestSetDesk::dataCortaSenzaInvioRifiutata() {
     ScriviArchiviDiProva();
     apri();
-    Scrivi(desk->Text1(2), QStringLiteral("070126"));
-    risposte->Accoda(RispostaOk);
-    Clic(desk->Tasto(0));
+    Scrivi(desk->Text1(SetDesk::Campo::DataInizio), QStringLiteral("070126"));
+    risposte->Accoda(Risposta::Ok);
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QVERIFY(richieste.empty());
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     const MessaggioMostrato& avviso = risposte->Mostrati().front();
     QCOMPARE(avviso.testo, TestoData);
     QCOMPARE(avviso.titolo, QStringLiteral("Data errata!"));
-    QCOMPARE(avviso.stile, StileAvviso);
-    QCOMPARE(desk->Text1(2).Text(), Oggi);
-    QVERIFY(desk->Text1(2).HaIlFuoco());
+    QCOMPARE(avviso.stile, Stile::Avviso);
+    QCOMPARE(desk->Text1(SetDesk::Campo::DataInizio).Text(), Oggi);
+    QVERIFY(desk->Text1(SetDesk::Campo::DataInizio).HaIlFuoco());
 }
 
 void TestSetDesk::dataImpossibileRimetteOggi() {
     ScriviArchiviDiProva();
     apri();
-    Scrivi(desk->Text1(2), QStringLiteral("31/02/2026"));
-    risposte->Accoda(RispostaOk);
-    Invio(desk->Text1(2));
+    Scrivi(desk->Text1(SetDesk::Campo::DataInizio), QStringLiteral("31/02/2026"));
+    risposte->Accoda(Risposta::Ok);
+    Invio(desk->Text1(SetDesk::Campo::DataInizio));
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     QCOMPARE(risposte->Mostrati().front().titolo, QStringLiteral("Data errata!"));
-    QCOMPARE(desk->Text1(2).Text(), Oggi);
-    QVERIFY(!desk->Tasto(0).HaIlFuoco());
+    QCOMPARE(desk->Text1(SetDesk::Campo::DataInizio).Text(), Oggi);
+    QVERIFY(!desk->Tasto(SetDesk::Comando::Stampa).HaIlFuoco());
 }
 
 void TestSetDesk::camereUgualiStampaSiInvioNo() {
     ScriviArchiviDiProva();
     apri();
-    desk->Combo1(0).setText(desk->Combo1(0).List(1));
-    QCOMPARE(desk->Text1(0).Text(), desk->Text1(1).Text());
+    desk->Combo1(SetDesk::Elenco::Hotel).setText(desk->Combo1(SetDesk::Elenco::Hotel).List(1));
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(),
+             desk->Text1(SetDesk::Campo::UltimaCamera).Text());
 
-    risposte->Accoda(RispostaOk);
-    Invio(desk->Text1(1));
+    risposte->Accoda(Risposta::Ok);
+    Invio(desk->Text1(SetDesk::Campo::UltimaCamera));
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     QCOMPARE(risposte->Mostrati().front().testo, TestoCamere);
     QCOMPARE(risposte->Mostrati().front().titolo, QStringLiteral("Camere errate!"));
     // Closing the warning started the choice afresh, from the first hotel.
-    QCOMPARE(HotelScelto, std::int16_t{1});
+    QCOMPARE(desk->HotelScelto(), std::int16_t{1});
 
-    desk->Combo1(0).setText(desk->Combo1(0).List(1));
-    Clic(desk->Tasto(0));
+    desk->Combo1(SetDesk::Elenco::Hotel).setText(desk->Combo1(SetDesk::Elenco::Hotel).List(1));
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QCOMPARE(richieste.size(), std::size_t{1});
     QCOMPARE(richieste.front(), (Richiesta{12, 3, "12", "12", Oggi}));
 }
@@ -270,14 +274,14 @@ void TestSetDesk::camereUgualiStampaSiInvioNo() {
 void TestSetDesk::intervalloRovesciatoRifiutato() {
     ScriviArchiviDiProva();
     apri();
-    Scrivi(desk->Text1(0), QStringLiteral("200"));
-    Scrivi(desk->Text1(1), QStringLiteral("100"));
-    risposte->Accoda(RispostaOk);
-    Clic(desk->Tasto(0));
+    Scrivi(desk->Text1(SetDesk::Campo::PrimaCamera), QStringLiteral("200"));
+    Scrivi(desk->Text1(SetDesk::Campo::UltimaCamera), QStringLiteral("100"));
+    risposte->Accoda(Risposta::Ok);
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QVERIFY(richieste.empty());
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     QCOMPARE(risposte->Mostrati().front().titolo, QStringLiteral("Camere errate!"));
-    QVERIFY(desk->Text1(0).HaIlFuoco());
+    QVERIFY(desk->Text1(SetDesk::Campo::PrimaCamera).HaIlFuoco());
 }
 
 void TestSetDesk::dopoIlMenuDiStampaRicominciaDaCapo() {
@@ -285,17 +289,17 @@ void TestSetDesk::dopoIlMenuDiStampaRicominciaDaCapo() {
     apri();
     // A print menu that the user closes at once.
     Finestra menu(QStringLiteral("Menu"), 1440, 1440);
-    menu.SostituisciUtente([&] { menu.Unload(); });
+    SostituisciUtente(menu, [&] { menu.Unload(); });
     menuDiStampa = [&] { menu.Show(Modo::Modale); };
 
-    desk->Combo1(0).setText(desk->Combo1(0).List(1));
-    Scrivi(desk->Text1(2), QStringLiteral("10/01/2026"));
-    Clic(desk->Tasto(0));
+    desk->Combo1(SetDesk::Elenco::Hotel).setText(desk->Combo1(SetDesk::Elenco::Hotel).List(1));
+    Scrivi(desk->Text1(SetDesk::Campo::DataInizio), QStringLiteral("10/01/2026"));
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QCOMPARE(richieste.size(), std::size_t{1});
     QCOMPARE(richieste.front(), (Richiesta{12, 3, "12", "12", "10/01/2026"}));
-    QCOMPARE(desk->Combo1(0).Text(), QStringLiteral("  1 Hotel Uno"));
-    QCOMPARE(desk->Text1(0).Text(), QStringLiteral("101"));
-    QCOMPARE(desk->Text1(2).Text(), Oggi);
+    QCOMPARE(desk->Combo1(SetDesk::Elenco::Hotel).Text(), QStringLiteral("  1 Hotel Uno"));
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(), QStringLiteral("101"));
+    QCOMPARE(desk->Text1(SetDesk::Campo::DataInizio).Text(), Oggi);
     QVERIFY(desk->Caricata());
 }
 
@@ -305,9 +309,10 @@ void TestSetDesk::archiviCambiatiRilettiAllaRiattivazione() {
     ScriviArchiviDiProva();
     apri();
     Finestra menu(QStringLiteral("Menu"), 1440, 1440);
-    menu.SostituisciUtente([&] { menu.Unload(); });
+    SostituisciUtente(menu, [&] { menu.Unload(); });
     menuDiStampa = [&] { menu.Show(Modo::Modale); };
-    QCOMPARE(Voci(desk->Combo1(0)), (QStringList{"  1 Hotel Uno", " 12 Hotel Dodici"}));
+    QCOMPARE(Voci(desk->Combo1(SetDesk::Elenco::Hotel)),
+             (QStringList{"  1 Hotel Uno", " 12 Hotel Dodici"}));
 
     ScriviArchiviDiProva([](ArchiviDemo& archivi) {
         archivi.tabella("AnagraficaHotels")
@@ -315,20 +320,20 @@ void TestSetDesk::archiviCambiatiRilettiAllaRiattivazione() {
         archivi.tabella("Tableau").riga({1, 9, QString("Piano nono")});
         archivi.tabella("NumeriCamere").riga({1, 7, QString("1000"), QString("DBL"), 2});
     });
-    Clic(desk->Tasto(0));
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QCOMPARE(richieste.size(), std::size_t{1});
-    QCOMPARE(Voci(desk->Combo1(0)),
+    QCOMPARE(Voci(desk->Combo1(SetDesk::Elenco::Hotel)),
              (QStringList{"  1 Hotel Uno", " 12 Hotel Dodici", "  5 Hotel Cinque"}));
-    QCOMPARE(Voci(desk->Combo1(1)),
+    QCOMPARE(Voci(desk->Combo1(SetDesk::Elenco::Tableau)),
              (QStringList{"  7 Piano primo", "  2 Appartamenti", "  9 Piano nono"}));
-    QCOMPARE(desk->Text1(0).Text(), QStringLiteral("1000"));
+    QCOMPARE(desk->Text1(SetDesk::Campo::PrimaCamera).Text(), QStringLiteral("1000"));
 }
 
 void TestSetDesk::esciTerminaIlProgramma() {
     ScriviArchiviDiProva();
     SetDesk finestra;
     QMetaObject::invokeMethod(
-        qApp, [&] { Clic(finestra.Tasto(1)); }, Qt::QueuedConnection);
+        qApp, [&] { Clic(finestra.Tasto(SetDesk::Comando::Esci)); }, Qt::QueuedConnection);
     QCOMPARE(AvviaProgramma(finestra), 0);
     QVERIFY(!finestra.Caricata());
     // The databases are released: the files can be replaced.
@@ -338,7 +343,7 @@ void TestSetDesk::esciTerminaIlProgramma() {
 void TestSetDesk::archiviMancantiUnMessaggioEUscita() {
     CatturaErrori errori;
     SetDesk finestra;
-    risposte->Accoda(RispostaOk);
+    risposte->Accoda(Risposta::Ok);
     QCOMPARE(AvviaProgramma(finestra), 1);
     QVERIFY(!finestra.widget()->isVisible());
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
@@ -348,7 +353,7 @@ void TestSetDesk::archiviMancantiUnMessaggioEUscita() {
              qPrintable(avviso.testo));
     // How the folder is chosen, for a program started from the desktop in the wrong one.
     QVERIFY2(avviso.testo.contains(QStringLiteral("riga Path=")), qPrintable(avviso.testo));
-    QCOMPARE(avviso.stile, StileAvviso);
+    QCOMPARE(avviso.stile, Stile::Avviso);
     QVERIFY(errori.testo().contains("Tableau.mdb"));
 }
 
@@ -370,7 +375,11 @@ void TestSetDesk::albergoSenzaTableauTerminaDicendoPerche() {
     CatturaErrori errori;
     SetDesk finestra;
     QMetaObject::invokeMethod(
-        qApp, [&] { finestra.Combo1(0).setText(finestra.Combo1(0).List(2)); },
+        qApp,
+        [&] {
+            finestra.Combo1(SetDesk::Elenco::Hotel)
+                .setText(finestra.Combo1(SetDesk::Elenco::Hotel).List(2));
+        },
         Qt::QueuedConnection);
     QCOMPARE(AvviaProgramma(finestra), 1);
     QVERIFY(!finestra.Caricata());
@@ -383,19 +392,19 @@ void TestSetDesk::albergoSenzaTableauTerminaDicendoPerche() {
 void TestSetDesk::archivioMancanteDuranteLaRichiesta() {
     ScriviArchiviDiProva();
     QVERIFY(QFile::remove(QStringLiteral("TipiCamere.mdb")));
-    risposte->Accoda(RispostaOk);
+    risposte->Accoda(Risposta::Ok);
     apri();
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     QVERIFY(risposte->Mostrati().back().testo.contains(QStringLiteral("TipiCamere.mdb")));
     QVERIFY(desk->Caricata());
 
-    risposte->Accoda(RispostaOk);
-    desk->Combo1(1).setText(desk->Combo1(1).List(1));
+    risposte->Accoda(Risposta::Ok);
+    desk->Combo1(SetDesk::Elenco::Tableau).setText(desk->Combo1(SetDesk::Elenco::Tableau).List(1));
     QCOMPARE(risposte->Mostrati().size(), std::size_t{2});
 
-    Scrivi(desk->Text1(0), QStringLiteral("101"));
-    Scrivi(desk->Text1(1), QStringLiteral("102"));
-    Clic(desk->Tasto(0));
+    Scrivi(desk->Text1(SetDesk::Campo::PrimaCamera), QStringLiteral("101"));
+    Scrivi(desk->Text1(SetDesk::Campo::UltimaCamera), QStringLiteral("102"));
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QCOMPARE(richieste.size(), std::size_t{1});
     QCOMPARE(richieste.front(), (Richiesta{1, 7, "101", "102", Oggi}));
 }
@@ -417,7 +426,7 @@ void TestSetDesk::tableauDiTipoInattesoSegnalato() {
     scrittore.salva(QStringLiteral("NumeriCamere.mdb"));
 
     CatturaErrori errori;
-    risposte->Accoda(RispostaOk);
+    risposte->Accoda(Risposta::Ok);
     apri();
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     const MessaggioMostrato& avviso = risposte->Mostrati().front();
@@ -428,7 +437,8 @@ void TestSetDesk::tableauDiTipoInattesoSegnalato() {
     QCOMPARE(avviso.titolo, QStringLiteral("Archivio non disponibile"));
     QVERIFY(errori.testo().contains("NumeroTableau"));
     QVERIFY(desk->Caricata());
-    QCOMPARE(Voci(desk->Combo1(1)), (QStringList{"  7 Piano primo", "  2 Appartamenti"}));
+    QCOMPARE(Voci(desk->Combo1(SetDesk::Elenco::Tableau)),
+             (QStringList{"  7 Piano primo", "  2 Appartamenti"}));
 }
 
 void TestSetDesk::erroreDellaStampaSegnalato() {
@@ -437,8 +447,8 @@ void TestSetDesk::erroreDellaStampaSegnalato() {
     menuDiStampa = [] {
         throw ErroreStampa(QStringLiteral("Impossibile scrivere il file di stampa FD1"));
     };
-    risposte->Accoda(RispostaOk);
-    Clic(desk->Tasto(0));
+    risposte->Accoda(Risposta::Ok);
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     QCOMPARE(risposte->Mostrati().front().testo,
              QStringLiteral("Impossibile scrivere il file di stampa FD1"));
@@ -446,7 +456,7 @@ void TestSetDesk::erroreDellaStampaSegnalato() {
     QVERIFY(desk->Caricata());
 
     menuDiStampa = {};
-    Clic(desk->Tasto(0));
+    Clic(desk->Tasto(SetDesk::Comando::Stampa));
     QCOMPARE(richieste.size(), std::size_t{2});
 }
 

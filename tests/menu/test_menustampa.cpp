@@ -7,12 +7,12 @@
 #include "output/DatiDiProva.h"
 #include "print/VariabiliDiProva.h"
 
-#include "front/Scelta.h"
 #include "menu/MenuStampa.h"
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "routines/Orologio.h"
 #include "ui/Schermo.h"
+#include "ui/UtenteSostituito.h"
 #include "util/CartellaDiProva.h"
 #include "util/NomiAccessibili.h"
 
@@ -78,6 +78,8 @@ class TestMenuStampa : public QObject {
     QString nonApre;
     std::vector<Avviso> avvisi;
     std::unique_ptr<MenuStampa> menu;
+    // The hotel the selection window hands the menu.
+    std::int16_t hotel = 1;
 
     ServiziDelDesktop Servizi() {
         ServiziDelDesktop servizi;
@@ -95,7 +97,7 @@ class TestMenuStampa : public QObject {
 
     // A new menu, shown as a window of its own.
     MenuStampa& Apri() {
-        menu = std::make_unique<MenuStampa>(Servizi());
+        menu = std::make_unique<MenuStampa>(hotel, Servizi());
         menu->Show();
         return *menu;
     }
@@ -108,7 +110,7 @@ class TestMenuStampa : public QObject {
             vista = finestra.findChild<QPlainTextEdit*>()->toPlainText();
             finestra.close();
         });
-        menu->Tst(4).Premi();
+        menu->Tst(MenuStampa::Comando::Anteprima).Premi();
         return vista;
     }
 
@@ -144,7 +146,7 @@ void TestMenuStampa::init() {
     variabili->togli("PCLocal");
     variabili->imposta("PCLocal", "2");
     risposte.emplace();
-    HotelScelto = 1;
+    hotel = 1;
     stampanti = {QStringLiteral("Laser ufficio")};
     aperti.clear();
     nonApre.clear();
@@ -197,25 +199,30 @@ void TestMenuStampa::aspettoComeDisegnato() {
         QVERIFY2(spunta->sizeHint().width() <= spunta->width() + 2, qPrintable(caption));
     }
 
-    // One row of pictures without captions: print, preview, document,
-    // spreadsheet, PDF, exit.
-    const int sinistre[] = {2190, 3150, 4110, 150, 1110, 5190};
-    for (int i = 0; i < 6; ++i) {
-        const auto* tasto = static_cast<const QPushButton*>(m.Tst(i).widget());
-        QCOMPARE(m.Tst(i).Left(), sinistre[i]);
-        QCOMPARE(m.Tst(i).Top(), 1800);
-        QCOMPARE(m.Tst(i).Width(), 855);
-        QCOMPARE(m.Tst(i).Height(), 855);
-        QVERIFY(tasto->text().isEmpty());
-        QVERIFY2(!tasto->icon().pixmap(64).isNull(), qPrintable(QString::number(i)));
+    // One row of square pictures of one size without captions, left to
+    // right: print, preview, document, spreadsheet, PDF, exit.
+    using C = MenuStampa::Comando;
+    const Pulsante* prima = nullptr;
+    for (const C comando :
+         {C::Stampa, C::Anteprima, C::Documento, C::FoglioDiCalcolo, C::Pdf, C::Chiudi}) {
+        const Pulsante& tasto = m.Tst(comando);
+        const auto* vista = static_cast<const QPushButton*>(tasto.widget());
+        QCOMPARE(tasto.Top(), m.Tst(C::Stampa).Top());
+        QCOMPARE(tasto.Width(), m.Tst(C::Stampa).Width());
+        QCOMPARE(tasto.Height(), tasto.Width());
+        QVERIFY(!prima || prima->Left() + prima->Width() <= tasto.Left());
+        QVERIFY(tasto.Left() + tasto.Width() <= m.Width());
+        QVERIFY(vista->text().isEmpty());
+        QVERIFY2(!vista->icon().pixmap(64).isNull(), qPrintable(vista->toolTip()));
+        prima = &tasto;
     }
 }
 
 void TestMenuStampa::caricamentoCopiaIlFileDiStampa() {
     ScriviArchiviDelMenu(kTreDestinazioni);
-    HotelScelto = 0;
+    hotel = 0;
     MenuStampa& m = Apri();
-    QCOMPARE(HotelScelto, std::int16_t{1});
+    QCOMPARE(m.Hotel(), std::int16_t{1});
     QCOMPARE(m.NomeDocumento(), QStringLiteral("doc/fd2202603071405.doc"));
     QCOMPARE(CopieDelDocumento(), QStringList{"fd2202603071405.doc"});
     QCOMPARE(cartella->leggi(m.NomeDocumento()), TableauDiProva());
@@ -254,7 +261,7 @@ void TestMenuStampa::caricamentoIgnoraOgniPassoFallito() {
 void TestMenuStampa::copieDelDocumentoAlMinuto() {
     ScriviArchiviDelMenu(kTreDestinazioni);
     Apri();
-    menu->Tst(5).Premi();
+    menu->Tst(MenuStampa::Comando::Chiudi).Premi();
     // A second showing in the same minute replaces the copy with the report
     // written since.
     cartella->scrivi(QStringLiteral("FD2"), "seconda stampa\r\n");
@@ -308,9 +315,9 @@ void TestMenuStampa::attivazioneRileggeDestinazioniEOpzioni() {
 
 void TestMenuStampa::soloDestinazioniDiAltriAlberghiChiude() {
     ScriviArchiviDelMenu({{2, "Portineria", "portineria.prn"}});
-    MenuStampa m(Servizi());
+    MenuStampa m(hotel, Servizi());
     bool utente = false;
-    m.SostituisciUtente([&] { utente = true; });
+    SostituisciUtente(m, [&] { utente = true; });
     m.Show(Modo::Modale);
     QVERIFY(!utente);
     QVERIFY(!m.Caricata());
@@ -321,7 +328,7 @@ void TestMenuStampa::soloDestinazioniDiAltriAlberghiChiude() {
 void TestMenuStampa::pdfUltimaDestinazioneInMaiuscolo() {
     ScriviArchiviDelMenu(kTreDestinazioni);
     MenuStampa& m = Apri();
-    m.Tst(2).Premi();
+    m.Tst(MenuStampa::Comando::Pdf).Premi();
     QCOMPARE(m.Combo1.Text(), QStringLiteral("Stampante PDF"));
     QCOMPARE(Stampati(), QStringList{"stampantepdf.prn"});
     QVERIFY(cartella->leggi(QStringLiteral("stampantepdf.prn")).startsWith(kAvvioNormale));
@@ -333,7 +340,7 @@ void TestMenuStampa::pdfNonTrovatoSenzaMaiuscole() {
         {{1, "Ufficio", "ufficio.prn"}, {1, "Stampante Pdf", "pdf.prn"}, {2, "PDF", "altro.prn"}});
     MenuStampa& m = Apri();
     m.Combo1.setText(QStringLiteral("Stampante Pdf"));
-    m.Tst(2).Premi();
+    m.Tst(MenuStampa::Comando::Pdf).Premi();
     QCOMPARE(avvisi, (std::vector<Avviso>{{"Nessuna stampante PDF impostata!", "Stampa"}}));
     QCOMPARE(m.Combo1.Text(), QStringLiteral("Stampante Pdf"));
     QVERIFY(Stampati().isEmpty());
@@ -344,7 +351,7 @@ void TestMenuStampa::stampanteSceltaPrevaleSulPdf() {
     stampanti = {QStringLiteral("Laser ufficio"), QStringLiteral("scelta.prn")};
     MenuStampa& m = Apri();
     m.Combo2.setText(QStringLiteral("scelta.prn"));
-    m.Tst(2).Premi();
+    m.Tst(MenuStampa::Comando::Pdf).Premi();
     QCOMPARE(m.Combo1.Text(), QStringLiteral("Stampante PDF"));
     QCOMPARE(Stampati(), QStringList{"scelta.prn"});
 }
@@ -355,7 +362,7 @@ void TestMenuStampa::nessunaStampanteNonEUnBersaglio() {
     MenuStampa& m = Apri();
     m.Combo2.setText(MenuStampa::NessunaStampante);
     QCOMPARE(m.Combo2.Text(), QStringLiteral("<nessuna stampante>"));
-    m.Tst(3).Premi();
+    m.Tst(MenuStampa::Comando::Stampa).Premi();
     QCOMPARE(QDir().entryList(QDir::Files).filter(QStringLiteral("nessuna")), QStringList());
     QCOMPARE(Stampati(), QStringList{"ufficio.prn"});
 }
@@ -379,7 +386,7 @@ void TestMenuStampa::stampaConCaselleEOpzioni() {
     MenuStampa& m = Apri();
     m.Chk.setValue(compressa ? 1 : 0);
     m.Combo1.setText(QStringLiteral("Archivio PDF"));
-    m.Tst(3).Premi();
+    m.Tst(MenuStampa::Comando::Stampa).Premi();
     QVERIFY(m.Caricata());
     const QByteArray stampato = cartella->leggi(QStringLiteral("archivio.prn"));
     QVERIFY(stampato.startsWith(avvio));
@@ -391,8 +398,8 @@ void TestMenuStampa::stampaConCaselleEOpzioni() {
 void TestMenuStampa::documentoEFoglioDiCalcoloAperti() {
     ScriviArchiviDelMenu(kTreDestinazioni);
     MenuStampa& m = Apri();
-    m.Tst(0).Premi();
-    m.Tst(1).Premi();
+    m.Tst(MenuStampa::Comando::Documento).Premi();
+    m.Tst(MenuStampa::Comando::FoglioDiCalcolo).Premi();
     QCOMPARE(aperti.size(), 2);
     QCOMPARE(aperti[0], m.NomeDocumento());
     QCOMPARE(QFileInfo(aperti[1]).fileName(), QStringLiteral("fd2.csv"));
@@ -404,9 +411,9 @@ void TestMenuStampa::senzaFileDiStampaNienteDaAprire() {
     ScriviArchiviDelMenu(kTreDestinazioni);
     QVERIFY(QFile::remove(QStringLiteral("FD2")));
     MenuStampa& m = Apri();
-    m.Tst(0).Premi();
-    risposte->Accoda(RispostaOk);
-    m.Tst(1).Premi();
+    m.Tst(MenuStampa::Comando::Documento).Premi();
+    risposte->Accoda(Risposta::Ok);
+    m.Tst(MenuStampa::Comando::FoglioDiCalcolo).Premi();
     QVERIFY(aperti.isEmpty());
     QCOMPARE(risposte->Mostrati().size(), std::size_t{1});
     QCOMPARE(risposte->Mostrati()[0].titolo, QStringLiteral("Foglio di calcolo non creato"));
@@ -419,31 +426,31 @@ void TestMenuStampa::erroriSegnalatiIlMenuResta() {
     // A target that cannot be written.
     ScriviArchiviDelMenu({{1, "Ufficio", "manca/ufficio.prn"}});
     MenuStampa& m = Apri();
-    risposte->Accoda(RispostaOk);
-    m.Tst(3).Premi();
+    risposte->Accoda(Risposta::Ok);
+    m.Tst(MenuStampa::Comando::Stampa).Premi();
     QVERIFY(m.Caricata());
     QCOMPARE(risposte->Mostrati().back().titolo, QStringLiteral("Stampa non eseguita"));
     QVERIFY(risposte->Mostrati().back().testo.contains(QStringLiteral("manca/ufficio.prn")));
 
     // A workstation number that names no file, met by the preview.
     variabili->imposta("PCLocal", "2/3");
-    risposte->Accoda(RispostaOk);
-    m.Tst(4).Premi();
+    risposte->Accoda(Risposta::Ok);
+    m.Tst(MenuStampa::Comando::Anteprima).Premi();
     QVERIFY(m.Caricata());
     QCOMPARE(risposte->Mostrati().back().titolo, QStringLiteral("Anteprima non disponibile"));
-    m.Tst(5).Premi();
+    m.Tst(MenuStampa::Comando::Chiudi).Premi();
 
     // The destinations' database is missing: the activation says so, and
     // the menu stays open for what needs no database.
     variabili->imposta("PCLocal", "2");
     QVERIFY(QFile::remove(QStringLiteral("Stampanti.mdb")));
-    risposte->Accoda(RispostaOk);
+    risposte->Accoda(Risposta::Ok);
     MenuStampa& senza = Apri();
     QVERIFY(senza.Caricata());
     QCOMPARE(risposte->Mostrati().back().titolo, QStringLiteral("Archivio non disponibile"));
     QVERIFY(risposte->Mostrati().back().testo.contains(QStringLiteral("Stampanti.mdb")));
     QCOMPARE(senza.Combo1.ListCount(), 0);
-    senza.Tst(0).Premi();
+    senza.Tst(MenuStampa::Comando::Documento).Premi();
     QCOMPARE(aperti, QStringList{senza.NomeDocumento()});
 }
 
@@ -452,10 +459,10 @@ void TestMenuStampa::fileNonApertoSegnalatoEscChiude() {
     nonApre = QStringLiteral("nessun programma adatto a questo tipo di file");
     MenuStampa& m = Apri();
     QCOMPARE(SenzaNomeAccessibile(*m.widget()), QStringList());
-    risposte->Accoda(RispostaOk);
-    m.Tst(1).Premi();
-    risposte->Accoda(RispostaOk);
-    m.Tst(0).Premi();
+    risposte->Accoda(Risposta::Ok);
+    m.Tst(MenuStampa::Comando::FoglioDiCalcolo).Premi();
+    risposte->Accoda(Risposta::Ok);
+    m.Tst(MenuStampa::Comando::Documento).Premi();
     QCOMPARE(risposte->Mostrati().size(), std::size_t{2});
     const QString cartellaScritta = QDir::toNativeSeparators(QDir::currentPath());
     const QString documento = QFileInfo(m.NomeDocumento()).fileName();
@@ -483,8 +490,8 @@ void TestMenuStampa::fileNonApertoSegnalatoEscChiude() {
 
 void TestMenuStampa::chiudi() {
     ScriviArchiviDelMenu(kTreDestinazioni);
-    MenuStampa m(Servizi());
-    m.SostituisciUtente([&] { m.Tst(5).Premi(); });
+    MenuStampa m(hotel, Servizi());
+    SostituisciUtente(m, [&] { m.Tst(MenuStampa::Comando::Chiudi).Premi(); });
     m.Show(Modo::Modale);
     QVERIFY(!m.Caricata());
     QVERIFY(Stampati().isEmpty());

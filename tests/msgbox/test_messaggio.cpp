@@ -62,6 +62,7 @@ class TestMessaggio : public QObject {
     void messaggioEnormeStaNelloSchermoEScorre();
     void conteggiOltreISedicibitSiFermano();
     void finestraVeraSenzaBordoInPrimoPiano();
+    void chiusaSenzaPulsanteNonRipeteLaRispostaPrecedente();
 };
 
 void TestMessaggio::righeEColonne_data() {
@@ -87,10 +88,10 @@ void TestMessaggio::righeEColonne() {
 
 void TestMessaggio::dimensioniPerTestiNoti() {
     RisposteDiProva prova;
-    prova.Accoda(RispostaOk);
-    prova.Accoda(RispostaOk);
-    Messaggio(Camere, 48, QStringLiteral("Camere errate!"));
-    Messaggio(Data, 48, QStringLiteral("Data errata!"));
+    prova.Accoda(Risposta::Ok);
+    prova.Accoda(Risposta::Ok);
+    Messaggio(Camere, Stile::Avviso, QStringLiteral("Camere errate!"));
+    Messaggio(Data, Stile::Avviso, QStringLiteral("Data errata!"));
 
     const MessaggioMostrato& camere = prova.Mostrati().at(0);
     QCOMPARE(camere.testo, Camere);
@@ -140,12 +141,10 @@ void TestMessaggio::pulsantiERisposte() {
     QFETCH(QList<int>, sinistre);
     QFETCH(bool, fuocoSuSi);
     RisposteDiProva prova;
-    prova.Accoda(static_cast<std::int16_t>(risposta));
-    QCOMPARE(static_cast<int>(
-                 Messaggio(Camere, static_cast<std::int16_t>(stile), QStringLiteral("Prova"))),
-             risposta);
-    QCOMPARE(static_cast<int>(RispostaMsg), risposta);
-    QCOMPARE(static_cast<int>(StileMsg), stile);
+    prova.Accoda(static_cast<Risposta>(risposta));
+    QCOMPARE(
+        static_cast<int>(Messaggio(Camere, static_cast<Stile>(stile), QStringLiteral("Prova"))),
+        risposta);
 
     const MessaggioMostrato& mostrato = prova.Mostrati().at(0);
     QCOMPARE(static_cast<int>(mostrato.stile), stile);
@@ -167,8 +166,8 @@ void TestMessaggio::messaggioEnormeStaNelloSchermoEScorre() {
     const QString testo = MessaggioEnorme(100);
     {
         RisposteDiProva prova;
-        prova.Accoda(RispostaOk);
-        QCOMPARE(Messaggio(testo, 48, QStringLiteral("Enorme")), RispostaOk);
+        prova.Accoda(Risposta::Ok);
+        QCOMPARE(Messaggio(testo, Stile::Avviso, QStringLiteral("Enorme")), Risposta::Ok);
         const MessaggioMostrato& mostrato = prova.Mostrati().at(0);
         QCOMPARE(mostrato.Width, Schermo::Width());
         QVERIFY(mostrato.Left >= 0 && mostrato.Top >= 0);
@@ -180,7 +179,7 @@ void TestMessaggio::messaggioEnormeStaNelloSchermoEScorre() {
     }
 
     MsgBox_Form box;
-    box.Prepara(testo, 48, QStringLiteral("Enorme"));
+    box.Prepara(testo, Stile::Avviso, QStringLiteral("Enorme"));
     box.Show();
     QVERIFY(QTest::qWaitForWindowExposed(box.widget()));
     const QRect schermo = box.widget()->screen()->geometry();
@@ -197,8 +196,8 @@ void TestMessaggio::conteggiOltreISedicibitSiFermano() {
     QCOMPARE(box.CalcolaRighe(QString(40000, u'\r')), std::int16_t{32767});
 
     RisposteDiProva prova;
-    prova.Accoda(RispostaOk);
-    QCOMPARE(Messaggio(QString(40000, u'a'), 48, QStringLiteral("Lunga")), RispostaOk);
+    prova.Accoda(Risposta::Ok);
+    QCOMPARE(Messaggio(QString(40000, u'a'), Stile::Avviso, QStringLiteral("Lunga")), Risposta::Ok);
     QVERIFY(prova.Mostrati().at(0).Width <= Schermo::Width());
 }
 
@@ -216,11 +215,33 @@ void TestMessaggio::finestraVeraSenzaBordoInPrimoPiano() {
         },
         Qt::QueuedConnection);
     PremiNellaFinestraModale(QStringLiteral("No"));
-    QCOMPARE(Messaggio(QStringLiteral("Continuare?"), 4, QStringLiteral("Domanda")), RispostaNo);
+    QCOMPARE(Messaggio(QStringLiteral("Continuare?"), Stile::SiNo, QStringLiteral("Domanda")),
+             Risposta::No);
     QVERIFY(aspetto);
     QVERIFY(aspetto->testFlag(Qt::FramelessWindowHint));
     QVERIFY(aspetto->testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(senzaNome, QStringList());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+// A message the window system closes, with no button pressed, answers Ok:
+// never the answer given to the message before it.
+void TestMessaggio::chiusaSenzaPulsanteNonRipeteLaRispostaPrecedente() {
+    {
+        RisposteDiProva prova;
+        prova.Accoda(Risposta::Si);
+        QCOMPARE(Messaggio(QStringLiteral("Continuare?"), Stile::SiNo, QStringLiteral("Domanda")),
+                 Risposta::Si);
+    }
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            if (QWidget* vista = QApplication::activeModalWidget())
+                vista->close();
+        },
+        Qt::QueuedConnection);
+    QCOMPARE(Messaggio(QStringLiteral("Continuare?"), Stile::SiNo, QStringLiteral("Domanda")),
+             Risposta::Ok);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -237,10 +258,10 @@ void TestMessaggio::pulsantiAlCentroDiUnaFinestraAllargata() {
     QFETCH(int, stile);
     QFETCH(int, risposta);
     RisposteDiProva prova;
-    prova.Accoda(static_cast<std::int16_t>(risposta));
+    prova.Accoda(static_cast<Risposta>(risposta));
     const QString lunga =
         QStringLiteral("Archivio non trovato: Tableau.mdb (cartella %1)").arg(QString(60, u'x'));
-    Messaggio(lunga, static_cast<std::int16_t>(stile), QStringLiteral("Archivio"));
+    Messaggio(lunga, static_cast<Stile>(stile), QStringLiteral("Archivio"));
     const MessaggioMostrato& mostrato = prova.Mostrati().at(0);
     QVERIFY(mostrato.Width > 4695);
     const int sinistra = mostrato.pulsanti.front().Left;

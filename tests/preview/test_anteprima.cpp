@@ -7,6 +7,7 @@
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
 #include "ui/Schermo.h"
+#include "ui/UtenteSostituito.h"
 #include "util/CartellaDiProva.h"
 #include "util/NomiAccessibili.h"
 #include "vistastampa/RigheNumerate.h"
@@ -47,7 +48,9 @@ class TestAnteprima : public QObject {
         finestra->Show();
         return *finestra;
     }
-    void Premi(int indice) { QTest::mouseClick(finestra->Tasto(indice).widget(), Qt::LeftButton); }
+    void Premi(Anteprima::Comando comando) {
+        QTest::mouseClick(finestra->Tasto(comando).widget(), Qt::LeftButton);
+    }
 
   private slots:
     void init() { cartella = std::make_unique<CartellaDiProva>(); }
@@ -59,7 +62,7 @@ class TestAnteprima : public QObject {
     void closesAtOnceWithoutAPrintFile() {
         Anteprima anteprima{PostoDiLavoro("3")};
         bool utente = false;
-        anteprima.SostituisciUtente([&] { utente = true; });
+        SostituisciUtente(anteprima, [&] { utente = true; });
         anteprima.Show(Modo::Modale);
         QVERIFY(!utente);
         QVERIFY(!anteprima.Caricata());
@@ -71,9 +74,9 @@ class TestAnteprima : public QObject {
         cartella->scrivi("FD3", "riga\r\n");
         Anteprima anteprima{PostoDiLavoro("3")};
         QString visto;
-        anteprima.SostituisciUtente([&] {
+        SostituisciUtente(anteprima, [&] {
             visto = anteprima.Text1.Text();
-            anteprima.Tasto(0).Premi();
+            anteprima.Tasto(Anteprima::Comando::Esci).Premi();
         });
         anteprima.Show(Modo::Modale);
         QCOMPARE(visto, "riga\r\n");
@@ -90,7 +93,7 @@ class TestAnteprima : public QObject {
         Anteprima& a = Apri("minuscolo\r\n", "fd7", "7");
         QCOMPARE(a.Text1.Text(), "minuscolo\r\n");
         QTest::keyClicks(a.Text1.widget(), "+");
-        Premi(6);
+        Premi(Anteprima::Comando::Salva);
         QCOMPARE(cartella->leggi("fd7"), QByteArray("+minuscolo\r\n"));
         QVERIFY(!QDir(cartella->percorso()).entryList().contains("FD7"));
     }
@@ -103,8 +106,8 @@ class TestAnteprima : public QObject {
         QCOMPARE(a.Tasto.Count(), 7);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(a.Tasto(i).Caption(), attese[i]);
-        QVERIFY(a.Tasto(0).widget()->font().bold());
-        QVERIFY(!a.Tasto(1).widget()->font().bold());
+        QVERIFY(a.Tasto(Anteprima::Comando::Esci).widget()->font().bold());
+        QVERIFY(!a.Tasto(Anteprima::Comando::Riduci).widget()->font().bold());
         QVERIFY(a.widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(!Area(a)->isReadOnly());
         QVERIFY(a.Text1.HaIlFuoco());
@@ -115,9 +118,14 @@ class TestAnteprima : public QObject {
             if (w->focusPolicy() & Qt::TabFocus)
                 ordine.append(w);
         }
-        const QList<QWidget*> attesa = {
-            a.Text1.widget(),    a.Tasto(1).widget(), a.Tasto(2).widget(), a.Tasto(0).widget(),
-            a.Tasto(3).widget(), a.Tasto(4).widget(), a.Tasto(5).widget(), a.Tasto(6).widget()};
+        const QList<QWidget*> attesa = {a.Text1.widget(),
+                                        a.Tasto(Anteprima::Comando::Riduci).widget(),
+                                        a.Tasto(Anteprima::Comando::Espandi).widget(),
+                                        a.Tasto(Anteprima::Comando::Esci).widget(),
+                                        a.Tasto(Anteprima::Comando::Avanti).widget(),
+                                        a.Tasto(Anteprima::Comando::Inizio).widget(),
+                                        a.Tasto(Anteprima::Comando::EMail).widget(),
+                                        a.Tasto(Anteprima::Comando::Salva).widget()};
         QCOMPARE(ordine, attesa);
         QCOMPARE(SenzaNomeAccessibile(*a.widget()), QStringList());
 
@@ -136,12 +144,16 @@ class TestAnteprima : public QObject {
         QCOMPARE(a.Text1.Left(), 84);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(a.Tasto(i).Top(), a.Height() - 1697);
-        QCOMPARE(a.Tasto(0).Left() + a.Tasto(0).Width(), a.Width() - 150);
+        QCOMPARE(a.Tasto(Anteprima::Comando::Esci).Left() +
+                     a.Tasto(Anteprima::Comando::Esci).Width(),
+                 a.Width() - 150);
         // Left to right in index order, "&Esci" last.
         for (int i = 1; i < 6; ++i)
             QVERIFY(a.Tasto(i).Left() + a.Tasto(i).Width() < a.Tasto(i + 1).Left());
-        QVERIFY(a.Tasto(6).Left() + a.Tasto(6).Width() < a.Tasto(0).Left());
-        QVERIFY(a.Text1.Top() + a.Text1.Height() < a.Tasto(0).Top());
+        QVERIFY(a.Tasto(Anteprima::Comando::Salva).Left() +
+                    a.Tasto(Anteprima::Comando::Salva).Width() <
+                a.Tasto(Anteprima::Comando::Esci).Left());
+        QVERIFY(a.Text1.Top() + a.Text1.Height() < a.Tasto(Anteprima::Comando::Esci).Top());
     }
 
     void aFixedPitchFontLinesUpTheColumns() {
@@ -158,8 +170,8 @@ class TestAnteprima : public QObject {
         Anteprima& a = Apri("");
         QCOMPARE(a.Text1.Text(), "");
         QCOMPARE(a.Vista().Altro(), std::int16_t(0));
-        a.Tasto(3).SetFocus();
-        Premi(3);
+        a.Tasto(Anteprima::Comando::Avanti).SetFocus();
+        Premi(Anteprima::Comando::Avanti);
         QCOMPARE(a.Text1.Text(), "");
         QVERIFY(a.Text1.HaIlFuoco());
     }
@@ -169,12 +181,12 @@ class TestAnteprima : public QObject {
         QCOMPARE(Linee(a.Text1.Text()), 200);
         QCOMPARE(a.Vista().Caratteri(), 20000);
         QCOMPARE(a.Vista().Altro(), std::int16_t(1));
-        Premi(3);
+        Premi(Anteprima::Comando::Avanti);
         QCOMPARE(Linee(a.Text1.Text()), 50);
         QVERIFY(a.Text1.Text().startsWith("00200"));
         QCOMPARE(a.Vista().Altro(), std::int16_t(0));
         QVERIFY(a.Text1.HaIlFuoco());
-        Premi(4);
+        Premi(Anteprima::Comando::Inizio);
         QCOMPARE(Linee(a.Text1.Text()), 250);
         QVERIFY(a.Text1.Text().startsWith("00000"));
         QCOMPARE(a.Vista().Altro(), std::int16_t(0));
@@ -185,23 +197,23 @@ class TestAnteprima : public QObject {
         Anteprima& a = Apri(QByteArray(27000, 'L') + "\r\ncoda\r\n");
         QCOMPARE(a.Text1.Text(), QString(27000, u'L') + "\r\n");
         QVERIFY(Area(a)->horizontalScrollBar()->maximum() > 0);
-        Premi(3);
+        Premi(Anteprima::Comando::Avanti);
         QCOMPARE(a.Text1.Text(), "coda\r\n");
     }
 
     void zoomLimits() {
         Anteprima& a = Apri("x\r\n");
         for (int i = 0; i < 10; ++i)
-            Premi(1);
+            Premi(Anteprima::Comando::Riduci);
         QCOMPARE(a.Text1.FontSize(), 1.25);
-        Premi(1);
+        Premi(Anteprima::Comando::Riduci);
         QCOMPARE(a.Text1.FontSize(), 0.25);
-        Premi(1);
+        Premi(Anteprima::Comando::Riduci);
         QCOMPARE(a.Text1.FontSize(), 0.25);
-        Premi(2);
+        Premi(Anteprima::Comando::Espandi);
         QCOMPARE(a.Text1.FontSize(), 1.25);
         for (int i = 0; i < 100; ++i)
-            Premi(2);
+            Premi(Anteprima::Comando::Espandi);
         QCOMPARE(a.Text1.FontSize(), Anteprima::kPuntiMassimi);
     }
 
@@ -211,15 +223,15 @@ class TestAnteprima : public QObject {
         Area(a)->moveCursor(QTextCursor::Start);
         QTest::keyClick(a.Text1.widget(), Qt::Key_Delete);
         QTest::keyClicks(a.Text1.widget(), "A");
-        Premi(6);
+        Premi(Anteprima::Comando::Salva);
         QByteArray atteso = RigheNumerate(0, 200);
         atteso[0] = 'A';
         QCOMPARE(cartella->leggi("FD3"), atteso + resto);
         QVERIFY(a.Text1.Text().startsWith("A0000"));
         // Paging goes on after the saved block.
-        Premi(3);
+        Premi(Anteprima::Comando::Avanti);
         QVERIFY(a.Text1.Text().startsWith("00200y"));
-        Premi(3);
+        Premi(Anteprima::Comando::Avanti);
         QVERIFY(a.Text1.Text().startsWith("00460z"));
     }
 
@@ -232,12 +244,12 @@ class TestAnteprima : public QObject {
         }
         const QByteArray contenuto = RigheNumerate(0, 3) + tutti + "\r\n\xB3\xA0\xB3\r\n";
         Anteprima& a = Apri(contenuto);
-        Premi(6);
+        Premi(Anteprima::Comando::Salva);
         QCOMPARE(cartella->leggi("FD3"), contenuto);
         // An edit of the first line leaves the others as they were.
         Area(a)->moveCursor(QTextCursor::Start);
         QTest::keyClick(a.Text1.widget(), Qt::Key_Delete);
-        Premi(6);
+        Premi(Anteprima::Comando::Salva);
         QCOMPARE(cartella->leggi("FD3"), contenuto.mid(1));
     }
 
@@ -247,7 +259,7 @@ class TestAnteprima : public QObject {
                             "101\xB3 Citt\xE0\r\n");
         QTest::keyClicks(a.Text1.widget(), "!");
         cartella->scrivi("e-mail3.txt", "un messaggio precedente, piu lungo del nuovo\r\n");
-        Premi(5);
+        Premi(Anteprima::Comando::EMail);
         // Started in the current folder, without arguments.
         QCOMPARE(spedix.AttendiAvvio(),
                  QFile::encodeName(QDir(cartella->percorso()).canonicalPath()) + " 0");
@@ -258,14 +270,14 @@ class TestAnteprima : public QObject {
     void aMissingEMailProgramIsReportedAndThePreviewStays() {
         SpedixDiProva spedix(*cartella, false);
         RisposteDiProva risposte;
-        risposte.Accoda(RispostaOk);
+        risposte.Accoda(Risposta::Ok);
         Anteprima& a = Apri("riga\r\n");
-        Premi(5);
+        Premi(Anteprima::Comando::EMail);
         QCOMPARE(risposte.Mostrati().size(), 1u);
         const MessaggioMostrato& messaggio = risposte.Mostrati().front();
         QVERIFY(messaggio.testo.contains("Spedix.exe"));
         QVERIFY(messaggio.testo.contains("e-mail3.txt"));
-        QCOMPARE(messaggio.stile, StileAvviso);
+        QCOMPARE(messaggio.stile, Stile::Avviso);
         QCOMPARE(messaggio.titolo, "Anteprima di Stampa");
         QVERIFY(a.Caricata());
         QVERIFY(a.widget()->isVisible());
@@ -277,11 +289,11 @@ class TestAnteprima : public QObject {
 
     void aFailedSaveIsReportedAndTheViewStays() {
         RisposteDiProva risposte;
-        risposte.Accoda(RispostaOk);
+        risposte.Accoda(Risposta::Ok);
         Anteprima& a = Apri("riga\r\n");
         QTest::keyClicks(a.Text1.widget(), "nuova ");
         cartella->scrivi("FD3", "un altro report\r\n");
-        Premi(6);
+        Premi(Anteprima::Comando::Salva);
         QCOMPARE(risposte.Mostrati().size(), 1u);
         QVERIFY(risposte.Mostrati().front().testo.contains("FD3"));
         QCOMPARE(cartella->leggi("FD3"), QByteArray("un altro report\r\n"));

@@ -15,7 +15,6 @@
 #include "routines/Orologio.h"
 #include "routines/TestoAnsi.h"
 #include "tableau/StampaTableau.h"
-#include "ui/Programma.h"
 #include "util/CartellaDiProva.h"
 
 #include <QApplication>
@@ -130,11 +129,10 @@ void TestTestiDigitati::cleanup() {
     ambiente.reset();
     cartella.reset();
     FissaOrologio(std::nullopt);
-    ImpostaEsito(0);
 }
 
 void TestTestiDigitati::apri() {
-    desk.emplace([this](std::int16_t& hotel, std::int16_t& tableau, const QString& prima,
+    desk.emplace([this](std::int16_t hotel, std::int16_t tableau, const QString& prima,
                         const QString& ultima, const QString& data) {
         ++richieste;
         StampaTableau(hotel, tableau, prima, ultima, data);
@@ -146,7 +144,7 @@ void TestTestiDigitati::apri() {
 void TestTestiDigitati::stampa() {
     const int prima = richieste;
     const QByteArray precedente = cartella->leggi("FD1");
-    QTest::mouseClick(desk->Tasto(0).widget(), Qt::LeftButton);
+    QTest::mouseClick(desk->Tasto(SetDesk::Comando::Stampa).widget(), Qt::LeftButton);
     const QByteArray fileStampa = cartella->leggi("FD1");
     if (richieste == prima) {
         QCOMPARE(fileStampa, precedente);
@@ -184,17 +182,17 @@ void TestTestiDigitati::campiDelleCamereEDellaData() {
 void TestTestiDigitati::dataOstileRifiutataConIlSuoMessaggio() {
     apri();
     for (const QString& testo : TestiOstili()) {
-        Incolla(desk->Text1(2), testo);
-        risposte->Accoda(RispostaOk);
-        QTest::keyClick(desk->Text1(2).widget(), Qt::Key_Return);
+        Incolla(desk->Text1(SetDesk::Campo::DataInizio), testo);
+        risposte->Accoda(Risposta::Ok);
+        QTest::keyClick(desk->Text1(SetDesk::Campo::DataInizio).widget(), Qt::Key_Return);
         QCOMPARE(risposte->Mostrati().back().titolo, QStringLiteral("Data errata!"));
-        QCOMPARE(desk->Text1(2).Text(), kOggi);
+        QCOMPARE(desk->Text1(SetDesk::Campo::DataInizio).Text(), kOggi);
 
-        Incolla(desk->Text1(2), testo);
-        risposte->Accoda(RispostaOk);
+        Incolla(desk->Text1(SetDesk::Campo::DataInizio), testo);
+        risposte->Accoda(Risposta::Ok);
         stampa();
         QCOMPARE(risposte->Mostrati().back().titolo, QStringLiteral("Data errata!"));
-        QCOMPARE(desk->Text1(2).Text(), kOggi);
+        QCOMPARE(desk->Text1(SetDesk::Campo::DataInizio).Text(), kOggi);
     }
     QCOMPARE(richieste, 0);
     QCOMPARE(risposte->Mostrati().size(), std::size_t(2 * TestiOstili().size()));
@@ -207,21 +205,22 @@ void TestTestiDigitati::camereOstiliConfrontateComeTesto() {
     apri();
     for (const QString& testo : TestiOstili()) {
         for (int campo = 0; campo < 2; ++campo) {
-            Incolla(desk->Text1(0), QStringLiteral("101"));
-            Incolla(desk->Text1(1), QStringLiteral("99"));
+            Incolla(desk->Text1(SetDesk::Campo::PrimaCamera), QStringLiteral("101"));
+            Incolla(desk->Text1(SetDesk::Campo::UltimaCamera), QStringLiteral("99"));
             Incolla(desk->Text1(campo), testo);
-            const bool rovesciato = desk->Text1(1).Text() < desk->Text1(0).Text();
+            const bool rovesciato = desk->Text1(SetDesk::Campo::UltimaCamera).Text() <
+                                    desk->Text1(SetDesk::Campo::PrimaCamera).Text();
             const std::size_t messaggi = risposte->Mostrati().size();
             if (rovesciato)
-                risposte->Accoda(RispostaOk);
+                risposte->Accoda(Risposta::Ok);
             stampa();
             QCOMPARE(risposte->Mostrati().size(), messaggi + (rovesciato ? 1 : 0));
             if (rovesciato)
                 QCOMPARE(risposte->Mostrati().back().titolo, QStringLiteral("Camere errate!"));
         }
     }
-    Incolla(desk->Text1(0), QStringLiteral("101"));
-    Incolla(desk->Text1(1), QStringLiteral("東京"));
+    Incolla(desk->Text1(SetDesk::Campo::PrimaCamera), QStringLiteral("101"));
+    Incolla(desk->Text1(SetDesk::Campo::UltimaCamera), QStringLiteral("東京"));
     stampa();
     const QByteArray fileStampa = cartella->leggi("FD1");
     for (const char* camera : {"101", "102", "99"})
@@ -256,7 +255,7 @@ void TestTestiDigitati::testoDellAnteprima() {
             Anteprima anteprima{PostoDiLavoro(QStringLiteral("1"))};
             anteprima.Show();
             Incolla(anteprima.Text1, testo);
-            QTest::mouseClick(anteprima.Tasto(0).widget(), Qt::LeftButton);
+            QTest::mouseClick(anteprima.Tasto(Anteprima::Comando::Esci).widget(), Qt::LeftButton);
         }
         QCOMPARE(cartella->leggi("FD1"), originale);
 
@@ -264,7 +263,7 @@ void TestTestiDigitati::testoDellAnteprima() {
         anteprima.Show();
         Incolla(anteprima.Text1, testo);
         const QString mostrato = anteprima.Text1.Text();
-        QTest::mouseClick(anteprima.Tasto(6).widget(), Qt::LeftButton);
+        QTest::mouseClick(anteprima.Tasto(Anteprima::Comando::Salva).widget(), Qt::LeftButton);
         const std::optional<QStringList> righe =
             LeggiFileStampa(PostoDiLavoro(QStringLiteral("1")));
         QVERIFY(righe);

@@ -1,4 +1,3 @@
-#include "routines/Calendario.h"
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
 
@@ -46,11 +45,14 @@ TEST(ControllaData, WritesBackTheTrimmedTextOnlyWhenTenLong) {
     EXPECT_EQ(corto, QStringLiteral(" 7/1/2026 "));
 }
 
-TEST(ControllaData, LeavesFebruaryOfTheYearChecked) {
-    valida(QStringLiteral("01/03/2024"));
-    EXPECT_EQ(GiorniMese[1], 29);
-    valida(QStringLiteral("01/03/2026"));
-    EXPECT_EQ(GiorniMese[1], 28);
+// Each date is checked against the February of its own year, whatever year
+// was checked or counted before it.
+TEST(ControllaData, FebruaryFollowsTheYearOfEachDate) {
+    EXPECT_TRUE(valida(QStringLiteral("29/02/2024")));
+    EXPECT_FALSE(valida(QStringLiteral("29/02/2026")));
+    EXPECT_TRUE(valida(QStringLiteral("29/02/2024")));
+    EXPECT_EQ(CalcolaGiornoSettimana(QStringLiteral("01/03/2023")), 2);
+    EXPECT_TRUE(valida(QStringLiteral("29/02/2024")));
 }
 
 TEST_F(OrologioFisso, CompletaDataPutsTwoDigitYearsInTheHundredYearsEndingTwentyAhead) {

@@ -2,6 +2,7 @@
 #include "FinestraDiProva.h"
 
 #include "ui/Programma.h"
+#include "ui/UtenteSostituito.h"
 
 #include <QApplication>
 #include <QTest>
@@ -117,7 +118,7 @@ void TestFinestra::modaleChiusaNellaSuaAttivazioneRiattivaChiLaApre() {
 void TestFinestra::attivazioneNonRientra() {
     FinestraDiProva apritore(QStringLiteral("A"));
     FinestraDiProva modale(QStringLiteral("M"));
-    modale.SostituisciUtente([&] { modale.Unload(); });
+    SostituisciUtente(modale, [&] { modale.Unload(); });
     apritore.allAttivazione = [&] {
         if (modale.Caricata() || !modale.eventi.isEmpty())
             return;
@@ -132,7 +133,7 @@ void TestFinestra::utenteSostituitoNonMostraLaFinestra() {
     FinestraDiProva apritore(QStringLiteral("A"));
     FinestraDiProva modale(QStringLiteral("M"));
     bool visibile = true;
-    modale.SostituisciUtente([&] {
+    SostituisciUtente(modale, [&] {
         visibile = modale.widget()->isVisible();
         modale.Tasto(1).Premi();
     });
@@ -148,14 +149,13 @@ void TestFinestra::utenteSostituitoNonMostraLaFinestra() {
 void TestFinestra::programmaFinisceQuandoLaFinestraIniziale() {
     FinestraDiProva avvio(QStringLiteral("A"));
     avvio.premuto = [&](int) {
-        ImpostaEsito(3);
+        avvio.ImpostaEsito(3);
         avvio.Unload();
     };
     QMetaObject::invokeMethod(
         qApp, [&] { avvio.Tasto(1).Premi(); }, Qt::QueuedConnection);
     QCOMPARE(AvviaProgramma(avvio), 3);
     QCOMPARE(avvio.eventi, (QStringList{"Load", "Activate", "Click 1", "Unload"}));
-    ImpostaEsito(0);
 }
 
 void TestFinestra::programmaFinitoNellAttivazioneNonAttende() {

@@ -73,7 +73,7 @@ void premiEsc() {
 // The hotel list showing a name longer than the list is wide; the list is
 // put back as it was.
 void fotografaNomeLungo(SetDesk& scelta) {
-    auto* elenco = static_cast<QComboBox*>(scelta.Combo1(0).widget());
+    auto* elenco = static_cast<QComboBox*>(scelta.Combo1(SetDesk::Elenco::Hotel).widget());
     const QSignalBlocker blocco(elenco);
     const int scelto = elenco->currentIndex();
     elenco->addItem(
@@ -89,7 +89,7 @@ void fotografaMessaggioArchivio() {
         DBEngine::istanza().OpenDatabase(QStringLiteral("ArchivioCheNonCe.mdb"));
     } catch (const ErroreArchivio& errore) {
         fotografaEChiudi(QStringLiteral("messaggio-archivio"));
-        Messaggio(errore.messaggio(), StileAvviso, QStringLiteral("Archivio non disponibile"));
+        Messaggio(errore.messaggio(), Stile::Avviso, QStringLiteral("Archivio non disponibile"));
     }
 }
 
@@ -100,13 +100,13 @@ void fotografaStatiDelMenu() {
     servizi.apri = [](const QString&, const SeNonAperto& nonAperto) {
         nonAperto(QStringLiteral("nessun programma adatto a questo tipo di file"));
     };
-    MenuStampa menu(std::move(servizi));
+    MenuStampa menu(1, std::move(servizi));
     QTimer::singleShot(kPausa, [&menu] {
         menu.Chk.setValue(1);
-        menu.Tst(3).widget()->setFocus(Qt::TabFocusReason);
+        menu.Tst(MenuStampa::Comando::Stampa).widget()->setFocus(Qt::TabFocusReason);
         fotografa(menu.widget(), QStringLiteral("menu-spunta-e-fuoco"));
         fotografaEChiudi(QStringLiteral("messaggio-non-aperto"));
-        menu.Tst(1).Premi();
+        menu.Tst(MenuStampa::Comando::FoglioDiCalcolo).Premi();
         premiEsc();
     });
     menu.Show(Modo::Modale);
@@ -142,15 +142,15 @@ int main(int argc, char** argv) {
             fotografaNomeLungo(scelta);
 
         fotografaEChiudi(QStringLiteral("messaggio"));
-        Messaggio(QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"), 48,
-                  QStringLiteral("Data errata!"));
+        Messaggio(QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"),
+                  Stile::Avviso, QStringLiteral("Data errata!"));
         if (stati)
             fotografaMessaggioArchivio();
 
         StampaTableau(1, 1, QStringLiteral("101"), QStringLiteral("120"),
                       Adesso().date().toString(QStringLiteral("dd/MM/yyyy")));
         {
-            MenuStampa menu;
+            MenuStampa menu(1);
             fotografaEChiudi(QStringLiteral("menu"));
             menu.Show(Modo::Modale);
         }

@@ -1,32 +1,23 @@
 #include "msgbox/RisposteDiProva.h"
 
 #include "msgbox/MsgBox_Form.h"
-#include "msgbox/MsgBox_Routine.h"
 
 #include <QtGlobal>
 
-namespace {
-RisposteDiProva* inVigore = nullptr;
-}
-
-RisposteDiProva::RisposteDiProva() : precedenti_(inVigore) {
-    inVigore = this;
-}
-
-RisposteDiProva::~RisposteDiProva() {
-    inVigore = precedenti_;
-}
-
-void RisposteDiProva::Accoda(std::int16_t risposta) {
+void RisposteDiProva::Accoda(Risposta risposta) {
     risposte_.push_back(risposta);
 }
 
-RisposteDiProva* RisposteDiProva::attive() {
-    return inVigore;
+bool RisposteDiProva::Incontra(Finestra& finestra) {
+    auto* box = dynamic_cast<MsgBox_Form*>(&finestra);
+    if (!box)
+        return false;
+    rispondi(*box);
+    return true;
 }
 
 void RisposteDiProva::rispondi(MsgBox_Form& box) {
-    MessaggioMostrato mostrato{box.Text1.Text(), StileMsg,           box.Label1.Caption(),
+    MessaggioMostrato mostrato{box.Text1.Text(), box.stile(),        box.Label1.Caption(),
                                box.Left(),       box.Top(),          box.Width(),
                                box.Height(),     box.Text1.Height(), {}};
     for (int i = 0; i < box.T.Count(); ++i) {
@@ -38,8 +29,9 @@ void RisposteDiProva::rispondi(MsgBox_Form& box) {
 
     if (risposte_.empty())
         qFatal("Messaggio senza risposta di prova: \"%s\" (titolo \"%s\", stile %d)",
-               qUtf8Printable(mostrato.testo), qUtf8Printable(mostrato.titolo), mostrato.stile);
-    const std::int16_t risposta = risposte_.front();
+               qUtf8Printable(mostrato.testo), qUtf8Printable(mostrato.titolo),
+               static_cast<int>(mostrato.stile));
+    const Risposta risposta = risposte_.front();
     risposte_.pop_front();
     for (const auto& pulsante : mostrato.pulsanti) {
         if (box.RispostaDi(pulsante.Index) == risposta) {
@@ -48,5 +40,6 @@ void RisposteDiProva::rispondi(MsgBox_Form& box) {
         }
     }
     qFatal("Il messaggio \"%s\" (stile %d) non offre la risposta di prova %d",
-           qUtf8Printable(mostrato.testo), mostrato.stile, risposta);
+           qUtf8Printable(mostrato.testo), static_cast<int>(mostrato.stile),
+           static_cast<int>(risposta));
 }
