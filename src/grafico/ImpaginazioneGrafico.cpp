@@ -69,8 +69,8 @@ class Impaginatore {
     double linea(double punti) const { return punti * kInterlinea; }
     // The weekday of day d (1..7).
     QString nomeDelGiorno(int d) const {
-        return NomiGiorni[static_cast<std::size_t>((tableau_.settimana.giornoSettimana() + d - 1) %
-                                                   7)];
+        return kNomiGiorni[static_cast<std::size_t>((tableau_.settimana.giornoSettimana() + d - 1) %
+                                                    7)];
     }
     double xGiorno(int d) const { return kMargine + colonnaCamera_ + (d - 1) * colonnaGiorno_; }
 

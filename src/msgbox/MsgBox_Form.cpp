@@ -7,12 +7,12 @@
 #include <limits>
 
 namespace {
-constexpr int LarghezzaProgetto = 4695;
-constexpr int AltezzaProgetto = 3135;
-constexpr int TraPulsanti = 70;
-constexpr int TwipsPerColonna = 90;
-constexpr int TwipsPerRiga = 300;
-constexpr int MinimoColonne = 50;
+constexpr int kLarghezzaProgetto = 4695;
+constexpr int kAltezzaProgetto = 3135;
+constexpr int kTraPulsanti = 70;
+constexpr int kTwipsPerColonna = 90;
+constexpr int kTwipsPerRiga = 300;
+constexpr int kMinimoColonne = 50;
 
 // A count as a 16-bit number: a text too long for one stops at the largest.
 std::int16_t Limitato(long conteggio) {
@@ -27,9 +27,9 @@ int Meta(int lunghezza) {
 } // namespace
 
 MsgBox_Form::MsgBox_Form()
-    : Finestra(QString(), LarghezzaProgetto, AltezzaProgetto, Bordo::Nessuno),
-      Label1(*this, {0, 0, LarghezzaProgetto, 375}), Text1(*this, {120, 480, 4455, 1695}),
-      Shape1(*this, {0, 0, LarghezzaProgetto, AltezzaProgetto}) {
+    : Finestra(QString(), kLarghezzaProgetto, kAltezzaProgetto, Bordo::Nessuno),
+      Label1(*this, {0, 0, kLarghezzaProgetto, 375}), Text1(*this, {120, 480, 4455, 1695}),
+      Shape1(*this, {0, 0, kLarghezzaProgetto, kAltezzaProgetto}) {
     Label1.setAlignment(Allineamento::Centro);
     Label1.setFont({QStringLiteral("Arial"), 9, true});
     Label1.setBackColor(RGB(0, 60, 120));
@@ -85,7 +85,7 @@ std::int16_t MsgBox_Form::CalcolaRighe(const QString& Testo) const {
 }
 
 std::int16_t MsgBox_Form::CalcolaColonne(const QString& Testo) const {
-    long massimo = MinimoColonne;
+    long massimo = kMinimoColonne;
     long corrente = 0;
     for (const QChar carattere : Testo) {
         if (carattere == u'\r') {
@@ -136,15 +136,15 @@ void MsgBox_Form::disponiPulsanti() {
         break;
     case Pulsanti::SiNo:
     case Pulsanti::SiNoSenzaFuoco:
-        T(Tasto::OkSi).setLeft(Meta(Width() - (2 * w + TraPulsanti)));
-        T(Tasto::No).setLeft(T(Tasto::OkSi).Left() + w + TraPulsanti);
+        T(Tasto::OkSi).setLeft(Meta(Width() - (2 * w + kTraPulsanti)));
+        T(Tasto::No).setLeft(T(Tasto::OkSi).Left() + w + kTraPulsanti);
         if (PulsantiDelloStile(stile_) == Pulsanti::SiNo)
             T(Tasto::OkSi).SetFocus();
         break;
     case Pulsanti::SiNoAnnulla:
-        T(Tasto::OkSi).setLeft(Meta(Width() - (3 * w + 2 * TraPulsanti)));
-        T(Tasto::No).setLeft(T(Tasto::OkSi).Left() + w + TraPulsanti);
-        T(Tasto::Annulla).setLeft(T(Tasto::No).Left() + T(Tasto::No).Width() + TraPulsanti);
+        T(Tasto::OkSi).setLeft(Meta(Width() - (3 * w + 2 * kTraPulsanti)));
+        T(Tasto::No).setLeft(T(Tasto::OkSi).Left() + w + kTraPulsanti);
+        T(Tasto::Annulla).setLeft(T(Tasto::No).Left() + T(Tasto::No).Width() + kTraPulsanti);
         T(Tasto::OkSi).SetFocus();
         break;
     case Pulsanti::DiProgetto:
@@ -155,7 +155,7 @@ void MsgBox_Form::disponiPulsanti() {
 // The buttons were placed on the design width. A window that a long line
 // has made wider moves them along, so that they stay in its middle.
 void MsgBox_Form::centraPulsanti(int larghezza) {
-    const int spostamento = Meta(larghezza - LarghezzaProgetto);
+    const int spostamento = Meta(larghezza - kLarghezzaProgetto);
     if (spostamento <= 0)
         return;
     for (int i = 0; i < T.Count(); ++i)
@@ -169,14 +169,14 @@ void MsgBox_Form::adattaAlTesto() {
     const int righe = CalcolaRighe(Text1.Text());
     const int colonne = CalcolaColonne(Text1.Text());
 
-    const int larghezza = std::min(colonne * TwipsPerColonna, Schermo::Width());
+    const int larghezza = std::min(colonne * kTwipsPerColonna, Schermo::Width());
     setWidth(larghezza);
     Shape1.setWidth(larghezza);
     Label1.setWidth(larghezza);
     Text1.setWidth(larghezza - 180);
 
     const int contorno = Label1.Height() + T(Tasto::OkSi).Height() + 300;
-    Text1.setHeight(std::min(righe * TwipsPerRiga, Schermo::Height() - contorno));
+    Text1.setHeight(std::min(righe * kTwipsPerRiga, Schermo::Height() - contorno));
     setHeight(Text1.Height() + contorno);
     Shape1.setHeight(Height());
     for (int i = 0; i < T.Count(); ++i)

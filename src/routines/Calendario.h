@@ -5,4 +5,4 @@
 #include <array>
 
 // Day names, Monday first, as the tableau heading shows them.
-extern const std::array<QString, 7> NomiGiorni;
+extern const std::array<QString, 7> kNomiGiorni;

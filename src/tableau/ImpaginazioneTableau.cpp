@@ -98,7 +98,7 @@ QString RigaNomiGiorni(int giornoSettimana) {
     QString riga = telaioVuoto();
     for (int d = 1; d <= kGiorni; ++d)
         giunta(riga, inizioCella(d) + 1,
-               campo(NomiGiorni[static_cast<std::size_t>((giornoSettimana + d - 1) % 7)], 16));
+               campo(kNomiGiorni[static_cast<std::size_t>((giornoSettimana + d - 1) % 7)], 16));
     return riga;
 }
 

@@ -101,7 +101,7 @@ class GraficoBatch : public ::testing::Test {
             EXPECT_TRUE(testo.contains(u"stampato il 02/03/2026 alle 08:00")) << dove;
             EXPECT_TRUE(testo.contains(QStringLiteral("pagina %1 di %2").arg(n).arg(fogli.pagine)))
                 << dove;
-            for (const QString& giorno : NomiGiorni)
+            for (const QString& giorno : kNomiGiorni)
                 EXPECT_TRUE(testo.contains(giorno)) << dove << " " << giorno.toStdString();
             for (const ParolaPdf& parola : ParolePdf(pdf, n)) {
                 EXPECT_TRUE(parola.xMin >= 0 && parola.yMin >= 0 && parola.xMax <= carta.width() &&

@@ -133,7 +133,7 @@ TEST(ImpaginazioneGrafico, CentocinquantaCamereSuPiuFogli) {
             EXPECT_TRUE(testo.contains(
                 QStringLiteral("pagina %1 di %2").arg(n + 1).arg(piano.pagine.size())))
                 << dove;
-            for (const QString& giorno : NomiGiorni)
+            for (const QString& giorno : kNomiGiorni)
                 EXPECT_TRUE(testo.contains(giorno)) << dove;
             // Whole rows, one under the other, inside the body.
             ASSERT_FALSE(pagina.righe.empty()) << dove;

@@ -4,7 +4,7 @@
 
 namespace {
 // Page numbers are stored in three bytes.
-constexpr std::uint32_t MassimoPagine = 0xFFFFFF;
+constexpr std::uint32_t kMassimoPagine = 0xFFFFFF;
 } // namespace
 
 FileMdb::FileMdb(std::uint32_t riservate) {
@@ -13,7 +13,7 @@ FileMdb::FileMdb(std::uint32_t riservate) {
 }
 
 std::uint32_t FileMdb::nuovaPagina() {
-    if (pagine_.size() >= MassimoPagine)
+    if (pagine_.size() >= kMassimoPagine)
         throw ErroreScrittura(QStringLiteral("Archivio troppo grande"));
     pagine_.emplace_back();
     pagine_.back().fill('\0');
@@ -26,8 +26,8 @@ char* FileMdb::pagina(std::uint32_t numero) {
 
 QByteArray FileMdb::contenuto() const {
     QByteArray byte;
-    byte.reserve(static_cast<qsizetype>(pagine_.size()) * DimensionePagina);
+    byte.reserve(static_cast<qsizetype>(pagine_.size()) * kDimensionePagina);
     for (const auto& p : pagine_)
-        byte.append(p.data(), DimensionePagina);
+        byte.append(p.data(), kDimensionePagina);
     return byte;
 }

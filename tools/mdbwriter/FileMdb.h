@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <deque>
 
-constexpr int DimensionePagina = 4096;
+constexpr int kDimensionePagina = 4096;
 
 // The pages of a Jet 4 file being built, all zero until written. Pages keep
 // their address while others are added, so builders may hold on to them.
@@ -23,5 +23,5 @@ class FileMdb {
     QByteArray contenuto() const;
 
   private:
-    std::deque<std::array<char, DimensionePagina>> pagine_;
+    std::deque<std::array<char, kDimensionePagina>> pagine_;
 };

@@ -7,12 +7,12 @@
 // Row-offset flags. Access marks a deleted row with both bits; a pointer to
 // a moved row has only 0x4000; the moved copy has 0x8000, so that a scan of
 // the pages skips it and reaches it only through its pointer.
-constexpr std::uint16_t RigaCancellata = 0xC000;
-constexpr std::uint16_t RigaPuntatore = 0x4000;
-constexpr std::uint16_t RigaSpostata = 0x8000;
+constexpr std::uint16_t kRigaCancellata = 0xC000;
+constexpr std::uint16_t kRigaPuntatore = 0x4000;
+constexpr std::uint16_t kRigaSpostata = 0x8000;
 
 // Owner field of a long-value page: the letters LVAL instead of a table.
-constexpr std::uint32_t ProprietarioLval = 0x4C41564C;
+constexpr std::uint32_t kProprietarioLval = 0x4C41564C;
 
 // The bytes of row `numero` of a page already written.
 char* RigaInPagina(char* pagina, int numero);

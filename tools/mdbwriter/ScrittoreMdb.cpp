@@ -15,8 +15,8 @@
 #include <cerrno>
 
 namespace {
-constexpr std::uint32_t PaginaIntestazione = 0;
-constexpr std::uint32_t PaginaMappe = 1;
+constexpr std::uint32_t kPaginaIntestazione = 0;
+constexpr std::uint32_t kPaginaMappe = 1;
 } // namespace
 
 ScrittoreMdb::ScrittoreMdb() : creazione_(QDate(2000, 1, 1), QTime(0, 0)) {}
@@ -36,7 +36,7 @@ TabellaMdb& ScrittoreMdb::tabella(const QString& nome) {
 QByteArray ScrittoreMdb::contenuto() const {
     const double data = GiorniJet(creazione_);
     FileMdb file(kPaginaCatalogo + 1);
-    PagineMappe mappe(file, PaginaMappe);
+    PagineMappe mappe(file, kPaginaMappe);
     std::vector<VoceCatalogo> voci;
     for (const auto& t : tabelle_) {
         const std::uint32_t definizione = file.nuovaPagina();
@@ -44,7 +44,7 @@ QByteArray ScrittoreMdb::contenuto() const {
         voci.push_back({t->nome(), definizione});
     }
     ScriviTabella(TabellaCatalogo(voci, data), kPaginaCatalogo, file, mappe);
-    ScriviIntestazione(file.pagina(PaginaIntestazione), data);
+    ScriviIntestazione(file.pagina(kPaginaIntestazione), data);
     return file.contenuto();
 }
 

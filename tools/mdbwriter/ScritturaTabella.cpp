@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int Puntatore = 4;
+constexpr int kPuntatore = 4;
 
 // Fills data pages of one table in order, opening a new page when a row
 // does not fit.
@@ -60,17 +60,17 @@ void ScriviTabella(const TabellaMdb& tabella, std::uint32_t definizione, FileMdb
             dati.aggiungi(riga, 0);
             break;
         case StatoRiga::Cancellata:
-            dati.aggiungi(riga, RigaCancellata);
+            dati.aggiungi(riga, kRigaCancellata);
             break;
         case StatoRiga::Spostata:
-            spostate.push_back({riga, dati.aggiungi(QByteArray(Puntatore, '\0'), RigaPuntatore)});
+            spostate.push_back({riga, dati.aggiungi(QByteArray(kPuntatore, '\0'), kRigaPuntatore)});
             break;
         }
     }
     if (!spostate.empty())
         dati.nuova();
     for (const DaSpostare& s : spostate)
-        Scrivi32(dati.riga(s.puntatore), dati.aggiungi(s.riga, RigaSpostata));
+        Scrivi32(dati.riga(s.puntatore), dati.aggiungi(s.riga, kRigaSpostata));
 
     MappeTabella mappeTabella;
     const std::vector<std::uint32_t> nessuna;

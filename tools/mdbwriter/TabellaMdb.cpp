@@ -5,9 +5,9 @@
 #include <utility>
 
 namespace {
-constexpr int MassimoColonne = 255;
-constexpr int MassimoTesto = 255;
-constexpr int MassimoBinario = 255;
+constexpr int kMassimoColonne = 255;
+constexpr int kMassimoTesto = 255;
+constexpr int kMassimoBinario = 255;
 } // namespace
 
 TabellaMdb::TabellaMdb(QString nome, bool diSistema)
@@ -28,7 +28,7 @@ TabellaMdb& TabellaMdb::colonna(const QString& nome, TipoJet tipo, int lunghezza
     for (const ColonnaMdb& c : colonne_)
         if (c.nome.compare(nome, Qt::CaseInsensitive) == 0)
             rifiuta(QStringLiteral("nome ripetuto"));
-    if (static_cast<int>(colonne_.size()) >= MassimoColonne)
+    if (static_cast<int>(colonne_.size()) >= kMassimoColonne)
         rifiuta(QStringLiteral("troppe colonne"));
 
     ColonnaMdb c;
@@ -36,7 +36,7 @@ TabellaMdb& TabellaMdb::colonna(const QString& nome, TipoJet tipo, int lunghezza
     c.tipo = tipo;
     c.numero = static_cast<int>(colonne_.size());
     if (tipo == TipoJet::Testo || tipo == TipoJet::Binario) {
-        const int massimo = tipo == TipoJet::Testo ? MassimoTesto : MassimoBinario;
+        const int massimo = tipo == TipoJet::Testo ? kMassimoTesto : kMassimoBinario;
         c.lunghezza = lunghezza == 0 ? massimo : lunghezza;
         if (c.lunghezza < 1 || c.lunghezza > massimo)
             rifiuta(QStringLiteral("lunghezza %1 fuori dell'intervallo 1..%2")
