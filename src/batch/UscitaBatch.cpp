@@ -1,12 +1,11 @@
 #include "batch/UscitaBatch.h"
 
-#include "batch/EseguiBatch.h"
 #include "batch/GraficoBatch.h"
 #include "output/ConvertiXLS.h"
 #include "output/StampaFile.h"
-#include "print/ErroreStampa.h"
 #include "print/HotelDiStampa.h"
 #include "print/OpzioniStampa.h"
+#include "routines/Errore.h"
 
 #include <QDir>
 
@@ -37,47 +36,41 @@ QString DestinazioneDelPdf(const OpzioniBatch& opzioni) {
         return *opzioni.destinazione;
     if (const std::optional<QString> pdf = DestinazionePdfDelMenu())
         return *pdf;
-    throw ErroreStampa(QStringLiteral(
-        "Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));
+    throw Errore(
+        GenereErrore::Uscita,
+        QStringLiteral(
+            "Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));
 }
 
 } // namespace
 
-int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
-                      const TableauScritto& tableau, QTextStream& uscita, QTextStream& errori) {
+void EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
+                       const TableauScritto& tableau, QTextStream& uscita) {
     const QStringList& righe = tableau.righe;
-    try {
-        if (opzioni.foglio) {
-            const QString foglio = ScriviFoglioXLS(righe, posto);
-            uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio)
-                   << '\n';
-        }
-        if (opzioni.pdf) {
-            const QString destinazione = DestinazioneDelPdf(opzioni);
-            StampaFileInPdf(Richiesta(opzioni, posto, righe, destinazione), *opzioni.pdf);
-            uscita << "Pagine della destinazione \"" << destinazione << "\" scritte in "
-                   << *opzioni.pdf << '\n';
-        }
-        EseguiGraficoBatch(opzioni, tableau.dati, uscita);
-        if (opzioni.stampa) {
-            StampaFile(Richiesta(opzioni, posto, righe, *opzioni.destinazione));
-            uscita << "Stampato su \"" << *opzioni.destinazione << "\"\n";
-        }
-        uscita.flush();
-        return Riuscito;
-    } catch (const ErroreStampa& errore) {
-        uscita.flush();
-        errori << errore.messaggio() << '\n';
-        errori.flush();
-        return UscitaNonRiuscita;
+    if (opzioni.foglio) {
+        const QString foglio = ScriviFoglioXLS(righe, posto);
+        uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio)
+               << '\n';
     }
+    if (opzioni.pdf) {
+        const QString destinazione = DestinazioneDelPdf(opzioni);
+        StampaFileInPdf(Richiesta(opzioni, posto, righe, destinazione), *opzioni.pdf);
+        uscita << "Pagine della destinazione \"" << destinazione << "\" scritte in " << *opzioni.pdf
+               << '\n';
+    }
+    EseguiGraficoBatch(opzioni, tableau.dati, uscita);
+    if (opzioni.stampa) {
+        StampaFile(Richiesta(opzioni, posto, righe, *opzioni.destinazione));
+        uscita << "Stampato su \"" << *opzioni.destinazione << "\"\n";
+    }
+    uscita.flush();
 }
 
 bool UsciteConCaratteri(const QStringList& argomenti) {
     try {
         const OpzioniBatch opzioni = LeggiOpzioniBatch(argomenti);
         return opzioni.pdf || opzioni.stampa || opzioni.grafico;
-    } catch (const ErroreOpzioni&) {
+    } catch (const Errore&) {
         return false;
     }
 }

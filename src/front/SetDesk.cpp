@@ -1,13 +1,14 @@
 #include "front/SetDesk.h"
 
 #include "archivi/DBEngine.h"
-#include "archivi/ErroreArchivio.h"
 #include "front/Scelta.h"
 #include "front/VoceElenco.h"
 #include "msgbox/MsgBox_Routine.h"
-#include "print/ErroreStampa.h"
+#include "msgbox/TitoloErrore.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
+#include "routines/TestoInFinestra.h"
 #include "routines/TrovaFile.h"
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/ElenchiDiScelta.h"
@@ -20,8 +21,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 constexpr int Invio = 13;
 
-const QString TitoloArchivio = u"Archivio non disponibile"_s;
-
 // The databases the window keeps open, and the table of each it searches.
 const std::array<QString, 3> FileArchivi = {u"Tableau.mdb"_s, u"AnagraficaHotels.mdb"_s,
                                             u"NumeriCamere.mdb"_s};
@@ -33,18 +32,18 @@ QString Oggi() {
 }
 
 void Avvisa(Rifiuto rifiuto) {
-    Messaggio(TestoRifiuto(rifiuto), StileAvviso, TitoloRifiuto(rifiuto));
+    Messaggio(TestoInFinestra(TestoRifiuto(rifiuto)), StileAvviso, TitoloRifiuto(rifiuto));
 }
 
 // Said when the databases are not all there at start: the program was most
 // likely started in another folder than the suite's.
-QString ComeSceglierLaCartella() {
+QStringList ComeSceglierLaCartella() {
     for (const QString& file : FileArchivi) {
         if (!TrovaFile(file).esiste())
-            return u"\r\nIl programma cerca gli archivi nella cartella in cui è avviato. Dal menu "
-                   u"delle applicazioni è la cartella della riga Path= del file "
-                   u"tableau-settimanale.desktop, che l'amministratore imposta sulla cartella "
-                   u"condivisa della suite (vedere man tableau-settimanale)."_s;
+            return {u"Il programma cerca gli archivi nella cartella in cui è avviato. Dal menu "
+                    u"delle applicazioni è la cartella della riga Path= del file "
+                    u"tableau-settimanale.desktop, che l'amministratore imposta sulla cartella "
+                    u"condivisa della suite (vedere man tableau-settimanale)."_s};
     }
     return {};
 }
@@ -119,10 +118,10 @@ void SetDesk::Form_Load() {
             Archivi[i] = DBEngine::istanza().OpenDatabase(FileArchivi[i]);
             Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
         }
-    } catch (const ErroreArchivio& errore) {
-        const QString testo = errore.messaggio() + ComeSceglierLaCartella();
+    } catch (const Errore& errore) {
+        const QString testo = TestoInFinestra(errore.righe() + ComeSceglierLaCartella());
         ScriviErrore(testo);
-        Messaggio(testo, StileAvviso, TitoloArchivio);
+        Messaggio(testo, StileAvviso, TitoloArchivio());
         ImpostaEsito(1);
         Unload();
     }
@@ -142,8 +141,8 @@ void SetDesk::Form_Activate() {
         }
         for (const VoceDiScelta& hotel : HotelDaScegliere(*Tabelle[ArchivioHotels]))
             Combo1(0).AddItem(VoceElenco(hotel.numero, hotel.nome));
-    } catch (const ErroreArchivio& errore) {
-        segnala(errore.messaggio(), TitoloArchivio);
+    } catch (const Errore& errore) {
+        segnala(errore, TitoloArchivio());
         return;
     }
     if (Combo1(0).ListCount() == 0) {
@@ -169,8 +168,8 @@ void SetDesk::Combo1_Click(int Index) {
             sceltaHotel();
         else
             sceltaTableau();
-    } catch (const ErroreArchivio& errore) {
-        segnala(errore.messaggio(), TitoloArchivio);
+    } catch (const Errore& errore) {
+        segnala(errore, TitoloArchivio());
     }
 }
 
@@ -256,10 +255,8 @@ void SetDesk::stampa() {
         return;
     try {
         stampa_(HotelScelto, TableauScelto, Text1(0).Text(), Text1(1).Text(), Text1(2).Text());
-    } catch (const ErroreArchivio& errore) {
-        segnala(errore.messaggio(), TitoloArchivio);
-    } catch (const ErroreStampa& errore) {
-        segnala(errore.messaggio(), u"Stampa non eseguita"_s);
+    } catch (const Errore& errore) {
+        segnala(errore, u"Stampa non eseguita"_s);
     }
 }
 
@@ -274,11 +271,12 @@ void SetDesk::chiudiPerMancanza(const QString& motivo) {
 // A database or the print file failing during a request is reported and the
 // window stays usable. The activation that follows the closing of the report
 // would meet the same failure again; it is not reported twice.
-void SetDesk::segnala(const QString& messaggio, const QString& titolo) {
-    ScriviErrore(messaggio);
+void SetDesk::segnala(const Errore& errore, const QString& titoloAzione) {
+    const QString testo = TestoInFinestra(errore.righe());
+    ScriviErrore(testo);
     if (segnalazioneInCorso_)
         return;
     segnalazioneInCorso_ = true;
-    Messaggio(messaggio, StileAvviso, titolo);
+    Messaggio(testo, StileAvviso, TitoloErrore(errore, titoloAzione));
     segnalazioneInCorso_ = false;
 }

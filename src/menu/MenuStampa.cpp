@@ -1,16 +1,17 @@
 #include "menu/MenuStampa.h"
 
-#include "archivi/ErroreArchivio.h"
 #include "front/Scelta.h"
 #include "msgbox/MsgBox_Routine.h"
+#include "msgbox/TitoloErrore.h"
 #include "output/ConvertiXLS.h"
 #include "output/StampaFile.h"
 #include "preview/Anteprima.h"
 #include "print/Destinazioni.h"
-#include "print/ErroreStampa.h"
 #include "print/HotelDiStampa.h"
 #include "print/NomiFile.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
+#include "routines/TestoInFinestra.h"
 #include "ui/Schermo.h"
 
 #include <QDir>
@@ -58,8 +59,6 @@ constexpr std::array<Disegno, 6> kFila = {{
 constexpr int kAltoTasti = 1800;
 constexpr int kLatoTasto = 855;
 
-const QString kArchivioNonDisponibile = QStringLiteral("Archivio non disponibile");
-
 // The check boxes' captions are laid out for Corbel, a narrow humanist
 // face; where it is missing, the system's usual stand-in is too wide for
 // them, and the narrow Liberation face takes its place.
@@ -78,12 +77,10 @@ void Annota(const QString& testo) {
 template <class Azione> void Riferisci(const QString& titolo, Azione azione) {
     try {
         azione();
-    } catch (const ErroreStampa& errore) {
-        Annota(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, titolo);
-    } catch (const ErroreArchivio& errore) {
-        Annota(errore.messaggio());
-        Messaggio(errore.messaggio(), StileAvviso, kArchivioNonDisponibile);
+    } catch (const Errore& errore) {
+        const QString testo = TestoInFinestra(errore.righe());
+        Annota(testo);
+        Messaggio(testo, StileAvviso, TitoloErrore(errore, titolo));
     }
 }
 
@@ -188,7 +185,7 @@ void MenuStampa::Form_Activate() {
     // The document, the spreadsheet and the preview need no database: when
     // one cannot be read the menu says so and stays open for them.
     bool letti = false;
-    Riferisci(kArchivioNonDisponibile, [&] {
+    Riferisci(TitoloArchivio(), [&] {
         opzioni_.aggiorna();
         for (const Destinazione& destinazione : DestinazioniDelMenu())
             Combo1.AddItem(destinazione.nome);
@@ -245,8 +242,8 @@ void MenuStampa::copiaDocumento() {
             return;
         if (copia.write(stampa.readAll()) == stampa.size())
             copia.commit();
-    } catch (const ErroreStampa& errore) {
-        Annota(errore.messaggio());
+    } catch (const Errore& errore) {
+        Annota(TestoInFinestra(errore.righe()));
     }
 }
 
