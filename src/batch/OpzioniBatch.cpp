@@ -104,8 +104,7 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
     parser.addOptions(daLeggere);
     // The parser takes the program's name first.
     if (!parser.parse(QStringList{QStringLiteral("tableau-settimanale-batch")} + argomenti))
-        throw Errore(GenereErrore::RigaDiComando,
-                     ErroreRigaDiComando(parser, argomenti, daLeggere));
+        throw ErroreRigaDiComando(parser, argomenti, daLeggere);
     if (const QStringList altri = parser.positionalArguments(); !altri.isEmpty())
         throw Errore(GenereErrore::RigaDiComando,
                      QStringLiteral(
