@@ -5,6 +5,7 @@
 #include "front/VoceElenco.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/TitoloErrore.h"
+#include "routines/Annota.h"
 #include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
@@ -13,8 +14,6 @@
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/ElenchiDiScelta.h"
 #include "ui/Programma.h"
-
-#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -46,10 +45,6 @@ QStringList ComeSceglierLaCartella() {
                     u"condivisa della suite (vedere man tableau-settimanale)."_s};
     }
     return {};
-}
-
-void ScriviErrore(const QString& testo) {
-    std::fprintf(stderr, "tableau-settimanale: %s\n", qUtf8Printable(testo));
 }
 } // namespace
 
@@ -120,7 +115,7 @@ void SetDesk::Form_Load() {
         }
     } catch (const Errore& errore) {
         const QString testo = TestoInFinestra(errore.righe() + ComeSceglierLaCartella());
-        ScriviErrore(testo);
+        Annota(testo);
         Messaggio(testo, StileAvviso, TitoloArchivio());
         ImpostaEsito(1);
         Unload();
@@ -263,7 +258,7 @@ void SetDesk::stampa() {
 // Without a hotel, or without a tableau for the chosen one, there is nothing
 // to choose: the window closes and the program ends, saying why.
 void SetDesk::chiudiPerMancanza(const QString& motivo) {
-    ScriviErrore(motivo);
+    Annota(motivo);
     ImpostaEsito(1);
     Unload();
 }
@@ -273,7 +268,7 @@ void SetDesk::chiudiPerMancanza(const QString& motivo) {
 // would meet the same failure again; it is not reported twice.
 void SetDesk::segnala(const Errore& errore, const QString& titoloAzione) {
     const QString testo = TestoInFinestra(errore.righe());
-    ScriviErrore(testo);
+    Annota(testo);
     if (segnalazioneInCorso_)
         return;
     segnalazioneInCorso_ = true;

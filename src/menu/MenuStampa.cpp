@@ -9,6 +9,7 @@
 #include "print/Destinazioni.h"
 #include "print/HotelDiStampa.h"
 #include "print/NomiFile.h"
+#include "routines/Annota.h"
 #include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "routines/TestoInFinestra.h"
@@ -24,7 +25,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <utility>
 
 const QString MenuStampa::NessunaStampante = QStringLiteral("<nessuna stampante>");
@@ -66,10 +66,6 @@ void PreparaCorbel() {
     const QString corbel = QStringLiteral("Corbel");
     if (!QFontDatabase::hasFamily(corbel) && QFont::substitutes(corbel).isEmpty())
         QFont::insertSubstitution(corbel, QStringLiteral("Liberation Sans Narrow"));
-}
-
-void Annota(const QString& testo) {
-    std::fprintf(stderr, "tableau-settimanale: %s\n", qUtf8Printable(testo));
 }
 
 // Runs a menu action; a failure of the print side or of a database reaches
