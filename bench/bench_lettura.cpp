@@ -11,9 +11,9 @@
 // arrival date is used.
 
 #include "archivi/Criterio.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
 #include "demo/GeneraDemo.h"
+#include "routines/Errore.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -250,7 +250,8 @@ int main(int argc, char** argv) {
                                 : QStringLiteral("Camere_Prenotazione"),
                       argc == 5 ? QString::fromLocal8Bit(argv[3]) : QString(),
                       argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString());
-    } catch (const std::exception& errore) { // ErroreArchivio, or the generator's ErroreScrittura
+    } catch (
+        const std::exception& errore) { // an archive Errore, or the generator's ErroreScrittura
         std::fprintf(stderr, "%s\n", errore.what());
         return 1;
     }

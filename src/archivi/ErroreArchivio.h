@@ -1,18 +1,14 @@
 #pragma once
 
+#include "routines/Errore.h"
+
 #include <QString>
 
-#include <stdexcept>
-
-// The one error of the database layer: a missing or ambiguous file, a file
-// that is not a readable Jet database, a missing table or field. The message
-// is Italian and names the file, table or field.
-class ErroreArchivio : public std::runtime_error {
-  public:
-    explicit ErroreArchivio(const QString& messaggio);
-    QString messaggio() const;
-};
+// The error of the database layer: a missing or ambiguous file, a file that
+// is not a readable Jet database, a missing table or field. The message is
+// Italian and names the file, table or field.
+Errore ErroreArchivio(const QString& messaggio);
 
 // The error for a database file the system would not let be opened, looked
 // at or read, with the cause for the system's error code.
-ErroreArchivio ArchivioNonLeggibile(const QString& nome, int codiceErrore);
+Errore ArchivioNonLeggibile(const QString& nome, int codiceErrore);

@@ -139,7 +139,7 @@ template <typename F> auto FileJet::Dati::coerente(F lavoro) -> decltype(lavoro(
         try {
             prepara(prima);
             risultato.emplace(protetto(lavoro));
-        } catch (const ErroreArchivio&) {
+        } catch (const Errore&) {
             errore = std::current_exception();
         } catch (const FileSostituito&) {
         }

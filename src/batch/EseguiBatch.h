@@ -1,21 +1,11 @@
 #pragma once
 
+#include "batch/EsitoBatch.h"
 #include "batch/StampaBatch.h"
 #include "batch/UscitaBatch.h"
 
 #include <QStringList>
 #include <QTextStream>
-
-// Exit status of the batch command.
-enum EsitoBatch : int {
-    Riuscito = 0,
-    RigaDiComandoErrata = 2,
-    RichiestaNonValida = 3, // room range, date, hotel or tableau, workstation number
-    ArchivioIllegibile = 4,
-    FileStampaNonScritto = 5,
-    UscitaNonRiuscita = 6, // spreadsheet file, PDF file or print
-    ErroreImprevisto = 70,
-};
 
 // Runs the weekly tableau as the window's "&Stampa" does, from command-line
 // arguments (without the program's name): the same checks of the room range

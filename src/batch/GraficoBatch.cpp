@@ -11,7 +11,8 @@ std::vector<OpzioneBatch> OpzioniGraficoBatch() {
          [](OpzioniBatch& o, const QString& v) {
              const auto carta = FoglioGrafico::cartaDaNome(v.trimmed());
              if (!carta)
-                 throw ErroreOpzioni(
+                 throw Errore(
+                     GenereErrore::RigaDiComando,
                      QStringLiteral("Il valore di --carta deve essere A3, A4 o letter, non \"%1\".")
                          .arg(v));
              o.foglioGrafico.carta = *carta;
@@ -25,6 +26,7 @@ std::vector<OpzioneBatch> OpzioniGraficoBatch() {
 void ControllaOpzioniGrafico(const OpzioniBatch& opzioni) {
     if (!opzioni.grafico && (opzioni.foglioGrafico.verticale ||
                              opzioni.foglioGrafico.carta != FoglioGrafico::Carta::A4))
-        throw ErroreOpzioni(
+        throw Errore(
+            GenereErrore::RigaDiComando,
             QStringLiteral("Le opzioni --carta e --verticale valgono solo con --grafico FILE."));
 }

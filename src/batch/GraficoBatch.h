@@ -8,5 +8,5 @@
 // drawn as a grid into a PDF file (--carta A3|A4|letter, --verticale).
 std::vector<OpzioneBatch> OpzioniGraficoBatch();
 
-// ErroreOpzioni for a sheet chosen without a chart to draw on it.
+// A command-line Errore for a sheet chosen without a chart to draw on it.
 void ControllaOpzioniGrafico(const OpzioniBatch& opzioni);

@@ -15,7 +15,8 @@ std::int16_t numero16(const QString& opzione, const QString& valore) {
     const int numero = valore.trimmed().toInt(&ok);
     if (!ok || numero < std::numeric_limits<std::int16_t>::min() ||
         numero > std::numeric_limits<std::int16_t>::max())
-        throw ErroreOpzioni(
+        throw Errore(
+            GenereErrore::RigaDiComando,
             QStringLiteral("Il valore di --%1 deve essere un numero intero da -32768 a 32767, non "
                            "\"%2\".")
                 .arg(opzione, valore));
@@ -29,7 +30,8 @@ QDateTime momento(const QString& valore) {
         if (letto.isValid())
             return letto;
     }
-    throw ErroreOpzioni(
+    throw Errore(
+        GenereErrore::RigaDiComando,
         QStringLiteral(
             "Il valore di --orologio deve essere nel formato \"gg/mm/aaaa hh:mm\", non \"%1\".")
             .arg(valore));
@@ -102,12 +104,12 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
     parser.addOptions(daLeggere);
     // The parser takes the program's name first.
     if (!parser.parse(QStringList{QStringLiteral("tableau-settimanale-batch")} + argomenti))
-        throw ErroreOpzioni(ErroreRigaDiComando(parser, argomenti, daLeggere));
+        throw ErroreRigaDiComando(parser, argomenti, daLeggere);
     if (const QStringList altri = parser.positionalArguments(); !altri.isEmpty())
-        throw ErroreOpzioni(
-            QStringLiteral(
-                "Argomento non previsto: \"%1\". Usare --help per l'elenco delle opzioni.")
-                .arg(altri.front()));
+        throw Errore(GenereErrore::RigaDiComando,
+                     QStringLiteral(
+                         "Argomento non previsto: \"%1\". Usare --help per l'elenco delle opzioni.")
+                         .arg(altri.front()));
 
     OpzioniBatch letto;
     for (const OpzioneBatch& opzione : OpzioniConosciute()) {
@@ -131,11 +133,13 @@ OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti) {
     if (!letto.ultimaCamera)
         mancanti << QStringLiteral("--alla-camera");
     if (!mancanti.isEmpty())
-        throw ErroreOpzioni(
+        throw Errore(
+            GenereErrore::RigaDiComando,
             QStringLiteral("Mancano le opzioni obbligatorie: %1. Usare --help per l'aiuto.")
                 .arg(mancanti.join(QStringLiteral(", "))));
     if (letto.stampa && !letto.destinazione)
-        throw ErroreOpzioni(QStringLiteral("L'opzione --stampa vuole anche --destinazione NOME."));
+        throw Errore(GenereErrore::RigaDiComando,
+                     QStringLiteral("L'opzione --stampa vuole anche --destinazione NOME."));
     ControllaOpzioniGrafico(letto);
     return letto;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grafico/FoglioGrafico.h"
+#include "routines/Errore.h"
 
 #include <QDateTime>
 #include <QString>
@@ -9,7 +10,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 // What the batch command is asked to do, from its command line.
@@ -48,23 +48,15 @@ struct OpzioneBatch {
     QString nome;        // without the leading dashes
     QString valore;      // the value's name in the help, empty when it takes none
     QString descrizione; // Italian, for --help
-    // Stores the value; raises ErroreOpzioni for a value it cannot take.
+    // Stores the value; raises a command-line Errore for a value it cannot take.
     std::function<void(OpzioniBatch&, const QString&)> applica;
     QString breve = {}; // one letter, or empty
 };
 
-// A command line that cannot be read; the message is Italian.
-class ErroreOpzioni : public std::runtime_error {
-  public:
-    explicit ErroreOpzioni(const QString& messaggio)
-        : std::runtime_error(messaggio.toStdString()) {}
-    QString messaggio() const { return QString::fromStdString(what()); }
-};
-
 const std::vector<OpzioneBatch>& OpzioniConosciute();
 
-// Reads the arguments (without the program's name). ErroreOpzioni for an
-// unknown option, a missing or bad value, a required option left out
+// Reads the arguments (without the program's name). A command-line Errore
+// for an unknown option, a missing or bad value, a required option left out
 // (unless help, the version or the list of the suite is asked for), or a
 // stray argument.
 OpzioniBatch LeggiOpzioniBatch(const QStringList& argomenti);

@@ -2,9 +2,9 @@
 
 #include "grafico/ScriviGrafico.h"
 #include "output/StampaFile.h"
-#include "print/ErroreStampa.h"
 #include "print/HotelDiStampa.h"
 #include "print/OpzioniStampa.h"
+#include "routines/Errore.h"
 
 namespace {
 
@@ -33,8 +33,10 @@ QString DestinazioneDelPdf(const OpzioniBatch& opzioni) {
         return *opzioni.destinazione;
     if (const std::optional<QString> pdf = DestinazionePdfDelMenu())
         return *pdf;
-    throw ErroreStampa(QStringLiteral(
-        "Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));
+    throw Errore(
+        GenereErrore::Uscita,
+        QStringLiteral(
+            "Nessuna stampante PDF impostata! Indicare la destinazione con --destinazione."));
 }
 
 void EseguiGraficoBatch(const OpzioniBatch& opzioni, const TableauDellaSettimana& tableau,

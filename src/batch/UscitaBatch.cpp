@@ -1,37 +1,28 @@
 #include "batch/UscitaBatch.h"
 
-#include "batch/EseguiBatch.h"
 #include "output/ConvertiXLS.h"
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 
 #include <QDir>
 
-int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
-                      const TableauScritto& tableau, QTextStream& uscita, QTextStream& errori,
-                      const ScritturaConCaratteri& conCaratteri) {
-    try {
-        if (opzioni.foglio) {
-            const QString foglio = ScriviFoglioXLS(tableau.righe, posto);
-            uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio)
-                   << '\n';
-        }
-        if (conCaratteri)
-            conCaratteri(opzioni, posto, tableau, uscita);
-        uscita.flush();
-        return Riuscito;
-    } catch (const ErroreStampa& errore) {
-        uscita.flush();
-        errori << errore.messaggio() << '\n';
-        errori.flush();
-        return UscitaNonRiuscita;
+void EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
+                       const TableauScritto& tableau, QTextStream& uscita,
+                       const ScritturaConCaratteri& conCaratteri) {
+    if (opzioni.foglio) {
+        const QString foglio = ScriviFoglioXLS(tableau.righe, posto);
+        uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio)
+               << '\n';
     }
+    if (conCaratteri)
+        conCaratteri(opzioni, posto, tableau, uscita);
+    uscita.flush();
 }
 
 bool UsciteConCaratteri(const QStringList& argomenti) {
     try {
         const OpzioniBatch opzioni = LeggiOpzioniBatch(argomenti);
         return opzioni.pdf || opzioni.stampa || opzioni.grafico;
-    } catch (const ErroreOpzioni&) {
+    } catch (const Errore&) {
         return false;
     }
 }

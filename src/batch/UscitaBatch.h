@@ -15,15 +15,15 @@ using ScritturaConCaratteri = std::function<void(const OpzioniBatch&, const Post
 
 // The outputs the batch command makes once the tableau is written: the
 // spreadsheet file (--csv), then those of `conCaratteri`, when given. Each is
-// reported on `uscita`; the first that fails is reported on `errori` and
-// ends the run with a failure status (the status, or 0 when everything
-// succeeded). The outputs are made of the print file's lines as this run
-// wrote them, and the chart of the data they were made of, rather than of
-// the file read again, which another run on the same workstation may have
-// replaced in between.
-int EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
-                      const TableauScritto& tableau, QTextStream& uscita, QTextStream& errori,
-                      const ScritturaConCaratteri& conCaratteri);
+// reported on `uscita`; the first that fails raises an output Errore (or an
+// archive Errore for a database the print settings are read from) and the
+// outputs after it are not made. The outputs are made of the print file's
+// lines as this run wrote them, and the chart of the data they were made
+// of, rather than of the file read again, which another run on the same
+// workstation may have replaced in between.
+void EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
+                       const TableauScritto& tableau, QTextStream& uscita,
+                       const ScritturaConCaratteri& conCaratteri);
 
 // Whether the command line asks for an output that sets text in fonts (a
 // PDF file, the chart, a print), which needs a GUI application; false for a command

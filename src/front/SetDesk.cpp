@@ -1,24 +1,22 @@
 #include "front/SetDesk.h"
 
 #include "archivi/DBEngine.h"
-#include "archivi/ErroreArchivio.h"
 #include "front/VoceElenco.h"
 #include "msgbox/MsgBox_Routine.h"
-#include "print/ErroreStampa.h"
+#include "msgbox/TitoloErrore.h"
+#include "routines/Annota.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
+#include "routines/TestoInFinestra.h"
 #include "routines/TrovaFile.h"
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/ElenchiDiScelta.h"
-
-#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int Invio = 13;
-
-const QString TitoloArchivio = u"Archivio non disponibile"_s;
 
 // The databases the window keeps open, and the table of each it searches.
 const std::array<QString, 3> FileArchivi = {u"Tableau.mdb"_s, u"AnagraficaHotels.mdb"_s,
@@ -31,24 +29,20 @@ QString Oggi() {
 }
 
 void Avvisa(Rifiuto rifiuto) {
-    Messaggio(TestoRifiuto(rifiuto), Stile::Avviso, TitoloRifiuto(rifiuto));
+    Messaggio(TestoInFinestra(TestoRifiuto(rifiuto)), Stile::Avviso, TitoloRifiuto(rifiuto));
 }
 
 // Said when the databases are not all there at start: the program was most
 // likely started in another folder than the suite's.
-QString ComeSceglierLaCartella() {
+QStringList ComeSceglierLaCartella() {
     for (const QString& file : FileArchivi) {
         if (!TrovaFile(file).esiste())
-            return u"\r\nIl programma cerca gli archivi nella cartella in cui è avviato. Dal menu "
-                   u"delle applicazioni è la cartella della riga Path= del file "
-                   u"tableau-settimanale.desktop, che l'amministratore imposta sulla cartella "
-                   u"condivisa della suite (vedere man tableau-settimanale)."_s;
+            return {u"Il programma cerca gli archivi nella cartella in cui è avviato. Dal menu "
+                    u"delle applicazioni è la cartella della riga Path= del file "
+                    u"tableau-settimanale.desktop, che l'amministratore imposta sulla cartella "
+                    u"condivisa della suite (vedere man tableau-settimanale)."_s};
     }
     return {};
-}
-
-void ScriviErrore(const QString& testo) {
-    std::fprintf(stderr, "tableau-settimanale: %s\n", qUtf8Printable(testo));
 }
 } // namespace
 
@@ -117,10 +111,10 @@ void SetDesk::Form_Load() {
             Archivi[i] = DBEngine::istanza().OpenDatabase(FileArchivi[i]);
             Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
         }
-    } catch (const ErroreArchivio& errore) {
-        const QString testo = errore.messaggio() + ComeSceglierLaCartella();
-        ScriviErrore(testo);
-        Messaggio(testo, Stile::Avviso, TitoloArchivio);
+    } catch (const Errore& errore) {
+        const QString testo = TestoInFinestra(errore.righe() + ComeSceglierLaCartella());
+        Annota(testo);
+        Messaggio(testo, Stile::Avviso, TitoloArchivio());
         ImpostaEsito(1);
         Unload();
     }
@@ -140,8 +134,8 @@ void SetDesk::Form_Activate() {
         }
         for (const VoceDiScelta& hotel : HotelDaScegliere(*Tabelle[ArchivioHotels]))
             Combo1(Elenco::Hotel).AddItem(VoceElenco(hotel.numero, hotel.nome));
-    } catch (const ErroreArchivio& errore) {
-        segnala(errore.messaggio(), TitoloArchivio);
+    } catch (const Errore& errore) {
+        segnala(errore, TitoloArchivio());
         return;
     }
     if (Combo1(Elenco::Hotel).ListCount() == 0) {
@@ -167,8 +161,8 @@ void SetDesk::Combo1_Click(int Index) {
             sceltaHotel();
         else
             sceltaTableau();
-    } catch (const ErroreArchivio& errore) {
-        segnala(errore.messaggio(), TitoloArchivio);
+    } catch (const Errore& errore) {
+        segnala(errore, TitoloArchivio());
     }
 }
 
@@ -256,17 +250,15 @@ void SetDesk::stampa() {
     try {
         stampa_(hotelScelto_, tableauScelto_, Text1(Campo::PrimaCamera).Text(),
                 Text1(Campo::UltimaCamera).Text(), Text1(Campo::DataInizio).Text());
-    } catch (const ErroreArchivio& errore) {
-        segnala(errore.messaggio(), TitoloArchivio);
-    } catch (const ErroreStampa& errore) {
-        segnala(errore.messaggio(), u"Stampa non eseguita"_s);
+    } catch (const Errore& errore) {
+        segnala(errore, u"Stampa non eseguita"_s);
     }
 }
 
 // Without a hotel, or without a tableau for the chosen one, there is nothing
 // to choose: the window closes and the program ends, saying why.
 void SetDesk::chiudiPerMancanza(const QString& motivo) {
-    ScriviErrore(motivo);
+    Annota(motivo);
     ImpostaEsito(1);
     Unload();
 }
@@ -274,11 +266,12 @@ void SetDesk::chiudiPerMancanza(const QString& motivo) {
 // A database or the print file failing during a request is reported and the
 // window stays usable. The activation that follows the closing of the report
 // would meet the same failure again; it is not reported twice.
-void SetDesk::segnala(const QString& messaggio, const QString& titolo) {
-    ScriviErrore(messaggio);
+void SetDesk::segnala(const Errore& errore, const QString& titoloAzione) {
+    const QString testo = TestoInFinestra(errore.righe());
+    Annota(testo);
     if (segnalazioneInCorso_)
         return;
     segnalazioneInCorso_ = true;
-    Messaggio(messaggio, Stile::Avviso, titolo);
+    Messaggio(testo, Stile::Avviso, TitoloErrore(errore, titoloAzione));
     segnalazioneInCorso_ = false;
 }

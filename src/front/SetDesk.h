@@ -2,6 +2,7 @@
 
 #include "archivi/Database.h"
 #include "archivi/Recordset.h"
+#include "routines/Errore.h"
 #include "ui/CampoTesto.h"
 #include "ui/Cornice.h"
 #include "ui/ElencoATendina.h"
@@ -25,7 +26,7 @@ class SetDesk : public Finestra {
     // What "&Stampa" does with a request it has accepted: write the tableau
     // into the print file and show the print menu. It receives the chosen
     // hotel and tableau, the two room fields as they stand and the date. An
-    // ErroreArchivio or ErroreStampa it raises is shown in a message.
+    // Errore it raises is shown in a message.
     using AzioneStampa =
         std::function<void(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
                            const QString& ultimaCamera, const QString& data)>;
@@ -65,7 +66,7 @@ class SetDesk : public Finestra {
     void sceltaTableau();
     void stampa();
     void chiudiPerMancanza(const QString& motivo);
-    void segnala(const QString& messaggio, const QString& titolo);
+    void segnala(const Errore& errore, const QString& titoloAzione);
 
     enum { ArchivioTableau, ArchivioHotels, ArchivioCamere };
     std::array<std::optional<Database>, 3> Archivi;

@@ -3,8 +3,8 @@
 #include "grafico/CaratteriGrafico.h"
 #include "grafico/DisegnaGrafico.h"
 #include "grafico/ImpaginazioneGrafico.h"
-#include "print/ErroreStampa.h"
 #include "routines/ConfermaSalvataggio.h"
+#include "routines/Errore.h"
 #include "routines/MotivoDiSistema.h"
 
 #include <QMarginsF>
@@ -18,7 +18,8 @@
 namespace {
 
 [[noreturn]] void Fallito(const QString& percorso, const QString& motivo) {
-    throw ErroreStampa(
+    throw Errore(
+        GenereErrore::Uscita,
         QStringLiteral("Impossibile scrivere il grafico della settimana nel file \"%1\" (%2).")
             .arg(percorso, motivo));
 }

@@ -1,15 +1,17 @@
 #include "menu/MenuStampa.h"
 
-#include "archivi/ErroreArchivio.h"
 #include "msgbox/MsgBox_Routine.h"
+#include "msgbox/TitoloErrore.h"
 #include "output/ConvertiXLS.h"
 #include "output/StampaFile.h"
 #include "preview/Anteprima.h"
 #include "print/Destinazioni.h"
-#include "print/ErroreStampa.h"
 #include "print/HotelDiStampa.h"
 #include "print/NomiFile.h"
+#include "routines/Annota.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
+#include "routines/TestoInFinestra.h"
 #include "ui/Schermo.h"
 
 #include <QDir>
@@ -22,7 +24,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <utility>
 
 const QString MenuStampa::NessunaStampante = QStringLiteral("<nessuna stampante>");
@@ -57,8 +58,6 @@ constexpr std::array<Disegno, 6> kFila = {{
 constexpr int kAltoTasti = 1800;
 constexpr int kLatoTasto = 855;
 
-const QString kArchivioNonDisponibile = QStringLiteral("Archivio non disponibile");
-
 // The check boxes' captions are laid out for Corbel, a narrow humanist
 // face; where it is missing, the system's usual stand-in is too wide for
 // them, and the narrow Liberation face takes its place.
@@ -68,21 +67,15 @@ void PreparaCorbel() {
         QFont::insertSubstitution(corbel, QStringLiteral("Liberation Sans Narrow"));
 }
 
-void Annota(const QString& testo) {
-    std::fprintf(stderr, "tableau-settimanale: %s\n", qUtf8Printable(testo));
-}
-
 // Runs a menu action; a failure of the print side or of a database reaches
 // the user as a message, and the menu stays open.
 template <class Azione> void Riferisci(const QString& titolo, Azione azione) {
     try {
         azione();
-    } catch (const ErroreStampa& errore) {
-        Annota(errore.messaggio());
-        Messaggio(errore.messaggio(), Stile::Avviso, titolo);
-    } catch (const ErroreArchivio& errore) {
-        Annota(errore.messaggio());
-        Messaggio(errore.messaggio(), Stile::Avviso, kArchivioNonDisponibile);
+    } catch (const Errore& errore) {
+        const QString testo = TestoInFinestra(errore.righe());
+        Annota(testo);
+        Messaggio(testo, Stile::Avviso, TitoloErrore(errore, titolo));
     }
 }
 
@@ -186,7 +179,7 @@ void MenuStampa::Form_Activate() {
     // The document, the spreadsheet and the preview need no database: when
     // one cannot be read the menu says so and stays open for them.
     bool letti = false;
-    Riferisci(kArchivioNonDisponibile, [&] {
+    Riferisci(TitoloArchivio(), [&] {
         opzioni_.aggiorna();
         for (const Destinazione& destinazione : DestinazioniDelMenu())
             Combo1.AddItem(destinazione.nome);
@@ -241,8 +234,8 @@ void MenuStampa::copiaDocumento() {
             return;
         if (copia.write(stampa.readAll()) == stampa.size())
             copia.commit();
-    } catch (const ErroreStampa& errore) {
-        Annota(errore.messaggio());
+    } catch (const Errore& errore) {
+        Annota(TestoInFinestra(errore.righe()));
     }
 }
 

@@ -1,7 +1,7 @@
 #include "output/Bersaglio.h"
 
 #include "output/CodaCups.h"
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 #include "routines/MotivoDiSistema.h"
 #include "routines/TrovaFile.h"
 
@@ -17,8 +17,9 @@ namespace {
 
 [[noreturn]] void Fallito(const QString& azione, const QString& bersaglio,
                           const QString& destinazione, int errore) {
-    throw ErroreStampa(QStringLiteral("Stampa su \"%1\" non eseguita: impossibile %2 \"%3\" (%4).")
-                           .arg(destinazione, azione, bersaglio, MotivoDiSistema(errore)));
+    throw Errore(GenereErrore::Uscita,
+                 QStringLiteral("Stampa su \"%1\" non eseguita: impossibile %2 \"%3\" (%4).")
+                     .arg(destinazione, azione, bersaglio, MotivoDiSistema(errore)));
 }
 
 // Written with the system calls themselves, so that a device's refusal
@@ -51,10 +52,10 @@ void ScriviFile(const QString& percorso, const QString& bersaglio, const QByteAr
 void InviaABersaglio(const QString& bersaglio, const QByteArray& dati,
                      const QString& destinazione) {
     if (bersaglio.trimmed().isEmpty())
-        throw ErroreStampa(
-            QStringLiteral("Stampa su \"%1\" non eseguita: la destinazione non indica "
-                           "né una stampante né un file su cui stampare.")
-                .arg(destinazione));
+        throw Errore(GenereErrore::Uscita,
+                     QStringLiteral("Stampa su \"%1\" non eseguita: la destinazione non indica "
+                                    "né una stampante né un file su cui stampare.")
+                         .arg(destinazione));
     const bool nomeSemplice = !bersaglio.contains(u'/');
     if (nomeSemplice && EsisteCodaCups(bersaglio)) {
         InviaLavoroCups(bersaglio, destinazione, CUPS_FORMAT_RAW, dati, {}, destinazione);

@@ -7,5 +7,5 @@
 // name of a CUPS queue, as one raw job on that queue; otherwise to the device
 // or file of that name (a bare name is a file of the current folder, found
 // without regard to case). A target that cannot be opened or written raises
-// ErroreStampa naming the destination, the target and the reason.
+// an output Errore naming the destination, the target and the reason.
 void InviaABersaglio(const QString& bersaglio, const QByteArray& dati, const QString& destinazione);

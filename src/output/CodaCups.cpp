@@ -1,6 +1,6 @@
 #include "output/CodaCups.h"
 
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 
 #include <cups/cups.h>
 
@@ -37,13 +37,13 @@ QString MotivoCups() {
 }
 
 [[noreturn]] void Fallito(const QString& destinazione, const QString& motivo) {
-    throw ErroreStampa(
-        QStringLiteral("Stampa su \"%1\" non eseguita: %2.").arg(destinazione, motivo));
+    throw Errore(GenereErrore::Uscita,
+                 QStringLiteral("Stampa su \"%1\" non eseguita: %2.").arg(destinazione, motivo));
 }
 
 [[noreturn]] void Rifiutato(const QString& coda, const QString& destinazione) {
     if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-        throw ErroreStampa(TestoServizioNonRisponde(destinazione));
+        throw Errore(GenereErrore::Uscita, TestoServizioNonRisponde(destinazione));
     Fallito(destinazione, QStringLiteral("la coda di stampa \"%1\" ha rifiutato il lavoro (%2)")
                               .arg(coda, MotivoCups()));
 }
@@ -54,7 +54,7 @@ void ControllaCoda(const QString& coda, const QString& destinazione) {
     cups_dest_t* trovata = cupsGetNamedDest(CUPS_HTTP_DEFAULT, coda.toUtf8().constData(), nullptr);
     if (!trovata) {
         if (!ServizioDiStampaRisponde())
-            throw ErroreStampa(TestoServizioNonRisponde(destinazione));
+            throw Errore(GenereErrore::Uscita, TestoServizioNonRisponde(destinazione));
         Fallito(destinazione, QStringLiteral("la coda di stampa \"%1\" non esiste").arg(coda));
     }
     const QString stato =

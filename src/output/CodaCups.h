@@ -24,7 +24,7 @@ bool EsisteCodaCups(const QString& coda);
 // Sends the bytes to the queue as one job of the given document format
 // (CUPS_FORMAT_RAW, CUPS_FORMAT_PDF). A queue that does not take the job,
 // is stopped or rejects jobs, and a scheduler that does not answer, raise
-// ErroreStampa with the cause and the destination's name.
+// an output Errore with the cause and the destination's name.
 void InviaLavoroCups(const QString& coda, const QString& titolo, const char* formato,
                      const QByteArray& dati, const OpzioniCups& opzioni,
                      const QString& destinazione);

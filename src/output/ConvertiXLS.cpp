@@ -1,11 +1,11 @@
 #include "output/ConvertiXLS.h"
 
 #include "output/RigaXLS.h"
-#include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
 #include "routines/ConfermaSalvataggio.h"
+#include "routines/Errore.h"
 #include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"
 #include "routines/TrovaFile.h"
@@ -18,7 +18,8 @@
 QString ConvertiXLS(const QString& fileStampa, const PostoDiLavoro& posto) {
     const std::optional<QStringList> righe = LeggiRighe(TrovaFile(fileStampa).percorso());
     if (!righe)
-        throw ErroreStampa(
+        throw Errore(
+            GenereErrore::Uscita,
             QStringLiteral("Il file di stampa %1 non esiste: il foglio di calcolo %2 non è stato "
                            "creato.")
                 .arg(fileStampa,
@@ -37,7 +38,8 @@ QString ScriviFoglioXLS(const QStringList& righe, const PostoDiLavoro& posto) {
     if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size() ||
         !ConfermaSalvataggio(file)) {
         const QString motivo = MotivoErroreFile(file, errno);
-        throw ErroreStampa(
+        throw Errore(
+            GenereErrore::Uscita,
             QStringLiteral("Impossibile scrivere il foglio di calcolo %1 (%2); se è aperto in un "
                            "altro programma, chiuderlo e riprovare.")
                 .arg(QFileInfo(foglio).fileName(), motivo));

@@ -10,7 +10,8 @@
 // with the separators of "SeparatoreXLS.txt". `fileStampa` is found in the
 // current folder without regard to case. The spreadsheet file is replaced
 // whole or left as it was: a print file that does not exist or a spreadsheet
-// file that cannot be written raises ErroreStampa. Returns the path written.
+// file that cannot be written raises an output Errore. Returns the path
+// written.
 QString ConvertiXLS(const QString& fileStampa,
                     const PostoDiLavoro& posto = PostoDiLavoro::corrente());
 

@@ -1,6 +1,6 @@
 #include "output/FlussoDiretto.h"
 
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 #include "routines/SetRoutine.h"
 #include "routines/TestoAnsi.h"
 
@@ -69,7 +69,8 @@ QByteArray SequenzaImpostazione(const std::array<double, 5>& codici, const QStri
         // Fractional codes round half to even, as the suite's number conversion does.
         const double valore = std::nearbyint(codici[k]);
         if (!(valore >= 0 && valore <= 255))
-            throw ErroreStampa(
+            throw Errore(
+                GenereErrore::Uscita,
                 QStringLiteral("Stampa su \"%1\" non eseguita: il byte %2 della sequenza di "
                                "impostazione della stampante vale %3, ma deve essere tra 0 e 255.")
                     .arg(destinazione)

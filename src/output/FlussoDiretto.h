@@ -19,7 +19,7 @@ struct ImpostazioniDirette {
 };
 
 // The setup sequence: one byte per code. A code that is no byte value (below
-// 0 or above 255 once rounded) raises ErroreStampa naming the destination, so
+// 0 or above 255 once rounded) raises an output Errore naming the destination, so
 // that nothing is sent with a wrong setup.
 QByteArray SequenzaImpostazione(const std::array<double, 5>& codici, const QString& destinazione);
 

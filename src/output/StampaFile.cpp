@@ -5,11 +5,11 @@
 #include "output/StampaPdf.h"
 #include "output/StampanteCorrente.h"
 #include "print/Destinazioni.h"
-#include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/FileStampa.h"
 #include "print/LungPag.h"
 #include "print/NomiFile.h"
+#include "routines/Errore.h"
 
 namespace {
 
@@ -27,14 +27,16 @@ int Margine(const ImpostazioniStampa& impostazioni) {
 }
 
 [[noreturn]] void DestinazioneMancante(const RichiestaStampa& richiesta) {
-    throw ErroreStampa(QStringLiteral("La destinazione \"%1\" non è nella tabella delle stampanti "
-                                      "(Stampanti.mdb): non è stato stampato nulla.")
-                           .arg(richiesta.destinazione));
+    throw Errore(GenereErrore::Uscita,
+                 QStringLiteral("La destinazione \"%1\" non è nella tabella delle stampanti "
+                                "(Stampanti.mdb): non è stato stampato nulla.")
+                     .arg(richiesta.destinazione));
 }
 
 [[noreturn]] void FileStampaMancante(const RichiestaStampa& richiesta,
                                      const QString& giaInviato = {}) {
-    throw ErroreStampa(
+    throw Errore(
+        GenereErrore::Uscita,
         QStringLiteral("Il file di stampa %1 non esiste: su \"%2\" non è stato stampato nulla%3.")
             .arg(NomeFile(FileDiStampa::Stampa, richiesta.posto), richiesta.destinazione,
                  giaInviato));
@@ -127,7 +129,8 @@ void StampaFile(const RichiestaStampa& richiesta) {
 void StampaFileInPdf(const RichiestaStampa& richiesta, const QString& percorsoPdf) {
     const ImpostazioniStampa impostazioni = Impostazioni(richiesta);
     if (!impostazioni.codici.driverWindows())
-        throw ErroreStampa(
+        throw Errore(
+            GenereErrore::Uscita,
             QStringLiteral(
                 "La destinazione \"%1\" stampa direttamente sul dispositivo \"%2\": le sue "
                 "pagine non si possono comporre in PDF. Scegliere una destinazione che "

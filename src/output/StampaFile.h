@@ -62,17 +62,17 @@ std::optional<ImpostazioniStampa> LeggiImpostazioniStampa(const RichiestaStampa&
 
 // Prints the print file with these settings: through the printer driver when
 // the codes say so, otherwise as bytes sent to the target. Raises
-// ErroreStampa when nothing or not everything could be printed, also when
+// an output Errore when nothing or not everything could be printed, also when
 // the print file does not exist.
 void StampaConImpostazioni(const RichiestaStampa& richiesta,
                            const ImpostazioniStampa& impostazioni);
 
 // The print menu's print action: both of the above. A destination that
-// Stampanti does not hold raises ErroreStampa.
+// Stampanti does not hold raises an output Errore.
 void StampaFile(const RichiestaStampa& richiesta);
 
 // The pages the print would give through the printer driver, into a PDF file
-// instead of a printer. ErroreStampa when the destination is missing or its
+// instead of a printer. An output Errore when the destination is missing or its
 // printer is driven directly (its codes are then setup bytes, not sizes).
 void StampaFileInPdf(const RichiestaStampa& richiesta, const QString& percorsoPdf);
 

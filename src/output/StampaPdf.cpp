@@ -2,8 +2,8 @@
 
 #include "output/MisuraPagine.h"
 #include "output/PaginaQt.h"
-#include "print/ErroreStampa.h"
 #include "routines/ConfermaSalvataggio.h"
+#include "routines/Errore.h"
 #include "routines/MotivoDiSistema.h"
 
 #include <QMarginsF>
@@ -20,10 +20,10 @@ constexpr double kBordoMillimetri = 6.35;
 
 [[noreturn]] void Fallito(const QString& destinazione, const QString& percorso,
                           const QString& motivo) {
-    throw ErroreStampa(
-        QStringLiteral(
-            "Stampa su \"%1\" non eseguita: impossibile scrivere il file PDF \"%2\" (%3).")
-            .arg(destinazione, percorso, motivo));
+    throw Errore(GenereErrore::Uscita,
+                 QStringLiteral(
+                     "Stampa su \"%1\" non eseguita: impossibile scrivere il file PDF \"%2\" (%3).")
+                     .arg(destinazione, percorso, motivo));
 }
 
 } // namespace

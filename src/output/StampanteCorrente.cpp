@@ -3,7 +3,7 @@
 #include "output/CodaCups.h"
 #include "output/MisuraPagine.h"
 #include "output/PaginaQt.h"
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,8 +28,8 @@ StatoStampante& Stato() {
 }
 
 [[noreturn]] void Fallito(const QString& destinazione, const QString& motivo) {
-    throw ErroreStampa(
-        QStringLiteral("Stampa su \"%1\" non eseguita: %2.").arg(destinazione, motivo));
+    throw Errore(GenereErrore::Uscita,
+                 QStringLiteral("Stampa su \"%1\" non eseguita: %2.").arg(destinazione, motivo));
 }
 
 } // namespace
@@ -60,7 +60,7 @@ void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impos
     if (nome.isEmpty() || info.isNull()) {
         // Without the scheduler the printers cannot be listed at all.
         if (!ServizioDiStampaRisponde())
-            throw ErroreStampa(TestoServizioNonRisponde(destinazione));
+            throw Errore(GenereErrore::Uscita, TestoServizioNonRisponde(destinazione));
         Fallito(destinazione, QStringLiteral("nessuna stampante installata"));
     }
     if (fronteRetro)

@@ -22,6 +22,6 @@ void ScegliStampante(const QString& bersaglio);
 // Prints the lines on the current printer. Two-sided print, once asked for,
 // stays on for the later prints of the run, as the printer keeps it. The job
 // goes to the print system whole; a missing printer, a page that cannot be
-// composed or a queue that refuses the job raises ErroreStampa.
+// composed or a queue that refuses the job raises an output Errore.
 void StampaSuStampante(const QStringList& righe, const ImpostazioniDriver& impostazioni,
                        bool fronteRetro, const QString& destinazione);

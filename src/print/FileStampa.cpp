@@ -1,8 +1,8 @@
 #include "print/FileStampa.h"
 
-#include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
+#include "routines/Errore.h"
 #include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"
 
@@ -18,14 +18,14 @@ ScritturaFileStampa::ScritturaFileStampa(const PostoDiLavoro& posto)
 void ScritturaFileStampa::fallito(const QString& azione) const {
     const QString motivo = MotivoDiSistema(file_.codiceErrore());
     const QFileInfo stampa(file_.fileName());
-    QString testo = QStringLiteral("Impossibile %1 il file di stampa %2 (cartella %3): %4.")
-                        .arg(azione, stampa.fileName(),
-                             QDir::toNativeSeparators(stampa.absolutePath()), motivo);
+    QStringList righe{QStringLiteral("Impossibile %1 il file di stampa %2 (cartella %3): %4.")
+                          .arg(azione, stampa.fileName(),
+                               QDir::toNativeSeparators(stampa.absolutePath()), motivo)};
     // Nothing was put in the print file's place: a print file there is the
     // previous one.
     if (stampa.exists())
-        testo += QStringLiteral("\r\nIl file di stampa precedente è rimasto com'era.");
-    throw ErroreStampa(testo);
+        righe << QStringLiteral("Il file di stampa precedente è rimasto com'era.");
+    throw Errore(GenereErrore::FileStampa, righe);
 }
 
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {

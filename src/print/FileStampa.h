@@ -16,7 +16,7 @@
 // Writes a new print file. The lines go to a temporary file beside it, and
 // only conferma() puts that file in the print file's place, in one rename;
 // a writer dropped without conferma(), or a failure at any point, leaves the
-// previous print file whole. Failures raise ErroreStampa.
+// previous print file whole. Failures raise an Errore of the print file.
 class ScritturaFileStampa {
   public:
     explicit ScritturaFileStampa(const PostoDiLavoro& posto);
@@ -33,7 +33,7 @@ class ScritturaFileStampa {
     const QByteArray& scritti() const { return scritti_; }
 
   private:
-    // Raises ErroreStampa for the failed action, with the cause the
+    // Raises an Errore of the print file for the failed action, with the cause the
     // system's error code gives.
     [[noreturn]] void fallito(const QString& azione) const;
     // Hands the bytes not yet written to the file.
@@ -50,5 +50,5 @@ class ScritturaFileStampa {
 void ScriviFileStampa(const PostoDiLavoro& posto, const QByteArray& contenuto);
 
 // The print file's lines, read as LeggiRighe reads them: empty when the
-// file does not exist, ErroreStampa when it cannot be read.
+// file does not exist, an output Errore when it cannot be read.
 std::optional<QStringList> LeggiFileStampa(const PostoDiLavoro& posto);

@@ -1,6 +1,6 @@
 #include "print/LeggiRighe.h"
 
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 #include "routines/MotivoDiSistema.h"
 #include "routines/TestoAnsi.h"
 
@@ -15,9 +15,9 @@ std::optional<QStringList> LeggiRighe(const QString& percorso) {
     if (!QFileInfo(percorso).isFile())
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
-        throw ErroreStampa(
-            QStringLiteral("Impossibile leggere il file %1: %2.")
-                .arg(QDir::toNativeSeparators(percorso), MotivoErroreFile(file, errno)));
+        throw Errore(GenereErrore::Uscita,
+                     QStringLiteral("Impossibile leggere il file %1: %2.")
+                         .arg(QDir::toNativeSeparators(percorso), MotivoErroreFile(file, errno)));
     return RigheDaByte(file.readAll());
 }
 

@@ -1,7 +1,7 @@
 #include "print/PostoDiLavoro.h"
 
 #include "print/Ambiente.h"
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 #include "routines/LeggiValore.h"
 
 #include <QFile>
@@ -55,11 +55,12 @@ PostoDiLavoro PostoDiLavoro::corrente() {
 PostoDiLavoro::PostoDiLavoro(QString testo) : testo_(std::move(testo)) {
     const QString motivo = motivoRifiuto(testo_);
     if (!motivo.isEmpty())
-        throw ErroreStampa(
-            QStringLiteral("Il numero di postazione PCLocal \"%1\" contiene %2 e non può far parte "
-                           "del nome di un file.\r\nImpostare PCLocal con il solo numero della "
-                           "postazione (per esempio 3). Nessun file è stato scritto.")
-                .arg(leggibile(testo_), motivo));
+        throw Errore(GenereErrore::Richiesta,
+                     {QStringLiteral("Il numero di postazione PCLocal \"%1\" contiene %2 e non "
+                                     "può far parte del nome di un file.")
+                          .arg(leggibile(testo_), motivo),
+                      QStringLiteral("Impostare PCLocal con il solo numero della postazione (per "
+                                     "esempio 3). Nessun file è stato scritto.")});
 }
 
 double PostoDiLavoro::numero() const {

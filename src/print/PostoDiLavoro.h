@@ -13,14 +13,14 @@ class PostoDiLavoro {
   public:
     // The workstation of this process, read from PCLocal (the name matched
     // without regard to case); missing, it is the empty text.
-    // ErroreStampa, with an Italian message, when the value is refused.
+    // An Errore of the request, with an Italian message, when the value is refused.
     static PostoDiLavoro corrente();
 
     static constexpr qsizetype kLunghezzaMassima = 200;
 
     // No workstation number: PCLocal missing.
     PostoDiLavoro() = default;
-    // ErroreStampa when `testo` is refused.
+    // An Errore of the request when `testo` is refused.
     explicit PostoDiLavoro(QString testo);
 
     // The text form: the value exactly as set.

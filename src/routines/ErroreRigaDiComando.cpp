@@ -10,10 +10,8 @@ const QCommandLineOption* Trova(const QList<QCommandLineOption>& opzioni, const 
     return nullptr;
 }
 
-} // namespace
-
-QString ErroreRigaDiComando(const QCommandLineParser& parser, const QStringList& argomenti,
-                            const QList<QCommandLineOption>& opzioni) {
+QString Motivo(const QCommandLineParser& parser, const QStringList& argomenti,
+               const QList<QCommandLineOption>& opzioni) {
     if (const QStringList sconosciute = parser.unknownOptionNames(); !sconosciute.isEmpty()) {
         const QString& nome = sconosciute.front();
         return QStringLiteral("Opzione sconosciuta: %1%2. Usare --help per l'elenco delle opzioni.")
@@ -36,4 +34,11 @@ QString ErroreRigaDiComando(const QCommandLineParser& parser, const QStringList&
             return QStringLiteral("Manca il valore dell'opzione --%1.").arg(nome);
     }
     return QStringLiteral("Riga di comando non valida. Usare --help per l'elenco delle opzioni.");
+}
+
+} // namespace
+
+Errore ErroreRigaDiComando(const QCommandLineParser& parser, const QStringList& argomenti,
+                           const QList<QCommandLineOption>& opzioni) {
+    return Errore(GenereErrore::RigaDiComando, Motivo(parser, argomenti, opzioni));
 }

@@ -7,10 +7,11 @@ QString TitoloRifiuto(Rifiuto rifiuto) {
                                             : QStringLiteral("Data errata!");
 }
 
-QString TestoRifiuto(Rifiuto rifiuto) {
-    return rifiuto == Rifiuto::CamereErrate
-               ? QStringLiteral("Controllare l'intervallo di camere richiesto!")
-               : QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa");
+QStringList TestoRifiuto(Rifiuto rifiuto) {
+    if (rifiuto == Rifiuto::CamereErrate)
+        return {QStringLiteral("Controllare l'intervallo di camere richiesto!")};
+    return {QStringLiteral("La data deve essere inserita "),
+            QStringLiteral("nel formato gg/mm/aaaa")};
 }
 
 bool CamereInOrdine(const QString& primaCamera, const QString& ultimaCamera) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -12,9 +13,8 @@ enum class Rifiuto { CamereErrate, DataErrata };
 
 // The warning's title, as the message window shows it.
 QString TitoloRifiuto(Rifiuto rifiuto);
-// The warning's text; lines are separated by CR LF, as the message window
-// takes them.
-QString TestoRifiuto(Rifiuto rifiuto);
+// The warning's text, line by line.
+QStringList TestoRifiuto(Rifiuto rifiuto);
 
 // The room range is refused when the last room comes before the first, the
 // texts compared by character code (so 101 comes before 99); equal texts

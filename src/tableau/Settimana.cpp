@@ -1,20 +1,22 @@
 #include "tableau/Settimana.h"
 
+#include "routines/Errore.h"
 #include "routines/SetRoutine.h"
-#include "tableau/ErroreTableau.h"
+#include "tableau/ControlloRichiesta.h"
 
 Settimana Settimana::daTesto(const QString& data) {
     QString testo = data;
     if (!ControllaData(testo))
-        throw ErroreTableau(
-            QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"));
+        throw Errore(GenereErrore::Richiesta, TestoRifiuto(Rifiuto::DataErrata));
     const QDate primo(static_cast<int>(LeggiNumero(testo.mid(6, 4))),
                       static_cast<int>(LeggiNumero(testo.mid(3, 2))),
                       static_cast<int>(LeggiNumero(testo.mid(0, 2))));
     if (!primo.isValid())
-        throw ErroreTableau(QStringLiteral("La data %1 non esiste nel calendario.").arg(testo));
+        throw Errore(GenereErrore::Richiesta,
+                     QStringLiteral("La data %1 non esiste nel calendario.").arg(testo));
     if (primo.addDays(6).year() > 9999)
-        throw ErroreTableau(QStringLiteral("La settimana dal %1 supera l'anno 9999.").arg(testo));
+        throw Errore(GenereErrore::Richiesta,
+                     QStringLiteral("La settimana dal %1 supera l'anno 9999.").arg(testo));
     Settimana settimana;
     settimana.primo_ = primo;
     settimana.testo_ = testo;

@@ -11,7 +11,7 @@
 class Settimana {
   public:
     // From a start date gg/mm/aaaa (blanks around it are ignored).
-    // ErroreTableau when the text is no such date or the day is not in the
+    // An Errore of the request when the text is no such date or the day is not in the
     // calendar (29/02/2100), or the week would pass the year 9999.
     static Settimana daTesto(const QString& data);
 

@@ -2,8 +2,8 @@
 
 #include "print/FileStampa.h"
 #include "print/LeggiRighe.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
-#include "tableau/ErroreTableau.h"
 #include "tableau/ImpaginazioneTableau.h"
 #include "tableau/Intestazione.h"
 #include "tableau/OccupazioneSettimana.h"
@@ -13,13 +13,14 @@ namespace {
 void RichiediHotelETableau(SorgenteArchivi& archivi, std::int16_t hotel, std::int16_t tableau) {
     const Intestazione trovati = Intestazione::leggi(archivi, hotel, tableau);
     if (!trovati.hotel)
-        throw ErroreTableau(
+        throw Errore(
+            GenereErrore::Richiesta,
             QStringLiteral("L'hotel %1 non è nell'archivio AnagraficaHotels.mdb.").arg(hotel));
     if (!trovati.tableau)
-        throw ErroreTableau(
-            QStringLiteral("Il tableau %1 dell'hotel %2 non è nell'archivio Tableau.mdb.")
-                .arg(tableau)
-                .arg(hotel));
+        throw Errore(GenereErrore::Richiesta,
+                     QStringLiteral("Il tableau %1 dell'hotel %2 non è nell'archivio Tableau.mdb.")
+                         .arg(tableau)
+                         .arg(hotel));
 }
 
 } // namespace

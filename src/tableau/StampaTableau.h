@@ -16,15 +16,15 @@
 // the start date (gg/mm/aaaa). The tableau replaces the workstation's print
 // file; a failure at any point leaves the previous print file whole.
 //
-// Errors, each with an Italian message: ErroreTableau (a start date that is
-// no day of the calendar; it is an ErroreStampa), ErroreStampa (a
-// workstation number that cannot name the print file, a print file that
-// cannot be written), ErroreArchivio (a database file, table or field that
-// is missing or unreadable).
+// Errors, each an Errore with an Italian message, by kind: of the request (a
+// start date that is no day of the calendar, a workstation number that
+// cannot name the print file), of the print file (one that cannot be
+// written), of an archive (a database file, table or field that is missing
+// or unreadable).
 //
 // A hotel or tableau that the databases do not hold gives a tableau with a
 // bare title, as the window has it; with HotelETableau::SoloEsistenti it is
-// refused instead with an ErroreTableau that names it.
+// refused instead with an Errore of the request that names it.
 //
 // Returns the print file's lines as LeggiFileStampa would read them back
 // right after: what comes next in the same run (spreadsheet, PDF, print)
@@ -49,7 +49,7 @@ TableauScritto ScriviTableauConDati(const RichiestaTableau& richiesta, SorgenteA
 
 // The tableau's lines, in order, each handed to `riga` (without line end),
 // the moment of printing taken from Adesso(); returns the data they show.
-// ErroreTableau for a bad date.
+// An Errore of the request for a bad date.
 TableauDellaSettimana ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
                                      const ApriRaccolta& apriRaccolta,
                                      const std::function<void(const QString&)>& riga);

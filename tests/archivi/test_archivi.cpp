@@ -10,8 +10,8 @@
 
 #include "archivi/DBEngine.h"
 #include "archivi/Database.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/TrovaArchivio.h"
+#include "routines/Errore.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ namespace {
 QString errore(const std::function<void()>& azione) {
     try {
         azione();
-    } catch (const ErroreArchivio& e) {
+    } catch (const Errore& e) {
         return e.messaggio();
     }
     return {};

@@ -7,9 +7,9 @@
 
 #include "archivi/DBEngine.h"
 #include "archivi/Database.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
+#include "routines/Errore.h"
 
 #include <QProcess>
 

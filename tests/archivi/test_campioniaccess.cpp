@@ -9,10 +9,10 @@
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
 #include "archivi/IntestazioneJet.h"
 #include "archivi/PagineJet.h"
+#include "routines/Errore.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -469,7 +469,7 @@ TEST(CampioniAccessAggiuntivi, ProtezioneECodePage) {
     const auto messaggio = [](const QString& percorso) {
         try {
             FileJet file(percorso);
-        } catch (const ErroreArchivio& errore) {
+        } catch (const Errore& errore) {
             return errore.messaggio();
         }
         return QString();

@@ -1,4 +1,4 @@
-// Damaged, truncated and foreign files: every one must raise ErroreArchivio
+// Damaged, truncated and foreign files: every one must raise an archive Errore
 // naming the file, or read normally when the damage misses what is read;
 // never crash or read outside the file (this suite also runs under
 // AddressSanitizer).
@@ -9,11 +9,11 @@
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
 #include "archivi/PagineJet.h"
 #include "archivi/RigheJet.h"
 #include "archivi/ScomposizioneRiga.h"
+#include "routines/Errore.h"
 
 #include <QFile>
 
@@ -40,7 +40,7 @@ QString leggiTutto(const QString& percorso) {
             (void)file.leggi(tabella);
         }
         return {};
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         return errore.messaggio();
     }
 }

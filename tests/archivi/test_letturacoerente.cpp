@@ -7,9 +7,9 @@
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
-#include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
+#include "routines/Errore.h"
 
 #include <QFile>
 
@@ -145,7 +145,7 @@ char statoLetto(const Tabella& tabella) {
     return prima == u'A' || prima == u'B' ? static_cast<char>(prima.unicode()) : '?';
 }
 
-bool inModifica(const ErroreArchivio& errore) {
+bool inModifica(const Errore& errore) {
     return errore.messaggio().contains(u"in corso di modifica da parte di un altro programma");
 }
 
@@ -167,7 +167,7 @@ TEST(LetturaCoerente, RiscritturaInPostoMaiMescolata) {
             const FileJet file(percorso);
             const char letto = statoLetto(file.leggi(QStringLiteral("Camere")));
             EXPECT_NE(letto, '?') << "righe di due stati del file in una lettura";
-        } catch (const ErroreArchivio& errore) {
+        } catch (const Errore& errore) {
             EXPECT_TRUE(inModifica(errore) && !inQuiete) << errore.messaggio().toStdString();
         }
     };
@@ -199,7 +199,7 @@ TEST(LetturaCoerente, FileCheNonSiFermaMaiSegnalato) {
     try {
         (void)file.leggi(QStringLiteral("Camere"));
         ADD_FAILURE() << "letto un file che cambia di continuo";
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         EXPECT_TRUE(inModifica(errore)) << errore.messaggio().toStdString();
         EXPECT_TRUE(errore.messaggio().contains(u"Camere.mdb")) << errore.messaggio().toStdString();
     }
@@ -231,7 +231,7 @@ TEST(LetturaCoerente, ScrittoreFermoAMetaNonEDanno) {
     });
     try {
         EXPECT_EQ(statoLetto(FileJet(percorso).leggi(QStringLiteral("Camere"))), 'A');
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         ADD_FAILURE() << errore.messaggio().toStdString();
     }
     ripresa.join();
@@ -240,7 +240,7 @@ TEST(LetturaCoerente, ScrittoreFermoAMetaNonEDanno) {
     try {
         (void)FileJet(percorso).leggi(QStringLiteral("Camere"));
         ADD_FAILURE() << "letto un file danneggiato";
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         EXPECT_FALSE(inModifica(errore)) << errore.messaggio().toStdString();
     }
 }

@@ -7,8 +7,8 @@
 #include "util/StampaQString.h"
 
 #include "archivi/Criterio.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/Recordset.h"
+#include "routines/Errore.h"
 
 #include <QDate>
 
@@ -57,7 +57,7 @@ TEST(Ricerca, FindFirstEFindNextInOrdineFinoANoMatch) {
     EXPECT_TRUE(righe.NoMatch());
     righe.FindNext(tableau1); // past the end it stays there
     EXPECT_TRUE(righe.NoMatch());
-    EXPECT_THROW(righe.Campo(QStringLiteral("NumeroCamera")), ErroreArchivio);
+    EXPECT_THROW(righe.Campo(QStringLiteral("NumeroCamera")), Errore);
     righe.FindFirst(tableau1); // and FindFirst starts again
     EXPECT_FALSE(righe.NoMatch());
     EXPECT_EQ(righe.Campo(QStringLiteral("NumeroCamera")), Valore(u"99"));
@@ -129,12 +129,12 @@ TEST(Ricerca, EOIn) {
 
 TEST(Ricerca, CampoInesistente) {
     Recordset righe = camere();
-    EXPECT_THROW(righe.FindFirst(Campo(QStringLiteral("Piano")) == Valore(1)), ErroreArchivio);
+    EXPECT_THROW(righe.FindFirst(Campo(QStringLiteral("Piano")) == Valore(1)), Errore);
     righe.FindFirst(Campo(QStringLiteral("NumeroHotel")) == Valore(1));
     try {
         (void)righe.Campo(QStringLiteral("Piano"));
         ADD_FAILURE() << "nessun errore";
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         EXPECT_EQ(errore.messaggio(), u"Campo non trovato: Piano nella tabella NumeriCamere");
     }
     EXPECT_EQ(righe.Campo(QStringLiteral("numerocamera")), Valore(u"99"));
@@ -164,7 +164,7 @@ TEST(Ordinamento, PiuChiaviDiscendentiEStabile) {
               (std::vector<Valore>{Valore(u"12"), Valore(u"100"), Valore(u"101"), Valore(u"O'Hara"),
                                    Valore(u"99"), Valore(), Valore(u"1000")}));
     righe.setSort(QStringLiteral("[Piano]"));
-    EXPECT_THROW((void)righe.OpenRecordset(), ErroreArchivio);
+    EXPECT_THROW((void)righe.OpenRecordset(), Errore);
 }
 
 // A floating-point field may hold a NaN (a damaged file, a division stored

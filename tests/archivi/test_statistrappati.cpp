@@ -9,10 +9,10 @@
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
 #include "archivi/RigheJet.h"
 #include "demo/GeneraDemo.h"
+#include "routines/Errore.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +45,7 @@ using Lettura = std::variant<std::vector<std::vector<Valore>>, QString>;
 Lettura Leggi(const QString& percorso) {
     try {
         return FileJet(percorso).leggi(Tabella).righe;
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         return errore.messaggio();
     }
 }

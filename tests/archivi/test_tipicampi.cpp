@@ -1,7 +1,7 @@
 // Comparisons between kinds Jet cannot compare: a text or memo field with a
 // number, a numeric or date field with a text, binary data with anything.
 // Jet refuses such a search ("data type mismatch"); the layer raises
-// ErroreArchivio naming the field, the table, the file and both kinds,
+// an archive Errore naming the field, the table, the file and both kinds,
 // decided from the column types before any row is read. Null values, NaNs
 // and numbers of different kinds keep comparing as before.
 
@@ -11,9 +11,9 @@
 
 #include "archivi/DBEngine.h"
 #include "archivi/Database.h"
-#include "archivi/ErroreArchivio.h"
 #include "archivi/FileJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
+#include "routines/Errore.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +25,11 @@ QString daUtf8(const char* testo) {
     return QString::fromUtf8(testo);
 }
 
-// The message of the ErroreArchivio that `lavoro` raises; empty when none.
+// The message of the archive Errore that `lavoro` raises; empty when none.
 template <typename F> QString erroreDi(F lavoro) {
     try {
         lavoro();
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         return errore.messaggio();
     }
     return {};

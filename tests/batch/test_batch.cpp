@@ -38,7 +38,7 @@ TEST(OpzioniBatch, RigheDiComandoErrate) {
     const auto messaggio = [](const QStringList& argomenti) {
         try {
             LeggiOpzioniBatch(argomenti);
-        } catch (const ErroreOpzioni& errore) {
+        } catch (const Errore& errore) {
             return errore.messaggio();
         }
         return QString();

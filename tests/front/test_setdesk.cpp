@@ -8,7 +8,7 @@
 #include "mdbwriter/ScrittoreMdb.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
 #include "ui/UtenteSostituito.h"
@@ -445,7 +445,8 @@ void TestSetDesk::erroreDellaStampaSegnalato() {
     ScriviArchiviDiProva();
     apri();
     menuDiStampa = [] {
-        throw ErroreStampa(QStringLiteral("Impossibile scrivere il file di stampa FD1"));
+        throw Errore(GenereErrore::FileStampa,
+                     QStringLiteral("Impossibile scrivere il file di stampa FD1"));
     };
     risposte->Accoda(Risposta::Ok);
     Clic(desk->Tasto(SetDesk::Comando::Stampa));

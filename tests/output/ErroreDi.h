@@ -1,14 +1,14 @@
 #pragma once
 
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 
 #include <QString>
 
-// The message of the ErroreStampa that `azione` raises; empty when it raises none.
+// The message of the Errore that `azione` raises; empty when it raises none.
 template <typename Azione> QString ErroreDi(Azione&& azione) {
     try {
         azione();
-    } catch (const ErroreStampa& errore) {
+    } catch (const Errore& errore) {
         return errore.messaggio();
     }
     return {};

@@ -1,8 +1,8 @@
 #include "output/ConvertiXLS.h"
 
 #include "DatiDiProva.h"
-#include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
+#include "routines/Errore.h"
 #include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
@@ -94,7 +94,7 @@ TEST_F(ConvertiXLSTest, MissingPrintFileLeavesThePreviousSpreadsheet) {
     try {
         ConvertiXLS(QStringLiteral("fd9"), posto_);
         FAIL() << "no error for a missing print file";
-    } catch (const ErroreStampa& errore) {
+    } catch (const Errore& errore) {
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("fd9"))) << errore.what();
     }
     EXPECT_EQ(cartella_.leggi(QStringLiteral("fd7.csv")), QByteArray("precedente\r\n"));
@@ -103,5 +103,5 @@ TEST_F(ConvertiXLSTest, MissingPrintFileLeavesThePreviousSpreadsheet) {
 TEST_F(ConvertiXLSTest, UnwritableSpreadsheetIsReported) {
     // A folder in the spreadsheet file's place cannot be replaced.
     ASSERT_TRUE(QDir(cartella_.percorso()).mkdir(QStringLiteral("fd7.csv")));
-    EXPECT_THROW(ConvertiXLS(QStringLiteral("FD7"), posto_), ErroreStampa);
+    EXPECT_THROW(ConvertiXLS(QStringLiteral("FD7"), posto_), Errore);
 }

@@ -1,7 +1,7 @@
 #include "output/FlussoDiretto.h"
 
 #include "DatiDiProva.h"
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 #include "routines/TestoAnsi.h"
 #include "util/StampaQString.h"
 
@@ -107,10 +107,10 @@ TEST(FlussoDiretto, SetupCodesMustBeByteValues) {
     try {
         Flusso(RigheNumerate(1), imp);
         FAIL() << "a code of 256 was sent";
-    } catch (const ErroreStampa& errore) {
+    } catch (const Errore& errore) {
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Ufficio\""))) << errore.what();
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("256"))) << errore.what();
     }
     imp.codiciImpostazione = {-1, 0, 0, 0, 0};
-    EXPECT_THROW(Flusso(RigheNumerate(1), imp), ErroreStampa);
+    EXPECT_THROW(Flusso(RigheNumerate(1), imp), Errore);
 }

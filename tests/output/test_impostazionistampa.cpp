@@ -3,8 +3,8 @@
 #include "mdbwriter/ScrittoreMdb.h"
 #include "output/FlussoDiretto.h"
 #include "output/StampaDriver.h"
-#include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
+#include "routines/Errore.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -129,11 +129,10 @@ TEST_F(ImpostazioniStampaTest, UnknownDestinationIsToldAndNothingPrinted) {
     try {
         StampaFile(richiesta_);
         FAIL() << "no error for an unknown destination";
-    } catch (const ErroreStampa& errore) {
+    } catch (const Errore& errore) {
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Cucina\""))) << errore.what();
     }
-    EXPECT_THROW(StampaFileInPdf(richiesta_, cartella_.percorso(QStringLiteral("x.pdf"))),
-                 ErroreStampa);
+    EXPECT_THROW(StampaFileInPdf(richiesta_, cartella_.percorso(QStringLiteral("x.pdf"))), Errore);
     EXPECT_FALSE(QFileInfo::exists(cartella_.percorso(QStringLiteral("x.pdf"))));
 }
 

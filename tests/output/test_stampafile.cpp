@@ -2,8 +2,8 @@
 
 #include "ErroreDi.h"
 #include "print/Destinazioni.h"
-#include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
+#include "routines/Errore.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 

@@ -2,7 +2,7 @@
 
 #include "DatiDiProva.h"
 #include "StrumentiPdf.h"
-#include "print/ErroreStampa.h"
+#include "routines/Errore.h"
 #include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
@@ -192,7 +192,7 @@ TEST_F(StampaPdf, UnwritableFileIsReportedAndNothingIsLeft) {
         StampaSuFilePdf({QStringLiteral("x")}, Impostazioni(60, 0), pdf,
                         QStringLiteral("Archivio PDF"));
         FAIL() << "no error for an unwritable file";
-    } catch (const ErroreStampa& errore) {
+    } catch (const Errore& errore) {
         EXPECT_TRUE(errore.messaggio().contains(QStringLiteral("\"Archivio PDF\"")))
             << errore.what();
         EXPECT_TRUE(errore.messaggio().contains(pdf)) << errore.what();

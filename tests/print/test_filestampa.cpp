@@ -1,5 +1,5 @@
-#include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
+#include "routines/Errore.h"
 #include "routines/TestoAnsi.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
@@ -83,7 +83,7 @@ TEST(FileStampa, ScritturaInterrottaDalSistema) {
         for (int i = 0; i < 1000; ++i)
             scrittura.scriviRiga(QString(130, u'x'));
         scrittura.conferma();
-    } catch (const ErroreStampa& errore) {
+    } catch (const Errore& errore) {
         messaggio = errore.messaggio();
     }
     setrlimit(RLIMIT_FSIZE, &limite);
@@ -118,7 +118,7 @@ TEST(FileStampa, PermessiDelFilePrecedente) {
 TEST(FileStampa, NomeOccupatoDaUnaCartella) {
     CartellaDiProva cartella;
     QDir().mkdir("FD3");
-    EXPECT_THROW(ScriviFileStampa(kTre, "nuovo\r\n"), ErroreStampa);
+    EXPECT_THROW(ScriviFileStampa(kTre, "nuovo\r\n"), Errore);
     EXPECT_TRUE(QDir("FD3").exists());
 }
 

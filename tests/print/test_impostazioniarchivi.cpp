@@ -1,10 +1,10 @@
-#include "archivi/ErroreArchivio.h"
 #include "mdbwriter/ScrittoreMdb.h"
 #include "print/CodiciStampante.h"
 #include "print/Destinazioni.h"
 #include "print/LungPag.h"
 #include "print/OpzioniStampa.h"
 #include "print/VariabiliDiProva.h"
+#include "routines/Errore.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -148,7 +148,7 @@ TEST_F(ImpostazioniArchivi, OpzioniDellHotel1) {
 
 TEST_F(ImpostazioniArchivi, ArchivioMancante) {
     QFile::remove("Contatori.mdb");
-    EXPECT_THROW(LungPag(1, true), ErroreArchivio);
+    EXPECT_THROW(LungPag(1, true), Errore);
 }
 
 } // namespace

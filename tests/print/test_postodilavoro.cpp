@@ -1,7 +1,7 @@
-#include "print/ErroreStampa.h"
 #include "print/NomiFile.h"
 #include "print/PostoDiLavoro.h"
 #include "print/VariabiliDiProva.h"
+#include "routines/Errore.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ TEST(PostoDiLavoro, ValoriCheEsconoDallaCartellaRifiutati) {
         try {
             PostoDiLavoro posto(valore);
             ADD_FAILURE() << "accepted: " << valore.toStdString();
-        } catch (const ErroreStampa& errore) {
+        } catch (const Errore& errore) {
             EXPECT_TRUE(errore.messaggio().contains(u"PCLocal"))
                 << errore.messaggio().toStdString();
             EXPECT_TRUE(errore.messaggio().contains(u"Nessun file è stato scritto"));
@@ -58,7 +58,7 @@ TEST(PostoDiLavoro, ValoriCheEsconoDallaCartellaRifiutati) {
     // Control characters are shown by their code, so that the message is readable.
     try {
         PostoDiLavoro posto(QStringLiteral("3\n"));
-    } catch (const ErroreStampa& errore) {
+    } catch (const Errore& errore) {
         EXPECT_TRUE(errore.messaggio().contains(u"\"3[0A]\"")) << errore.messaggio().toStdString();
     }
     // Dots, blanks and letters on their own stay part of an ordinary name.
@@ -71,7 +71,7 @@ TEST(PostoDiLavoro, RifiutoDallAmbiente) {
     VariabiliDiProva ambiente;
     ambiente.togli("PCLocal");
     ambiente.imposta("PCLocal", "../../etc/x");
-    EXPECT_THROW(PostoDiLavoro::corrente(), ErroreStampa);
+    EXPECT_THROW(PostoDiLavoro::corrente(), Errore);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "archivi/ErroreArchivio.h"
+#include "routines/Errore.h"
 #include "tableau/OccupazioneSettimana.h"
 #include "tableau/SuiteDiProva.h"
 #include "tableau/TableauDiRiferimento.h"
@@ -253,7 +253,7 @@ TEST_P(Occupazione, CampiDiGenereInattesoRifiutati) {
         try {
             (void)settimana();
             ADD_FAILURE() << "nessun errore";
-        } catch (const ErroreArchivio& errore) {
+        } catch (const Errore& errore) {
             // The field of a join may be named in either table.
             EXPECT_TRUE(errore.messaggio().startsWith(
                 QStringLiteral("Tipo di dati non corrispondente: il campo %1 della tabella ")

@@ -1,5 +1,5 @@
+#include "routines/Errore.h"
 #include "routines/SetRoutine.h"
-#include "tableau/ErroreTableau.h"
 #include "tableau/Settimana.h"
 #include "util/StampaQString.h"
 
@@ -38,10 +38,10 @@ TEST(Settimana, FineDiMeseDiAnnoEBisestile) {
 TEST(Settimana, DateRifiutate) {
     for (const char* data :
          {"31/02/2026", "1/2/2026", "00/01/2026", "", "29/02/1900", "29/02/2100", "27/12/9999"})
-        EXPECT_THROW(Settimana::daTesto(QString::fromLatin1(data)), ErroreTableau) << data;
+        EXPECT_THROW(Settimana::daTesto(QString::fromLatin1(data)), Errore) << data;
     try {
         Settimana::daTesto(QStringLiteral("29/02/2100"));
-    } catch (const ErroreTableau& errore) {
+    } catch (const Errore& errore) {
         EXPECT_EQ(errore.messaggio(), "La data 29/02/2100 non esiste nel calendario.");
     }
 }

@@ -1,7 +1,6 @@
-#include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
 #include "print/VariabiliDiProva.h"
-#include "tableau/ErroreTableau.h"
+#include "routines/Errore.h"
 #include "tableau/OccupazioneSettimana.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/SuiteDiProva.h"
@@ -73,10 +72,10 @@ TEST_F(StampaTableauTest, NomeDelFileDalTestoDiPCLocal) {
 
 TEST_F(StampaTableauTest, PCLocalRifiutatoNienteScritto) {
     ambiente_.imposta("PCLocal", "../fuori");
-    EXPECT_THROW(scrivi(kPiccola), ErroreStampa);
+    EXPECT_THROW(scrivi(kPiccola), Errore);
     EXPECT_THROW(StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"),
                                QStringLiteral("07/01/2026")),
-                 ErroreStampa);
+                 Errore);
     EXPECT_TRUE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_TRUE(QDir("..").entryList({"fuori*"}).isEmpty());
 }
@@ -111,7 +110,7 @@ TEST_F(StampaTableauTest, DataNonValidaNienteScritto) {
     for (const char* data : {"31/02/2026", "7/1/2026", "29/02/2100", "28/12/9999"}) {
         RichiestaTableau richiesta = kPiccola;
         richiesta.data = QString::fromLatin1(data);
-        EXPECT_THROW(scrivi(richiesta), ErroreTableau) << data;
+        EXPECT_THROW(scrivi(richiesta), Errore) << data;
     }
     EXPECT_TRUE(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
 }

@@ -1,5 +1,5 @@
-#include "archivi/ErroreArchivio.h"
 #include "print/VariabiliDiProva.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
 #include "tableau/SuiteDiProva.h"
@@ -60,7 +60,7 @@ TEST_F(TableauSuArchivi, ArchivioMancanteNominato) {
         StampaTableau(1, 2, QStringLiteral("100"), QStringLiteral("200"),
                       QStringLiteral("07/01/2026"));
         ADD_FAILURE() << "no error";
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         EXPECT_TRUE(errore.messaggio().contains(u"Scheda_Prenotazione.mdb"))
             << errore.messaggio().toStdString();
     }

@@ -3,8 +3,8 @@
 #include "StrumentiMdb.h"
 
 #include "archivi/DBEngine.h"
-#include "archivi/ErroreArchivio.h"
 #include "demo/GeneraDemo.h"
+#include "routines/Errore.h"
 #include "util/CartellaDiProva.h"
 #include "util/StampaQString.h"
 
@@ -56,7 +56,7 @@ std::vector<Riga> Leggi(const QString& file, const QString& tabella) {
         int indice = -1;
         try {
             indice = rs.IndiceCampo(campo);
-        } catch (const ErroreArchivio&) {
+        } catch (const Errore&) {
             continue;
         }
         for (std::size_t i = 0; i < righe.size(); ++i)

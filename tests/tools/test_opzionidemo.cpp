@@ -1,9 +1,8 @@
 #include "demo/OpzioniDemo.h"
+#include "routines/Errore.h"
 #include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
-
-#include <stdexcept>
 
 namespace {
 const QDate Oggi(2026, 12, 8);
@@ -36,7 +35,7 @@ TEST(OpzioniDemo, RigaDiComandoErrata) {
           QStringList{"--data", "2026-01-05", "x"}, QStringList{"--seme", "uno", "x"},
           QStringList{"--camere", "-1", "x"}, QStringList{"--anni", "0", "x"},
           QStringList{"--sconosciuta", "x"}})
-        EXPECT_THROW(Leggi(errata), std::invalid_argument) << errata.join(' ').toStdString();
+        EXPECT_THROW(Leggi(errata), Errore) << errata.join(' ').toStdString();
 }
 
 // --help, -h and --version are answered rather than refused, whatever else
@@ -50,8 +49,8 @@ TEST(OpzioniDemo, AiutoVersioneEMessaggiInItaliano) {
     const auto messaggio = [](const QStringList& argomenti) {
         try {
             Leggi(argomenti);
-        } catch (const std::invalid_argument& errore) {
-            return QString::fromStdString(errore.what());
+        } catch (const Errore& errore) {
+            return errore.messaggio();
         }
         return QString();
     };

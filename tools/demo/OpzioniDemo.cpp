@@ -4,16 +4,14 @@
 
 #include <QCommandLineParser>
 
-#include <stdexcept>
-
 namespace {
 
 const QString kUso =
     QStringLiteral("Uso: genera-demo CARTELLA [--data GG/MM/AAAA] [--seme N] [--camere N --anni N "
                    "--camere-per-tableau N]");
 
-[[noreturn]] void Errore(const QString& messaggio) {
-    throw std::invalid_argument(messaggio.toStdString());
+[[noreturn]] void Rifiuta(const QString& messaggio) {
+    throw Errore(GenereErrore::RigaDiComando, messaggio);
 }
 
 QList<QCommandLineOption> Opzioni() {
@@ -42,11 +40,11 @@ int Intero(const QCommandLineParser& p, const QString& nome, int minimo, int mas
     bool ok = false;
     const int n = p.value(nome).toInt(&ok);
     if (!ok || n < minimo || n > massimo)
-        Errore(QStringLiteral("Il valore di --%1 deve essere un numero da %2 a %3, non \"%4\".")
-                   .arg(nome)
-                   .arg(minimo)
-                   .arg(massimo)
-                   .arg(p.value(nome)));
+        Rifiuta(QStringLiteral("Il valore di --%1 deve essere un numero da %2 a %3, non \"%4\".")
+                    .arg(nome)
+                    .arg(minimo)
+                    .arg(massimo)
+                    .arg(p.value(nome)));
     return n;
 }
 
@@ -57,7 +55,7 @@ OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi) {
     const QList<QCommandLineOption> opzioni = Opzioni();
     p.addOptions(opzioni);
     if (!p.parse(argomenti))
-        Errore(ErroreRigaDiComando(p, argomenti.mid(1), opzioni));
+        throw ErroreRigaDiComando(p, argomenti.mid(1), opzioni);
 
     OpzioniDemo o;
     o.aiuto = p.isSet(QStringLiteral("help"));
@@ -65,22 +63,23 @@ OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi) {
     if (o.aiuto || o.versione)
         return o;
     if (p.positionalArguments().size() != 1)
-        Errore(kUso + QStringLiteral("\nUsare --help per l'aiuto."));
+        throw Errore(GenereErrore::RigaDiComando,
+                     {kUso, QStringLiteral("Usare --help per l'aiuto.")});
     o.cartella = p.positionalArguments().front();
     o.riferimento = oggi;
     if (p.isSet(QStringLiteral("data"))) {
         o.riferimento =
             QDate::fromString(p.value(QStringLiteral("data")), QStringLiteral("dd/MM/yyyy"));
         if (!o.riferimento.isValid())
-            Errore(
+            Rifiuta(
                 QStringLiteral("Il valore di --data deve essere una data gg/mm/aaaa, non \"%1\".")
                     .arg(p.value(QStringLiteral("data"))));
     }
     bool ok = false;
     o.seme = p.value(QStringLiteral("seme")).toULongLong(&ok);
     if (!ok)
-        Errore(QStringLiteral("Il valore di --seme deve essere un numero, non \"%1\".")
-                   .arg(p.value(QStringLiteral("seme"))));
+        Rifiuta(QStringLiteral("Il valore di --seme deve essere un numero, non \"%1\".")
+                    .arg(p.value(QStringLiteral("seme"))));
     o.camere = Intero(p, QStringLiteral("camere"), 0, 20000);
     o.anni = Intero(p, QStringLiteral("anni"), 1, 30);
     o.camerePerTableau = Intero(p, QStringLiteral("camere-per-tableau"), 1, 20000);

@@ -23,8 +23,8 @@ struct OpzioniDemo {
 
 // Reads `genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N]
 // [--anni N] [--camere-per-tableau N]`, or --help (-h) or --version, the
-// program's name first; `oggi` is the default reference day. Raises
-// std::invalid_argument with an Italian message for a bad command line.
+// program's name first; `oggi` is the default reference day. Raises a
+// command-line Errore, with an Italian message, for a bad command line.
 OpzioniDemo LeggiOpzioniDemo(const QStringList& argomenti, const QDate& oggi);
 
 // The text of --help, Italian.

@@ -1,16 +1,19 @@
 #include "demo/GeneraDemo.h"
 #include "mdbwriter/ErroreScrittura.h"
+#include "routines/Errore.h"
+#include "routines/ScriviMessaggio.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QTextStream>
 
 #include <cstdio>
-#include <stdexcept>
 
 // genera-demo CARTELLA [--data gg/mm/aaaa] [--seme N] [--camere N --anni N
 // --camere-per-tableau N]
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QTextStream errori(stderr);
     try {
         const OpzioniDemo opzioni = LeggiOpzioniDemo(app.arguments(), QDate::currentDate());
         if (opzioni.aiuto || opzioni.versione) {
@@ -23,11 +26,11 @@ int main(int argc, char** argv) {
         std::printf("%s: %lld archivi scritti\n", qUtf8Printable(opzioni.cartella),
                     static_cast<long long>(file.size()));
         return 0;
-    } catch (const std::invalid_argument& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 2;
-    } catch (const ErroreScrittura& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+    } catch (const Errore& errore) {
+        ScriviMessaggio(errori, errore.righe());
+        return errore.genere() == GenereErrore::RigaDiComando ? 2 : 1;
+    } catch (const ErroreScrittura& errore) {
+        ScriviMessaggio(errori, {QString::fromStdString(errore.what())});
         return 1;
     }
 }

@@ -34,12 +34,12 @@ void esercita(Recordset righe) {
             (void)righe.Campo(QStringLiteral("NumeroHotel"));
             righe.FindNext(tutti);
         }
-    } catch (const ErroreArchivio&) {
+    } catch (const Errore&) {
     }
     try {
         righe.setSort(QStringLiteral("[NumeroCamera]"));
         (void)righe.OpenRecordset();
-    } catch (const ErroreArchivio&) {
+    } catch (const Errore&) {
     }
 }
 
@@ -74,10 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
                         Campo(QStringLiteral("DataPartenza")) > Valore(QStringLiteral("20261208")),
                     std::nullopt};
                 esercita(archivio.OpenRecordset(settimana));
-            } catch (const ErroreArchivio&) {
+            } catch (const Errore&) {
             }
         }
-    } catch (const ErroreArchivio&) {
+    } catch (const Errore&) {
     }
     return 0;
 }

@@ -17,10 +17,10 @@
 #include "output/StampaFile.h"
 #include "output/StampaPdf.h"
 #include "print/CodiciStampante.h"
-#include "print/ErroreStampa.h"
 #include "print/FileImpostazioni.h"
 #include "print/LeggiRighe.h"
 #include "print/NomiFile.h"
+#include "routines/Errore.h"
 #include "vistastampa/VistaStampa.h"
 
 #include <QDir>
@@ -112,7 +112,7 @@ void esercita(Pezzi& pezzi) {
     RichiestaStampa richiesta;
     try {
         richiesta.posto = PostoDiLavoro(QString::fromUtf8(posto));
-    } catch (const ErroreStampa&) {
+    } catch (const Errore&) {
         return;
     }
     const auto scelta = [&scelte](int i) {
@@ -134,7 +134,7 @@ void esercita(Pezzi& pezzi) {
 
     try {
         (void)ConvertiXLS(nomeStampa, richiesta.posto);
-    } catch (const ErroreStampa&) {
+    } catch (const Errore&) {
     }
     const std::optional<QStringList> righe = LeggiRighe(nomeStampa);
     if (!righe)
@@ -145,14 +145,14 @@ void esercita(Pezzi& pezzi) {
     try {
         (void)FlussoDiretto(righe, PerLUscitaDiretta(richiesta, impostazioni),
                             QStringLiteral("Fuzz"));
-    } catch (const ErroreStampa&) {
+    } catch (const Errore&) {
     }
     // Pages are slow to make: only a print file's first lines go to the PDF.
     if (scelta(3) & 1) {
         try {
             StampaSuFilePdf(righe->mid(0, 150), PerIlDriver(richiesta, impostazioni),
                             QStringLiteral("Prova.pdf"), QStringLiteral("Fuzz"));
-        } catch (const ErroreStampa&) {
+        } catch (const Errore&) {
         }
     }
 }

@@ -8,14 +8,17 @@
 // opened; and it closes the print menu and the preview with Esc.
 
 #include "archivi/DBEngine.h"
-#include "archivi/ErroreArchivio.h"
 #include "front/SetDesk.h"
 #include "front/VoceElenco.h"
 #include "menu/MenuStampa.h"
 #include "msgbox/MsgBox_Routine.h"
+#include "msgbox/TitoloErrore.h"
 #include "preview/Anteprima.h"
 #include "print/PostoDiLavoro.h"
+#include "routines/Errore.h"
 #include "routines/Orologio.h"
+#include "routines/TestoInFinestra.h"
+#include "tableau/ControlloRichiesta.h"
 #include "tableau/StampaTableau.h"
 
 #include <QApplication>
@@ -87,9 +90,9 @@ void fotografaNomeLungo(SetDesk& scelta) {
 void fotografaMessaggioArchivio() {
     try {
         DBEngine::istanza().OpenDatabase(QStringLiteral("ArchivioCheNonCe.mdb"));
-    } catch (const ErroreArchivio& errore) {
+    } catch (const Errore& errore) {
         fotografaEChiudi(QStringLiteral("messaggio-archivio"));
-        Messaggio(errore.messaggio(), Stile::Avviso, QStringLiteral("Archivio non disponibile"));
+        Messaggio(TestoInFinestra(errore.righe()), Stile::Avviso, TitoloArchivio());
     }
 }
 
@@ -142,8 +145,8 @@ int main(int argc, char** argv) {
             fotografaNomeLungo(scelta);
 
         fotografaEChiudi(QStringLiteral("messaggio"));
-        Messaggio(QStringLiteral("La data deve essere inserita \r\nnel formato gg/mm/aaaa"),
-                  Stile::Avviso, QStringLiteral("Data errata!"));
+        Messaggio(TestoInFinestra(TestoRifiuto(Rifiuto::DataErrata)), Stile::Avviso,
+                  TitoloRifiuto(Rifiuto::DataErrata));
         if (stati)
             fotografaMessaggioArchivio();
 

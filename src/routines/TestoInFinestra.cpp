@@ -1,0 +1,5 @@
+#include "routines/TestoInFinestra.h"
+
+QString TestoInFinestra(const QStringList& righe) {
+    return righe.join(QStringLiteral("\r\n"));
+}
