@@ -2,6 +2,7 @@
 
 #include "batch/EseguiBatch.h"
 #include "routines/MotivoDiSistema.h"
+#include "routines/ScriviMessaggio.h"
 
 #include <QTextStream>
 
@@ -22,7 +23,8 @@ int AvviaConCaratteri(char** argv) {
     const int causa = errore ? errore.value() : errno;
     QTextStream errori(stderr);
     errori.setEncoding(QStringConverter::Utf8);
-    errori << "Errore imprevisto del programma: " << QString::fromStdString(programma.string())
-           << " non avviato (" << MotivoDiSistema(causa) << ").\n";
+    ScriviMessaggio(errori,
+                    {QStringLiteral("Errore imprevisto del programma: %1 non avviato (%2).")
+                         .arg(QString::fromStdString(programma.string()), MotivoDiSistema(causa))});
     return ErroreImprevisto;
 }
