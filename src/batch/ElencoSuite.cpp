@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
 
 struct TableauElencato {
@@ -24,21 +22,21 @@ qsizetype Cifre(const VoceDiScelta& voce) {
 }
 
 QString Camere(const IntervalloCamere& camere) {
-    return camere.conCamere ? u"camere da %1 a %2"_s.arg(camere.prima, camere.ultima)
-                            : u"nessuna camera da letto"_s;
+    return camere.conCamere ? QStringLiteral("camere da %1 a %2").arg(camere.prima, camere.ultima)
+                            : QStringLiteral("nessuna camera da letto");
 }
 
 } // namespace
 
 QString ElencoSuite() {
-    Database anagrafica = DBEngine::istanza().OpenDatabase(u"AnagraficaHotels.mdb"_s);
-    Recordset hotels = anagrafica.OpenRecordset(u"AnagraficaHotels"_s);
-    Database archivioTableau = DBEngine::istanza().OpenDatabase(u"Tableau.mdb"_s);
-    Recordset tableau = archivioTableau.OpenRecordset(u"Tableau"_s);
-    Database numeri = DBEngine::istanza().OpenDatabase(u"NumeriCamere.mdb"_s);
-    Recordset camere = numeri.OpenRecordset(u"NumeriCamere"_s);
-    Database tipi = DBEngine::istanza().OpenDatabase(u"TipiCamere.mdb"_s);
-    Recordset tipiCamere = tipi.OpenRecordset(u"TipiCamere"_s);
+    Database anagrafica = DBEngine::istanza().OpenDatabase(QStringLiteral("AnagraficaHotels.mdb"));
+    Recordset hotels = anagrafica.OpenRecordset(QStringLiteral("AnagraficaHotels"));
+    Database archivioTableau = DBEngine::istanza().OpenDatabase(QStringLiteral("Tableau.mdb"));
+    Recordset tableau = archivioTableau.OpenRecordset(QStringLiteral("Tableau"));
+    Database numeri = DBEngine::istanza().OpenDatabase(QStringLiteral("NumeriCamere.mdb"));
+    Recordset camere = numeri.OpenRecordset(QStringLiteral("NumeriCamere"));
+    Database tipi = DBEngine::istanza().OpenDatabase(QStringLiteral("TipiCamere.mdb"));
+    Recordset tipiCamere = tipi.OpenRecordset(QStringLiteral("TipiCamere"));
 
     std::vector<HotelElencato> elenco;
     qsizetype cifreHotel = 1;
@@ -57,16 +55,18 @@ QString ElencoSuite() {
         }
     }
     if (elenco.empty())
-        return u"Nessun hotel con Numero maggiore di 0 in AnagraficaHotels.mdb.\n"_s;
+        return QStringLiteral("Nessun hotel con Numero maggiore di 0 in AnagraficaHotels.mdb.\n");
 
     QString testo;
     for (const HotelElencato& hotel : elenco) {
-        testo += u"Hotel %1  %2\n"_s.arg(hotel.voce.numero, static_cast<int>(cifreHotel))
+        testo += QStringLiteral("Hotel %1  %2\n")
+                     .arg(hotel.voce.numero, static_cast<int>(cifreHotel))
                      .arg(hotel.voce.nome);
         if (hotel.tableaux.empty())
-            testo += u"  nessun tableau\n"_s;
+            testo += QStringLiteral("  nessun tableau\n");
         for (const TableauElencato& t : hotel.tableaux)
-            testo += u"  Tableau %1  %2  %3\n"_s.arg(t.voce.numero, static_cast<int>(cifreTableau))
+            testo += QStringLiteral("  Tableau %1  %2  %3\n")
+                         .arg(t.voce.numero, static_cast<int>(cifreTableau))
                          .arg(t.voce.nome.leftJustified(descrizione), Camere(t.camere));
     }
     return testo;

@@ -13,19 +13,18 @@
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/ElenchiDiScelta.h"
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
-constexpr int Invio = 13;
+constexpr int kInvio = 13;
 
 // The databases the window keeps open, and the table of each it searches.
-const std::array<QString, 3> FileArchivi = {u"Tableau.mdb"_s, u"AnagraficaHotels.mdb"_s,
-                                            u"NumeriCamere.mdb"_s};
-const std::array<QString, 3> TabelleArchivi = {u"Tableau"_s, u"AnagraficaHotels"_s,
-                                               u"NumeriCamere"_s};
+const std::array<QString, 3> kFileArchivi = {QStringLiteral("Tableau.mdb"),
+                                             QStringLiteral("AnagraficaHotels.mdb"),
+                                             QStringLiteral("NumeriCamere.mdb")};
+const std::array<QString, 3> kTabelleArchivi = {
+    QStringLiteral("Tableau"), QStringLiteral("AnagraficaHotels"), QStringLiteral("NumeriCamere")};
 
 QString Oggi() {
-    return Adesso().date().toString(u"dd/MM/yyyy"_s);
+    return Adesso().date().toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 void Avvisa(Rifiuto rifiuto) {
@@ -35,12 +34,13 @@ void Avvisa(Rifiuto rifiuto) {
 // Said when the databases are not all there at start: the program was most
 // likely started in another folder than the suite's.
 QStringList ComeSceglierLaCartella() {
-    for (const QString& file : FileArchivi) {
+    for (const QString& file : kFileArchivi) {
         if (!TrovaFile(file).esiste())
-            return {u"Il programma cerca gli archivi nella cartella in cui è avviato. Dal menu "
-                    u"delle applicazioni è la cartella della riga Path= del file "
-                    u"tableau-settimanale.desktop, che l'amministratore imposta sulla cartella "
-                    u"condivisa della suite (vedere man tableau-settimanale)."_s};
+            return {QStringLiteral(
+                "Il programma cerca gli archivi nella cartella in cui è avviato. Dal menu "
+                "delle applicazioni è la cartella della riga Path= del file "
+                "tableau-settimanale.desktop, che l'amministratore imposta sulla "
+                "cartella condivisa della suite (vedere man tableau-settimanale).")};
     }
     return {};
 }
@@ -53,13 +53,15 @@ QStringList ComeSceglierLaCartella() {
 // desktop gives windows; larger text on the desktop's side comes through its
 // resolution, which enlarges the whole window.
 SetDesk::SetDesk(AzioneStampa stampa)
-    : Finestra(u"Tableau Settimanale"_s, 5520, 3870), stampa_(std::move(stampa)) {
-    const Carattere elenchi{u"Courier New"_s, 9};
-    const Carattere scritte{u"Arial"_s, 9};
-    const QString etichette[] = {u"N. Hotel "_s, u"N. Tableau "_s, u"Dalla Camera "_s,
-                                 u"Alla Camera "_s, u"Data inizio "_s};
-    const QString nomi[] = {u"Albergo"_s, u"Tableau"_s, u"Dalla camera"_s, u"Alla camera"_s,
-                            u"Data inizio, gg/mm/aaaa"_s};
+    : Finestra(QStringLiteral("Tableau Settimanale"), 5520, 3870), stampa_(std::move(stampa)) {
+    const Carattere elenchi{QStringLiteral("Courier New"), 9};
+    const Carattere scritte{QStringLiteral("Arial"), 9};
+    const QString etichette[] = {QStringLiteral("N. Hotel "), QStringLiteral("N. Tableau "),
+                                 QStringLiteral("Dalla Camera "), QStringLiteral("Alla Camera "),
+                                 QStringLiteral("Data inizio ")};
+    const QString nomi[] = {QStringLiteral("Albergo"), QStringLiteral("Tableau"),
+                            QStringLiteral("Dalla camera"), QStringLiteral("Alla camera"),
+                            QStringLiteral("Data inizio, gg/mm/aaaa")};
     const int righe[] = {300, 840, 1500, 2040, 2580};
     for (int i = 0; i < 5; ++i) {
         Etichetta& etichetta = Label1.Aggiungi(*this, i, {180, righe[i], 1260, 375});
@@ -88,7 +90,7 @@ SetDesk::SetDesk(AzioneStampa stampa)
     }
 
     // The two buttons side by side, in the middle of the window's width.
-    const QString captions[] = {u"&Stampa"_s, u"&Esci"_s};
+    const QString captions[] = {QStringLiteral("&Stampa"), QStringLiteral("&Esci")};
     for (int i = 0; i < 2; ++i) {
         Pulsante& tasto = Tasto.Aggiungi(*this, i, {1065 + i * 1830, 3180, 1560, 435});
         tasto.setCaption(captions[i]);
@@ -107,9 +109,9 @@ SetDesk::SetDesk(AzioneStampa stampa)
 // cannot open is reported once, and the program ends with a failure status.
 void SetDesk::Form_Load() {
     try {
-        for (std::size_t i = 0; i < FileArchivi.size(); ++i) {
-            Archivi[i] = DBEngine::istanza().OpenDatabase(FileArchivi[i]);
-            Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
+        for (std::size_t i = 0; i < kFileArchivi.size(); ++i) {
+            Archivi[i] = DBEngine::istanza().OpenDatabase(kFileArchivi[i]);
+            Tabelle[i] = Archivi[i]->OpenRecordset(kTabelleArchivi[i]);
         }
     } catch (const Errore& errore) {
         const QString testo = TestoInFinestra(errore.righe() + ComeSceglierLaCartella());
@@ -130,7 +132,7 @@ void SetDesk::Form_Activate() {
     try {
         for (std::size_t i = 0; i < Archivi.size(); ++i) {
             if (Archivi[i] && Archivi[i]->cambiatoSulDisco())
-                Tabelle[i] = Archivi[i]->OpenRecordset(TabelleArchivi[i]);
+                Tabelle[i] = Archivi[i]->OpenRecordset(kTabelleArchivi[i]);
         }
         for (const VoceDiScelta& hotel : HotelDaScegliere(*Tabelle[ArchivioHotels]))
             Combo1(Elenco::Hotel).AddItem(VoceElenco(hotel.numero, hotel.nome));
@@ -139,7 +141,8 @@ void SetDesk::Form_Activate() {
         return;
     }
     if (Combo1(Elenco::Hotel).ListCount() == 0) {
-        chiudiPerMancanza(u"nessun albergo con Numero maggiore di 0 in AnagraficaHotels.mdb"_s);
+        chiudiPerMancanza(
+            QStringLiteral("nessun albergo con Numero maggiore di 0 in AnagraficaHotels.mdb"));
         return;
     }
     hotelScelto_ = NumeroDellaVoce(Combo1(Elenco::Hotel).List(0));
@@ -172,7 +175,7 @@ void SetDesk::Text1_GotFocus(int Index) {
 }
 
 void SetDesk::Text1_KeyPress(int Index, int KeyAscii) {
-    if (KeyAscii != Invio)
+    if (KeyAscii != kInvio)
         return;
     Text1(Index).setText(PulisciTesto(Text1(Index).Text()));
     switch (static_cast<Campo>(Index)) {
@@ -211,7 +214,8 @@ void SetDesk::sceltaHotel() {
     for (const VoceDiScelta& tableau : TableauDaScegliere(*Tabelle[ArchivioTableau], hotelScelto_))
         Combo1(Elenco::Tableau).AddItem(VoceElenco(tableau.numero, tableau.nome));
     if (Combo1(Elenco::Tableau).ListCount() == 0) {
-        chiudiPerMancanza(u"l'albergo %1 non ha tableau in Tableau.mdb"_s.arg(hotelScelto_));
+        chiudiPerMancanza(
+            QStringLiteral("l'albergo %1 non ha tableau in Tableau.mdb").arg(hotelScelto_));
         return;
     }
     tableauScelto_ = NumeroDellaVoce(Combo1(Elenco::Tableau).List(0));
@@ -220,8 +224,8 @@ void SetDesk::sceltaHotel() {
 
 // The room fields get the range proposed for the tableau (IntervalloProposto).
 void SetDesk::sceltaTableau() {
-    Database tipi = DBEngine::istanza().OpenDatabase(u"TipiCamere.mdb"_s);
-    Recordset tipiCamere = tipi.OpenRecordset(u"TipiCamere"_s);
+    Database tipi = DBEngine::istanza().OpenDatabase(QStringLiteral("TipiCamere.mdb"));
+    Recordset tipiCamere = tipi.OpenRecordset(QStringLiteral("TipiCamere"));
     tableauScelto_ = NumeroDellaVoce(Combo1(Elenco::Tableau).Text());
     const IntervalloCamere intervallo =
         IntervalloProposto(*Tabelle[ArchivioCamere], tipiCamere, hotelScelto_, tableauScelto_);
@@ -251,7 +255,7 @@ void SetDesk::stampa() {
         stampa_(hotelScelto_, tableauScelto_, Text1(Campo::PrimaCamera).Text(),
                 Text1(Campo::UltimaCamera).Text(), Text1(Campo::DataInizio).Text());
     } catch (const Errore& errore) {
-        segnala(errore, u"Stampa non eseguita"_s);
+        segnala(errore, QStringLiteral("Stampa non eseguita"));
     }
 }
 

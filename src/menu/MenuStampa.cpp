@@ -26,7 +26,7 @@
 #include <array>
 #include <utility>
 
-const QString MenuStampa::NessunaStampante = QStringLiteral("<nessuna stampante>");
+const QString MenuStampa::kNessunaStampante = QStringLiteral("<nessuna stampante>");
 
 namespace {
 
@@ -168,7 +168,7 @@ void MenuStampa::Form_Load() {
     for (const QString& stampante : stampanti)
         Combo2.AddItem(stampante);
     if (Combo2.ListCount() == 0)
-        Combo2.AddItem(NessunaStampante);
+        Combo2.AddItem(kNessunaStampante);
 }
 
 // The options and the destinations are read afresh at every activation, so
@@ -270,7 +270,7 @@ void MenuStampa::stampa() {
         richiesta.fronteRetro = Chk3.Value() == 1;
         // The stand-in entry of a workstation without printers names no
         // printer: the destination's own target stays.
-        if (Combo2.Text() != NessunaStampante)
+        if (Combo2.Text() != kNessunaStampante)
             richiesta.stampante = Combo2.Text();
         richiesta.opzioni = opzioni_.testo();
         richiesta.hotel = hotel_;

@@ -30,7 +30,7 @@ class MenuStampa : public Finestra {
     explicit MenuStampa(std::int16_t hotel, ServiziDelDesktop servizi = {});
 
     // The entry of Combo2 when no printer is installed.
-    static const QString NessunaStampante;
+    static const QString kNessunaStampante;
 
     // The destinations of hotel 1.
     ElencoATendina Combo1;

@@ -4,17 +4,17 @@
 
 namespace {
 
-QString s(const char* testo) {
+QString daLatin1(const char* testo) {
     return QString::fromLatin1(testo);
 }
 
 Criterio nellaSettimana(const Settimana& settimana) {
-    return Campo(s("DataArrivo")) <= Valore(settimana.dataFinale()) &&
-           Campo(s("DataPartenza")) > Valore(settimana.dataIniziale());
+    return Campo(QStringLiteral("DataArrivo")) <= Valore(settimana.dataFinale()) &&
+           Campo(QStringLiteral("DataPartenza")) > Valore(settimana.dataIniziale());
 }
 
 Criterio dellHotel(const RichiestaTableau& richiesta) {
-    return Campo(s("NumeroHotel")) == Valore(richiesta.hotel);
+    return Campo(QStringLiteral("NumeroHotel")) == Valore(richiesta.hotel);
 }
 
 // The values of one field in every record of a record set, the key of a
@@ -37,9 +37,9 @@ class Lettura {
   public:
     explicit Lettura(const Recordset& record) : record_(record) {}
     // A field only read (a name, a company).
-    int colonna(const char* campo) const { return record_.IndiceCampo(s(campo)); }
+    int colonna(const char* campo) const { return record_.IndiceCampo(daLatin1(campo)); }
     int colonna(const char* campo, GenereCampo confrontatoCome) const {
-        return record_.IndiceCampo(s(campo), confrontatoCome);
+        return record_.IndiceCampo(daLatin1(campo), confrontatoCome);
     }
     const Valore& operator()(std::size_t r, int colonna) const {
         return record_.valore(r, colonna);
@@ -51,8 +51,8 @@ class Lettura {
 };
 
 bool tipoConsiderato(const Valore& tipo) {
-    return Uguale(tipo, Valore(s("C"))) || Uguale(tipo, Valore(s("O"))) ||
-           Uguale(tipo, Valore(s("D")));
+    return Uguale(tipo, Valore(QStringLiteral("C"))) || Uguale(tipo, Valore(QStringLiteral("O"))) ||
+           Uguale(tipo, Valore(QStringLiteral("D")));
 }
 
 constexpr unsigned giorno(int d) {
@@ -77,34 +77,38 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
     auto occupazione = std::unique_ptr<OccupazioneSettimana>(new OccupazioneSettimana);
     // The cards of the week are those of the reserved rooms of the week, of
     // any hotel; the rooms set gives their numbers, so that file is read once.
-    Recordset camereSettimana = archivi.apri(
-        s("Camere_Prenotazione.mdb"), {s("Camere_Prenotazione"), nellaSettimana(settimana), {}});
-    Recordset prenotazioniSettimana = archivi.apri(
-        s("Scheda_Prenotazione.mdb"),
-        {s("Scheda_Prenotazione"),
-         dellHotel(richiesta) &&
-             Campo(s("NumeroPrenotazione"))
-                 .in(valoriDi(camereSettimana, s("NumeroPrenotazione"), GenereCampo::Numero),
-                     GenereCampo::Numero),
-         {}});
-    Recordset camere = archivi.apri(
-        s("NumeriCamere.mdb"),
-        {s("NumeriCamere"),
-         dellHotel(richiesta) && Campo(s("NumeroTableau")) == Valore(richiesta.tableau) &&
-             Campo(s("NumeroCamera")) >= Valore(richiesta.primaCamera) &&
-             Campo(s("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
-         {}});
-    Recordset clientiSettimana =
-        archivi.apri(s("Scheda_Cliente.mdb"),
-                     {s("Scheda_Cliente"), nellaSettimana(settimana) && dellHotel(richiesta), {}});
-    Recordset ditte = archivi.apri(
-        s("Ditta_Intestataria.mdb"),
-        {s("Ditta_Intestataria"),
-         dellHotel(richiesta) &&
-             Campo(s("CodiceCliente"))
-                 .in(valoriDi(clientiSettimana, s("NumeroProgressivo"), GenereCampo::Numero),
-                     GenereCampo::Numero),
-         {}});
+    Recordset camereSettimana =
+        archivi.apri(QStringLiteral("Camere_Prenotazione.mdb"),
+                     {QStringLiteral("Camere_Prenotazione"), nellaSettimana(settimana), {}});
+    Recordset prenotazioniSettimana =
+        archivi.apri(QStringLiteral("Scheda_Prenotazione.mdb"),
+                     {QStringLiteral("Scheda_Prenotazione"),
+                      dellHotel(richiesta) &&
+                          Campo(QStringLiteral("NumeroPrenotazione"))
+                              .in(valoriDi(camereSettimana, QStringLiteral("NumeroPrenotazione"),
+                                           GenereCampo::Numero),
+                                  GenereCampo::Numero),
+                      {}});
+    Recordset camere =
+        archivi.apri(QStringLiteral("NumeriCamere.mdb"),
+                     {QStringLiteral("NumeriCamere"),
+                      dellHotel(richiesta) &&
+                          Campo(QStringLiteral("NumeroTableau")) == Valore(richiesta.tableau) &&
+                          Campo(QStringLiteral("NumeroCamera")) >= Valore(richiesta.primaCamera) &&
+                          Campo(QStringLiteral("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
+                      {}});
+    Recordset clientiSettimana = archivi.apri(
+        QStringLiteral("Scheda_Cliente.mdb"),
+        {QStringLiteral("Scheda_Cliente"), nellaSettimana(settimana) && dellHotel(richiesta), {}});
+    Recordset ditte =
+        archivi.apri(QStringLiteral("Ditta_Intestataria.mdb"),
+                     {QStringLiteral("Ditta_Intestataria"),
+                      dellHotel(richiesta) &&
+                          Campo(QStringLiteral("CodiceCliente"))
+                              .in(valoriDi(clientiSettimana, QStringLiteral("NumeroProgressivo"),
+                                           GenereCampo::Numero),
+                                  GenereCampo::Numero),
+                      {}});
 
     occupazione->leggiPrenotazioni(camereSettimana, prenotazioniSettimana, richiesta, settimana);
     occupazione->leggiOspiti(clientiSettimana, ditte, settimana);
@@ -147,7 +151,8 @@ void OccupazioneSettimana::leggiPrenotazioni(Recordset& camereSettimana,
         prenotata.numero = righe(r, numero);
         prenotata.persone = Intero(righe(r, persone));
         const auto scheda = schedaPerNumero_.trova(prenotata.numero);
-        prenotata.ditta = scheda ? ditteSchede[*scheda] : Testo{s(" "), s(" ")};
+        prenotata.ditta =
+            scheda ? ditteSchede[*scheda] : Testo{QStringLiteral(" "), QStringLiteral(" ")};
         prenotate_[righe(r, camera).testo()].push_back(std::move(prenotata));
     }
 }
@@ -171,7 +176,7 @@ void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& d
     const int nome = righe.colonna("NomeCliente");
     for (std::size_t r = 0; r < righe.quanti(); ++r) {
         if (righe(r, camera).tipo() != Valore::Tipo::Testo ||
-            !Diverso(righe(r, partito), Valore(s("S"))))
+            !Diverso(righe(r, partito), Valore(QStringLiteral("S"))))
             continue;
         Ospite ospite;
         ospite.conta = giorniCoperti(righe(r, arrivo), righe(r, partenza), settimana);
@@ -187,9 +192,10 @@ void OccupazioneSettimana::leggiOspiti(Recordset& clientiSettimana, Recordset& d
 }
 
 void OccupazioneSettimana::leggiCamere(Recordset& camere) {
-    camere.setSort(s("[NumeroCamera]"));
+    camere.setSort(QStringLiteral("[NumeroCamera]"));
     const Recordset ordinate = camere.OpenRecordset();
-    for (const Valore& camera : valoriDi(ordinate, s("NumeroCamera"), GenereCampo::Testo))
+    for (const Valore& camera :
+         valoriDi(ordinate, QStringLiteral("NumeroCamera"), GenereCampo::Testo))
         camere_.push_back(camera.testo());
 }
 

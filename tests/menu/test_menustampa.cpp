@@ -360,7 +360,7 @@ void TestMenuStampa::nessunaStampanteNonEUnBersaglio() {
     ScriviArchiviDelMenu(kTreDestinazioni);
     stampanti.clear();
     MenuStampa& m = Apri();
-    m.Combo2.setText(MenuStampa::NessunaStampante);
+    m.Combo2.setText(MenuStampa::kNessunaStampante);
     QCOMPARE(m.Combo2.Text(), QStringLiteral("<nessuna stampante>"));
     m.Tst(MenuStampa::Comando::Stampa).Premi();
     QCOMPARE(QDir().entryList(QDir::Files).filter(QStringLiteral("nessuna")), QStringList());
