@@ -1,7 +1,7 @@
 // The selection window on fixture databases, driven as a user does: lists,
 // default room range, Enter in the fields, Stampa and Esci, failures.
-#include "ArchiviDiProva.h"
-#include "CatturaErrori.h"
+#include "prove/front/ArchiviDiProva.h"
+#include "prove/front/CatturaErrori.h"
 
 #include "demo/ArchiviDemo.h"
 #include "front/Scelta.h"
@@ -10,10 +10,10 @@
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
 #include "print/ErroreStampa.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/NomiAccessibili.h"
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
-#include "util/CartellaDiProva.h"
-#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "msgbox/MsgBox_Form.h"
 #include "msgbox/MsgBox_Routine.h"
 #include "msgbox/RisposteDiProva.h"
+#include "prove/util/NomiAccessibili.h"
 #include "ui/Schermo.h"
-#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,11 +1,11 @@
 #include "output/ConvertiXLS.h"
 
-#include "DatiDiProva.h"
 #include "print/ErroreStampa.h"
 #include "print/LeggiRighe.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/TestoAnsi.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QDir>
 

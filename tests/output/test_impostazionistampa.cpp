@@ -5,8 +5,8 @@
 #include "output/StampaDriver.h"
 #include "print/ErroreStampa.h"
 #include "print/FileStampa.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QFileInfo>
 

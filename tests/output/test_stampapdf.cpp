@@ -1,11 +1,11 @@
 #include "output/StampaPdf.h"
 
-#include "DatiDiProva.h"
-#include "StrumentiPdf.h"
 #include "print/ErroreStampa.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/output/StrumentiPdf.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/TestoAnsi.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <algorithm>
 

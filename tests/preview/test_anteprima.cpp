@@ -2,14 +2,14 @@
 // the e-mail hand-off and its failures, the layout and the font.
 #include "preview/Anteprima.h"
 
-#include "vistastampa/SpedixDiProva.h"
+#include "prove/vistastampa/SpedixDiProva.h"
 
 #include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/NomiAccessibili.h"
+#include "prove/vistastampa/RigheNumerate.h"
 #include "ui/Schermo.h"
-#include "util/CartellaDiProva.h"
-#include "util/NomiAccessibili.h"
-#include "vistastampa/RigheNumerate.h"
 
 #include <QApplication>
 #include <QDir>

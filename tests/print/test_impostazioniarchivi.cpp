@@ -4,9 +4,9 @@
 #include "print/Destinazioni.h"
 #include "print/LungPag.h"
 #include "print/OpzioniStampa.h"
-#include "print/VariabiliDiProva.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QFile>
 

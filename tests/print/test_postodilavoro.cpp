@@ -1,8 +1,8 @@
 #include "print/ErroreStampa.h"
 #include "print/NomiFile.h"
 #include "print/PostoDiLavoro.h"
-#include "print/VariabiliDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 #include "output/ConvertiXLS.h"
 #include "print/FileImpostazioni.h"
 #include "print/FileStampa.h"
-#include "robustezza/Impronte.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/robustezza/Impronte.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 // their own (root, unshare, setpriv) skip where those cannot be had.
 #include "batch/EseguiBatch.h"
 #include "demo/GeneraDemo.h"
-#include "print/VariabiliDiProva.h"
-#include "tableau/ProcessoBatch.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/tableau/ProcessoBatch.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QDir>
 #include <QFile>

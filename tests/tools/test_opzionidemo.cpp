@@ -1,5 +1,5 @@
 #include "demo/OpzioniDemo.h"
-#include "util/StampaQString.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Window events, modal display and the program's run, as the windows rely on them.
-#include "FinestraDiProva.h"
+#include "prove/ui/FinestraDiProva.h"
 
 #include "ui/Programma.h"
 
