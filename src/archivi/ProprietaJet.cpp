@@ -12,7 +12,7 @@ namespace {
 // "KKD\0" in Jet 3, "MR2\0" later.
 constexpr std::uint8_t kFirmaJet3[] = {'K', 'K', 'D', 0};
 constexpr std::uint8_t kFirmaJet4[] = {'M', 'R', '2', 0};
-constexpr std::size_t kFirma = sizeof kFirmaJet4;
+constexpr std::size_t kSigla = sizeof kFirmaJet4;
 constexpr std::size_t kTestaBlocco = 6;
 constexpr std::uint16_t kNomi = 0x80;
 constexpr std::uint16_t kOggettoPrincipale = 0x00;
@@ -27,11 +27,11 @@ DannoJet guaste() {
 
 std::map<QString, TipoColonna> TipiRisultato(const FormatoJet& formato, ByteJet proprieta) {
     std::map<QString, TipoColonna> tipi;
-    if (proprieta.size() < kFirma || (std::memcmp(proprieta.data(), kFirmaJet3, kFirma) != 0 &&
-                                      std::memcmp(proprieta.data(), kFirmaJet4, kFirma) != 0))
+    if (proprieta.size() < kSigla || (std::memcmp(proprieta.data(), kFirmaJet3, kSigla) != 0 &&
+                                      std::memcmp(proprieta.data(), kFirmaJet4, kSigla) != 0))
         return tipi;
     std::vector<QString> nomi;
-    for (std::size_t da = kFirma; da + kTestaBlocco <= proprieta.size();) {
+    for (std::size_t da = kSigla; da + kTestaBlocco <= proprieta.size();) {
         const std::size_t lunghezza = proprieta.u32(da);
         if (lunghezza < kTestaBlocco)
             throw guaste();

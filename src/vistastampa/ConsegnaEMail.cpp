@@ -15,7 +15,7 @@
 
 namespace {
 
-const QByteArray kCrLf("\r\n");
+const QByteArray kCrLfPosta("\r\n");
 
 } // namespace
 
@@ -24,10 +24,10 @@ QString NomeFileEMail(const PostoDiLavoro& posto) {
 }
 
 QByteArray ContenutoEMail(const QString& testoVista) {
-    QByteArray contenuto = "OGGETTO" + kCrLf;
+    QByteArray contenuto = "OGGETTO" + kCrLfPosta;
     for (const QString& riga : RigheDelTesto(testoVista))
-        contenuto += InAnsi(riga) + kCrLf;
-    return contenuto + kCrLf;
+        contenuto += InAnsi(riga) + kCrLfPosta;
+    return contenuto + kCrLfPosta;
 }
 
 std::optional<QString> ConsegnaEMail(const PostoDiLavoro& posto, const QString& testoVista) {

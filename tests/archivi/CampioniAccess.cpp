@@ -1,6 +1,6 @@
-#include "CampioniAccess.h"
+#include "prove/archivi/CampioniAccess.h"
 
-#include "util/CartellaDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "RigaCanonica.h"
+#include "prove/archivi/RigaCanonica.h"
 
 #include <QCryptographicHash>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "ValoriColonna.h"
+#include "prove/archivi/ValoriColonna.h"
 
 std::vector<Valore> ValoriColonna(const Recordset& righe, const QString& campo) {
     std::vector<Valore> valori;

@@ -2,11 +2,11 @@
 // regard to case, through the one engine; selections that reach into a
 // second file.
 
-#include "CampioniAccess.h"
-#include "StampaValore.h"
-#include "ValoriColonna.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/archivi/CampioniAccess.h"
+#include "prove/archivi/StampaValore.h"
+#include "prove/archivi/ValoriColonna.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/DBEngine.h"
 #include "archivi/Database.h"

@@ -1,9 +1,9 @@
 // The reader on files made by the project's own Jet 4 writer, where every
 // value, every deleted and every relocated row is known in advance.
 
-#include "StampaValore.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/archivi/StampaValore.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/DBEngine.h"
 #include "archivi/Database.h"

@@ -1,11 +1,11 @@
 // The reader against real Access files written by Access itself, whose
 // contents the shared manifest records as hashes of a canonical export.
 
-#include "CampioniAccess.h"
-#include "RigaCanonica.h"
-#include "StampaValore.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/archivi/CampioniAccess.h"
+#include "prove/archivi/RigaCanonica.h"
+#include "prove/archivi/StampaValore.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"

@@ -3,9 +3,9 @@
 // never crash or read outside the file (this suite also runs under
 // AddressSanitizer).
 
-#include "CampioniAccess.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/archivi/CampioniAccess.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"

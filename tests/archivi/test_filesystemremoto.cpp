@@ -3,7 +3,7 @@
 // and compared.
 
 #include "archivi/FileSystemRemoto.h"
-#include "util/CartellaDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 // whole numbers at the edges of their types against values of every numeric
 // kind, "in" lists, and conditions joined by and / or.
 
-#include "StampaValore.h"
-#include "util/CartellaDiProva.h"
+#include "prove/archivi/StampaValore.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include "archivi/Criterio.h"
 #include "archivi/FileJet.h"

@@ -4,8 +4,8 @@
 // or say that the file is being changed, never a mix of the two and never a
 // damaged file or a missing table.
 
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/FileJet.h"
 #include "mdbwriter/ScrittoreMdb.h"

@@ -2,9 +2,9 @@
 // record-set order until NoMatch, Jet comparisons (text by character code,
 // null never equal to anything), typed criteria joined by and / or / in.
 
-#include "StampaValore.h"
-#include "ValoriColonna.h"
-#include "util/StampaQString.h"
+#include "prove/archivi/StampaValore.h"
+#include "prove/archivi/ValoriColonna.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/Criterio.h"
 #include "archivi/Recordset.h"

@@ -4,9 +4,9 @@
 // reading take a lock or leave a lock file that the suite's programs, which
 // write the files meanwhile, could trip over.
 
-#include "CampioniAccess.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/archivi/CampioniAccess.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/DBEngine.h"
 #include "archivi/Database.h"

@@ -5,7 +5,7 @@
 // two states (a usage map listing pages that are not the table's, or
 // damage), which the reader waits out as a file being changed.
 
-#include "util/CartellaDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
@@ -26,7 +26,7 @@
 namespace {
 
 constexpr qsizetype kPagina = 4096;
-const QString Tabella = QStringLiteral("Camere_Prenotazione");
+const QString kNomeTabella = QStringLiteral("Camere_Prenotazione");
 
 QByteArray Demo(std::uint64_t seme) {
     QTemporaryDir cartella;
@@ -35,7 +35,7 @@ QByteArray Demo(std::uint64_t seme) {
     demo.cartella = cartella.path();
     demo.seme = seme;
     GeneraDemo(demo);
-    QFile file(QDir(cartella.path()).filePath(Tabella + QStringLiteral(".mdb")));
+    QFile file(QDir(cartella.path()).filePath(kNomeTabella + QStringLiteral(".mdb")));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -44,7 +44,7 @@ using Lettura = std::variant<std::vector<std::vector<Valore>>, QString>;
 
 Lettura Leggi(const QString& percorso) {
     try {
-        return FileJet(percorso).leggi(Tabella).righe;
+        return FileJet(percorso).leggi(kNomeTabella).righe;
     } catch (const Errore& errore) {
         return errore.messaggio();
     }

@@ -5,9 +5,9 @@
 // decided from the column types before any row is read. Null values, NaNs
 // and numbers of different kinds keep comparing as before.
 
-#include "StampaValore.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/archivi/StampaValore.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include "archivi/DBEngine.h"
 #include "archivi/Database.h"

@@ -5,20 +5,20 @@
 // destination through a real CUPS server), back to the selection window,
 // and "&Esci". The desktop's opener is a stand-in on PATH that notes what
 // it was asked to open.
-#include "menu/AllApparire.h"
-#include "menu/XdgOpenDiProva.h"
-#include "output/ServerCups.h"
-#include "output/StrumentiPdf.h"
-#include "print/VariabiliDiProva.h"
+#include "prove/menu/AllApparire.h"
+#include "prove/menu/XdgOpenDiProva.h"
+#include "prove/output/ServerCups.h"
+#include "prove/output/StrumentiPdf.h"
+#include "prove/print/VariabiliDiProva.h"
 
 #include "app/StampaTableauEMenu.h"
 #include "demo/GeneraDemo.h"
 #include "menu/MenuStampa.h"
-#include "msgbox/RisposteDiProva.h"
 #include "output/StampanteCorrente.h"
+#include "prove/msgbox/RisposteDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
-#include "util/CartellaDiProva.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "ArchiviDiProva.h"
+#include "prove/front/ArchiviDiProva.h"
 
 #include "demo/ArchiviDemo.h"
 

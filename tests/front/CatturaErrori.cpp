@@ -1,4 +1,4 @@
-#include "CatturaErrori.h"
+#include "prove/front/CatturaErrori.h"
 
 #include <cstdio>
 #include <unistd.h>

@@ -1,19 +1,19 @@
 // The selection window on fixture databases, driven as a user does: lists,
 // default room range, Enter in the fields, Stampa and Esci, failures.
-#include "ArchiviDiProva.h"
-#include "CatturaErrori.h"
+#include "prove/front/ArchiviDiProva.h"
+#include "prove/front/CatturaErrori.h"
 
 #include "demo/ArchiviDemo.h"
 #include "front/SetDesk.h"
 #include "mdbwriter/ScrittoreMdb.h"
 #include "msgbox/MsgBox_Routine.h"
-#include "msgbox/RisposteDiProva.h"
+#include "prove/msgbox/RisposteDiProva.h"
+#include "prove/ui/UtenteSostituito.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/NomiAccessibili.h"
 #include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "ui/Programma.h"
-#include "ui/UtenteSostituito.h"
-#include "util/CartellaDiProva.h"
-#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,13 +2,13 @@
 #include "demo/GeneraDemo.h"
 #include "demo/NomiDemo.h"
 #include "grafico/CellaGrafico.h"
-#include "output/StrumentiPdf.h"
+#include "prove/output/StrumentiPdf.h"
+#include "prove/tableau/SuiteDiProva.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Calendario.h"
 #include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
-#include "tableau/SuiteDiProva.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QDir>
 #include <QFile>

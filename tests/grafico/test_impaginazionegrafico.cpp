@@ -1,7 +1,7 @@
 #include "grafico/AdattaTesto.h"
 #include "grafico/ImpaginazioneGrafico.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Calendario.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "AllApparire.h"
+#include "prove/menu/AllApparire.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "ArchiviDelMenu.h"
+#include "prove/menu/ArchiviDelMenu.h"
 
 #include "demo/ArchiviDemo.h"
 

@@ -1,4 +1,4 @@
-#include "XdgOpenDiProva.h"
+#include "prove/menu/XdgOpenDiProva.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,20 +1,20 @@
 // The print menu on fixture databases, with the desktop's printers, opener
 // and warning box in the test's hands: layout, the load steps and their
 // failures, the activation, and each of the six buttons.
-#include "AllApparire.h"
-#include "ArchiviDelMenu.h"
+#include "prove/menu/AllApparire.h"
+#include "prove/menu/ArchiviDelMenu.h"
 
-#include "output/DatiDiProva.h"
-#include "print/VariabiliDiProva.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/print/VariabiliDiProva.h"
 
 #include "menu/MenuStampa.h"
-#include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
+#include "prove/msgbox/RisposteDiProva.h"
+#include "prove/ui/UtenteSostituito.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/NomiAccessibili.h"
 #include "routines/Orologio.h"
 #include "ui/Schermo.h"
-#include "ui/UtenteSostituito.h"
-#include "util/CartellaDiProva.h"
-#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QComboBox>

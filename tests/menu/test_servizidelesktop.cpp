@@ -1,12 +1,12 @@
 // The desktop's own services as the print menu uses them: the warning box
 // and the opener, here a stand-in xdg-open that notes what it was given.
-#include "AllApparire.h"
-#include "XdgOpenDiProva.h"
+#include "prove/menu/AllApparire.h"
+#include "prove/menu/XdgOpenDiProva.h"
 
-#include "print/VariabiliDiProva.h"
+#include "prove/print/VariabiliDiProva.h"
 
 #include "menu/ServiziDelDesktop.h"
-#include "util/CartellaDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "msgbox/RisposteDiProva.h"
+#include "prove/msgbox/RisposteDiProva.h"
 
 #include "msgbox/MsgBox_Form.h"
 

@@ -2,9 +2,9 @@
 // answers, messages too large for the screen, and the real modal window.
 #include "msgbox/MsgBox_Form.h"
 #include "msgbox/MsgBox_Routine.h"
-#include "msgbox/RisposteDiProva.h"
+#include "prove/msgbox/RisposteDiProva.h"
+#include "prove/util/NomiAccessibili.h"
 #include "ui/Schermo.h"
-#include "util/NomiAccessibili.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

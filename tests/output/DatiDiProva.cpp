@@ -1,4 +1,4 @@
-#include "DatiDiProva.h"
+#include "prove/output/DatiDiProva.h"
 
 #include <QFile>
 

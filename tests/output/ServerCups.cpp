@@ -1,4 +1,4 @@
-#include "ServerCups.h"
+#include "prove/output/ServerCups.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -27,7 +27,7 @@ bool FinePdf(const QString& percorso) {
     return file.read(coda).contains("%%EOF");
 }
 
-bool Esegui(const QString& programma, const QStringList& argomenti, QString* uscita = nullptr) {
+bool Lancia(const QString& programma, const QStringList& argomenti, QString* uscita = nullptr) {
     QProcess processo;
     processo.setProcessChannelMode(QProcess::MergedChannels);
     processo.start(programma, argomenti);
@@ -40,7 +40,7 @@ bool Esegui(const QString& programma, const QStringList& argomenti, QString* usc
 bool ServerAttivo() {
     QString uscita;
     return !qEnvironmentVariableIsEmpty("CUPS_SERVER") &&
-           Esegui(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &uscita) &&
+           Lancia(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &uscita) &&
            uscita.contains(QStringLiteral("is running"));
 }
 
@@ -62,21 +62,21 @@ bool ServerCupsPronto(QString& motivo) {
 }
 
 CodaDiProva::CodaDiProva(const QString& nome, const QString& uri) : nome_(nome) {
-    creata_ = Esegui(QStringLiteral("lpadmin"),
+    creata_ = Lancia(QStringLiteral("lpadmin"),
                      {QStringLiteral("-p"), nome, QStringLiteral("-E"), QStringLiteral("-v"), uri});
 }
 
 CodaDiProva::~CodaDiProva() {
     if (creata_)
-        Esegui(QStringLiteral("lpadmin"), {QStringLiteral("-x"), nome_});
+        Lancia(QStringLiteral("lpadmin"), {QStringLiteral("-x"), nome_});
 }
 
 bool CodaDiProva::rifiuta() const {
-    return Esegui(QStringLiteral("cupsreject"), {nome_});
+    return Lancia(QStringLiteral("cupsreject"), {nome_});
 }
 
 bool CodaDiProva::disattiva() const {
-    return Esegui(QStringLiteral("cupsdisable"), {nome_});
+    return Lancia(QStringLiteral("cupsdisable"), {nome_});
 }
 
 PortaDiStampa::PortaDiStampa() {

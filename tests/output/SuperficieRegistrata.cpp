@@ -1,4 +1,4 @@
-#include "SuperficieRegistrata.h"
+#include "prove/output/SuperficieRegistrata.h"
 
 QString SuperficieRegistrata::Riga::testo() const {
     QString tutto;

@@ -1,16 +1,16 @@
 #include "batch/EseguiBatch.h"
 
-#include "ServerCups.h"
-#include "StrumentiPdf.h"
-#include "SuperficieRegistrata.h"
 #include "demo/GeneraDemo.h"
 #include "output/StampaDriver.h"
 #include "output/StampaFile.h"
 #include "output/StampanteCorrente.h"
+#include "prove/output/ServerCups.h"
+#include "prove/output/StrumentiPdf.h"
+#include "prove/output/SuperficieRegistrata.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Orologio.h"
 #include "routines/TestoAnsi.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "output/Converti2.h"
 
+#include "prove/util/StampaQString.h"
 #include "routines/SetRoutine.h"
 #include "routines/TestoAnsi.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

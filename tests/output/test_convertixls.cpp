@@ -2,10 +2,11 @@
 
 #include "DatiDiProva.h"
 #include "print/LeggiRighe.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
 #include "routines/TestoAnsi.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QDir>
 

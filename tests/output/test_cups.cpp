@@ -1,13 +1,13 @@
 #include "output/StampaFile.h"
 
-#include "DatiDiProva.h"
-#include "ErroreDi.h"
-#include "ServerCups.h"
-#include "StrumentiPdf.h"
 #include "output/StampanteCorrente.h"
 #include "print/FileStampa.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/output/ErroreDi.h"
+#include "prove/output/ServerCups.h"
+#include "prove/output/StrumentiPdf.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QCoreApplication>
 #include <QFile>

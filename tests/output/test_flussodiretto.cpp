@@ -1,9 +1,10 @@
 #include "output/FlussoDiretto.h"
 
 #include "DatiDiProva.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
 #include "routines/TestoAnsi.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

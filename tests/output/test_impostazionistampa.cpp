@@ -4,9 +4,9 @@
 #include "output/FlussoDiretto.h"
 #include "output/StampaDriver.h"
 #include "print/FileStampa.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "output/RigaXLS.h"
 
+#include "prove/util/StampaQString.h"
 #include "routines/TestoAnsi.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

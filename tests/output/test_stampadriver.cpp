@@ -1,9 +1,9 @@
 #include "output/StampaDriver.h"
 
-#include "DatiDiProva.h"
-#include "SuperficieRegistrata.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/output/SuperficieRegistrata.h"
+#include "prove/util/StampaQString.h"
 #include "routines/TestoAnsi.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 using Orientamento = SuperficieStampa::Orientamento;
 
-ImpostazioniDriver Impostazioni(int lungPag, int margine) {
+ImpostazioniDriver ImpostaDriver(int lungPag, int margine) {
     ImpostazioniDriver imp;
     imp.puntiSpaziatura = 7;
     imp.puntiTesto = 10;
@@ -53,7 +53,7 @@ QStringList TestiDa(const SuperficieRegistrata::Pagina& pagina, int prima) {
 } // namespace
 
 TEST(StampaDriver, PagesOfSixtyLinesEachOpeningWithTheSpacingLine) {
-    const auto stampante = Stampa(RigheNumerate(130), Impostazioni(60, 0));
+    const auto stampante = Stampa(RigheNumerate(130), ImpostaDriver(60, 0));
     ASSERT_EQ(stampante.pagine.size(), 3);
     EXPECT_EQ(stampante.fini, 1);
     EXPECT_EQ(TestiDa(stampante.pagine.at(0), 1), RigheNumerate(130).mid(0, 60));
@@ -68,7 +68,7 @@ TEST(StampaDriver, PagesOfSixtyLinesEachOpeningWithTheSpacingLine) {
 }
 
 TEST(StampaDriver, TopMarginCountsTowardsThePageLength) {
-    const auto stampante = Stampa(RigheNumerate(10), Impostazioni(6, 2));
+    const auto stampante = Stampa(RigheNumerate(10), ImpostaDriver(6, 2));
     ASSERT_EQ(stampante.pagine.size(), 3);
     for (const auto& pagina : stampante.pagine)
         ControllaTestaDiPagina(pagina, 2, "pagina");
@@ -82,7 +82,7 @@ TEST(StampaDriver, TopMarginCountsTowardsThePageLength) {
 }
 
 TEST(StampaDriver, EmptyPrintFileGivesOnePageWithSpacingAndMargin) {
-    const auto stampante = Stampa({}, Impostazioni(60, 3));
+    const auto stampante = Stampa({}, ImpostaDriver(60, 3));
     ASSERT_EQ(stampante.pagine.size(), 1);
     EXPECT_EQ(stampante.pagine.at(0).righe.size(), 4);
     ControllaTestaDiPagina(stampante.pagine.at(0), 3, "unica");
@@ -90,7 +90,7 @@ TEST(StampaDriver, EmptyPrintFileGivesOnePageWithSpacingAndMargin) {
 
 TEST(StampaDriver, PageBreakLineGivesOnePageAdvance) {
     const QStringList righe{QStringLiteral("a"), QStringLiteral("\f"), QStringLiteral("b")};
-    const auto stampante = Stampa(righe, Impostazioni(60, 1));
+    const auto stampante = Stampa(righe, ImpostaDriver(60, 1));
     ASSERT_EQ(stampante.pagine.size(), 2);
     ControllaTestaDiPagina(stampante.pagine.at(1), 1, "dopo il salto");
     EXPECT_EQ(TestiDa(stampante.pagine.at(0), 2), QStringList{QStringLiteral("a")});
@@ -98,7 +98,7 @@ TEST(StampaDriver, PageBreakLineGivesOnePageAdvance) {
     // The page after the break counts from its margin again.
     QStringList lunghe{QStringLiteral("\f")};
     lunghe << RigheNumerate(5);
-    const auto pagine = Stampa(lunghe, Impostazioni(4, 1));
+    const auto pagine = Stampa(lunghe, ImpostaDriver(4, 1));
     ASSERT_EQ(pagine.pagine.size(), 3);
     EXPECT_EQ(TestiDa(pagine.pagine.at(1), 2), RigheNumerate(3));
 }
@@ -139,7 +139,7 @@ TEST(StampaDriver, OddMarkerLeavesTheFontBoldAndSmallerForLaterLines) {
 
 TEST(StampaDriver, LinesConvertedForTheWindowsFontUnlessOptionK) {
     const QString riga = DaAnsi(QByteArray("\xB3 Luned\xEC \xC0 \xC4\xB4"));
-    ImpostazioniDriver imp = Impostazioni(60, 0);
+    ImpostazioniDriver imp = ImpostaDriver(60, 0);
     EXPECT_EQ(Stampa({riga}, imp).pagine.at(0).righe.at(1).testo(),
               QString::fromUtf8("| Lunedì à -'"));
     imp.corniciInChiaro = true;
@@ -147,12 +147,12 @@ TEST(StampaDriver, LinesConvertedForTheWindowsFontUnlessOptionK) {
 }
 
 TEST(StampaDriver, LandscapeOnEveryPage) {
-    ImpostazioniDriver imp = Impostazioni(2, 0);
+    ImpostazioniDriver imp = ImpostaDriver(2, 0);
     imp.orizzontale = true;
     const auto stampante = Stampa(RigheNumerate(3), imp);
     ASSERT_EQ(stampante.pagine.size(), 2);
     for (const auto& pagina : stampante.pagine)
         EXPECT_EQ(pagina.orientamento, Orientamento::Orizzontale);
-    EXPECT_EQ(Stampa(RigheNumerate(3), Impostazioni(2, 0)).pagine.at(1).orientamento,
+    EXPECT_EQ(Stampa(RigheNumerate(3), ImpostaDriver(2, 0)).pagine.at(1).orientamento,
               Orientamento::Verticale);
 }

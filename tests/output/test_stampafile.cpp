@@ -1,11 +1,11 @@
 #include "output/StampaFile.h"
 
-#include "ErroreDi.h"
 #include "print/Destinazioni.h"
 #include "print/FileStampa.h"
+#include "prove/output/ErroreDi.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QFileInfo>
 

@@ -2,10 +2,12 @@
 
 #include "DatiDiProva.h"
 #include "StrumentiPdf.h"
+#include "prove/output/DatiDiProva.h"
+#include "prove/output/StrumentiPdf.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
 #include "routines/TestoAnsi.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <algorithm>
 

@@ -2,15 +2,15 @@
 // the e-mail hand-off and its failures, the layout and the font.
 #include "preview/Anteprima.h"
 
-#include "vistastampa/SpedixDiProva.h"
+#include "prove/vistastampa/SpedixDiProva.h"
 
-#include "msgbox/RisposteDiProva.h"
 #include "msgbox/Stili.h"
+#include "prove/msgbox/RisposteDiProva.h"
+#include "prove/ui/UtenteSostituito.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/NomiAccessibili.h"
+#include "prove/vistastampa/RigheNumerate.h"
 #include "ui/Schermo.h"
-#include "ui/UtenteSostituito.h"
-#include "util/CartellaDiProva.h"
-#include "util/NomiAccessibili.h"
-#include "vistastampa/RigheNumerate.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,10 +3,10 @@
 #include "print/Destinazioni.h"
 #include "print/LungPag.h"
 #include "print/OpzioniStampa.h"
-#include "print/VariabiliDiProva.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QFile>
 

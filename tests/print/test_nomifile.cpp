@@ -1,6 +1,6 @@
 #include "print/NomiFile.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "print/NomiFile.h"
 #include "print/PostoDiLavoro.h"
-#include "print/VariabiliDiProva.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

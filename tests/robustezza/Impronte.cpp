@@ -1,4 +1,4 @@
-#include "robustezza/Impronte.h"
+#include "prove/robustezza/Impronte.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -5,15 +5,15 @@
 // table or field, or a correct tableau; the database files are never
 // touched and a print file is only replaced by a correct tableau.
 #include "batch/EseguiBatch.h"
-#include "print/VariabiliDiProva.h"
-#include "robustezza/Impronte.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/robustezza/Impronte.h"
+#include "prove/tableau/SuiteDiProva.h"
+#include "prove/tableau/TableauDiRiferimento.h"
+#include "prove/tableau/TestoTableau.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Orologio.h"
 #include "tableau/OccupazioneSettimana.h"
-#include "tableau/SuiteDiProva.h"
-#include "tableau/TableauDiRiferimento.h"
-#include "tableau/TestoTableau.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QFile>
 

@@ -9,10 +9,10 @@
 #include "output/FlussoDiretto.h"
 #include "output/StampaPdf.h"
 #include "print/FileStampa.h"
-#include "robustezza/Impronte.h"
+#include "prove/robustezza/Impronte.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/TestoAnsi.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 #include "vistastampa/VistaStampa.h"
 
 #include <QFile>

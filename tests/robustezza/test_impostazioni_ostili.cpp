@@ -6,9 +6,9 @@
 #include "output/ConvertiXLS.h"
 #include "print/FileImpostazioni.h"
 #include "print/FileStampa.h"
-#include "robustezza/Impronte.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/robustezza/Impronte.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ namespace {
 const QString kCourier = QStringLiteral("Courier New");
 const SeparatoriXLS kPredefiniti;
 
-QByteArray TuttiIByte() {
+QByteArray OgniValoreDiByte() {
     QByteArray byte;
     for (int i = 0; i < 256; ++i)
         byte.append(static_cast<char>(i));
@@ -79,7 +79,7 @@ TEST_F(ImpostazioniOstili, FileEnormiDannoIPredefinitiInFretta) {
 // line stands as written (the separators are any text the user chose),
 // read back byte for byte.
 TEST_F(ImpostazioniOstili, FileBinari) {
-    const QByteArray byte = TuttiIByte();
+    const QByteArray byte = OgniValoreDiByte();
     cartella_.scrivi("FontStp.txt", byte);
     EXPECT_EQ(CarattereStampa(), kCourier);
     cartella_.scrivi("FontStp.txt", byte.mid(14));
@@ -121,7 +121,7 @@ TEST_F(ImpostazioniOstili, Utf8ConMarcaIniziale) {
 
 // Reading the settings never writes: every file in the folder is as it was.
 TEST_F(ImpostazioniOstili, LetturaSenzaScrittura) {
-    cartella_.scrivi("FontStp.txt", TuttiIByte());
+    cartella_.scrivi("FontStp.txt", OgniValoreDiByte());
     cartella_.scrivi("SeparatoreXLS.txt", "\xEF\xBB\xBF\xFF\xFE");
     const auto prima = Impronte(cartella_.percorso());
     (void)CarattereStampa();

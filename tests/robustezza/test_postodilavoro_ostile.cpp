@@ -6,12 +6,12 @@
 // gives its own files and leaves every other file alone.
 #include "batch/EseguiBatch.h"
 #include "print/PostoDiLavoro.h"
-#include "print/VariabiliDiProva.h"
-#include "robustezza/Impronte.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/robustezza/Impronte.h"
+#include "prove/tableau/SuiteDiProva.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Orologio.h"
-#include "tableau/SuiteDiProva.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QDir>
 

@@ -8,10 +8,10 @@
 // their own (root, unshare, setpriv) skip where those cannot be had.
 #include "batch/EseguiBatch.h"
 #include "demo/GeneraDemo.h"
-#include "print/VariabiliDiProva.h"
-#include "tableau/ProcessoBatch.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/tableau/ProcessoBatch.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,10 +23,10 @@
 
 namespace {
 
-const QStringList kRichiesta{"--hotel",        "1",          "--tableau",     "1",
-                             "--dalla-camera", "100",        "--alla-camera", "199",
-                             "--data",         "07/12/2026", "--orologio",    "07/12/2026 08:00"};
-const QByteArray kPrecedente = "tableau precedente\r\n";
+const QStringList kComando{"--hotel",        "1",          "--tableau",     "1",
+                           "--dalla-camera", "100",        "--alla-camera", "199",
+                           "--data",         "07/12/2026", "--orologio",    "07/12/2026 08:00"};
+const QByteArray kVecchioFD1 = "tableau precedente\r\n";
 
 // Words of the system's and Qt's own messages, which are English under the
 // C locale the tests set.
@@ -52,7 +52,7 @@ const QStringList kParoleInglesi{"permission", "denied",  "no such", "writable",
     if (ora != primaDellaProva)
         return ::testing::AssertionFailure()
                << "file della cartella: " << ora.join(u' ').toStdString();
-    if (cartella.leggi("FD1") != kPrecedente)
+    if (cartella.leggi("FD1") != kVecchioFD1)
         return ::testing::AssertionFailure()
                << "FD1 cambiato: " << cartella.leggi("FD1").constData();
     return ::testing::AssertionSuccess();
@@ -68,7 +68,7 @@ class SistemaOstile : public ::testing::Test {
         opzioni.cartella = cartella_.percorso();
         opzioni.riferimento = QDate(2026, 12, 7);
         GeneraDemo(opzioni);
-        cartella_.scrivi("FD1", kPrecedente);
+        cartella_.scrivi("FD1", kVecchioFD1);
         // Other users reach the folder (QTemporaryDir makes it private).
         QFile::setPermissions(cartella_.percorso(), QFile::ReadOwner | QFile::WriteOwner |
                                                         QFile::ExeOwner | QFile::ReadOther |
@@ -115,8 +115,8 @@ class SistemaOstile : public ::testing::Test {
 };
 
 TEST_F(SistemaOstile, UsciteImpossibili) {
-    EsecuzioneBatch pdf = esegui(QStringList(kRichiesta) << "--pdf"
-                                                         << "/nonesiste/x.pdf");
+    EsecuzioneBatch pdf = esegui(QStringList(kComando) << "--pdf"
+                                                       << "/nonesiste/x.pdf");
     EXPECT_EQ(pdf.esito, UscitaNonRiuscita);
     EXPECT_EQ(pdf.uscita, "");
     EXPECT_EQ(pdf.errori, "Stampa su \"Stampante PDF\" non eseguita: impossibile scrivere il file "
@@ -125,9 +125,9 @@ TEST_F(SistemaOstile, UsciteImpossibili) {
     // A print service that does not answer is told as such, not as a
     // machine without printers.
     ambiente_.imposta("CUPS_SERVER", QFile::encodeName(cartella_.percorso("cups.sock")));
-    EsecuzioneBatch stampa = esegui(QStringList(kRichiesta) << "--stampa"
-                                                            << "--destinazione"
-                                                            << "Ufficio");
+    EsecuzioneBatch stampa = esegui(QStringList(kComando) << "--stampa"
+                                                          << "--destinazione"
+                                                          << "Ufficio");
     EXPECT_EQ(stampa.esito, UscitaNonRiuscita);
     EXPECT_TRUE(stampa.errori.startsWith("Il servizio di stampa (CUPS) non risponde: su "
                                          "\"Ufficio\" non è stato stampato nulla."))
@@ -142,7 +142,7 @@ TEST_F(SistemaOstile, CartellaInSolaLetturaODiscoPieno) {
         GTEST_SKIP() << "Prova saltata: " << motivo.toStdString();
     const QString solaLettura =
         QStringLiteral("mount --bind \"$d\" \"$d\" && mount -o remount,bind,ro \"$d\"");
-    const EsecuzioneBatch conPrecedente = esegui(kRichiesta, montato(solaLettura));
+    const EsecuzioneBatch conPrecedente = esegui(kComando, montato(solaLettura));
     EXPECT_EQ(conPrecedente.esito, FileStampaNonScritto);
     EXPECT_EQ(conPrecedente.errori,
               "Impossibile aprire il file di stampa FD1 (cartella " +
@@ -153,19 +153,19 @@ TEST_F(SistemaOstile, CartellaInSolaLetturaODiscoPieno) {
 
     // Without a print file before, none is said to be left as it was.
     QFile::remove(cartella_.percorso("FD1"));
-    const EsecuzioneBatch senzaPrecedente = esegui(kRichiesta, montato(solaLettura));
+    const EsecuzioneBatch senzaPrecedente = esegui(kComando, montato(solaLettura));
     EXPECT_EQ(senzaPrecedente.esito, FileStampaNonScritto);
     EXPECT_FALSE(senzaPrecedente.errori.contains("precedente"))
         << senzaPrecedente.errori.constData();
     EXPECT_FALSE(QFile::exists(cartella_.percorso("FD1")));
-    cartella_.scrivi("FD1", kPrecedente);
+    cartella_.scrivi("FD1", kVecchioFD1);
 
     // A disk that fills up while the print file is written: the previous
     // one stays whole (a full disk once put an empty print file in its
     // place and reported success). The folder is listed, and the print file
     // shown, from inside the namespace, where the small disk is.
     const EsecuzioneBatch pieno = esegui(
-        kRichiesta,
+        kComando,
         montato(QStringLiteral(
                     "copia=$(mktemp -d) && cp -p * \"$copia\" && mount -t tmpfs -o size=4m tmpfs "
                     "\"$d\" && cp -p \"$copia\"/* \"$d\" && rm -r \"$copia\" && "
@@ -179,7 +179,7 @@ TEST_F(SistemaOstile, CartellaInSolaLetturaODiscoPieno) {
                                       "è rimasto com'era.\n"))
         << pieno.errori.constData();
     EXPECT_EQ(pieno.uscita,
-              (QStringList(file_) << "riempi").join(u'\n').toUtf8() + "\n---\n" + kPrecedente);
+              (QStringList(file_) << "riempi").join(u'\n').toUtf8() + "\n---\n" + kVecchioFD1);
     for (const EsecuzioneBatch& esecuzione : {conPrecedente, senzaPrecedente, pieno})
         EXPECT_TRUE(Italiano(esecuzione.errori));
 }
@@ -188,7 +188,7 @@ TEST_F(SistemaOstile, PermessiNegati) {
     if (const QString motivo = senzaPrivilegi(); !motivo.isEmpty())
         GTEST_SKIP() << "Prova saltata: " << motivo.toStdString();
     // The folder is root's and not writable by others.
-    const EsecuzioneBatch cartella = esegui(kRichiesta, comeNessuno());
+    const EsecuzioneBatch cartella = esegui(kComando, comeNessuno());
     EXPECT_EQ(cartella.esito, FileStampaNonScritto);
     EXPECT_EQ(cartella.errori, "Impossibile aprire il file di stampa FD1 (cartella " +
                                    QFile::encodeName(cartella_.percorso()) +
@@ -197,7 +197,7 @@ TEST_F(SistemaOstile, PermessiNegati) {
     EXPECT_TRUE(SoloIlPrecedente(cartella_, file_));
 
     QFile::setPermissions(cartella_.percorso("Tableau.mdb"), QFile::ReadOwner);
-    const EsecuzioneBatch archivio = esegui(kRichiesta, comeNessuno());
+    const EsecuzioneBatch archivio = esegui(kComando, comeNessuno());
     EXPECT_EQ(archivio.esito, ArchivioIllegibile);
     EXPECT_EQ(archivio.errori, "Archivio non leggibile: Tableau.mdb (permesso negato)\n");
     EXPECT_TRUE(SoloIlPrecedente(cartella_, file_));

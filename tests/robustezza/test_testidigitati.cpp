@@ -4,18 +4,19 @@
 // it cannot take with its Italian message; the preview saves what it was
 // given without breaking the print file. Nothing crashes, the database files
 // stay byte for byte, and a print file is only ever replaced by a tableau.
-#include "front/ArchiviDiProva.h"
 #include "front/SetDesk.h"
 #include "msgbox/MsgBox_Routine.h"
-#include "msgbox/RisposteDiProva.h"
 #include "preview/Anteprima.h"
 #include "print/FileStampa.h"
-#include "print/VariabiliDiProva.h"
-#include "robustezza/Impronte.h"
+#include "prove/front/ArchiviDiProva.h"
+#include "prove/msgbox/RisposteDiProva.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/robustezza/Impronte.h"
+#include "prove/util/CartellaDiProva.h"
 #include "routines/Orologio.h"
 #include "routines/TestoAnsi.h"
 #include "tableau/StampaTableau.h"
-#include "util/CartellaDiProva.h"
+#include "ui/Programma.h"
 
 #include <QApplication>
 #include <QClipboard>

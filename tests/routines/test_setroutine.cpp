@@ -1,7 +1,7 @@
 #include "routines/Orologio.h"
 #include "routines/SetRoutine.h"
 
-#include "util/StampaQString.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

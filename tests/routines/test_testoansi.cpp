@@ -1,6 +1,6 @@
 #include "routines/TestoAnsi.h"
 
-#include "util/StampaQString.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tableau/ArchiviInMemoria.h"
+#include "prove/tableau/ArchiviInMemoria.h"
 
 #include "archivi/ErroreArchivio.h"
 

@@ -1,7 +1,7 @@
-#include "tableau/ArchivioConteso.h"
+#include "prove/tableau/ArchivioConteso.h"
 
 #include "demo/GeneraDemo.h"
-#include "tableau/ProcessoBatch.h"
+#include "prove/tableau/ProcessoBatch.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "tableau/CondivisioneSmb.h"
+#include "prove/tableau/CondivisioneSmb.h"
 
 #include <QProcess>
 

@@ -1,4 +1,4 @@
-#include "tableau/ProcessoBatch.h"
+#include "prove/tableau/ProcessoBatch.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -1,8 +1,8 @@
-#include "tableau/SuiteDiProva.h"
+#include "prove/tableau/SuiteDiProva.h"
 
 #include "archivi/ValoreJet.h"
 #include "mdbwriter/ScrittoreMdb.h"
-#include "util/CartellaDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include <QDate>
 

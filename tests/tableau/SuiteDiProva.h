@@ -2,7 +2,7 @@
 
 #include "archivi/Tabella.h"
 #include "mdbwriter/TipoJet.h"
-#include "tableau/ArchiviInMemoria.h"
+#include "prove/tableau/ArchiviInMemoria.h"
 
 #include <QDate>
 

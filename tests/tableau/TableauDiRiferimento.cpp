@@ -1,4 +1,4 @@
-#include "tableau/TableauDiRiferimento.h"
+#include "prove/tableau/TableauDiRiferimento.h"
 
 #include "tableau/RegoleCampi.h"
 

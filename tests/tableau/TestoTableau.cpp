@@ -1,4 +1,4 @@
-#include "tableau/TestoTableau.h"
+#include "prove/tableau/TestoTableau.h"
 
 #include "routines/Orologio.h"
 #include "routines/TestoAnsi.h"

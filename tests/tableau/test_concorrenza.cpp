@@ -3,8 +3,8 @@
 // without a pause. Each case runs TS_CONCORRENZA_SECONDI seconds (3 unless
 // set); a longer run by hand: tools/concorrenza/esegui.
 
-#include "tableau/ArchivioConteso.h"
-#include "util/CartellaDiProva.h"
+#include "prove/tableau/ArchivioConteso.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include <gtest/gtest.h>
 

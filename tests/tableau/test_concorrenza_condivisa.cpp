@@ -5,8 +5,8 @@
 // hand: tools/concorrenza/esegui. Where smbd or FUSE cannot start, the test
 // is skipped with the reason.
 
-#include "tableau/ArchivioConteso.h"
-#include "tableau/CondivisioneSmb.h"
+#include "prove/tableau/ArchivioConteso.h"
+#include "prove/tableau/CondivisioneSmb.h"
 
 #include <QTemporaryDir>
 

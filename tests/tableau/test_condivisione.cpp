@@ -6,9 +6,9 @@
 // start, the test is skipped with the reason.
 
 #include "demo/GeneraDemo.h"
-#include "tableau/CondivisioneSmb.h"
-#include "tableau/ProcessoBatch.h"
-#include "util/StampaQString.h"
+#include "prove/tableau/CondivisioneSmb.h"
+#include "prove/tableau/ProcessoBatch.h"
+#include "prove/util/StampaQString.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,8 +20,8 @@
 
 namespace {
 
-const QDate Riferimento(2026, 3, 2);
-const QStringList kRichiesta{
+const QDate kRiferimentoDemo(2026, 3, 2);
+const QStringList kArgomentiBatch{
     "--hotel", "1",      "--tableau",  "1",          "--dalla-camera",   "1",    "--alla-camera",
     "999",     "--data", "02/03/2026", "--orologio", "02/03/2026 08:00", "--csv"};
 const QString Posto = QStringLiteral("5");
@@ -38,7 +38,7 @@ struct Risultato {
 };
 
 Risultato Esegui(const QString& cartella, const QString& letti) {
-    Risultato r{EseguiProgrammaBatch(cartella, Posto, kRichiesta), {}, {}};
+    Risultato r{EseguiProgrammaBatch(cartella, Posto, kArgomentiBatch), {}, {}};
     r.stampa = Leggi(letti + QStringLiteral("/FD") + Posto);
     r.foglio = Leggi(letti + QStringLiteral("/fd") + Posto + QStringLiteral(".csv"));
     return r;
@@ -48,7 +48,7 @@ TEST(Condivisione, IlBatchSullaCondivisione) {
     if (!QFile::exists(ProgrammaBatch()))
         GTEST_SKIP() << "Prova saltata: programma assente: " << ProgrammaBatch().toStdString();
     OpzioniDemo demo;
-    demo.riferimento = Riferimento;
+    demo.riferimento = kRiferimentoDemo;
     QTemporaryDir locale, condivisa;
     for (const QTemporaryDir* cartella : {&locale, &condivisa}) {
         demo.cartella = cartella->path();

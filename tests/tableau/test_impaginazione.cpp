@@ -1,6 +1,6 @@
+#include "prove/tableau/TestoTableau.h"
+#include "prove/util/StampaQString.h"
 #include "tableau/ImpaginazioneTableau.h"
-#include "tableau/TestoTableau.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

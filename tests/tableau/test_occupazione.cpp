@@ -1,9 +1,10 @@
+#include "archivi/ErroreArchivio.h"
+#include "prove/tableau/SuiteDiProva.h"
+#include "prove/tableau/TableauDiRiferimento.h"
+#include "prove/tableau/TestoTableau.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
 #include "tableau/OccupazioneSettimana.h"
-#include "tableau/SuiteDiProva.h"
-#include "tableau/TableauDiRiferimento.h"
-#include "tableau/TestoTableau.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 // by hand: tools/affiancati/esegui.
 
 #include "demo/GeneraDemo.h"
-#include "output/StrumentiPdf.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/output/StrumentiPdf.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>

@@ -1,9 +1,9 @@
+#include "prove/tableau/SuiteDiProva.h"
+#include "prove/tableau/TableauDiRiferimento.h"
+#include "prove/tableau/TestoTableau.h"
+#include "prove/util/StampaQString.h"
 #include "tableau/OccupazioneSettimana.h"
 #include "tableau/StampaTableau.h"
-#include "tableau/SuiteDiProva.h"
-#include "tableau/TableauDiRiferimento.h"
-#include "tableau/TestoTableau.h"
-#include "util/StampaQString.h"
 
 #include <QDate>
 

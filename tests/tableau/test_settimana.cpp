@@ -1,7 +1,7 @@
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
 #include "routines/SetRoutine.h"
 #include "tableau/Settimana.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "print/LeggiRighe.h"
-#include "print/VariabiliDiProva.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/tableau/SuiteDiProva.h"
+#include "prove/tableau/TestoTableau.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
 #include "tableau/OccupazioneSettimana.h"
 #include "tableau/StampaTableau.h"
-#include "tableau/SuiteDiProva.h"
-#include "tableau/TestoTableau.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include "routines/Orologio.h"
 

@@ -1,12 +1,13 @@
-#include "print/VariabiliDiProva.h"
+#include "archivi/ErroreArchivio.h"
+#include "prove/print/VariabiliDiProva.h"
+#include "prove/tableau/SuiteDiProva.h"
+#include "prove/tableau/TableauDiRiferimento.h"
+#include "prove/tableau/TestoTableau.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "tableau/StampaTableau.h"
-#include "tableau/SuiteDiProva.h"
-#include "tableau/TableauDiRiferimento.h"
-#include "tableau/TestoTableau.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "StrumentiMdb.h"
+#include "prove/tools/StrumentiMdb.h"
 
 #include <QProcess>
 

@@ -1,6 +1,6 @@
 // Row bytes against the Jet 4 row layout, written out by hand.
 #include "mdbwriter/TabellaMdb.h"
-#include "util/StampaQString.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The demo databases: complete, consistent with one another, covering the
 // cases the program has to handle, and the same for the same seed and day.
-#include "StrumentiMdb.h"
+#include "prove/tools/StrumentiMdb.h"
 
 #include "archivi/DBEngine.h"
 #include "demo/GeneraDemo.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "archivi/Rc4.h"
 #include "mdbwriter/DataJet.h"
 #include "mdbwriter/Intestazione.h"
-#include "util/StampaQString.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

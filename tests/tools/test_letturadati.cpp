@@ -1,14 +1,14 @@
 // Files made by the writer, read through the program's own database layer.
 #include "archivi/DBEngine.h"
 #include "mdbwriter/ScrittoreMdb.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const Valore kNullo;
+const Valore kAssente;
 
 void ScriviPrenotazioni(const CartellaDiProva& cartella) {
     ScrittoreMdb w;
@@ -25,10 +25,10 @@ void ScriviPrenotazioni(const CartellaDiProva& cartella) {
             1 + i % 2,
             QString::number(101 + i % 40),
             100000 + i,
-            i % 17 == 0 ? kNullo : Valore(QString("COD"[i % 3])),
+            i % 17 == 0 ? kAssente : Valore(QString("COD"[i % 3])),
             QStringLiteral("2026%1").arg(101 + i % 300, 4, 10, QChar('0')),
             -(i % 4),
-            i == 77 ? Valore(QString("Nota lunga ").repeated(400)) : kNullo};
+            i == 77 ? Valore(QString("Nota lunga ").repeated(400)) : kAssente};
         if (i % 13 == 5)
             t.rigaCancellata(riga);
         else if (i % 13 == 6)
@@ -60,7 +60,7 @@ TEST(LetturaDati, RigheCercateEOrdinate) {
     EXPECT_TRUE(rs.NoMatch()) << "a deleted row is not";
     rs.FindFirst(Campo("NumeroPrenotazione") == Valore(100017));
     ASSERT_FALSE(rs.NoMatch());
-    EXPECT_EQ(rs.Campo("TipoPrenotazione"), kNullo);
+    EXPECT_EQ(rs.Campo("TipoPrenotazione"), kAssente);
     rs.FindFirst(Campo("NumeroPrenotazione") == Valore(100077));
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Campo("Note"), Valore(QString("Nota lunga ").repeated(400)));
@@ -95,7 +95,7 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
         .colonna("S", TipoJet::Booleano)
         .colonna("T", TipoJet::Testo, 50);
     t.riga({255, -32768, -2000000000, -1234.5, Valore::valuta(-12500), 1, QString("Caffè ☕")});
-    t.riga({kNullo, kNullo, kNullo, kNullo, kNullo, 0, kNullo});
+    t.riga({kAssente, kAssente, kAssente, kAssente, kAssente, 0, kAssente});
     w.salva(cartella.percorso("Numeri.mdb"));
 
     Database db = DBEngine::istanza().OpenDatabase("numeri.mdb");
@@ -113,7 +113,7 @@ TEST(LetturaDati, ValoriNumericiTipizzati) {
         if (c == kBooleano)
             continue;
         EXPECT_EQ(rs.valore(0, c), attesi[static_cast<std::size_t>(c)]) << "field " << c;
-        EXPECT_EQ(rs.valore(1, c), kNullo) << "field " << c;
+        EXPECT_EQ(rs.valore(1, c), kAssente) << "field " << c;
     }
     // True may read as 1 or as DAO's -1; false is 0, never NULL.
     EXPECT_NE(rs.valore(0, kBooleano).intero(), 0);
@@ -130,7 +130,7 @@ TEST(LetturaDati, TestoVuotoEDateTipizzati) {
         .colonna("Quando", TipoJet::DataOra)
         .colonna("Nota", TipoJet::Memo);
     t.riga({QString(""), Valore::dataOra(45351.5), QString("")});
-    t.riga({kNullo, Valore::dataOra(-1.25), kNullo});
+    t.riga({kAssente, Valore::dataOra(-1.25), kAssente});
     w.salva(cartella.percorso("T.mdb"));
     const Recordset rs = DBEngine::istanza().OpenDatabase("T.mdb").OpenRecordset("T");
     ASSERT_EQ(rs.RecordCount(), 2u);

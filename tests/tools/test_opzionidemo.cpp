@@ -1,6 +1,6 @@
 #include "demo/OpzioniDemo.h"
+#include "prove/util/StampaQString.h"
 #include "routines/Errore.h"
-#include "util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Files made by the writer, read back by mdbtools' own programs.
-#include "StrumentiMdb.h"
+#include "prove/tools/StrumentiMdb.h"
 
 #include "mdbwriter/DataJet.h"
 #include "mdbwriter/ErroreScrittura.h"
 #include "mdbwriter/ScrittoreMdb.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

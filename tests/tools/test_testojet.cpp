@@ -1,5 +1,5 @@
 #include "mdbwriter/TestoJet.h"
-#include "util/StampaQString.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

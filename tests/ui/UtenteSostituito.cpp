@@ -1,4 +1,4 @@
-#include "ui/UtenteSostituito.h"
+#include "prove/ui/UtenteSostituito.h"
 
 #include "ui/Finestra.h"
 #include "ui/Utente.h"

@@ -1,6 +1,6 @@
 // Controls and control arrays: events with the index, lists, text fields,
 // geometry in twips.
-#include "FinestraDiProva.h"
+#include "prove/ui/FinestraDiProva.h"
 
 #include "ui/AreaTesto.h"
 #include "ui/CampoTesto.h"

@@ -1,8 +1,8 @@
 // Window events, modal display and the program's run, as the windows rely on them.
-#include "FinestraDiProva.h"
+#include "prove/ui/FinestraDiProva.h"
 
+#include "prove/ui/UtenteSostituito.h"
 #include "ui/Programma.h"
-#include "ui/UtenteSostituito.h"
 
 #include <QApplication>
 #include <QTest>

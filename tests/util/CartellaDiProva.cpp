@@ -1,4 +1,4 @@
-#include "util/CartellaDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include <QDateTime>
 #include <QDir>

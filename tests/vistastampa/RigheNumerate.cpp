@@ -1,4 +1,4 @@
-#include "RigheNumerate.h"
+#include "prove/vistastampa/RigheNumerate.h"
 
 QByteArray RigheNumerate(int prima, int quante, char lettera) {
     QByteArray byte;

@@ -1,4 +1,4 @@
-#include "SpedixDiProva.h"
+#include "prove/vistastampa/SpedixDiProva.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

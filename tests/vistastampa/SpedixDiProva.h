@@ -1,6 +1,6 @@
 #pragma once
 
-#include "util/CartellaDiProva.h"
+#include "prove/util/CartellaDiProva.h"
 
 #include <QByteArray>
 #include <QString>

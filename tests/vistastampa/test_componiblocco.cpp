@@ -2,7 +2,7 @@
 
 #include "vistastampa/BloccoDiStampa.h"
 
-#include "util/StampaQString.h"
+#include "prove/util/StampaQString.h"
 
 #include <gtest/gtest.h>
 

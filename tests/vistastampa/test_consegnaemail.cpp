@@ -1,9 +1,9 @@
 #include "vistastampa/ConsegnaEMail.h"
 
-#include "SpedixDiProva.h"
+#include "prove/vistastampa/SpedixDiProva.h"
 
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
 
 #include <QDir>
 #include <QFile>

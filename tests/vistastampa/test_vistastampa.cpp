@@ -1,8 +1,8 @@
 #include "vistastampa/VistaStampa.h"
 
-#include "RigheNumerate.h"
-#include "util/CartellaDiProva.h"
-#include "util/StampaQString.h"
+#include "prove/util/CartellaDiProva.h"
+#include "prove/util/StampaQString.h"
+#include "prove/vistastampa/RigheNumerate.h"
 
 #include <QFile>
 #include <QFileInfo>

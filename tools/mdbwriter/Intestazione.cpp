@@ -7,20 +7,20 @@
 #include <cstring>
 
 namespace {
-constexpr char kFirma[] = "Standard Jet DB";
+constexpr char kFirmaFile[] = "Standard Jet DB";
 constexpr int kVersioneJet4 = 0x01;
 constexpr std::uint32_t kCodePageAnsi = 1252;
-constexpr std::uint32_t kOrdinamentoGenerale = 0x0409;
+constexpr std::uint32_t kOrdinamentoDelFile = 0x0409;
 } // namespace
 
 void ScriviIntestazione(char* pagina, double dataCreazione) {
     pagina[0] = 0x00;
     pagina[1] = 0x01;
-    std::memcpy(pagina + 4, kFirma, sizeof kFirma);
+    std::memcpy(pagina + 4, kFirmaFile, sizeof kFirmaFile);
     Scrivi32(pagina + 0x14, kVersioneJet4);
     Scrivi16(pagina + jet::kCodePage, kCodePageAnsi);
     Scrivi32(pagina + jet::kChiaveCifratura, 0);
-    Scrivi32(pagina + 0x6E, kOrdinamentoGenerale);
+    Scrivi32(pagina + 0x6E, kOrdinamentoDelFile);
     ScriviDouble(pagina + 0x72, dataCreazione);
     jet::MascheraIntestazione(pagina, false);
 }
