@@ -10,6 +10,7 @@
 #include "tableau/ControlloRichiesta.h"
 #include "tableau/StampaTableau.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <new>
@@ -81,4 +82,19 @@ int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& 
                                                 "stato completato.")});
         return ErroreImprevisto;
     }
+}
+
+QStringList ArgomentiDi(int argc, char** argv) {
+    QStringList argomenti;
+    for (int i = 1; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    return argomenti;
+}
+
+int EseguiBatchSulTerminale(const ScritturaConCaratteri& conCaratteri) {
+    QTextStream uscita(stdout);
+    QTextStream errori(stderr);
+    uscita.setEncoding(QStringConverter::Utf8);
+    errori.setEncoding(QStringConverter::Utf8);
+    return EseguiBatch(QCoreApplication::arguments().mid(1), uscita, errori, conCaratteri);
 }

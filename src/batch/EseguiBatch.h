@@ -18,3 +18,11 @@
 // one that has it).
 int EseguiBatch(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori,
                 const ScritturaConCaratteri& conCaratteri = StampaBatch);
+
+// The arguments of a command line after the program's name, before the
+// application object exists to read them.
+QStringList ArgomentiDi(int argc, char** argv);
+
+// EseguiBatch on the application's own arguments, with standard output and
+// standard error as UTF-8 text: the body of the command's two programs.
+int EseguiBatchSulTerminale(const ScritturaConCaratteri& conCaratteri);

@@ -10,15 +10,8 @@
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
-    QStringList argomenti;
-    for (int i = 1; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
-    if (UsciteConCaratteri(argomenti))
+    if (UsciteConCaratteri(ArgomentiDi(argc, argv)))
         return AvviaConCaratteri(argv);
     const QCoreApplication applicazione(argc, argv);
-    QTextStream uscita(stdout);
-    QTextStream errori(stderr);
-    uscita.setEncoding(QStringConverter::Utf8);
-    errori.setEncoding(QStringConverter::Utf8);
-    return EseguiBatch(QCoreApplication::arguments().mid(1), uscita, errori, {});
+    return EseguiBatchSulTerminale({});
 }

@@ -13,9 +13,6 @@
 #include <optional>
 
 int main(int argc, char** argv) {
-    QStringList argomenti;
-    for (int i = 1; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
     // Printing and PDF files set text in fonts, which needs a GUI
     // application; the command never shows a window, so it needs no display.
     std::unique_ptr<QCoreApplication> applicazione;
@@ -24,7 +21,7 @@ int main(int argc, char** argv) {
     // private folder (mode 0700, removed at the end) stands in for it, so
     // that standard error holds the command's own messages only.
     std::optional<QTemporaryDir> cartellaRuntime;
-    if (UsciteConCaratteri(argomenti)) {
+    if (UsciteConCaratteri(ArgomentiDi(argc, argv))) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -37,9 +34,5 @@ int main(int argc, char** argv) {
     } else {
         applicazione = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QTextStream uscita(stdout);
-    QTextStream errori(stderr);
-    uscita.setEncoding(QStringConverter::Utf8);
-    errori.setEncoding(QStringConverter::Utf8);
-    return EseguiBatch(QCoreApplication::arguments().mid(1), uscita, errori);
+    return EseguiBatchSulTerminale(StampaBatch);
 }
