@@ -28,7 +28,9 @@ endfunction()
 
 # ts_libreria(NAME FOLDER [PREFIX P] [HEADERS h...] SOURCES s...): a static
 # library of the current source folder, whose headers only its own sources
-# and the targets that link it can include (see ts_espone).
+# and the targets that link it can include (see ts_espone). Where
+# TS_INTESTAZIONI names a target of ts_intestazioni_precompilate, the library
+# reuses its precompiled header.
 function(ts_libreria nome cartella)
   cmake_parse_arguments(ARG "" "PREFIX" "HEADERS;SOURCES" ${ARGN})
   add_library(${nome} STATIC ${ARG_SOURCES})
@@ -40,4 +42,23 @@ function(ts_libreria nome cartella)
     list(APPEND opzioni HEADERS ${ARG_HEADERS})
   endif()
   ts_espone(${nome} PUBLIC ${cartella} ${opzioni})
+  if(TS_INTESTAZIONI)
+    target_precompile_headers(${nome} REUSE_FROM ${TS_INTESTAZIONI})
+  endif()
+endfunction()
+
+# ts_intestazioni_precompilate(NAME LIBS l... HEADERS h...): a target whose
+# only work is to precompile HEADERS with the flags that linking LIBS gives,
+# for targets built with the same flags to reuse
+# (target_precompile_headers(T REUSE_FROM NAME)): the headers nearly every
+# source includes are then read once a build instead of once a source. A
+# source still includes what it uses; the compiler warns (invalid-pch) where
+# a target's flags differ and the header cannot be used.
+function(ts_intestazioni_precompilate nome)
+  cmake_parse_arguments(ARG "" "" "LIBS;HEADERS" ${ARGN})
+  file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${nome}.cpp CONTENT "")
+  add_library(${nome} OBJECT ${CMAKE_CURRENT_BINARY_DIR}/${nome}.cpp)
+  target_link_libraries(${nome} PRIVATE ${ARG_LIBS})
+  target_precompile_headers(${nome} PRIVATE ${ARG_HEADERS})
+  set_target_properties(${nome} PROPERTIES AUTOMOC OFF)
 endfunction()
