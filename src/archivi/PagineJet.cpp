@@ -104,19 +104,19 @@ EsitoLettura leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
 // page at its first use, which costs more than reading into it.
 class ScortaTratti {
   public:
-    static std::unique_ptr<std::uint8_t[]> prendi() {
+    static BloccoByte prendi() {
         {
             const std::lock_guard<std::mutex> blocco(mutex_);
             if (!libere_.empty()) {
-                std::unique_ptr<std::uint8_t[]> presa = std::move(libere_.back());
+                BloccoByte presa = std::move(libere_.back());
                 libere_.pop_back();
                 return presa;
             }
         }
-        return std::make_unique_for_overwrite<std::uint8_t[]>(kRichiestaMassima);
+        return NuovoBlocco(kRichiestaMassima);
     }
     // Kept while fewer than two readings' worth are.
-    static void rendi(std::unique_ptr<std::uint8_t[]> resa) {
+    static void rendi(BloccoByte resa) {
         const std::lock_guard<std::mutex> blocco(mutex_);
         if (resa && libere_.size() < 2 * (kRichiesteInVolo + 1))
             libere_.push_back(std::move(resa));
@@ -124,7 +124,7 @@ class ScortaTratti {
 
   private:
     static inline std::mutex mutex_;
-    static inline std::vector<std::unique_ptr<std::uint8_t[]>> libere_;
+    static inline std::vector<BloccoByte> libere_;
 };
 
 // A digest of bytes read, to tell whether a later reading gives the same.
@@ -165,7 +165,7 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
         if (ricordaLetture_)
             dimenticaCache();
         const std::size_t inizio = dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande;
-        inizio_.byte = std::make_unique_for_overwrite<std::uint8_t[]>(inizio);
+        inizio_.byte = NuovoBlocco(inizio);
         std::uint8_t* const intestazione = inizio_.byte.get();
         const EsitoLettura letto = leggiTutto(fd_, intestazione, inizio, 0);
         if (letto == EsitoLettura::Errore)

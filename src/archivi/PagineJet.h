@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archivi/BloccoByte.h"
 #include "archivi/ByteJet.h"
 #include "archivi/IdentitaFile.h"
 
@@ -133,7 +134,7 @@ class PagineJet {
     struct Tratto {
         std::uint32_t prima = 0;
         std::uint32_t quante = 0;
-        std::unique_ptr<std::uint8_t[]> byte;
+        BloccoByte byte;
         bool contiene(std::uint32_t numero) const;
         ByteJet vista(std::uint32_t numero, std::uint32_t dimensionePagina) const;
     };
