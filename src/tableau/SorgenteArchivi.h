@@ -19,7 +19,8 @@ class SorgenteArchivi {
 
 // The report's database files in the current folder, opened all at once in
 // the report's order, so that a missing one stops it before anything else,
-// and closed together when this object goes.
+// and closed together when this object goes. What is read of them in the
+// background arrives file after file, in the order the report reads them.
 class ArchiviDellaSuite : public SorgenteArchivi {
   public:
     ArchiviDellaSuite();
