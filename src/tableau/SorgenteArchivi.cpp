@@ -47,8 +47,13 @@ ArchiviDellaSuite::~ArchiviDellaSuite() {
 }
 
 Recordset ArchiviDellaSuite::apri(const QString& file, const Selezione& selezione) {
-    auto trovato = archivi_.find(file);
-    if (trovato == archivi_.end())
-        trovato = archivi_.emplace(file, DBEngine::istanza().OpenDatabase(file)).first;
-    return trovato->second.OpenRecordset(selezione);
+    const Database* archivio = nullptr;
+    {
+        const std::lock_guard<std::mutex> blocco(mutex_);
+        auto trovato = archivi_.find(file);
+        if (trovato == archivi_.end())
+            trovato = archivi_.emplace(file, DBEngine::istanza().OpenDatabase(file)).first;
+        archivio = &trovato->second;
+    }
+    return archivio->OpenRecordset(selezione);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <map>
+#include <mutex>
 
 // Where the report's record sets come from: the suite's database files, or
 // tables that a test builds in memory.
@@ -14,6 +15,7 @@ class SorgenteArchivi {
   public:
     virtual ~SorgenteArchivi() = default;
     // A record set on a selection of a table of the database file `file`.
+    // Threads may call it at the same time, each for files of its own.
     virtual Recordset apri(const QString& file, const Selezione& selezione) = 0;
 };
 
@@ -31,5 +33,8 @@ class ArchiviDellaSuite : public SorgenteArchivi {
     Recordset apri(const QString& file, const Selezione& selezione) override;
 
   private:
+    // The files by name; a file not opened with the others is added when
+    // first asked for, under the lock.
+    std::mutex mutex_;
     std::map<QString, Database> archivi_;
 };
