@@ -8,6 +8,6 @@ DBEngine& DBEngine::istanza() {
     return engine;
 }
 
-Database DBEngine::OpenDatabase(const QString& nomeFile) {
-    return Database(std::make_shared<FileJet>(TrovaArchivio(nomeFile)));
+Database DBEngine::OpenDatabase(const QString& nomeFile, jet::PostoInFila posto) {
+    return Database(std::make_shared<FileJet>(TrovaArchivio(nomeFile), std::move(posto)));
 }

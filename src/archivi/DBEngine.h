@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archivi/Database.h"
+#include "archivi/FilaLetture.h"
 
 #include <QString>
 
@@ -9,8 +10,9 @@ class DBEngine {
   public:
     static DBEngine& istanza();
 
-    // Opens a database by its bare file name in the current directory.
-    Database OpenDatabase(const QString& nomeFile);
+    // Opens a database by its bare file name in the current directory; with
+    // a place in a queue, its start is read in the queue's turn.
+    Database OpenDatabase(const QString& nomeFile, jet::PostoInFila posto = {});
 
   private:
     DBEngine() = default;

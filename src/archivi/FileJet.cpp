@@ -64,6 +64,7 @@ struct FileJet::Dati {
     // On a disk of this machine the runs of pages are read one after the
     // other; elsewhere several are on their way at once.
     bool suDisco = false;
+    jet::PostoInFila posto;
     // The state of the file that `pagine` and `catalogo` were read from,
     // and that the last reading found.
     std::optional<IdentitaFile> stato;
@@ -108,7 +109,7 @@ void FileJet::Dati::prepara(const IdentitaFile& prima) {
         return;
     stato.reset();
     pagine.reset();
-    pagine.emplace(percorso, nome, suRemoto, !suDisco);
+    pagine.emplace(percorso, nome, suRemoto, !suDisco, posto);
     if (pagine->identita() != prima)
         throw FileSostituito{};
     catalogo = protetto([this] { return jet::LeggiCatalogo(*pagine); });
@@ -197,8 +198,9 @@ const jet::VoceCatalogo& FileJet::Dati::voce(const QString& tabella) const {
         QStringLiteral("Tabella non trovata: %1 nell'archivio %2").arg(tabella, nome));
 }
 
-FileJet::FileJet(const QString& percorso) : d_(std::make_unique<Dati>()) {
+FileJet::FileJet(const QString& percorso, jet::PostoInFila posto) : d_(std::make_unique<Dati>()) {
     d_->percorso = percorso;
+    d_->posto = std::move(posto);
     d_->nome = QFileInfo(percorso).fileName();
     const std::string tipo = TipoFileSystem(d_->identitaAttuale().dispositivo);
     d_->suRemoto = FileSystemRemoto(tipo);

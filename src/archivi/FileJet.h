@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archivi/Criterio.h"
+#include "archivi/FilaLetture.h"
 #include "archivi/Tabella.h"
 
 #include <QString>
@@ -18,7 +19,9 @@
 class FileJet {
   public:
     // `percorso` is a path that exists; finding it is the caller's work.
-    explicit FileJet(const QString& percorso);
+    // With a place in a queue, the file reads its start in the queue's turn
+    // (see FilaLetture).
+    explicit FileJet(const QString& percorso, jet::PostoInFila posto = {});
     ~FileJet();
     FileJet(const FileJet&) = delete;
     FileJet& operator=(const FileJet&) = delete;

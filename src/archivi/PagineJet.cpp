@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -57,10 +58,18 @@ constexpr std::uint8_t kFirmaAce[] = {0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n'
                                       'r',  'd',  ' ',  'A',  'C', 'E', ' ', 'D', 'B', 0x00};
 // Page 0 (header), page 1 (global usage map), page 2 (system catalog definition).
 constexpr std::uint32_t kPagineMinime = 3;
-// A file up to this size is read whole when opened; of a larger one, its
-// start, which holds the catalog and usually the definitions.
+// A file up to this size is read whole; of a larger one, its start, which
+// holds the catalog and usually the definitions.
 constexpr std::uint64_t kFilePiccolo = 2u << 20;
 constexpr std::uint64_t kInizioFileGrande = 256u << 10;
+// Where requests cost a round trip, the start is read in pieces: the first
+// on opening, the header and usually the catalog; the others, of the second
+// size, in the background. Each piece is a few round trips, which a share's
+// client may make at once, and the pages of one are decoded while the next
+// is on its way. From a local disk the start is read whole on opening: a
+// thread would cost more than it saves.
+constexpr std::uint64_t kPrimoPezzo = 128u << 10;
+constexpr std::uint64_t kPezzo = 512u << 10;
 // percorri() reads at most this much in one request, and reads through a
 // gap of pages it does not need when the gap is this short: a few more
 // bytes cost less than another round trip.
@@ -77,6 +86,20 @@ constexpr std::uint64_t kRichiestaLocale = 128u << 10;
 // Pages read on their own (long values, moved rows, usage map pages) kept
 // for reuse; the store starts again when full.
 constexpr std::size_t kSingoleMassime = 256;
+
+// The piece of the start that holds byte `byte`, and where a piece begins.
+std::uint32_t PezzoDi(std::uint64_t byte) {
+    return byte < kPrimoPezzo ? 0 : static_cast<std::uint32_t>(1 + (byte - kPrimoPezzo) / kPezzo);
+}
+
+std::uint64_t InizioPezzo(std::uint32_t pezzo) {
+    return pezzo == 0 ? 0 : kPrimoPezzo + std::uint64_t{pezzo - 1} * kPezzo;
+}
+
+// A bit for each piece of a start of `byte` bytes.
+std::uint32_t TuttiIPezzi(std::uint64_t byte) {
+    return (2u << PezzoDi(byte - 1)) - 1;
+}
 
 enum class EsitoLettura { Completa, FileFinito, Errore };
 
@@ -104,19 +127,19 @@ EsitoLettura leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
 // page at its first use, which costs more than reading into it.
 class ScortaTratti {
   public:
-    static std::unique_ptr<std::uint8_t[]> prendi() {
+    static BloccoByte prendi() {
         {
             const std::lock_guard<std::mutex> blocco(mutex_);
             if (!libere_.empty()) {
-                std::unique_ptr<std::uint8_t[]> presa = std::move(libere_.back());
+                BloccoByte presa = std::move(libere_.back());
                 libere_.pop_back();
                 return presa;
             }
         }
-        return std::make_unique_for_overwrite<std::uint8_t[]>(kRichiestaMassima);
+        return NuovoBlocco(kRichiestaMassima);
     }
     // Kept while fewer than two readings' worth are.
-    static void rendi(std::unique_ptr<std::uint8_t[]> resa) {
+    static void rendi(BloccoByte resa) {
         const std::lock_guard<std::mutex> blocco(mutex_);
         if (resa && libere_.size() < 2 * (kRichiesteInVolo + 1))
             libere_.push_back(std::move(resa));
@@ -124,7 +147,7 @@ class ScortaTratti {
 
   private:
     static inline std::mutex mutex_;
-    static inline std::vector<std::unique_ptr<std::uint8_t[]>> libere_;
+    static inline std::vector<BloccoByte> libere_;
 };
 
 // A digest of bytes read, to tell whether a later reading gives the same.
@@ -143,8 +166,9 @@ ByteJet PagineJet::Tratto::vista(std::uint32_t numero, std::uint32_t dimensioneP
 }
 
 PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture,
-                     bool inParallelo)
-    : nome_(nome), ricordaLetture_(ricordaLetture), inParallelo_(inParallelo) {
+                     bool inParallelo, PostoInFila posto)
+    : nome_(nome), ricordaLetture_(ricordaLetture), inParallelo_(inParallelo),
+      fila_(std::move(posto.fila)) {
     const auto nonValido = [&](const QString& perche) {
         return ErroreArchivio(QStringLiteral("Archivio non valido: %1 (%2)").arg(nome, perche));
     };
@@ -165,14 +189,16 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
         if (ricordaLetture_)
             dimenticaCache();
         const std::size_t inizio = dimensione <= kFilePiccolo ? dimensione : kInizioFileGrande;
-        inizio_.byte = std::make_unique_for_overwrite<std::uint8_t[]>(inizio);
+        inizio_.byte = NuovoBlocco(inizio);
         std::uint8_t* const intestazione = inizio_.byte.get();
-        const EsitoLettura letto = leggiTutto(fd_, intestazione, inizio, 0);
+        const std::size_t primoPezzo =
+            inParallelo_ ? std::min<std::uint64_t>(inizio, kPrimoPezzo) : inizio;
+        const EsitoLettura letto = leggiTutto(fd_, intestazione, primoPezzo, 0);
         if (letto == EsitoLettura::Errore)
             throw ArchivioNonLeggibile(nome, errno);
         if (letto == EsitoLettura::FileFinito)
             throw danneggiato(QStringLiteral("file troncato"));
-        ricorda(intestazione, inizio, 0);
+        ricorda(intestazione, primoPezzo, 0, Ricordo::Fisso);
         const bool jet = std::memcmp(intestazione, kFirmaJet, sizeof kFirmaJet) == 0;
         const bool ace = std::memcmp(intestazione, kFirmaAce, sizeof kFirmaAce) == 0;
         if (!jet && !ace)
@@ -193,6 +219,13 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
                                                 "protetto da password e non può essere letto)")
                                      .arg(nome));
         formato_.codePage = letta.codePage;
+        byteInizio_ = inizio;
+        if (primoPezzo == inizio)
+            pezziArrivati_ = TuttiIPezzi(inizio);
+        else
+            lettoreInizio_ = std::thread(
+                &PagineJet::leggiInizio, this,
+                fila_ ? std::make_unique<FilaLetture::Turno>(fila_, posto.posto) : nullptr);
     } catch (...) {
         ::close(fd_);
         throw;
@@ -200,11 +233,16 @@ PagineJet::PagineJet(const QString& percorso, const QString& nome, bool ricordaL
 }
 
 PagineJet::~PagineJet() {
+    chiusura_ = true;
+    if (fila_)
+        fila_->sveglia();
+    if (lettoreInizio_.joinable())
+        lettoreInizio_.join();
     rilascia();
     ::close(fd_);
 }
 
-void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const {
+void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da, Ricordo ricordo) const {
     const EsitoLettura letto = leggiTutto(fd_, dove, quanti, static_cast<off_t>(da));
     // A file that ends too soon is damaged, or being rewritten; a file the
     // system cannot read says why.
@@ -212,7 +250,62 @@ void PagineJet::leggiByte(void* dove, std::size_t quanti, std::uint64_t da) cons
         throw ArchivioNonLeggibile(nome_, errno);
     if (letto == EsitoLettura::FileFinito)
         throw DannoJet{QStringLiteral("pagina %1 illeggibile").arg(da / formato_.pagina)};
-    ricorda(dove, quanti, da);
+    ricorda(dove, quanti, da, ricordo);
+}
+
+void PagineJet::leggiInizio(std::unique_ptr<FilaLetture::Turno> turno) {
+    const std::uint32_t tutti = TuttiIPezzi(byteInizio_);
+    try {
+        for (;;) {
+            if (turno)
+                turno->attendi([this] { return chiusura_ || pezzoVoluto_ != 0; });
+            if (chiusura_)
+                return;
+            std::uint32_t pezzo = pezzoVoluto_;
+            if (pezzo == 0)
+                pezzo = static_cast<std::uint32_t>(std::countr_one(pezziArrivati_.load()));
+            const std::uint64_t da = InizioPezzo(pezzo);
+            const std::uint64_t fino = std::min(byteInizio_, InizioPezzo(pezzo + 1));
+            leggiByte(inizio_.byte.get() + da, fino - da, da, Ricordo::Fisso);
+            std::uint32_t arrivati = 0;
+            {
+                const std::lock_guard<std::mutex> blocco(mutexInizio_);
+                arrivati =
+                    pezziArrivati_.fetch_or(1u << pezzo, std::memory_order_release) | 1u << pezzo;
+                if (pezzoVoluto_ == pezzo)
+                    pezzoVoluto_ = 0;
+            }
+            arrivoInizio_.notify_all();
+            if (arrivati == tutti)
+                return;
+        }
+    } catch (...) {
+        {
+            const std::lock_guard<std::mutex> blocco(mutexInizio_);
+            erroreInizio_ = std::current_exception();
+        }
+        arrivoInizio_.notify_all();
+    }
+}
+
+void PagineJet::attendiInizio(std::uint32_t numero) const {
+    const std::uint32_t pezzo = PezzoDi(std::uint64_t{numero} * formato_.pagina);
+    const std::uint32_t bit = 1u << pezzo;
+    if (pezziArrivati_.load(std::memory_order_acquire) & bit)
+        return;
+    std::unique_lock<std::mutex> blocco(mutexInizio_);
+    if (!(pezziArrivati_ & bit) && !erroreInizio_) {
+        // The reader takes this piece next, out of its turn.
+        pezzoVoluto_ = pezzo;
+        if (fila_) {
+            blocco.unlock();
+            fila_->sveglia();
+            blocco.lock();
+        }
+    }
+    arrivoInizio_.wait(blocco, [&] { return (pezziArrivati_ & bit) || erroreInizio_; });
+    if (!(pezziArrivati_ & bit))
+        std::rethrow_exception(erroreInizio_);
 }
 
 void PagineJet::dimenticaCache() const {
@@ -221,12 +314,18 @@ void PagineJet::dimenticaCache() const {
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_DONTNEED);
 }
 
-void PagineJet::ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const {
+void PagineJet::ricorda(const void* letti, std::size_t quanti, std::uint64_t da,
+                        Ricordo ricordo) const {
     if (!ricordaLetture_)
         return;
     const Lettura lettura{da, quanti, Impronta(letti, quanti)};
     const std::lock_guard<std::mutex> blocco(mutexLetture_);
-    letture_.push_back(lettura);
+    if (ricordo == Ricordo::Passeggero) {
+        letture_.push_back(lettura);
+        return;
+    }
+    letture_.insert(letture_.begin() + static_cast<std::ptrdiff_t>(lettureFisse_), lettura);
+    ++lettureFisse_;
 }
 
 bool PagineJet::invariato() const {
@@ -262,7 +361,7 @@ void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& t
     tratto.quante = 0;
     if (!tratto.byte)
         tratto.byte = ScortaTratti::prendi();
-    leggiByte(tratto.byte.get(), byte, std::uint64_t{prima} * formato_.pagina);
+    leggiByte(tratto.byte.get(), byte, std::uint64_t{prima} * formato_.pagina, Ricordo::Passeggero);
     tratto.prima = prima;
     tratto.quante = quante;
 }
@@ -270,8 +369,10 @@ void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& t
 ByteJet PagineJet::pagina(std::uint32_t numero, PaginaJet& appoggio) const {
     if (numero == 0 || numero >= pagine_)
         throw DannoJet{QStringLiteral("riferimento alla pagina %1, fuori dal file").arg(numero)};
-    if (inizio_.contiene(numero))
+    if (inizio_.contiene(numero)) {
+        attendiInizio(numero);
         return inizio_.vista(numero, formato_.pagina);
+    }
     if (corrente_ && corrente_->contiene(numero))
         return corrente_->vista(numero, formato_.pagina);
     if (appoggio.numero == numero && appoggio.byte.size() == formato_.pagina)
@@ -281,7 +382,8 @@ ByteJet PagineJet::pagina(std::uint32_t numero, PaginaJet& appoggio) const {
         appoggio.byte = letta->second;
     } else {
         appoggio.byte.resize(formato_.pagina);
-        leggiByte(appoggio.byte.data(), formato_.pagina, std::uint64_t{numero} * formato_.pagina);
+        leggiByte(appoggio.byte.data(), formato_.pagina, std::uint64_t{numero} * formato_.pagina,
+                  Ricordo::Passeggero);
         if (singole_.size() == kSingoleMassime)
             singole_.clear();
         singole_.emplace(numero, appoggio.byte);

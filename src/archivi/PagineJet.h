@@ -1,15 +1,20 @@
 #pragma once
 
+#include "archivi/BloccoByte.h"
 #include "archivi/ByteJet.h"
+#include "archivi/FilaLetture.h"
 #include "archivi/IdentitaFile.h"
 
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -60,8 +65,13 @@ struct PaginaJet {
 // pread(2), so nothing in this process can write to it or get in the way of
 // the programs that do. A file on a share costs a round trip per request,
 // so pages are read in few large requests: the start of the file (all of a
-// small file) when it is opened, a table's data pages in runs of adjacent
-// pages, and the few pages read on their own kept for reuse. A file changed
+// small file), a table's data pages in runs of adjacent pages, and the few
+// pages read on their own kept for reuse. Where requests cost a round trip,
+// opening reads only the first piece of the start; the rest follows in the
+// background, piece by piece (in the turn of a queue, when given one), and a
+// page of it is waited for only when it is first wanted, its piece then
+// read out of turn: the decoding of the first pages overlaps the reading of
+// the next. A file changed
 // or cut short meanwhile gives damage, not a crash; telling a change from
 // damage is the caller's work (see FileJet). Where a change need not show
 // in the file's identity (a network file system), each request can be remembered by
@@ -70,14 +80,20 @@ struct PaginaJet {
 class PagineJet {
   public:
     // Raises ErroreArchivio when the file cannot be opened, is not a Jet
-    // database (wrong signature, empty, cut inside a page) or is encrypted.
+    // database (wrong signature, empty, cut inside a page) or is encrypted:
+    // all of it is told by the file's size and its first piece. A later
+    // piece that cannot be read is the failure of the pages that wait for
+    // it, as any other page's.
     // With `ricordaLetture` (a file whose identity lags behind its content),
     // every request is remembered for invariato(), and the file is read
     // from the server, not from what this machine keeps of it: a share's
     // client may keep pages that another workstation has since rewritten.
-    // With `inParallelo`, percorri() keeps several requests on their way.
+    // With `inParallelo` (requests that cost a round trip), percorri() keeps
+    // several requests on their way, and the start is read in pieces, those
+    // after the first in the background; with a place in a queue, in the
+    // queue's turn (see FilaLetture).
     PagineJet(const QString& percorso, const QString& nome, bool ricordaLetture = false,
-              bool inParallelo = false);
+              bool inParallelo = false, PostoInFila posto = {});
     ~PagineJet();
     PagineJet(const PagineJet&) = delete;
     PagineJet& operator=(const PagineJet&) = delete;
@@ -91,7 +107,8 @@ class PagineJet {
     // read into `appoggio` (nothing to do when it holds it already). The view
     // lasts while `appoggio` is not reused and, for pages read by
     // percorri(), until it moves on. Page 0 is the file header and holds no
-    // data: asking for it, or for a page past the end, is damage.
+    // data: asking for it, or for a page past the end, is damage. A page of
+    // the start not read yet is waited for.
     ByteJet pagina(std::uint32_t numero, PaginaJet& appoggio) const;
 
     // Calls `fai` with each page of `numeri` (ascending) and its bytes, read
@@ -133,7 +150,7 @@ class PagineJet {
     struct Tratto {
         std::uint32_t prima = 0;
         std::uint32_t quante = 0;
-        std::unique_ptr<std::uint8_t[]> byte;
+        BloccoByte byte;
         bool contiene(std::uint32_t numero) const;
         ByteJet vista(std::uint32_t numero, std::uint32_t dimensionePagina) const;
     };
@@ -144,13 +161,23 @@ class PagineJet {
     // The requests that read the pages of `numeri` not read yet, in order.
     std::vector<Richiesta> raggruppa(const std::vector<std::uint32_t>& numeri) const;
     void leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const;
+    // How a request is remembered, when requests are: those of the start
+    // stay remembered through rilascia(), as the start stays.
+    enum class Ricordo { Passeggero, Fisso };
     // Damage when the file is shorter than the pages asked for.
-    void leggiByte(void* dove, std::size_t quanti, std::uint64_t da) const;
+    void leggiByte(void* dove, std::size_t quanti, std::uint64_t da, Ricordo ricordo) const;
     // Drops the pages of the file that this machine keeps in memory, so that
     // the next requests reach the server.
     void dimenticaCache() const;
     // Remembers a request and the digest of what it gave, when asked to.
-    void ricorda(const void* letti, std::size_t quanti, std::uint64_t da) const;
+    void ricorda(const void* letti, std::size_t quanti, std::uint64_t da, Ricordo ricordo) const;
+    // Reads the pieces of the start after the first, in the thread
+    // `lettoreInizio_`: each in `turno` when there is one, the piece waited
+    // for first; stops early when the file is closed.
+    void leggiInizio(std::unique_ptr<FilaLetture::Turno> turno);
+    // Returns once page `numero` of the start has arrived; raises what the
+    // reading of the start raised when it could not be read.
+    void attendiInizio(std::uint32_t numero) const;
 
     struct Lettura {
         std::uint64_t da = 0;
@@ -175,7 +202,20 @@ class PagineJet {
     // threads.
     mutable std::mutex mutexLetture_;
     mutable std::vector<Lettura> letture_;
-    std::size_t lettureFisse_ = 0;
+    mutable std::size_t lettureFisse_ = 0;
+    // The start as it arrives: the pieces read (a bit each), the piece that
+    // a page waits for (none when 0: the first piece is read on opening),
+    // and why the reading stopped short. They change under `mutexInizio_`,
+    // `arrivoInizio_` told of each piece.
+    std::uint64_t byteInizio_ = 0;
+    std::atomic<std::uint32_t> pezziArrivati_{1};
+    mutable std::atomic<std::uint32_t> pezzoVoluto_{0};
+    mutable std::mutex mutexInizio_;
+    mutable std::condition_variable arrivoInizio_;
+    std::exception_ptr erroreInizio_;
+    std::atomic<bool> chiusura_{false};
+    std::shared_ptr<FilaLetture> fila_;
+    std::thread lettoreInizio_;
     // Set from the thread that walks the pages, read after the walk.
     mutable std::atomic<bool> paginaEstranea_{false};
 };

@@ -2,6 +2,8 @@
 
 #include "tableau/RegoleCampi.h"
 
+#include <future>
+
 namespace {
 
 QString daLatin1(const char* testo) {
@@ -75,6 +77,29 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
                                                               const RichiestaTableau& richiesta,
                                                               const Settimana& settimana) {
     auto occupazione = std::unique_ptr<OccupazioneSettimana>(new OccupazioneSettimana);
+    // The week's guests and their companies owe nothing to the reservations:
+    // a second thread reads them meanwhile, so that on a share one file is
+    // decoded while the pages of the other are on their way. A failure of
+    // the reservations' files is the one reported, as when they were read
+    // first.
+    std::future<std::pair<Recordset, Recordset>> ospiti =
+        std::async(std::launch::async, [&archivi, &richiesta, &settimana] {
+            Recordset clientiSettimana =
+                archivi.apri(QStringLiteral("Scheda_Cliente.mdb"),
+                             {QStringLiteral("Scheda_Cliente"),
+                              nellaSettimana(settimana) && dellHotel(richiesta),
+                              {}});
+            Recordset ditte = archivi.apri(
+                QStringLiteral("Ditta_Intestataria.mdb"),
+                {QStringLiteral("Ditta_Intestataria"),
+                 dellHotel(richiesta) &&
+                     Campo(QStringLiteral("CodiceCliente"))
+                         .in(valoriDi(clientiSettimana, QStringLiteral("NumeroProgressivo"),
+                                      GenereCampo::Numero),
+                             GenereCampo::Numero),
+                 {}});
+            return std::pair{std::move(clientiSettimana), std::move(ditte)};
+        });
     // The cards of the week are those of the reserved rooms of the week, of
     // any hotel; the rooms set gives their numbers, so that file is read once.
     Recordset camereSettimana =
@@ -97,18 +122,7 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
                           Campo(QStringLiteral("NumeroCamera")) >= Valore(richiesta.primaCamera) &&
                           Campo(QStringLiteral("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
                       {}});
-    Recordset clientiSettimana = archivi.apri(
-        QStringLiteral("Scheda_Cliente.mdb"),
-        {QStringLiteral("Scheda_Cliente"), nellaSettimana(settimana) && dellHotel(richiesta), {}});
-    Recordset ditte =
-        archivi.apri(QStringLiteral("Ditta_Intestataria.mdb"),
-                     {QStringLiteral("Ditta_Intestataria"),
-                      dellHotel(richiesta) &&
-                          Campo(QStringLiteral("CodiceCliente"))
-                              .in(valoriDi(clientiSettimana, QStringLiteral("NumeroProgressivo"),
-                                           GenereCampo::Numero),
-                                  GenereCampo::Numero),
-                      {}});
+    auto [clientiSettimana, ditte] = ospiti.get();
 
     occupazione->leggiPrenotazioni(camereSettimana, prenotazioniSettimana, richiesta, settimana);
     occupazione->leggiOspiti(clientiSettimana, ditte, settimana);

@@ -9,6 +9,7 @@
 
 #include "archivi/CatalogoJet.h"
 #include "archivi/DefinizioneJet.h"
+#include "archivi/FilaLetture.h"
 #include "archivi/FileJet.h"
 #include "archivi/PagineJet.h"
 #include "archivi/RigheJet.h"
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 using namespace jet;
@@ -323,4 +325,26 @@ TEST_F(FileDanneggiato, CatenaDiUnValoreLungo) {
         const QString errore = prova(byte);
         EXPECT_TRUE(errore.contains(QStringView(caso.errore))) << errore.toStdString();
     }
+}
+
+// A file on a share cut short after it was opened, while the rest of its
+// start is still to be read: the pages past the cut are damage when they are
+// wanted, even while other files have the turn to read, and the pages read
+// before it stay readable.
+TEST_F(FileDanneggiato, FileAccorciatoDopoLApertura) {
+    const CampioniAccess& campioni = CampioniAccess::carica();
+    RICHIEDI_CAMPIONI(campioni);
+    const QByteArray originale = campione(QStringLiteral("testV2007.accdb"));
+    constexpr qsizetype kTaglio = 128 * 1024;
+    ASSERT_GT(originale.size(), 2 * kTaglio);
+    cartella_.scrivi(QStringLiteral("Prova.accdb"), originale);
+    const QString percorso = cartella_.percorso(QStringLiteral("Prova.accdb"));
+    const auto fila = std::make_shared<FilaLetture>();
+    const FilaLetture::Turno primoDellaFila(fila, 0);
+    const PagineJet pagine(percorso, QStringLiteral("Prova.accdb"), false, true, {fila, 1});
+    ASSERT_TRUE(QFile::resize(percorso, kTaglio));
+    PaginaJet appoggio;
+    const auto ultima = pagine.numeroPagine() - 1;
+    EXPECT_THROW((void)pagine.pagina(ultima, appoggio), DannoJet);
+    EXPECT_EQ(pagine.pagina(2, appoggio).size(), pagine.formato().pagina);
 }

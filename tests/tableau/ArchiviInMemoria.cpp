@@ -2,14 +2,29 @@
 
 #include "archivi/ErroreArchivio.h"
 
+ArchiviInMemoria::ArchiviInMemoria(ArchiviInMemoria&& altri) noexcept
+    : tabelle_(std::move(altri.tabelle_)), consegnati_(altri.consegnati_.load()) {}
+
+ArchiviInMemoria& ArchiviInMemoria::operator=(ArchiviInMemoria&& altri) noexcept {
+    tabelle_ = std::move(altri.tabelle_);
+    consegnati_ = altri.consegnati_.load();
+    return *this;
+}
+
 void ArchiviInMemoria::aggiungi(Tabella tabella) {
     const QString nome = tabella.nome;
     tabelle_.insert(nome, std::move(tabella));
 }
 
-Tabella& ArchiviInMemoria::tabella(const QString& nome) {
-    if (!tabelle_.contains(nome))
+const Tabella& ArchiviInMemoria::trovata(const QString& nome) const {
+    const auto trovata = tabelle_.constFind(nome);
+    if (trovata == tabelle_.cend())
         throw ErroreArchivio(QStringLiteral("Tabella non trovata: %1").arg(nome));
+    return *trovata;
+}
+
+Tabella& ArchiviInMemoria::tabella(const QString& nome) {
+    trovata(nome);
     return tabelle_[nome];
 }
 
@@ -35,11 +50,11 @@ Tabella ArchiviInMemoria::seleziona(const Tabella& tabella, const Criterio* dove
 }
 
 Recordset ArchiviInMemoria::apri(const QString&, const Selezione& selezione) {
-    const Tabella& tutte = tabella(selezione.tabella);
+    const Tabella& tutte = trovata(selezione.tabella);
     std::optional<Criterio> dove = selezione.dove;
     if (selezione.in) {
         const Tabella interne =
-            seleziona(tabella(selezione.in->tabellaInterna),
+            seleziona(trovata(selezione.in->tabellaInterna),
                       selezione.in->doveInterno ? &*selezione.in->doveInterno : nullptr);
         const int colonna = interne.indiceCampo(selezione.in->campoInterno);
         std::vector<Valore> chiavi;

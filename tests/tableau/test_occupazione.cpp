@@ -267,6 +267,29 @@ TEST_P(Occupazione, CampiDiGenereInattesoRifiutati) {
     }
 }
 
+// Two files refused at once: the one reported is the reserved rooms', read
+// first, whatever is read beside it.
+TEST_P(Occupazione, PrimoArchivioRifiutatoSegnalato) {
+    ospite(u"101", 1, 3, 1, 30, u"OSPITE");
+    prenotata(u"101", 50, u"C", 1, 3, 2);
+    ArchiviInMemoria archivi = suite.inMemoria();
+    for (const auto& [tabella, campo, genere] :
+         {std::tuple{u"Camere_Prenotazione", u"DataPartenza", GenereCampo::Numero},
+          std::tuple{u"Scheda_Cliente", u"NumeroHotel", GenereCampo::Testo}}) {
+        Tabella& rifiutata = archivi.tabella(QString::fromUtf16(tabella));
+        rifiutata
+            .generi[static_cast<std::size_t>(rifiutata.indiceCampo(QString::fromUtf16(campo)))] =
+            genere;
+    }
+    try {
+        (void)GetParam()(archivi, kSettimana, Settimana::daTesto(kSettimana.data));
+        ADD_FAILURE() << "nessun errore";
+    } catch (const Errore& errore) {
+        EXPECT_TRUE(errore.messaggio().contains(u"DataPartenza"))
+            << errore.messaggio().toStdString();
+    }
+}
+
 TEST_P(Occupazione, CamereInOrdineDiTestoNelTableauENellIntervallo) {
     SuiteDiProva& s = suite;
     s.camera(1, 1, u"99");
