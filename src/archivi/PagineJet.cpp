@@ -2,6 +2,7 @@
 
 #include "archivi/ErroreArchivio.h"
 #include "archivi/IntestazioneJet.h"
+#include "archivi/LettureInVolo.h"
 
 #include <QFile>
 
@@ -10,8 +11,8 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <deque>
 #include <future>
+#include <optional>
 #include <string_view>
 
 #include <fcntl.h>
@@ -70,19 +71,21 @@ constexpr std::uint64_t kInizioFileGrande = 256u << 10;
 // thread would cost more than it saves.
 constexpr std::uint64_t kPrimoPezzo = 128u << 10;
 constexpr std::uint64_t kPezzo = 512u << 10;
-// percorri() reads at most this much in one request, and reads through a
-// gap of pages it does not need when the gap is this short: a few more
-// bytes cost less than another round trip.
-constexpr std::uint64_t kRichiestaMassima = 1u << 20;
+// percorri() reads at most this much in one request: what a share's client
+// sends in one request at the least (FUSE's limit; SMB's is larger). A larger
+// request would be split into several, and those of the requests on their
+// way at once would reach a server that answers one at a time interleaved:
+// the first request's pages would be whole only at the end, with all of the
+// others', so that decoding would wait for the whole walk. On a local disk the
+// pages just read are still in the processor's cache when their rows are
+// decoded, which a larger request would have pushed out. percorri() reads
+// through a gap of pages it does not need when the gap is this short: a few
+// more bytes cost less than another round trip.
+constexpr std::uint64_t kRichiestaMassima = 128u << 10;
 constexpr std::uint64_t kSaltoMassimo = 64u << 10;
-// How many of percorri()'s requests are on their way at once.
+// How many of percorri()'s requests are on their way at once, where each
+// costs a round trip.
 constexpr std::size_t kRichiesteInVolo = 4;
-// On a local disk, whose requests cost no round trip, one is made at a
-// time, of at most this much: the pages just read are still in the
-// processor's cache when their rows are decoded, which a larger request
-// would have pushed out (decoding them from memory costs more than the
-// requests saved).
-constexpr std::uint64_t kRichiestaLocale = 128u << 10;
 // Pages read on their own (long values, moved rows, usage map pages) kept
 // for reuse; the store starts again when full.
 constexpr std::size_t kSingoleMassime = 256;
@@ -394,8 +397,7 @@ ByteJet PagineJet::pagina(std::uint32_t numero, PaginaJet& appoggio) const {
 
 std::vector<PagineJet::Richiesta>
 PagineJet::raggruppa(const std::vector<std::uint32_t>& numeri) const {
-    const std::uint64_t pagineRichiesta =
-        (inParallelo_ ? kRichiestaMassima : kRichiestaLocale) / formato_.pagina;
+    const std::uint64_t pagineRichiesta = kRichiestaMassima / formato_.pagina;
     const std::uint64_t salto = kSaltoMassimo / formato_.pagina;
     std::vector<Richiesta> richieste;
     for (std::size_t i = 0; i < numeri.size(); ++i) {
@@ -421,35 +423,28 @@ PagineJet::raggruppa(const std::vector<std::uint32_t>& numeri) const {
 
 void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
                          const std::function<void(std::uint32_t, ByteJet)>& fai) const {
-    // Request k is read into tratti_[k % tratti_.size()]: one buffer more
-    // than the requests on their way, for the run being handed over.
     const std::vector<Richiesta> richieste = raggruppa(numeri);
-    const std::size_t inVolo = inParallelo_ ? kRichiesteInVolo : 1;
-    tratti_.resize(inVolo + 1);
-    corrente_ = nullptr;
-    // A deferred request is read when its pages are wanted, by this thread.
-    const std::launch modo = inParallelo_ ? std::launch::async : std::launch::deferred;
-    std::deque<std::future<void>> inArrivo;
-    std::size_t fatte = 0;
-    std::size_t consegnate = 0;
-    const auto richiedi = [&] {
-        for (; fatte < richieste.size() && fatte - consegnate < inVolo; ++fatte) {
-            Tratto& tratto = tratti_[fatte % tratti_.size()];
-            inArrivo.push_back(std::async(modo, [this, richiesta = richieste[fatte], &tratto] {
-                leggiTratto(richiesta.prima, richiesta.quante, tratto);
-            }));
-        }
+    const auto leggi = [&](std::size_t k, std::size_t buffer) {
+        leggiTratto(richieste[k].prima, richieste[k].quante, tratti_[buffer]);
     };
-    richiedi();
+    corrente_ = nullptr;
+    // On a local disk each request is made by this thread when its pages are
+    // wanted, into the one buffer.
+    std::optional<LettureInVolo> inVolo;
+    tratti_.resize(inParallelo_ ? kRichiesteInVolo + 1 : 1);
+    if (inParallelo_)
+        inVolo.emplace(richieste.size(), kRichiesteInVolo, leggi);
+    std::size_t consegnate = 0;
     PaginaJet appoggio;
     for (const std::uint32_t numero : numeri) {
-        if (consegnate < fatte && numero == richieste[consegnate].prima) {
-            std::future<void> arrivata = std::move(inArrivo.front());
-            inArrivo.pop_front();
-            arrivata.get();
-            corrente_ = &tratti_[consegnate % tratti_.size()];
+        if (consegnate < richieste.size() && numero == richieste[consegnate].prima) {
+            std::size_t buffer = 0;
+            if (inVolo)
+                buffer = inVolo->consegna(consegnate);
+            else
+                leggi(consegnate, buffer);
+            corrente_ = &tratti_[buffer];
             ++consegnate;
-            richiedi();
         }
         fai(numero, pagina(numero, appoggio));
     }

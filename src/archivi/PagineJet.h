@@ -118,8 +118,8 @@ class PagineJet {
     // trip (a share, a FUSE file system) the next few are on their way at
     // once while the pages of one are handed over, so that their round trips
     // overlap with each other and with the decoding; on a local disk, whose
-    // cache answers at once, they are made in turn, since a thread per
-    // request costs more than it saves.
+    // cache answers at once, they are made in turn, since threads would cost
+    // more than they save.
     void percorri(const std::vector<std::uint32_t>& numeri,
                   const std::function<void(std::uint32_t, ByteJet)>& fai) const;
 

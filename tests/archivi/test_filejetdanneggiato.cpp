@@ -14,6 +14,7 @@
 #include "archivi/PagineJet.h"
 #include "archivi/RigheJet.h"
 #include "archivi/ScomposizioneRiga.h"
+#include "mdbwriter/ScrittoreMdb.h"
 #include "routines/Errore.h"
 
 #include <QFile>
@@ -347,4 +348,48 @@ TEST_F(FileDanneggiato, FileAccorciatoDopoLApertura) {
     const auto ultima = pagine.numeroPagine() - 1;
     EXPECT_THROW((void)pagine.pagina(ultima, appoggio), DannoJet);
     EXPECT_EQ(pagine.pagina(2, appoggio).size(), pagine.formato().pagina);
+}
+
+// A walk through a large file's pages with several requests on their way at
+// once, as on a share: each page is handed over with its own bytes, in order,
+// whatever buffer it came through; a file cut short meanwhile gives damage
+// from the walk, after the pages before the cut, and the walk's readers stop.
+TEST_F(FileDanneggiato, PercorsoConPiuRichiesteInVolo) {
+    ScrittoreMdb scrittore;
+    scrittore.tabella(QStringLiteral("T")).colonna(QStringLiteral("N"), TipoJet::Lungo).riga({1});
+    QByteArray contenuto = scrittore.contenuto();
+    constexpr qsizetype kPagina = 4096;
+    constexpr std::uint32_t kPagine = 1200;
+    const auto prima = static_cast<std::uint32_t>(contenuto.size() / kPagina);
+    contenuto.resize(kPagine * kPagina);
+    for (std::uint32_t n = prima; n < kPagine; ++n)
+        scriviU32(contenuto, n * kPagina, n);
+    cartella_.scrivi(QStringLiteral("Prova.mdb"), contenuto);
+    const QString percorso = cartella_.percorso(QStringLiteral("Prova.mdb"));
+    const PagineJet pagine(percorso, QStringLiteral("Prova.mdb"), false, true);
+
+    // Every other page from 600 on, then a run of every page to the end.
+    std::vector<std::uint32_t> numeri;
+    for (std::uint32_t n = 600; n < kPagine; n += n < 900 ? 2 : 1)
+        numeri.push_back(n);
+    const auto marca = [](ByteJet byte) { return byte.u32(0); };
+    std::vector<std::uint32_t> visti;
+    pagine.percorri(numeri, [&](std::uint32_t n, ByteJet byte) {
+        if (marca(byte) != n)
+            ADD_FAILURE() << "pagina " << n << " con i byte della " << marca(byte);
+        visti.push_back(n);
+    });
+    EXPECT_EQ(visti, numeri);
+
+    constexpr std::uint32_t kTaglio = 1000;
+    ASSERT_TRUE(QFile::resize(percorso, kTaglio * kPagina));
+    visti.clear();
+    EXPECT_THROW(pagine.percorri(numeri,
+                                 [&](std::uint32_t n, ByteJet byte) {
+                                     EXPECT_EQ(marca(byte), n);
+                                     visti.push_back(n);
+                                 }),
+                 DannoJet);
+    ASSERT_FALSE(visti.empty());
+    EXPECT_LT(visti.back(), kTaglio);
 }
