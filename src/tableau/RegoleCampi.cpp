@@ -41,10 +41,11 @@ QString Intera(const Valore& valore) {
 }
 
 QString TestoVisibile(const QString& testo) {
+    // A copy is made only when there is a character to replace.
     QString pulito = testo;
-    for (QChar& c : pulito) {
-        if (c.category() == QChar::Other_Control)
-            c = u' ';
+    for (qsizetype i = 0; i < pulito.size(); ++i) {
+        if (pulito.at(i).category() == QChar::Other_Control)
+            pulito[i] = u' ';
     }
     return pulito;
 }

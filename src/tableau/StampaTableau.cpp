@@ -38,14 +38,15 @@ TableauDellaSettimana ComponiTableau(const RichiestaTableau& richiesta, Sorgente
     riga(I::BordoSuperiore());
     riga(I::RigaNomiGiorni(dati.settimana.giornoSettimana()));
     riga(I::RigaDate(dati.settimana));
-    riga(I::Separatore());
+    const QString separatore = I::Separatore();
+    riga(separatore);
     dati.camere.reserve(raccolta->camere().size());
     for (const QString& camera : raccolta->camere()) {
         const GiorniCamera& giorni =
             dati.camere.emplace_back(camera, raccolta->giorni(camera)).giorni;
         riga(I::PrimaRigaCamera(camera, giorni));
         riga(I::SecondaRigaCamera(giorni));
-        riga(I::Separatore());
+        riga(separatore);
     }
     return dati;
 }
