@@ -2,8 +2,6 @@
 
 #include "archivi/ErroreArchivio.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -15,17 +13,32 @@ struct Chiave {
     bool discendente;
 };
 
+bool spazio(QChar c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+// Takes a direction (ASC or DESC, in any case) that ends `parte` after blanks
+// off it; whether it was DESC.
+bool togliDirezione(QString& parte) {
+    qsizetype parola = parte.size();
+    while (parola > 0 && !spazio(parte.at(parola - 1)))
+        --parola;
+    qsizetype fine = parola;
+    while (fine > 0 && spazio(parte.at(fine - 1)))
+        --fine;
+    const QStringView direzione = QStringView(parte).mid(parola);
+    const bool discendente = direzione.compare(u"DESC", Qt::CaseInsensitive) == 0;
+    if (fine == parola || (!discendente && direzione.compare(u"ASC", Qt::CaseInsensitive) != 0))
+        return false;
+    parte.truncate(fine);
+    return discendente;
+}
+
 std::vector<Chiave> leggiOrdine(const Tabella& dati, const QString& ordine) {
     std::vector<Chiave> chiavi;
     for (QString parte : ordine.split(u',', Qt::SkipEmptyParts)) {
         parte = parte.trimmed();
-        bool discendente = false;
-        static const QRegularExpression direzione(QStringLiteral("\\s+(ASC|DESC)$"),
-                                                  QRegularExpression::CaseInsensitiveOption);
-        if (const auto m = direzione.match(parte); m.hasMatch()) {
-            discendente = m.captured(1).compare(u"DESC", Qt::CaseInsensitive) == 0;
-            parte.truncate(m.capturedStart());
-        }
+        const bool discendente = togliDirezione(parte);
         if (parte.startsWith(u'[') && parte.endsWith(u']'))
             parte = parte.mid(1, parte.size() - 2);
         const int campo = dati.indiceCampo(parte);
