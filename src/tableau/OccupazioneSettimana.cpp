@@ -2,6 +2,7 @@
 
 #include "tableau/RegoleCampi.h"
 
+#include <exception>
 #include <future>
 
 namespace {
@@ -78,12 +79,15 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
                                                               const Settimana& settimana) {
     auto occupazione = std::unique_ptr<OccupazioneSettimana>(new OccupazioneSettimana);
     // The week's guests and their companies owe nothing to the reservations:
-    // a second thread reads them meanwhile, so that on a share one file is
-    // decoded while the pages of the other are on their way. A failure of
-    // the reservations' files is the one reported, as when they were read
-    // first.
-    std::future<std::pair<Recordset, Recordset>> ospiti =
-        std::async(std::launch::async, [&archivi, &richiesta, &settimana] {
+    // a second thread reads them and makes its pass over them meanwhile, so
+    // that on a share one file is decoded while the pages of the other are
+    // on their way, and what is left once the last page arrives is short.
+    // Failures are reported in the order of a reading in turn: the
+    // reservations' files, the guests' files, the reservations' fields, the
+    // guests' fields.
+    OccupazioneSettimana& occupata = *occupazione;
+    std::future<std::exception_ptr> ospiti =
+        std::async(std::launch::async, [&archivi, &richiesta, &settimana, &occupata] {
             Recordset clientiSettimana =
                 archivi.apri(QStringLiteral("Scheda_Cliente.mdb"),
                              {QStringLiteral("Scheda_Cliente"),
@@ -98,7 +102,12 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
                                       GenereCampo::Numero),
                              GenereCampo::Numero),
                  {}});
-            return std::pair{std::move(clientiSettimana), std::move(ditte)};
+            try {
+                occupata.leggiOspiti(clientiSettimana, ditte, settimana);
+                return std::exception_ptr();
+            } catch (...) {
+                return std::current_exception();
+            }
         });
     // The cards of the week are those of the reserved rooms of the week, of
     // any hotel; the rooms set gives their numbers, so that file is read once.
@@ -122,10 +131,11 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
                           Campo(QStringLiteral("NumeroCamera")) >= Valore(richiesta.primaCamera) &&
                           Campo(QStringLiteral("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
                       {}});
-    auto [clientiSettimana, ditte] = ospiti.get();
+    const std::exception_ptr erroreOspiti = ospiti.get();
 
     occupazione->leggiPrenotazioni(camereSettimana, prenotazioniSettimana, richiesta, settimana);
-    occupazione->leggiOspiti(clientiSettimana, ditte, settimana);
+    if (erroreOspiti)
+        std::rethrow_exception(erroreOspiti);
     occupazione->leggiCamere(camere);
     return occupazione;
 }
