@@ -30,6 +30,10 @@ void ScritturaFileStampa::fallito(const QString& azione) const {
 
 void ScritturaFileStampa::scriviByte(const QByteArray& byte) {
     scritti_ += byte;
+    inviaSePieno();
+}
+
+void ScritturaFileStampa::inviaSePieno() {
     if (scritti_.size() - inviati_ >= kBloccoDiScrittura)
         invia();
 }
@@ -42,7 +46,9 @@ void ScritturaFileStampa::invia() {
 }
 
 void ScritturaFileStampa::scriviRiga(const QString& riga) {
-    scriviByte(InAnsi(riga) + "\r\n");
+    AggiungiInAnsi(scritti_, riga);
+    scritti_ += "\r\n";
+    inviaSePieno();
 }
 
 void ScritturaFileStampa::conferma() {

@@ -38,6 +38,8 @@ class ScritturaFileStampa {
     [[noreturn]] void fallito(const QString& azione) const;
     // Hands the bytes not yet written to the file.
     void invia();
+    // The same, once they fill a block.
+    void inviaSePieno();
 
     // The lines are written a block at a time, not one request each.
     static constexpr qsizetype kBloccoDiScrittura = 64 * 1024;

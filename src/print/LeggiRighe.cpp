@@ -22,18 +22,18 @@ std::optional<QStringList> LeggiRighe(const QString& percorso) {
 }
 
 QStringList RigheDaByte(const QByteArray& byte) {
-    const QString testo = DaAnsi(byte);
+    // Each line is read straight from its bytes.
     QStringList righe;
     qsizetype inizio = 0;
-    for (qsizetype i = 0; i < testo.size(); ++i) {
-        if (testo[i] != u'\r' && testo[i] != u'\n')
+    for (qsizetype i = 0; i < byte.size(); ++i) {
+        if (byte[i] != '\r' && byte[i] != '\n')
             continue;
-        righe.append(testo.mid(inizio, i - inizio));
-        if (testo[i] == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n')
+        righe.append(DaAnsi(QByteArrayView(byte).sliced(inizio, i - inizio)));
+        if (byte[i] == '\r' && i + 1 < byte.size() && byte[i + 1] == '\n')
             ++i;
         inizio = i + 1;
     }
-    if (inizio < testo.size())
-        righe.append(testo.mid(inizio));
+    if (inizio < byte.size())
+        righe.append(DaAnsi(QByteArrayView(byte).sliced(inizio)));
     return righe;
 }

@@ -17,7 +17,7 @@ char16_t CarattereAnsi(unsigned char b) {
     return (b >= 0x80 && b <= 0x9F) ? kAlti[b - 0x80] : static_cast<char16_t>(b);
 }
 
-QString DaAnsi(const QByteArray& byte) {
+QString DaAnsi(QByteArrayView byte) {
     QString testo(byte.size(), Qt::Uninitialized);
     QChar* scrivi = testo.data();
     for (const char b : byte)
@@ -37,11 +37,17 @@ int ByteAnsi(QChar c) {
 }
 
 QByteArray InAnsi(const QString& testo) {
-    QByteArray byte(testo.size(), Qt::Uninitialized);
-    char* scrivi = byte.data();
+    QByteArray byte;
+    AggiungiInAnsi(byte, testo);
+    return byte;
+}
+
+void AggiungiInAnsi(QByteArray& byte, QStringView testo) {
+    const qsizetype inizio = byte.size();
+    byte.resize(inizio + testo.size());
+    char* scrivi = byte.data() + inizio;
     for (const QChar c : testo) {
         const int b = ByteAnsi(c);
         *scrivi++ = static_cast<char>(b < 0 ? '?' : b);
     }
-    return byte;
 }
