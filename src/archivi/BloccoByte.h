@@ -10,7 +10,7 @@ namespace jet {
 // cleared. A file system that copies a request straight into the reader's
 // memory (direct I/O, as FUSE shares do) splits it at the memory's page
 // boundaries: unaligned memory costs one request more, on a share one more
-// round trip. A large block lies on huge pages where the system offers them.
+// round trip. A large block lies on huge pages (see MemoriaGrande.h).
 struct LiberaBlocco {
     void operator()(std::uint8_t* byte) const;
 };

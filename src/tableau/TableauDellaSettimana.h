@@ -1,5 +1,6 @@
 #pragma once
 
+#include "routines/MemoriaGrande.h"
 #include "tableau/GiorniCamera.h"
 #include "tableau/Intestazione.h"
 #include "tableau/Settimana.h"
@@ -24,7 +25,7 @@ struct TableauDellaSettimana {
     Intestazione intestazione;
     Settimana settimana;
     QDateTime momento;
-    std::vector<CameraDellaSettimana> camere;
+    std::vector<CameraDellaSettimana, AllocatoreGrande<CameraDellaSettimana>> camere;
 };
 
 // A tableau written into the print file: the file's lines as this run
