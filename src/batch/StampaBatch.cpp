@@ -53,7 +53,7 @@ void EseguiGraficoBatch(const OpzioniBatch& opzioni, const TableauDellaSettimana
 
 void StampaBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
                  const TableauScritto& tableau, QTextStream& uscita) {
-    const QStringList& righe = tableau.righe;
+    const QStringList righe = tableau.righe();
     if (opzioni.pdf) {
         const QString destinazione = DestinazioneDelPdf(opzioni);
         StampaFileInPdf(Richiesta(opzioni, posto, righe, destinazione), *opzioni.pdf);

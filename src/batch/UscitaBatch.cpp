@@ -9,7 +9,7 @@ void EseguiUsciteBatch(const OpzioniBatch& opzioni, const PostoDiLavoro& posto,
                        const TableauScritto& tableau, QTextStream& uscita,
                        const ScritturaConCaratteri& conCaratteri) {
     if (opzioni.foglio) {
-        const QString foglio = ScriviFoglioXLS(tableau.righe, posto);
+        const QString foglio = ScriviFoglioXLS(tableau.righe(), posto);
         uscita << "Foglio di calcolo scritto in " << QDir::current().relativeFilePath(foglio)
                << '\n';
     }

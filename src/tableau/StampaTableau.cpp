@@ -1,7 +1,6 @@
 #include "tableau/StampaTableau.h"
 
 #include "print/FileStampa.h"
-#include "print/LeggiRighe.h"
 #include "routines/Errore.h"
 #include "routines/Orologio.h"
 #include "tableau/ImpaginazioneTableau.h"
@@ -57,12 +56,12 @@ TableauScritto ScriviTableauConDati(const RichiestaTableau& richiesta, SorgenteA
     TableauDellaSettimana dati = ComponiTableau(
         richiesta, archivi, apriRaccolta, [&](const QString& riga) { file.scriviRiga(riga); });
     file.conferma();
-    return {RigheDaByte(file.scritti()), std::move(dati)};
+    return {file.scritti(), std::move(dati)};
 }
 
 QStringList ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
                           const ApriRaccolta& apriRaccolta) {
-    return ScriviTableauConDati(richiesta, archivi, apriRaccolta).righe;
+    return ScriviTableauConDati(richiesta, archivi, apriRaccolta).righe();
 }
 
 TableauScritto StampaTableauConDati(std::int16_t hotel, std::int16_t tableau,
@@ -81,5 +80,5 @@ TableauScritto StampaTableauConDati(std::int16_t hotel, std::int16_t tableau,
 QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,
                           const QString& ultimaCamera, const QString& data,
                           HotelETableau richiesti) {
-    return StampaTableauConDati(hotel, tableau, primaCamera, ultimaCamera, data, richiesti).righe;
+    return StampaTableauConDati(hotel, tableau, primaCamera, ultimaCamera, data, richiesti).righe();
 }

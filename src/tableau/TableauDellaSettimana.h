@@ -5,6 +5,7 @@
 #include "tableau/Intestazione.h"
 #include "tableau/Settimana.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -28,9 +29,12 @@ struct TableauDellaSettimana {
     std::vector<CameraDellaSettimana, AllocatoreGrande<CameraDellaSettimana>> camere;
 };
 
-// A tableau written into the print file: the file's lines as this run
+// A tableau written into the print file: the file's bytes as this run
 // wrote them, and the data they were made of.
 struct TableauScritto {
-    QStringList righe;
+    QByteArray byte;
     TableauDellaSettimana dati;
+
+    // The file's lines as they read back, made when an output asks for them.
+    QStringList righe() const;
 };

@@ -1,0 +1,7 @@
+#include "tableau/TableauDellaSettimana.h"
+
+#include "print/LeggiRighe.h"
+
+QStringList TableauScritto::righe() const {
+    return RigheDaByte(byte);
+}
