@@ -20,7 +20,7 @@ namespace jet {
 class LettureInVolo {
   public:
     // `leggi(k, buffer)` makes request k into `buffer`; what it raises is
-    // the failure of that request, raised again by attendi(k).
+    // the failure of that request, raised again by consegna(k).
     LettureInVolo(std::size_t quante, std::size_t inVolo,
                   std::function<void(std::size_t, std::size_t)> leggi);
     // Stops the threads once their current request is made.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
+#include <new>
 
 // Memory taken from the system for a block, aligned on a memory page and not
 // cleared. A block of kBloccoGrande bytes or more lies on whole huge pages
@@ -21,7 +23,11 @@ template <typename T> struct AllocatoreGrande {
     AllocatoreGrande() = default;
     template <typename U> AllocatoreGrande(const AllocatoreGrande<U>&) noexcept {}
 
-    T* allocate(std::size_t quanti) { return static_cast<T*>(PrendiMemoria(quanti * sizeof(T))); }
+    T* allocate(std::size_t quanti) {
+        if (quanti > std::numeric_limits<std::size_t>::max() / sizeof(T))
+            throw std::bad_array_new_length();
+        return static_cast<T*>(PrendiMemoria(quanti * sizeof(T)));
+    }
     void deallocate(T* memoria, std::size_t) noexcept { LasciaMemoria(memoria); }
 
     template <typename U> bool operator==(const AllocatoreGrande<U>&) const noexcept {

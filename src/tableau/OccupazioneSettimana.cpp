@@ -82,9 +82,9 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
     // a second thread reads them and makes its pass over them meanwhile, so
     // that on a share one file is decoded while the pages of the other are
     // on their way, and what is left once the last page arrives is short.
-    // Failures are reported in the order of a reading in turn: the
-    // reservations' files, the guests' files, the reservations' fields, the
-    // guests' fields.
+    // Failures are reported in the order of a reading in turn: the files of
+    // the reservations and of the rooms, the guests' files, then the fields
+    // of the reservations, of the guests and of the rooms.
     OccupazioneSettimana& occupata = *occupazione;
     std::future<std::exception_ptr> ospiti =
         std::async(std::launch::async, [&archivi, &richiesta, &settimana, &occupata] {
