@@ -17,7 +17,7 @@ LettureInVolo::~LettureInVolo() {
         const std::lock_guard<std::mutex> blocco(mutex_);
         chiusura_ = true;
     }
-    cambiata_.notify_all();
+    libera_.notify_all();
     for (std::thread& lettore : lettori_)
         lettore.join();
 }
@@ -26,9 +26,11 @@ std::size_t LettureInVolo::consegna(std::size_t k) {
     const std::size_t buffer = k % letta_.size();
     std::unique_lock<std::mutex> blocco(mutex_);
     // Request k - 1's buffer is free from now on: the walk has moved past it.
-    consegnate_ = k;
-    cambiata_.notify_all();
-    cambiata_.wait(blocco, [&] { return letta_[buffer] == k + 1; });
+    if (consegnate_ != k) {
+        consegnate_ = k;
+        libera_.notify_one();
+    }
+    arrivata_.wait(blocco, [&] { return letta_[buffer] == k + 1; });
     if (errore_[buffer])
         std::rethrow_exception(errore_[buffer]);
     return buffer;
@@ -39,7 +41,7 @@ void LettureInVolo::lettore() {
         std::size_t k = 0;
         {
             std::unique_lock<std::mutex> blocco(mutex_);
-            cambiata_.wait(blocco, [&] {
+            libera_.wait(blocco, [&] {
                 return chiusura_ || prossima_ == quante_ || prossima_ < consegnate_ + inVolo_;
             });
             if (chiusura_ || prossima_ == quante_)
@@ -58,7 +60,7 @@ void LettureInVolo::lettore() {
             letta_[buffer] = k + 1;
             errore_[buffer] = errore;
         }
-        cambiata_.notify_all();
+        arrivata_.notify_one();
     }
 }
 

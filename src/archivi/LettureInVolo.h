@@ -39,7 +39,10 @@ class LettureInVolo {
     const std::size_t inVolo_;
     const std::function<void(std::size_t, std::size_t)> leggi_;
     std::mutex mutex_;
-    std::condition_variable cambiata_;
+    // A request read, told to the walk; a buffer freed, or the walk's end,
+    // told to the readers.
+    std::condition_variable arrivata_;
+    std::condition_variable libera_;
     std::size_t prossima_ = 0;
     std::size_t consegnate_ = 0;
     // For each buffer, 1 + the request read into it (0 when none yet), and
