@@ -127,15 +127,17 @@ EsitoLettura leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
 
 // The buffers of percorri()'s runs, each of kRichiestaMassima bytes, kept
 // for the next reading of any file: memory taken anew costs a page fault per
-// page at its first use, which costs more than reading into it.
+// page at its first use, which costs more than reading into it. The buffers
+// kept are left to the system when the process ends, not given back one by
+// one: each would cost a round of the processors' address translations.
 class ScortaTratti {
   public:
     static BloccoByte prendi() {
         {
             const std::lock_guard<std::mutex> blocco(mutex_);
-            if (!libere_.empty()) {
-                BloccoByte presa = std::move(libere_.back());
-                libere_.pop_back();
+            if (!libere().empty()) {
+                BloccoByte presa = std::move(libere().back());
+                libere().pop_back();
                 return presa;
             }
         }
@@ -144,13 +146,16 @@ class ScortaTratti {
     // Kept while fewer than two readings' worth are.
     static void rendi(BloccoByte resa) {
         const std::lock_guard<std::mutex> blocco(mutex_);
-        if (resa && libere_.size() < 2 * (kRichiesteInVolo + 1))
-            libere_.push_back(std::move(resa));
+        if (resa && libere().size() < 2 * (kRichiesteInVolo + 1))
+            libere().push_back(std::move(resa));
     }
 
   private:
+    static std::vector<BloccoByte>& libere() {
+        static auto* const libere = new std::vector<BloccoByte>;
+        return *libere;
+    }
     static inline std::mutex mutex_;
-    static inline std::vector<BloccoByte> libere_;
 };
 
 // A digest of bytes read, to tell whether a later reading gives the same.
