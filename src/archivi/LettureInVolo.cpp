@@ -42,7 +42,7 @@ void LettureInVolo::lettore() {
         {
             std::unique_lock<std::mutex> blocco(mutex_);
             libera_.wait(blocco, [&] {
-                return chiusura_ || prossima_ == quante_ || prossima_ < consegnate_ + inVolo_;
+                return chiusura_ || prossima_ == quante_ || prossima_ < consegnate_ + letta_.size();
             });
             if (chiusura_ || prossima_ == quante_)
                 return;

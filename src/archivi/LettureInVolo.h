@@ -12,11 +12,13 @@ namespace jet {
 
 // The requests of one walk through a file's pages, `quante` of them, read in
 // order by a few threads kept for the walk while the pages already read are
-// handed over: up to `inVolo` requests are on their way at once, each into
-// one of inVolo + 1 buffers (request k into buffer k % (inVolo + 1)), so a
-// buffer is read into again only once the walk has moved past the request it
-// held. A thread per walk rather than per request: requests are many and
-// small, and a thread costs more to start than a request to make.
+// handed over: up to `inVolo` requests are on their way at once, one a
+// reader, each into one of inVolo + 1 buffers (request k into buffer
+// k % (inVolo + 1)). A reader takes the next request as soon as its buffer
+// is free, once the walk has moved past the request it held, so that while
+// the walk keeps up with the reading no reader waits for it. A thread per
+// walk rather than per request: requests are many and small, and a thread
+// costs more to start than a request to make.
 class LettureInVolo {
   public:
     // `leggi(k, buffer)` makes request k into `buffer`; what it raises is
