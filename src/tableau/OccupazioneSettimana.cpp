@@ -82,9 +82,9 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
     // a second thread reads them and makes its pass over them meanwhile, so
     // that on a share one file is decoded while the pages of the other are
     // on their way, and what is left once the last page arrives is short.
-    // Failures are reported in the order of a reading in turn: the files of
-    // the reservations and of the rooms, the guests' files, then the fields
-    // of the reservations, of the guests and of the rooms.
+    // Failures are reported in this order: the files of the reserved rooms,
+    // of the tableau's rooms and of the cards, the guests' files, then the
+    // fields of the reservations, of the guests and of the tableau's rooms.
     OccupazioneSettimana& occupata = *occupazione;
     std::future<std::exception_ptr> ospiti =
         std::async(std::launch::async, [&archivi, &richiesta, &settimana, &occupata] {
@@ -114,6 +114,23 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
     Recordset camereSettimana =
         archivi.apri(QStringLiteral("Camere_Prenotazione.mdb"),
                      {QStringLiteral("Camere_Prenotazione"), nellaSettimana(settimana), {}});
+    // The tableau's rooms come before the cards, the last file to arrive, so
+    // that their pass is done by then; a failure of its fields is still
+    // reported last.
+    Recordset camere =
+        archivi.apri(QStringLiteral("NumeriCamere.mdb"),
+                     {QStringLiteral("NumeriCamere"),
+                      dellHotel(richiesta) &&
+                          Campo(QStringLiteral("NumeroTableau")) == Valore(richiesta.tableau) &&
+                          Campo(QStringLiteral("NumeroCamera")) >= Valore(richiesta.primaCamera) &&
+                          Campo(QStringLiteral("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
+                      {}});
+    std::exception_ptr erroreCamere;
+    try {
+        occupazione->leggiCamere(camere);
+    } catch (...) {
+        erroreCamere = std::current_exception();
+    }
     Recordset prenotazioniSettimana =
         archivi.apri(QStringLiteral("Scheda_Prenotazione.mdb"),
                      {QStringLiteral("Scheda_Prenotazione"),
@@ -123,20 +140,13 @@ std::unique_ptr<RaccoltaSettimana> OccupazioneSettimana::apri(SorgenteArchivi& a
                                            GenereCampo::Numero),
                                   GenereCampo::Numero),
                       {}});
-    Recordset camere =
-        archivi.apri(QStringLiteral("NumeriCamere.mdb"),
-                     {QStringLiteral("NumeriCamere"),
-                      dellHotel(richiesta) &&
-                          Campo(QStringLiteral("NumeroTableau")) == Valore(richiesta.tableau) &&
-                          Campo(QStringLiteral("NumeroCamera")) >= Valore(richiesta.primaCamera) &&
-                          Campo(QStringLiteral("NumeroCamera")) <= Valore(richiesta.ultimaCamera),
-                      {}});
     const std::exception_ptr erroreOspiti = ospiti.get();
 
     occupazione->leggiPrenotazioni(camereSettimana, prenotazioniSettimana, richiesta, settimana);
-    if (erroreOspiti)
-        std::rethrow_exception(erroreOspiti);
-    occupazione->leggiCamere(camere);
+    for (const std::exception_ptr& errore : {erroreOspiti, erroreCamere}) {
+        if (errore)
+            std::rethrow_exception(errore);
+    }
     return occupazione;
 }
 
