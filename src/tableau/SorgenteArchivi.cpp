@@ -17,9 +17,9 @@ struct ArchivioDellaSuite {
     std::size_t posto;
 };
 constexpr ArchivioDellaSuite kArchivi[] = {
-    {"NumeriCamere.mdb", 4},       {"Scheda_Cliente.mdb", 5}, {"Ditta_Intestataria.mdb", 6},
+    {"NumeriCamere.mdb", 3},       {"Scheda_Cliente.mdb", 5}, {"Ditta_Intestataria.mdb", 6},
     {"AnagraficaHotels.mdb", 0},   {"Tableau.mdb", 1},        {"Camere_Prenotazione.mdb", 2},
-    {"Scheda_Prenotazione.mdb", 3}};
+    {"Scheda_Prenotazione.mdb", 4}};
 
 } // namespace
 
