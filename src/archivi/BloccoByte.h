@@ -10,8 +10,10 @@ namespace jet {
 // cleared. A file system that copies a request straight into the reader's
 // memory (direct I/O, as FUSE shares do) splits it at the memory's page
 // boundaries: unaligned memory costs one request more, on a share one more
-// round trip. A large block lies on huge pages (see MemoriaGrande.h).
+// round trip. Blocks of the sizes read again and again come back from
+// MemoriaGrande without page faults.
 struct LiberaBlocco {
+    std::size_t quanti = 0;
     void operator()(std::uint8_t* byte) const;
 };
 using BloccoByte = std::unique_ptr<std::uint8_t[], LiberaBlocco>;

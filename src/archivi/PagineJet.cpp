@@ -125,39 +125,6 @@ EsitoLettura leggiTutto(int fd, void* dove, std::size_t quanti, off_t da) {
     return EsitoLettura::Completa;
 }
 
-// The buffers of percorri()'s runs, each of kRichiestaMassima bytes, kept
-// for the next reading of any file: memory taken anew costs a page fault per
-// page at its first use, which costs more than reading into it. The buffers
-// kept are left to the system when the process ends, not given back one by
-// one: each would cost a round of the processors' address translations.
-class ScortaTratti {
-  public:
-    static BloccoByte prendi() {
-        {
-            const std::lock_guard<std::mutex> blocco(mutex_);
-            if (!libere().empty()) {
-                BloccoByte presa = std::move(libere().back());
-                libere().pop_back();
-                return presa;
-            }
-        }
-        return NuovoBlocco(kRichiestaMassima);
-    }
-    // Kept while fewer than two readings' worth are.
-    static void rendi(BloccoByte resa) {
-        const std::lock_guard<std::mutex> blocco(mutex_);
-        if (resa && libere().size() < 2 * (kRichiesteInVolo + 1))
-            libere().push_back(std::move(resa));
-    }
-
-  private:
-    static std::vector<BloccoByte>& libere() {
-        static auto* const libere = new std::vector<BloccoByte>;
-        return *libere;
-    }
-    static inline std::mutex mutex_;
-};
-
 // A digest of bytes read, to tell whether a later reading gives the same.
 std::size_t Impronta(const void* byte, std::size_t quanti) {
     return std::hash<std::string_view>{}({static_cast<const char*>(byte), quanti});
@@ -368,7 +335,7 @@ void PagineJet::leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& t
     const std::size_t byte = std::size_t{quante} * formato_.pagina;
     tratto.quante = 0;
     if (!tratto.byte)
-        tratto.byte = ScortaTratti::prendi();
+        tratto.byte = NuovoBlocco(kRichiestaMassima);
     leggiByte(tratto.byte.get(), byte, std::uint64_t{prima} * formato_.pagina, Ricordo::Passeggero);
     tratto.prima = prima;
     tratto.quante = quante;
@@ -457,8 +424,6 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
 
 void PagineJet::rilascia() const {
     corrente_ = nullptr;
-    for (Tratto& tratto : tratti_)
-        ScortaTratti::rendi(std::move(tratto.byte));
     tratti_.clear();
     singole_.clear();
     const std::lock_guard<std::mutex> blocco(mutexLetture_);
