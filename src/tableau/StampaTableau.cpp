@@ -9,8 +9,10 @@
 
 namespace {
 
-void RichiediHotelETableau(SorgenteArchivi& archivi, std::int16_t hotel, std::int16_t tableau) {
-    const Intestazione trovati = Intestazione::leggi(archivi, hotel, tableau);
+// The names of the hotel and the tableau, refused when either is missing.
+Intestazione RichiediHotelETableau(SorgenteArchivi& archivi, std::int16_t hotel,
+                                   std::int16_t tableau) {
+    Intestazione trovati = Intestazione::leggi(archivi, hotel, tableau);
     if (!trovati.hotel)
         throw Errore(
             GenereErrore::Richiesta,
@@ -20,18 +22,22 @@ void RichiediHotelETableau(SorgenteArchivi& archivi, std::int16_t hotel, std::in
                      QStringLiteral("Il tableau %1 dell'hotel %2 non è nell'archivio Tableau.mdb.")
                          .arg(tableau)
                          .arg(hotel));
+    return trovati;
 }
 
 } // namespace
 
 TableauDellaSettimana ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
                                      const ApriRaccolta& apriRaccolta,
-                                     const std::function<void(const QString&)>& riga) {
+                                     const std::function<void(const QString&)>& riga,
+                                     const std::optional<Intestazione>& intestazione) {
     namespace I = ImpaginazioneTableau;
     TableauDellaSettimana dati{{}, Settimana::daTesto(richiesta.data), {}, {}};
     const std::unique_ptr<RaccoltaSettimana> raccolta =
         apriRaccolta(archivi, richiesta, dati.settimana);
-    dati.intestazione = Intestazione::leggi(archivi, richiesta.hotel, richiesta.tableau);
+    dati.intestazione = intestazione
+                            ? *intestazione
+                            : Intestazione::leggi(archivi, richiesta.hotel, richiesta.tableau);
     dati.momento = Adesso();
     riga(I::RigaTitolo(dati.intestazione, dati.settimana.testo(), dati.momento));
     riga(I::BordoSuperiore());
@@ -51,10 +57,12 @@ TableauDellaSettimana ComponiTableau(const RichiestaTableau& richiesta, Sorgente
 }
 
 TableauScritto ScriviTableauConDati(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
-                                    const ApriRaccolta& apriRaccolta) {
+                                    const ApriRaccolta& apriRaccolta,
+                                    const std::optional<Intestazione>& intestazione) {
     ScritturaFileStampa file(PostoDiLavoro::corrente());
     TableauDellaSettimana dati = ComponiTableau(
-        richiesta, archivi, apriRaccolta, [&](const QString& riga) { file.scriviRiga(riga); });
+        richiesta, archivi, apriRaccolta, [&](const QString& riga) { file.scriviRiga(riga); },
+        intestazione);
     file.conferma();
     return {file.scritti(), std::move(dati)};
 }
@@ -71,10 +79,11 @@ TableauScritto StampaTableauConDati(std::int16_t hotel, std::int16_t tableau,
     PostoDiLavoro::corrente();
     Settimana::daTesto(data);
     ArchiviDellaSuite archivi;
+    std::optional<Intestazione> intestazione;
     if (richiesti == HotelETableau::SoloEsistenti)
-        RichiediHotelETableau(archivi, hotel, tableau);
+        intestazione = RichiediHotelETableau(archivi, hotel, tableau);
     return ScriviTableauConDati({hotel, tableau, primaCamera, ultimaCamera, data}, archivi,
-                                &OccupazioneSettimana::apri);
+                                &OccupazioneSettimana::apri, intestazione);
 }
 
 QStringList StampaTableau(std::int16_t hotel, std::int16_t tableau, const QString& primaCamera,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tableau/Intestazione.h"
 #include "tableau/RaccoltaSettimana.h"
 #include "tableau/RichiestaTableau.h"
 #include "tableau/TableauDellaSettimana.h"
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // The weekly tableau: for the rooms of one tableau of a hotel whose numbers
 // lie between the first and the last room (compared as text), who is
@@ -44,12 +46,16 @@ TableauScritto StampaTableauConDati(std::int16_t hotel, std::int16_t tableau,
 // the report on tables of their own and with other collections.
 QStringList ScriviTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
                           const ApriRaccolta& apriRaccolta);
+// `intestazione`, when given, holds the names of the hotel and the tableau as
+// already read, and the title shows them rather than reading them again.
 TableauScritto ScriviTableauConDati(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
-                                    const ApriRaccolta& apriRaccolta);
+                                    const ApriRaccolta& apriRaccolta,
+                                    const std::optional<Intestazione>& intestazione = std::nullopt);
 
 // The tableau's lines, in order, each handed to `riga` (without line end),
 // the moment of printing taken from Adesso(); returns the data they show.
 // An Errore of the request for a bad date.
-TableauDellaSettimana ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
-                                     const ApriRaccolta& apriRaccolta,
-                                     const std::function<void(const QString&)>& riga);
+TableauDellaSettimana
+ComponiTableau(const RichiestaTableau& richiesta, SorgenteArchivi& archivi,
+               const ApriRaccolta& apriRaccolta, const std::function<void(const QString&)>& riga,
+               const std::optional<Intestazione>& intestazione = std::nullopt);
