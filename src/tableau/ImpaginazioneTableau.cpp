@@ -3,6 +3,12 @@
 #include "routines/Calendario.h"
 #include "tableau/RegoleCampi.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
+#include <utility>
+
 namespace ImpaginazioneTableau {
 
 namespace {
@@ -37,36 +43,106 @@ QString telaioVuoto() {
     return cornice(u' ', kVerticale, kVerticale);
 }
 
-// The first n characters of a text, without blanks at the ends, filled with
-// blanks to n.
-QString campo(const QString& testo, qsizetype n) {
-    return SenzaSpazi(TestoVisibile(testo).left(n)).leftJustified(n, u' ');
-}
-
 void giunta(QString& riga, qsizetype inizio, const QString& testo) {
     riga.replace(inizio, testo.size(), testo);
 }
 
+// The characters of a cell, written in place into a line, at most as many as
+// the cell holds: what goes past its end is cut.
+class Cella {
+  public:
+    Cella(QString& riga, qsizetype inizio, qsizetype larghezza)
+        : dove_(riga.data() + inizio), fine_(dove_ + larghezza) {}
+
+    void metti(QChar c) {
+        if (dove_ < fine_)
+            *dove_++ = c;
+    }
+    void spazi(qsizetype quanti) {
+        for (; quanti > 0; --quanti)
+            metti(u' ');
+    }
+    void metti(std::string_view cifre) {
+        for (const char c : cifre)
+            metti(QLatin1Char(c));
+    }
+    // A field of n columns: the first n characters of the text as a line
+    // shows them, without blanks at the ends, then blanks to n.
+    void campo(const QString& testo, qsizetype n) {
+        const qsizetype scritti = visibile(testo, n);
+        spazi(n - scritti);
+    }
+    // The same, the blanks first.
+    void campoADestra(const QString& testo, qsizetype n) {
+        const auto [inizio, fine] = parteVisibile(testo, n);
+        spazi(n - (fine - inizio));
+        visibile(testo, n);
+    }
+
+  private:
+    // Where the shown part of the first n characters begins and ends.
+    static std::pair<qsizetype, qsizetype> parteVisibile(const QString& testo, qsizetype n) {
+        qsizetype inizio = 0;
+        qsizetype fine = std::min(n, testo.size());
+        while (inizio < fine && CarattereVisibile(testo[inizio]) == u' ')
+            ++inizio;
+        while (fine > inizio && CarattereVisibile(testo[fine - 1]) == u' ')
+            --fine;
+        return {inizio, fine};
+    }
+    qsizetype visibile(const QString& testo, qsizetype n) {
+        const auto [inizio, fine] = parteVisibile(testo, n);
+        for (qsizetype i = inizio; i < fine; ++i)
+            metti(CarattereVisibile(testo[i]));
+        return fine - inizio;
+    }
+
+    QChar* dove_;
+    QChar* const fine_;
+};
+
+// A number's decimal digits, none for 0 when `zeroVuoto`.
+class Cifre {
+  public:
+    Cifre(std::int64_t numero, bool zeroVuoto) {
+        if (!(zeroVuoto && numero == 0))
+            fine_ = std::to_chars(byte_.data(), byte_.data() + byte_.size(), numero).ptr;
+    }
+    std::string_view testo() const {
+        return {byte_.data(), static_cast<std::size_t>(fine_ - byte_.data())};
+    }
+    qsizetype quante() const { return fine_ - byte_.data(); }
+
+  private:
+    std::array<char, 24> byte_{};
+    char* fine_ = byte_.data();
+};
+
 // Number and company, 17 columns. A number of more than five characters
 // takes the room it needs from the company.
-QString cellaNumero(std::int64_t numero, const QString& ditta) {
-    const QString cifre = numero == 0 ? QString() : QString::number(numero);
-    if (cifre.size() <= 5)
-        return cifre.rightJustified(5, u' ') + u' ' + campo(ditta, 11);
-    return (cifre + u' ' + campo(ditta, 11)).left(kCella);
+void cellaNumero(Cella cella, std::int64_t numero, const QString& ditta) {
+    const Cifre cifre(numero, true);
+    if (cifre.quante() <= 5)
+        cella.spazi(5 - cifre.quante());
+    cella.metti(cifre.testo());
+    cella.metti(u' ');
+    cella.campo(ditta, 11);
 }
 
 // Name and persons, 17 columns: the name in 14, then one blank, the count
 // and one blank. A count of two digits takes the last blank, a longer one
 // takes the room it needs from the name.
-QString cellaNome(const QString& nome, std::int64_t persone) {
-    if (persone == 0)
-        return campo(nome, 14) + QStringLiteral("   ");
-    const QString cifre = QString::number(persone);
-    if (cifre.size() == 1)
-        return campo(nome, 14) + u' ' + cifre + u' ';
-    const qsizetype spazioNome = std::max<qsizetype>(0, kCella - 1 - cifre.size());
-    return (campo(nome, std::min<qsizetype>(14, spazioNome)) + u' ' + cifre).left(kCella);
+void cellaNome(Cella cella, const QString& nome, std::int64_t persone) {
+    if (persone == 0) {
+        cella.campo(nome, 14);
+        cella.spazi(3);
+        return;
+    }
+    const Cifre cifre(persone, false);
+    cella.campo(nome, std::clamp<qsizetype>(kCella - 1 - cifre.quante(), 0, 14));
+    cella.metti(u' ');
+    cella.metti(cifre.testo());
+    cella.spazi(1);
 }
 
 } // namespace
@@ -97,8 +173,8 @@ QString Separatore() {
 QString RigaNomiGiorni(int giornoSettimana) {
     QString riga = telaioVuoto();
     for (int d = 1; d <= kGiorni; ++d)
-        giunta(riga, inizioCella(d) + 1,
-               campo(kNomiGiorni[static_cast<std::size_t>((giornoSettimana + d - 1) % 7)], 16));
+        Cella(riga, inizioCella(d) + 1, 16)
+            .campo(kNomiGiorni[static_cast<std::size_t>((giornoSettimana + d - 1) % 7)], 16);
     return riga;
 }
 
@@ -111,11 +187,11 @@ QString RigaDate(const Settimana& settimana) {
 
 QString PrimaRigaCamera(const QString& camera, const GiorniCamera& giorni) {
     QString riga = telaioVuoto();
-    giunta(riga, 0, SenzaSpazi(TestoVisibile(camera).left(5)).rightJustified(5, u' '));
+    Cella(riga, 0, 5).campoADestra(camera, 5);
     for (int d = 1; d <= kGiorni; ++d) {
         const GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
-        giunta(riga, inizioCella(d),
-               cellaNumero(g.numeroGiorno, g.prenotato ? g.dittePrenotazioni : g.ditteClienti));
+        cellaNumero(Cella(riga, inizioCella(d), kCella), g.numeroGiorno,
+                    g.prenotato ? g.dittePrenotazioni : g.ditteClienti);
     }
     return riga;
 }
@@ -124,9 +200,11 @@ QString SecondaRigaCamera(const GiorniCamera& giorni) {
     QString riga = telaioVuoto();
     for (int d = 1; d <= kGiorni; ++d) {
         const GiornoCamera& g = giorni[static_cast<std::size_t>(d - 1)];
-        giunta(riga, inizioCella(d),
-               g.confermato ? cellaNome(g.nomiPrenotazioni, g.personePrenotazioni)
-                            : cellaNome(g.nomiClienti, g.personeClienti));
+        const Cella cella(riga, inizioCella(d), kCella);
+        if (g.confermato)
+            cellaNome(cella, g.nomiPrenotazioni, g.personePrenotazioni);
+        else
+            cellaNome(cella, g.nomiClienti, g.personeClienti);
     }
     return riga;
 }

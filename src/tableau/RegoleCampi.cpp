@@ -40,12 +40,16 @@ QString Intera(const Valore& valore) {
     return SenzaSpazi(valore.testo());
 }
 
+QChar CarattereVisibile(QChar c) {
+    return c.category() == QChar::Other_Control ? QChar(u' ') : c;
+}
+
 QString TestoVisibile(const QString& testo) {
     // A copy is made only when there is a character to replace.
     QString pulito = testo;
     for (qsizetype i = 0; i < pulito.size(); ++i) {
-        if (pulito.at(i).category() == QChar::Other_Control)
-            pulito[i] = u' ';
+        if (const QChar c = CarattereVisibile(pulito.at(i)); c != pulito.at(i))
+            pulito[i] = c;
     }
     return pulito;
 }

@@ -28,6 +28,8 @@ QString Intera(const Valore& valore);
 // A text of the database as it can stand in a line: control characters
 // (a line end inside a name) would break the line, and become blanks.
 QString TestoVisibile(const QString& testo);
+// One character as TestoVisibile shows it.
+QChar CarattereVisibile(QChar c);
 
 // A number field as a whole number, rounded half to even; 0 when absent or
 // not a number.
