@@ -359,12 +359,28 @@ ByteJet PagineJet::pagina(std::uint32_t numero, PaginaJet& appoggio) const {
         appoggio.byte.resize(formato_.pagina);
         leggiByte(appoggio.byte.data(), formato_.pagina, std::uint64_t{numero} * formato_.pagina,
                   Ricordo::Passeggero);
-        if (singole_.size() == kSingoleMassime)
-            singole_.clear();
-        singole_.emplace(numero, appoggio.byte);
+        tieniSingola(numero, appoggio.byte);
     }
     appoggio.numero = numero;
     return appoggio.vista();
+}
+
+void PagineJet::tieniSingola(std::uint32_t numero, std::vector<std::uint8_t> byte) const {
+    if (singole_.size() == kSingoleMassime)
+        singole_.clear();
+    singole_.insert_or_assign(numero, std::move(byte));
+}
+
+void PagineJet::tieniPagineFraLeVolute(const Tratto& tratto, const std::uint32_t* volute,
+                                       const std::uint32_t* fine) const {
+    for (std::uint32_t numero = tratto.prima; numero - tratto.prima < tratto.quante; ++numero) {
+        while (volute != fine && *volute < numero)
+            ++volute;
+        if (volute != fine && *volute == numero)
+            continue;
+        const ByteJet pagina = tratto.vista(numero, formato_.pagina);
+        tieniSingola(numero, {pagina.data(), pagina.data() + pagina.size()});
+    }
 }
 
 std::vector<PagineJet::Richiesta>
@@ -373,22 +389,38 @@ PagineJet::raggruppa(const std::vector<std::uint32_t>& numeri) const {
     const std::uint64_t salto = kSaltoMassimo / formato_.pagina;
     std::vector<Richiesta> richieste;
     for (std::size_t i = 0; i < numeri.size(); ++i) {
-        const std::uint32_t prima = numeri[i];
-        if (prima == 0 || prima >= pagine_ || inizio_.contiene(prima) ||
-            (!richieste.empty() && prima >= richieste.back().prima &&
-             prima - richieste.back().prima < richieste.back().quante))
+        const std::uint32_t voluta = numeri[i];
+        if (voluta == 0 || voluta >= pagine_ || inizio_.contiene(voluta) ||
+            (!richieste.empty() && voluta >= richieste.back().prima &&
+             voluta - richieste.back().prima < richieste.back().quante))
             continue;
+        // The pages of a short gap between the pages wanted are read too:
+        // they are mostly the table's long values, which the rows around
+        // them point to. What the previous request left of such a gap is
+        // read with this one.
+        std::uint32_t prima = voluta;
+        if (!richieste.empty()) {
+            const std::uint32_t fine = richieste.back().prima + richieste.back().quante;
+            if (voluta > fine && voluta - fine <= salto)
+                prima = fine;
+        }
         // The following pages join while the gaps are short and the request
         // stays within its size.
-        std::uint32_t ultima = prima;
-        for (std::size_t j = i + 1; j < numeri.size(); ++j) {
+        std::uint32_t ultima = voluta;
+        std::size_t j = i + 1;
+        for (; j < numeri.size(); ++j) {
             const std::uint32_t seguente = numeri[j];
             if (seguente >= pagine_ || seguente <= ultima || seguente - prima >= pagineRichiesta ||
                 seguente - ultima - 1 > salto)
                 break;
             ultima = seguente;
         }
-        richieste.push_back({prima, ultima - prima + 1});
+        // It reaches into a short gap that follows, as far as its size allows.
+        if (j < numeri.size() && numeri[j] < pagine_ && numeri[j] > ultima &&
+            numeri[j] - ultima - 1 <= salto)
+            ultima = static_cast<std::uint32_t>(
+                std::min<std::uint64_t>(numeri[j] - 1, prima + pagineRichiesta - 1));
+        richieste.push_back({prima, ultima - prima + 1, voluta});
     }
     return richieste;
 }
@@ -408,8 +440,9 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
         inVolo.emplace(richieste.size(), kRichiesteInVolo, leggi);
     std::size_t consegnate = 0;
     PaginaJet appoggio;
-    for (const std::uint32_t numero : numeri) {
-        if (consegnate < richieste.size() && numero == richieste[consegnate].prima) {
+    for (std::size_t i = 0; i < numeri.size(); ++i) {
+        const std::uint32_t numero = numeri[i];
+        if (consegnate < richieste.size() && numero == richieste[consegnate].voluta) {
             std::size_t buffer = 0;
             if (inVolo)
                 buffer = inVolo->consegna(consegnate);
@@ -417,6 +450,9 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
                 leggi(consegnate, buffer);
             corrente_ = &tratti_[buffer];
             ++consegnate;
+            // The pages read with the run that are not handed over stay at
+            // hand after it, for the rows that point to them.
+            tieniPagineFraLeVolute(*corrente_, numeri.data() + i, numeri.data() + numeri.size());
         }
         fai(numero, pagina(numero, appoggio));
     }

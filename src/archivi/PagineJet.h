@@ -154,13 +154,22 @@ class PagineJet {
         bool contiene(std::uint32_t numero) const;
         ByteJet vista(std::uint32_t numero, std::uint32_t dimensionePagina) const;
     };
+    // A request of percorri(): `quante` pages from `prima`, handed over when
+    // the walk reaches page `voluta`, the first of them it wants.
     struct Richiesta {
         std::uint32_t prima = 0;
         std::uint32_t quante = 0;
+        std::uint32_t voluta = 0;
     };
     // The requests that read the pages of `numeri` not read yet, in order.
     std::vector<Richiesta> raggruppa(const std::vector<std::uint32_t>& numeri) const;
     void leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const;
+    // Keeps a page with those read on their own.
+    void tieniSingola(std::uint32_t numero, std::vector<std::uint8_t> byte) const;
+    // Keeps the pages of a run that are not among the pages wanted from
+    // `volute` (in ascending order) to `fine`.
+    void tieniPagineFraLeVolute(const Tratto& tratto, const std::uint32_t* volute,
+                                const std::uint32_t* fine) const;
     // How a request is remembered, when requests are: those of the start
     // stay remembered through rilascia(), as the start stays.
     enum class Ricordo { Passeggero, Fisso };
