@@ -11,6 +11,7 @@
 #include "archivi/ScomposizioneRiga.h"
 #include "archivi/ValoreJet.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -18,6 +19,8 @@
 #include <exception>
 #include <optional>
 #include <thread>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -202,7 +205,12 @@ FileJet::FileJet(const QString& percorso, jet::PostoInFila posto) : d_(std::make
     d_->percorso = percorso;
     d_->posto = std::move(posto);
     d_->nome = QFileInfo(percorso).fileName();
-    const std::string tipo = TipoFileSystem(d_->identitaAttuale().dispositivo);
+    // The device is this machine's own number for the mount, so the
+    // attributes it keeps tell it without a round trip to a server.
+    struct stat montaggio {};
+    if (::stat(QFile::encodeName(percorso).constData(), &montaggio) != 0)
+        throw ArchivioNonLeggibile(d_->nome, errno);
+    const std::string tipo = TipoFileSystem(montaggio.st_dev);
     d_->suRemoto = FileSystemRemoto(tipo);
     d_->suDisco = FileSystemSuDisco(tipo);
     d_->coerente([] { return true; });
