@@ -22,6 +22,15 @@ std::size_t Arrotondato(std::size_t quanti, std::size_t passo) {
     return quanti == 0 ? passo : (quanti + passo - 1) / passo * passo;
 }
 
+bool Medio(std::size_t quanti) {
+    return quanti >= kBloccoMedio && quanti < kBloccoGrande;
+}
+
+// The size a medium block is kept in.
+std::size_t TagliaMedia(std::size_t quanti) {
+    return (quanti + kBloccoMedio - 1) / kBloccoMedio * kBloccoMedio;
+}
+
 void* MemoriaAllineata(std::size_t allineamento, std::size_t dimensione) {
     void* memoria = std::aligned_alloc(allineamento, dimensione);
     if (!memoria)
@@ -91,17 +100,14 @@ class ScortaMedia {
 void* PrendiMemoria(std::size_t quanti) {
     if (quanti >= kBloccoGrande)
         return MemoriaAllineata(kPaginaGrande, Arrotondato(quanti, kPaginaGrande));
-    if (quanti >= kBloccoMedio)
-        return ScortaMedia::scorta().prendi(Arrotondato(quanti, kBloccoMedio));
+    if (Medio(quanti))
+        return ScortaMedia::scorta().prendi(TagliaMedia(quanti));
     return MemoriaAllineata(kPaginaMemoria, Arrotondato(quanti, kPaginaMemoria));
 }
 
 void LasciaMemoria(void* memoria, std::size_t quanti) noexcept {
-    if (!memoria)
-        return;
-    if (quanti >= kBloccoMedio && quanti < kBloccoGrande)
-        ScortaMedia::scorta().rendi(memoria,
-                                    (quanti + kBloccoMedio - 1) / kBloccoMedio * kBloccoMedio);
+    if (memoria && Medio(quanti))
+        ScortaMedia::scorta().rendi(memoria, TagliaMedia(quanti));
     else
         std::free(memoria);
 }
