@@ -69,14 +69,15 @@ class Cella {
     // A field of n columns: the first n characters of the text as a line
     // shows them, without blanks at the ends, then blanks to n.
     void campo(const QString& testo, qsizetype n) {
-        const qsizetype scritti = visibile(testo, n);
-        spazi(n - scritti);
+        const auto [inizio, fine] = parteVisibile(testo, n);
+        scrivi(testo, inizio, fine);
+        spazi(n - (fine - inizio));
     }
     // The same, the blanks first.
     void campoADestra(const QString& testo, qsizetype n) {
         const auto [inizio, fine] = parteVisibile(testo, n);
         spazi(n - (fine - inizio));
-        visibile(testo, n);
+        scrivi(testo, inizio, fine);
     }
 
   private:
@@ -90,11 +91,9 @@ class Cella {
             --fine;
         return {inizio, fine};
     }
-    qsizetype visibile(const QString& testo, qsizetype n) {
-        const auto [inizio, fine] = parteVisibile(testo, n);
+    void scrivi(const QString& testo, qsizetype inizio, qsizetype fine) {
         for (qsizetype i = inizio; i < fine; ++i)
             metti(CarattereVisibile(testo[i]));
-        return fine - inizio;
     }
 
     QChar* dove_;
