@@ -86,9 +86,12 @@ constexpr std::uint64_t kSaltoMassimo = 64u << 10;
 // How many of percorri()'s requests are on their way at once, where each
 // costs a round trip.
 constexpr std::size_t kRichiesteInVolo = 4;
-// Pages read on their own (long values, moved rows, usage map pages) kept
-// for reuse; the store starts again when full.
-constexpr std::size_t kSingoleMassime = 256;
+// Pages read on their own (long values, moved rows, usage map pages), and
+// the pages of long values that percorri() keeps from its requests, kept for
+// reuse; the store starts again when full. Rows point to the long values of
+// the last few requests, and each page kept takes memory of its own, whose
+// first use costs a page fault.
+constexpr std::size_t kSingoleMassime = 48;
 
 // The piece of the start that holds byte `byte`, and where a piece begins.
 std::uint32_t PezzoDi(std::uint64_t byte) {
@@ -372,14 +375,16 @@ void PagineJet::tieniSingola(std::uint32_t numero, std::vector<std::uint8_t> byt
 }
 
 void PagineJet::tieniPagineFraLeVolute(const Tratto& tratto, const std::uint32_t* volute,
-                                       const std::uint32_t* fine) const {
+                                       const std::uint32_t* fine,
+                                       const std::function<bool(ByteJet)>& daTenere) const {
     for (std::uint32_t numero = tratto.prima; numero - tratto.prima < tratto.quante; ++numero) {
         while (volute != fine && *volute < numero)
             ++volute;
         if (volute != fine && *volute == numero)
             continue;
         const ByteJet pagina = tratto.vista(numero, formato_.pagina);
-        tieniSingola(numero, {pagina.data(), pagina.data() + pagina.size()});
+        if (daTenere(pagina))
+            tieniSingola(numero, {pagina.data(), pagina.data() + pagina.size()});
     }
 }
 
@@ -426,7 +431,8 @@ PagineJet::raggruppa(const std::vector<std::uint32_t>& numeri) const {
 }
 
 void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
-                         const std::function<void(std::uint32_t, ByteJet)>& fai) const {
+                         const std::function<void(std::uint32_t, ByteJet)>& fai,
+                         const std::function<bool(ByteJet)>& daTenere) const {
     const std::vector<Richiesta> richieste = raggruppa(numeri);
     const auto leggi = [&](std::size_t k, std::size_t buffer) {
         leggiTratto(richieste[k].prima, richieste[k].quante, tratti_[buffer]);
@@ -450,9 +456,9 @@ void PagineJet::percorri(const std::vector<std::uint32_t>& numeri,
                 leggi(consegnate, buffer);
             corrente_ = &tratti_[buffer];
             ++consegnate;
-            // The pages read with the run that are not handed over stay at
-            // hand after it, for the rows that point to them.
-            tieniPagineFraLeVolute(*corrente_, numeri.data() + i, numeri.data() + numeri.size());
+            if (daTenere)
+                tieniPagineFraLeVolute(*corrente_, numeri.data() + i, numeri.data() + numeri.size(),
+                                       daTenere);
         }
         fai(numero, pagina(numero, appoggio));
     }

@@ -119,9 +119,12 @@ class PagineJet {
     // once while the pages of one are handed over, so that their round trips
     // overlap with each other and with the decoding; on a local disk, whose
     // cache answers at once, they are made in turn, since threads would cost
-    // more than they save.
+    // more than they save. The pages of the short gaps are read too, and
+    // those for which `daTenere` holds stay at hand for pagina() once their
+    // request is handed over.
     void percorri(const std::vector<std::uint32_t>& numeri,
-                  const std::function<void(std::uint32_t, ByteJet)>& fai) const;
+                  const std::function<void(std::uint32_t, ByteJet)>& fai,
+                  const std::function<bool(ByteJet)>& daTenere = {}) const;
 
     // Drops what percorri() and the single pages have read, and the requests
     // remembered since fissaLetture(); the start of the file stays.
@@ -166,10 +169,11 @@ class PagineJet {
     void leggiTratto(std::uint32_t prima, std::uint32_t quante, Tratto& tratto) const;
     // Keeps a page with those read on their own.
     void tieniSingola(std::uint32_t numero, std::vector<std::uint8_t> byte) const;
-    // Keeps the pages of a run that are not among the pages wanted from
-    // `volute` (in ascending order) to `fine`.
+    // Keeps the pages of a run for which `daTenere` holds and that are not
+    // among the pages wanted from `volute` (in ascending order) to `fine`.
     void tieniPagineFraLeVolute(const Tratto& tratto, const std::uint32_t* volute,
-                                const std::uint32_t* fine) const;
+                                const std::uint32_t* fine,
+                                const std::function<bool(ByteJet)>& daTenere) const;
     // How a request is remembered, when requests are: those of the start
     // stay remembered through rilascia(), as the start stays.
     enum class Ricordo { Passeggero, Fisso };

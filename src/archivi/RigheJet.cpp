@@ -51,6 +51,13 @@ bool paginaDellaTabella(ByteJet pagina, std::uint32_t tdef) {
     return pagina.u8(0) == kPaginaDati && pagina.u32(kProprietario) == tdef;
 }
 
+// A page of long values (memo and OLE fields): a data page whose owner is
+// the word "LVAL".
+bool paginaDiValoriLunghi(ByteJet pagina) {
+    constexpr std::uint32_t kValoriLunghi = 'L' | 'V' << 8 | 'A' << 16 | 'L' << 24;
+    return pagina.u8(0) == kPaginaDati && pagina.u32(kProprietario) == kValoriLunghi;
+}
+
 } // namespace
 
 std::uint16_t numero(const FormatoJet& formato, ByteJet pagina) {
@@ -77,7 +84,7 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
               const std::function<void(ByteJet)>& fai) {
     const FormatoJet& formato = file.formato();
     PaginaJet altrove;
-    file.percorri(PagineDati(file, definizione), [&](std::uint32_t, ByteJet vista) {
+    const auto pagina = [&](std::uint32_t, ByteJet vista) {
         if (!paginaDellaTabella(vista, definizione.pagina)) {
             // An old file's usage map may list pages the table no longer
             // holds rows on; in a file changed a moment ago it is a writer's
@@ -112,7 +119,10 @@ void Percorri(const PagineJet& file, const DefinizioneJet& definizione,
             }
             fai(riga);
         }
-    });
+    };
+    // The long values of the rows lie mostly among the table's pages: those
+    // read with them stay at hand.
+    file.percorri(PagineDati(file, definizione), pagina, paginaDiValoriLunghi);
 }
 
 } // namespace righe

@@ -375,17 +375,20 @@ TEST_F(FileDanneggiato, PercorsoConPiuRichiesteInVolo) {
     const auto marca = [](ByteJet byte) { return byte.u32(0); };
     std::vector<std::uint32_t> visti;
     PaginaJet appoggio;
-    pagine.percorri(numeri, [&](std::uint32_t n, ByteJet byte) {
-        if (marca(byte) != n)
-            ADD_FAILURE() << "pagina " << n << " con i byte della " << marca(byte);
-        visti.push_back(n);
-        // The pages on either side, as a row asks for its long values: those
-        // between the pages walked are read with them.
-        for (const std::uint32_t vicina : {n - 1, n + 1}) {
-            if (vicina < kPagine && marca(pagine.pagina(vicina, appoggio)) != vicina)
-                ADD_FAILURE() << "pagina " << vicina << " chiesta dalla " << n;
-        }
-    });
+    pagine.percorri(
+        numeri,
+        [&](std::uint32_t n, ByteJet byte) {
+            if (marca(byte) != n)
+                ADD_FAILURE() << "pagina " << n << " con i byte della " << marca(byte);
+            visti.push_back(n);
+            // The pages on either side, as a row asks for its long values: those
+            // between the pages walked are read with them and kept.
+            for (const std::uint32_t vicina : {n - 1, n + 1}) {
+                if (vicina < kPagine && marca(pagine.pagina(vicina, appoggio)) != vicina)
+                    ADD_FAILURE() << "pagina " << vicina << " chiesta dalla " << n;
+            }
+        },
+        [](ByteJet) { return true; });
     EXPECT_EQ(visti, numeri);
 
     constexpr std::uint32_t kTaglio = 1000;
