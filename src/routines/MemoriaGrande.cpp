@@ -15,11 +15,17 @@ constexpr std::size_t kPaginaGrande = std::size_t{2} << 20;
 // block of a little less rounds up to.
 constexpr std::size_t kTaglieMedie = kBloccoGrande / kBloccoMedio + 1;
 
-// `quanti` rounded up to a multiple of `passo`.
+// `quanti` rounded up to a whole, nonzero multiple of `passo`, where that
+// cannot overflow.
+std::size_t Multiplo(std::size_t quanti, std::size_t passo) noexcept {
+    return quanti == 0 ? passo : (quanti + passo - 1) / passo * passo;
+}
+
+// The same for any size: one too large to round is refused.
 std::size_t Arrotondato(std::size_t quanti, std::size_t passo) {
     if (quanti > std::numeric_limits<std::size_t>::max() - passo)
         throw std::bad_alloc();
-    return quanti == 0 ? passo : (quanti + passo - 1) / passo * passo;
+    return Multiplo(quanti, passo);
 }
 
 bool Medio(std::size_t quanti) {
@@ -27,8 +33,8 @@ bool Medio(std::size_t quanti) {
 }
 
 // The size a medium block is kept in.
-std::size_t TagliaMedia(std::size_t quanti) {
-    return (quanti + kBloccoMedio - 1) / kBloccoMedio * kBloccoMedio;
+std::size_t TagliaMedia(std::size_t quanti) noexcept {
+    return Multiplo(quanti, kBloccoMedio);
 }
 
 void* MemoriaAllineata(std::size_t allineamento, std::size_t dimensione) {

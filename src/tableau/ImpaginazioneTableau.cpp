@@ -105,16 +105,16 @@ class Cifre {
   public:
     Cifre(std::int64_t numero, bool zeroVuoto) {
         if (!(zeroVuoto && numero == 0))
-            fine_ = std::to_chars(byte_.data(), byte_.data() + byte_.size(), numero).ptr;
+            quante_ = static_cast<std::size_t>(
+                std::to_chars(byte_.data(), byte_.data() + byte_.size(), numero).ptr -
+                byte_.data());
     }
-    std::string_view testo() const {
-        return {byte_.data(), static_cast<std::size_t>(fine_ - byte_.data())};
-    }
-    qsizetype quante() const { return fine_ - byte_.data(); }
+    std::string_view testo() const { return {byte_.data(), quante_}; }
+    qsizetype quante() const { return static_cast<qsizetype>(quante_); }
 
   private:
     std::array<char, 24> byte_{};
-    char* fine_ = byte_.data();
+    std::size_t quante_ = 0;
 };
 
 // Number and company, 17 columns. A number of more than five characters
